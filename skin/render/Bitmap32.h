@@ -1,0 +1,62 @@
+#pragma once
+// Bitmap32: the off-screen picture every skinned surface is composed in. Rows of 32-bit
+// pixels (B, G, R, A in memory); a bitmap may also be switched to 8-bit grey for the
+// text-glow blur. Owns its pixels; what draws on them lives elsewhere.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "platform/gfx/Geometry.h"
+#include "platform/gfx/PixelBuffer.h"
+
+namespace skin {
+
+using gfx::TPoint;
+using gfx::TRect;
+using gfx::TSize;
+
+class Bitmap32 {
+ public:
+  Bitmap32() = default;
+  Bitmap32(int width, int height, gfx::PixelFormat format = gfx::PixelFormat::Bgra32)
+      : pixels_(width, height, format) {}
+
+  int Width() const { return pixels_.Width(); }
+  int Height() const { return pixels_.Height(); }
+  gfx::PixelFormat Format() const { return pixels_.Format(); }
+  bool Is32Bit() const { return pixels_.Format() == gfx::PixelFormat::Bgra32; }
+  bool Empty() const { return pixels_.Empty(); }
+
+  void SetSize(int width, int height) { pixels_.SetSize(width, height); }
+  void SetFormat(gfx::PixelFormat format) { pixels_.SetFormat(format); }
+
+  std::uint32_t* Row(int y) { return pixels_.Row32(y); }
+  const std::uint32_t* Row(int y) const { return pixels_.Row32(y); }
+  std::uint8_t* Row8(int y) { return pixels_.Row(y); }
+  const std::uint8_t* Row8(int y) const { return pixels_.Row(y); }
+
+  std::uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
+  void SetPixel(int x, int y, std::uint32_t v) { Row(y)[x] = v; }
+
+  gfx::PixelBuffer& Pixels() { return pixels_; }
+  const gfx::PixelBuffer& Pixels() const { return pixels_; }
+  gfx::PixelView View() { return pixels_.View(); }
+
+ private:
+  gfx::PixelBuffer pixels_;
+};
+
+using Bitmap32Ptr = std::unique_ptr<Bitmap32>;
+
+// First row and signed distance between rows, in pixels. False (and nothing to do) when
+// the bitmap is missing, not 32-bit or has fewer than one row.
+bool RowAccess(Bitmap32* bmp, std::uint32_t*& first, std::ptrdiff_t& delta);
+bool RowAccess(const Bitmap32* bmp, const std::uint32_t*& first, std::ptrdiff_t& delta);
+
+// A new 32-bit bitmap; a negative width or height gives a 0 x 0 bitmap.
+Bitmap32Ptr NewBitmap32(int width, int height);
+Bitmap32Ptr CreateBmp32(const TRect& r);
+Bitmap32Ptr CreateBmp32(const TSize& s);
+Bitmap32Ptr CreateBmpLike(const Bitmap32& other);
+
+}  // namespace skin

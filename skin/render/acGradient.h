@@ -14,15 +14,13 @@ constexpr std::int32_t gdDirectionMask = 0x03;  // 0 vertical, 1 horizontal, 2 f
 constexpr std::int32_t gdBrushSegment = 0x10;   // segment drawn with an alpha gradient brush
 constexpr std::int32_t gdAlphaGradient = 0x20;  // first stop: the gradient has alpha
 
-#pragma pack(push, 1)
+// One gradient stop. Stops are held in memory only, so the record keeps natural alignment.
 struct TsGradPoint {
   std::uint16_t Index = 0;
   std::int32_t Mode = 0;
   TsColor Color{};
   std::uint8_t Percent = 0;
 };
-#pragma pack(pop)
-static_assert(sizeof(TsGradPoint) == 11, "stops are packed into 11 bytes");
 
 using TsGradArray = std::vector<TsGradPoint>;
 

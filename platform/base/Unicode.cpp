@@ -1,4 +1,4 @@
-#include "platform/gfx/Unicode.h"
+#include "platform/base/Unicode.h"
 
 #include <iconv.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-namespace gfx {
+namespace base {
 
 std::u16string Utf8ToUtf16(std::string_view s) {
   std::u16string out;
@@ -222,4 +222,4 @@ std::u16string CodePageToUtf16(std::string_view bytes, int codePage) {
   return out;
 }
 
-}  // namespace gfx
+}  // namespace base

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace gfx {
+namespace base {
 
 // UTF-8 to UTF-16; malformed sequences become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view s);
@@ -24,4 +24,4 @@ std::string Utf16ToCodePage(std::u16string_view s, int codePage);
 // Bytes of an 8-bit code page to UTF-16; bytes the page does not define become U+FFFD.
 std::u16string CodePageToUtf16(std::string_view bytes, int codePage);
 
-}  // namespace gfx
+}  // namespace base

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/gfx/Unicode.h"
+#include "platform/base/Unicode.h"
 
-namespace gfx {
+namespace base {
 namespace {
 
 TEST(Unicode, Utf8RoundTrip) {
@@ -45,9 +45,9 @@ TEST(Unicode, CodePageConversion) {
 }
 
 }  // namespace
-}  // namespace gfx
+}  // namespace base
 
-namespace gfx {
+namespace base {
 namespace {
 
 TEST(Unicode, LookAlikesAreSingleCharacters) {
@@ -58,4 +58,4 @@ TEST(Unicode, LookAlikesAreSingleCharacters) {
 }
 
 }  // namespace
-}  // namespace gfx
+}  // namespace base

@@ -36,26 +36,26 @@ void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect,
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(),
                          dst->Height(), a))
     return;
+  // Branch-free per pixel so that the compiler can vectorise the row: a weight of 0 leaves
+  // every byte as it was by the same formulas.
   for (int y = 0; y < a.h; ++y) {
     const std::uint32_t* s = src->Row(a.sy + y) + a.sx;
     std::uint32_t* d = dst->Row(a.dy + y) + a.dx;
     for (int x = 0; x < a.w; ++x) {
       const std::uint32_t sp = s[x];
+      const std::uint32_t dp = d[x];
       const int as = static_cast<int>(sp >> 24);
       const int w = opacity == 255 ? as : (as * opacity) >> 8;
-      if (w == 0) continue;
-      const std::uint32_t dp = d[x];
-      std::uint32_t out = 0;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int sc = (sp >> shift) & 0xFF;
-        const int dc = (dp >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>(((sc - dc) * w + dc * 256) >> 8) & 0xFF) << shift;
-      }
+      const int sb = sp & 0xFF, sg = (sp >> 8) & 0xFF, sr = (sp >> 16) & 0xFF;
+      const int db = dp & 0xFF, dg = (dp >> 8) & 0xFF, dr = (dp >> 16) & 0xFF;
       const int da = static_cast<int>(dp >> 24);
+      const int nb = ((sb - db) * w + db * 256) >> 8;
+      const int ng = ((sg - dg) * w + dg * 256) >> 8;
+      const int nr = ((sr - dr) * w + dr * 256) >> 8;
       int na = ((w - da) * w + da * 256) >> 8;
-      if (na < da) na = da;
-      out |= static_cast<std::uint32_t>(na & 0xFF) << 24;
-      d[x] = out;
+      na = na < da ? da : na;
+      d[x] = std::uint32_t(nb & 0xFF) | (std::uint32_t(ng & 0xFF) << 8) |
+             (std::uint32_t(nr & 0xFF) << 16) | (std::uint32_t(na & 0xFF) << 24);
     }
   }
 }

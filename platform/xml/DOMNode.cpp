@@ -74,8 +74,11 @@ void DOMNode::CheckInsert(const DOMNode* child, const DOMNode* before) const {
     default:
       break;
   }
-  for (const DOMNode* p = this; p != nullptr; p = p->parent_)
-    if (p == child) throw DOMException(u"A node cannot be inserted into its own subtree");
+  // Only a node with children can be an ancestor of this one; a leaf needs no walk up.
+  if (child == this) throw DOMException(u"A node cannot be inserted into its own subtree");
+  if (child->hasChildNodes())
+    for (const DOMNode* p = parent_; p != nullptr; p = p->parent_)
+      if (p == child) throw DOMException(u"A node cannot be inserted into its own subtree");
   if (before != nullptr && before->parent_ != this)
     throw DOMException(u"The reference node is not a child of this node");
   if (type_ == NodeType::Document && child->type_ == NodeType::Element) {

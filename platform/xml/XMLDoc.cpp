@@ -45,7 +45,7 @@ std::u16string CutEncodingDeclaration(std::u16string_view text) {
     return std::u16string(text);
   const std::size_t declEnd = text.find(u"?>", start);
   const std::size_t at = text.find(u"encoding", start);
-  if (at == std::u16string_view::npos || at >= 50 || at > declEnd || !IsXmlBlank(text[at - 1]))
+  if (at == std::u16string_view::npos || at + 8 > 50 || at > declEnd || !IsXmlBlank(text[at - 1]))
     return std::u16string(text);
   std::size_t p = at + 8;
   while (p < text.size() && IsXmlBlank(text[p])) ++p;

@@ -55,7 +55,8 @@ class TXMLDocument {
 };
 
 // Cuts an encoding declaration that names neither UTF-16, UCS-2 nor UNICODE out of the XML
-// declaration when it starts within the first 50 characters (exposed for tests).
+// declaration when the word "encoding" lies within the first 50 characters (exposed for
+// tests).
 std::u16string CutEncodingDeclaration(std::u16string_view text);
 
 }  // namespace xml

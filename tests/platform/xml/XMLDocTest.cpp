@@ -141,11 +141,13 @@ TEST(CutEncodingDeclaration, CutsOnlyEightBitEncodingsNearTheStart) {
   EXPECT_EQ(CutEncodingDeclaration(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><r/>"), u"<?xml version=\"1.0\"?><r/>");
   EXPECT_EQ(CutEncodingDeclaration(u"<?xml version='1.0' encoding = 'windows-1251' ?><r/>"),
             u"<?xml version='1.0' ?><r/>");
+  EXPECT_EQ(CutEncodingDeclaration(u"<?xml version=\"1.0\"                       encoding=\"UTF-8\"?>"),
+            u"<?xml version=\"1.0\"                      ?>");  // ends at 50
   EXPECT_EQ(CutEncodingDeclaration(u"\uFEFF<?xml version=\"1.0\" encoding=\"utf-8\"?>"), u"\uFEFF<?xml version=\"1.0\"?>");
   for (const char16_t* kept : {u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><r/>",
                                u"<?xml version=\"1.0\" encoding=\"ucs-2\"?><r/>",
                                u"<?xml version=\"1.0\" encoding=\"Unicode\"?><r/>",
-                               u"<?xml version=\"1.0\"                              encoding=\"UTF-8\"?>",
+                               u"<?xml version=\"1.0\"                        encoding=\"UTF-8\"?>",  // ends at 51
                                u"<r encoding=\"UTF-8\"/>",
                                u"<?xml-stylesheet encoding=\"UTF-8\"?><r/>",
                                u"<?xml version=\"1.0\" encoding=\"UTF-8"})

@@ -8,6 +8,7 @@
 #include <zlib.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -148,6 +149,8 @@ std::optional<HttpRequest> LoopbackServer::Impl::ReadRequest(int fd) const {
     const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
     if (n <= 0) return std::nullopt;
     data.append(buffer, static_cast<std::size_t>(n));
+    // Not HTTP (a secure handshake, say): close at once rather than wait for a blank line.
+    if (!std::isupper(static_cast<unsigned char>(data[0]))) return std::nullopt;
   }
   HttpRequest request;
   std::string_view head(data.data(), data.find("\r\n\r\n"));

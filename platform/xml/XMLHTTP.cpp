@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <vector>
@@ -62,6 +63,17 @@ std::string PrepareAddress(std::string_view typed) {
     }
   }
   return out;
+}
+
+// Hosts reached without a proxy: the user's list (no_proxy) plus this machine itself.
+std::string NoProxyList() {
+  std::string list = "localhost,127.0.0.1,::1";
+  for (const char* name : {"no_proxy", "NO_PROXY"}) {
+    const char* user = std::getenv(name);
+    if (user == nullptr || *user == 0) continue;
+    return std::string(user) == "*" ? "*" : std::string(user) + "," + list;
+  }
+  return list;
 }
 
 struct Header {
@@ -310,6 +322,8 @@ void XMLHTTP::send() {
   curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
   curl_easy_setopt(h, CURLOPT_USERAGENT, "Pellomir/1.0");
+  const std::string noProxy = NoProxyList();
+  curl_easy_setopt(h, CURLOPT_NOPROXY, noProxy.c_str());
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(d.connectTimeout.count()));
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Impl::OnBody);
   curl_easy_setopt(h, CURLOPT_WRITEDATA, &d);

@@ -3,6 +3,7 @@
 
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMParser.h"
+#include "tests/platform/xml/Utf16Bytes.h"
 #include "tests/support/LoopbackServer.h"
 
 namespace xml {
@@ -12,14 +13,9 @@ constexpr DOMParseSettings kAllowDoctype{DoctypePolicy::Allow, ""};
 
 std::string Utf8(const std::u16string& s) { return base::Utf16ToUtf8(s); }
 
-std::string Utf16LE(std::u16string_view s, bool mark) {
-  std::string out = mark ? "\xFF\xFE" : "";
-  for (char16_t c : s) {
-    out += static_cast<char>(c & 0xFF);
-    out += static_cast<char>(c >> 8);
-  }
-  return out;
-}
+using testing::ByteOrderMark;
+using testing::Endian;
+using testing::Utf16Bytes;
 
 TEST(DOMParser, BuildsNamesValuesAndDropsWhiteSpaceOnlyText) {
   auto doc = ParseDOM(
@@ -71,8 +67,8 @@ TEST(DOMParser, ErrorsGiveReasonAndLine) {
 
 TEST(DOMParser, EncodingsFromMarkDeclarationOrSettings) {
   const std::u16string text = u"<r>\u0436\u00E9</r>";
-  EXPECT_EQ(ParseDOM(Utf16LE(text, true), {})->documentElement()->xml(), text);
-  EXPECT_EQ(ParseDOM(Utf16LE(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + text, false), {})->documentElement()->xml(),
+  EXPECT_EQ(ParseDOM(Utf16Bytes(text, Endian::Little, ByteOrderMark::Yes), {})->documentElement()->xml(), text);
+  EXPECT_EQ(ParseDOM(Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + text, Endian::Little, ByteOrderMark::No), {})->documentElement()->xml(),
             text);
   EXPECT_EQ(ParseDOM("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>\xE9</r>", {})->documentElement()->xml(),
             u"<r>\u00E9</r>");

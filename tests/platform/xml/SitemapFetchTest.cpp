@@ -7,6 +7,7 @@
 #include "platform/xml/XMLErrors.h"
 #include "platform/xml/XMLHTTP.h"
 #include "tests/platform/xml/SitemapWalk.h"
+#include "tests/platform/xml/Utf16Bytes.h"
 #include "tests/support/LoopbackServer.h"
 
 namespace xml {
@@ -50,16 +51,6 @@ std::string Entry(const std::string& loc) {
          "    <priority>0.8</priority>\n  </url>\n";
 }
 
-std::string Utf16(std::u16string_view s, bool bigEndian) {
-  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (char16_t c : s) {
-    const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
-    out += bigEndian ? hi : lo;
-    out += bigEndian ? lo : hi;
-  }
-  return out;
-}
-
 class SitemapFetchTest : public ::testing::Test {
  protected:
   testsupport::LoopbackServer server;
@@ -76,8 +67,8 @@ TEST_F(SitemapFetchTest, SitemapsInEveryEncodingListTheSameAddresses) {
   const std::u16string body16 = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<urlset "
                                 u"xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>http://a.example/\u0436</loc>"
                                 u"</url><url><loc>http://a.example/caf\u00E9</loc></url></urlset>";
-  EXPECT_EQ(Serve("/le.xml", HttpResponse::Ok(Utf16(body16, false))).lines, expected);
-  EXPECT_EQ(Serve("/be.xml", HttpResponse::Ok(Utf16(body16, true))).lines, expected);
+  EXPECT_EQ(Serve("/le.xml", HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Little, testing::ByteOrderMark::Yes))).lines, expected);
+  EXPECT_EQ(Serve("/be.xml", HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Big, testing::ByteOrderMark::Yes))).lines, expected);
   EXPECT_EQ(Serve("/bom.xml", HttpResponse::Ok("\xEF\xBB\xBF" + Sitemap(Entry("http://a.example/\xD0\xB6") +
                                                                         Entry("http://a.example/caf\xC3\xA9"))))
                 .lines,

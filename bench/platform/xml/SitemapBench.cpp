@@ -56,7 +56,7 @@ void Report(benchmark::State& state, std::size_t bytes) {
   state.counters["entries"] = static_cast<double>(state.range(0));
 }
 
-// Steps 3 to 10: request, parse, serialise, load into the document layer, walk.
+// The whole fetch: request, parse, serialise, load into the document layer, walk.
 void BM_FetchListing(benchmark::State& state) {
   const int entries = static_cast<int>(state.range(0));
   const std::string& bytes = Sitemap(entries);

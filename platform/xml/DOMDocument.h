@@ -1,0 +1,74 @@
+#pragma once
+// A DOM document: owns every node of one tree and the names they share, makes new nodes,
+// and records why its text could not be parsed when it could not (an empty document then).
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/xml/DOMNode.h"
+
+namespace xml {
+
+// Why a parse failed: the parser's reason text and where (1-based line and column).
+struct DOMParseError {
+  std::u16string reason;
+  int line = 0;
+  int linePos = 0;
+  bool failed() const { return !reason.empty(); }
+};
+
+class DOMDocument {
+ public:
+  DOMDocument();
+  ~DOMDocument();
+  DOMDocument(const DOMDocument&) = delete;
+  DOMDocument& operator=(const DOMDocument&) = delete;
+
+  DOMNode* documentNode() const { return document_; }
+  const std::vector<DOMNode*>& childNodes() const { return document_->childNodes(); }
+  // The first element child of the document node, or nullptr.
+  DOMNode* documentElement() const;
+
+  // Interned names. The qualified form is split at its first colon.
+  const QName* Name(std::u16string_view prefix, std::u16string_view local, std::u16string_view namespaceURI);
+  const QName* QualifiedName(std::u16string_view qualifiedName, std::u16string_view namespaceURI);
+
+  DOMNode* createElement(std::u16string_view qualifiedName, std::u16string_view namespaceURI = {});
+  DOMNode* createElement(const QName* name);
+  DOMNode* createTextNode(std::u16string data);
+  DOMNode* createCDATASection(std::u16string data);
+  DOMNode* createComment(std::u16string data);
+  DOMNode* createProcessingInstruction(std::u16string_view target, std::u16string data);
+  DOMNode* createEntityReference(std::u16string_view name);
+  // A document type node carrying the declaration's complete text ("<!DOCTYPE ...>").
+  DOMNode* createDocumentType(std::u16string_view name, std::u16string declaration);
+  DOMNode* createDocumentFragment();
+
+  // The whole document as XML text: each top-level node followed by CR LF; empty for an
+  // empty document.
+  std::u16string xml() const;
+
+  const DOMParseError& parseError() const { return parseError_; }
+  void setParseError(DOMParseError error) { parseError_ = std::move(error); }
+
+  // The shared names of the unnamed node kinds.
+  static const QName& TextName();
+  static const QName& CDataName();
+  static const QName& CommentName();
+  static const QName& DocumentName();
+  static const QName& FragmentName();
+
+ private:
+  DOMNode* Make(NodeType type, const QName* name);
+  const QName* PlainName(std::u16string_view name);
+
+  struct Storage;
+  std::unique_ptr<Storage> store_;
+  DOMNode* document_;
+  DOMParseError parseError_;
+};
+
+// The namespace of namespace declarations ("xmlns", "xmlns:p").
+inline constexpr std::u16string_view kXmlnsNamespace = u"http://www.w3.org/2000/xmlns/";
+
+}  // namespace xml

@@ -1,0 +1,127 @@
+#include "platform/xml/XMLDoc.h"
+
+#include <string>
+
+#include "platform/base/Unicode.h"
+#include "platform/xml/DOMParser.h"
+#include "platform/xml/XMLDocState.h"
+#include "platform/xml/XMLErrors.h"
+
+namespace xml {
+
+namespace {
+
+bool IsXmlBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+bool IsUnicodeEncodingName(std::u16string_view name) {
+  std::u16string upper(name);
+  for (char16_t& c : upper)
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+  return upper == u"UTF-16" || upper == u"UCS-2" || upper == u"UNICODE";
+}
+
+// Line `line` (1-based) of the text, without its line break, cut to 40 characters (never
+// inside a surrogate pair).
+std::u16string SourceLine(std::u16string_view text, int line) {
+  std::size_t start = 0;
+  for (int i = 1; i < line; ++i) {
+    start = text.find(u'\n', start);
+    if (start == std::u16string_view::npos) return {};
+    ++start;
+  }
+  std::u16string_view rest = text.substr(start);
+  rest = rest.substr(0, rest.find(u'\n'));
+  if (!rest.empty() && rest.back() == u'\r') rest.remove_suffix(1);
+  std::size_t n = std::min<std::size_t>(rest.size(), 40);
+  if (n == 40 && n < rest.size() && rest[n - 1] >= 0xD800 && rest[n - 1] <= 0xDBFF) --n;
+  return std::u16string(rest.substr(0, n));
+}
+
+}  // namespace
+
+std::u16string CutEncodingDeclaration(std::u16string_view text) {
+  const std::size_t start = !text.empty() && text[0] == 0xFEFF ? 1 : 0;
+  if (text.substr(start, 5) != u"<?xml" || text.size() <= start + 5 || !IsXmlBlank(text[start + 5]))
+    return std::u16string(text);
+  const std::size_t declEnd = text.find(u"?>", start);
+  const std::size_t at = text.find(u"encoding", start);
+  if (at == std::u16string_view::npos || at + 8 > 50 || at > declEnd || !IsXmlBlank(text[at - 1]))
+    return std::u16string(text);
+  std::size_t p = at + 8;
+  while (p < text.size() && IsXmlBlank(text[p])) ++p;
+  if (p >= text.size() || text[p] != u'=') return std::u16string(text);
+  ++p;
+  while (p < text.size() && IsXmlBlank(text[p])) ++p;
+  if (p >= text.size() || (text[p] != u'"' && text[p] != u'\'')) return std::u16string(text);
+  const std::size_t close = text.find(text[p], p + 1);
+  if (close == std::u16string_view::npos) return std::u16string(text);
+  if (IsUnicodeEncodingName(text.substr(p + 1, close - p - 1))) return std::u16string(text);
+  std::u16string cut(text.substr(0, at - 1));
+  cut += text.substr(close + 1);
+  return cut;
+}
+
+TXMLDocument::TXMLDocument(TXMLDocOptions options) : options_(options) {}
+
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::SetOptions(TXMLDocOptions options) {
+  options_ = options;
+  if (state_) state_->options = options;
+}
+
+void TXMLDocument::SetNodeIndentStr(std::u16string indent) {
+  indent_ = std::move(indent);
+  if (state_) state_->indent = indent_;
+}
+
+void TXMLDocument::SetActive(bool active) {
+  if (!active) {
+    state_.reset();
+  } else if (!state_) {
+    state_ = std::make_shared<detail::XMLDocState>();
+    state_->options = options_;
+    state_->indent = indent_;
+  }
+}
+
+void TXMLDocument::LoadFromXML(std::u16string_view text) {
+  SetActive(false);
+  SetActive(true);
+  if (text.empty()) return;
+
+  std::u16string source = CutEncodingDeclaration(text);
+  if (!source.empty() && source[0] == 0xFEFF) source.erase(0, 1);
+  // The text is already decoded: the parser reads its UTF-8 form whatever a declaration says.
+  std::unique_ptr<DOMDocument> dom = ParseDOM(base::Utf16ToUtf8(source), {DoctypePolicy::Refuse, "UTF-8"});
+  if (dom->parseError().failed()) {
+    SetActive(false);
+    const DOMParseError& e = dom->parseError();
+    throw EDOMParseError(e.reason + u"\r\n" + u"Line" + u": " + base::Utf8ToUtf16(std::to_string(e.line)) +
+                         u"\r\n" + SourceLine(source, e.line));
+  }
+  state_->dom = std::move(dom);
+}
+
+const std::shared_ptr<detail::XMLDocState>& TXMLDocument::Open() const {
+  if (!state_) throw EXMLDocError(u"No active document");
+  return state_;
+}
+
+TXMLNode TXMLDocument::DocumentElement() const {
+  const auto& state = Open();
+  for (DOMNode* n = state->dom->documentNode()->lastChild(); n != nullptr; n = n->previousSibling())
+    if (n->nodeType() == NodeType::Element) return TXMLNode(state, n);
+  return {};
+}
+
+TXMLNode TXMLDocument::Node() const {
+  const auto& state = Open();
+  return TXMLNode(state, state->dom->documentNode());
+}
+
+TXMLNodeList TXMLDocument::ChildNodes() const { return Node().ChildNodes(); }
+
+std::u16string TXMLDocument::XML() const { return Open()->dom->xml(); }
+
+}  // namespace xml

@@ -1,0 +1,210 @@
+#pragma once
+// Surface: a drawing surface over 32-bit pixels that live anywhere (a bitmap, a window's
+// paint target). It keeps the drawing state (viewport and window origins, the clip region,
+// the selected font, brush and pen, text and background colours and modes, saved states)
+// and draws through it: fills, copies, stretches, shapes, gradients, smooth lines, text.
+// It does not own its pixels and does not know where they come from.
+//
+// Coordinates. Drawing operations take logical coordinates; device = logical - window
+// origin + viewport origin. The device's (0, 0) lies at the target's pixel DeviceOrigin(),
+// so a child area of a larger picture can be drawn on as if it started at (0, 0).
+// Clip regions are given in device coordinates (SelectClip), clip rectangles in logical
+// ones (IntersectClip, ExcludeClip), as on the platform.
+//
+// Clipping. Every pixel written lies inside the target, inside the system clip set by the
+// target's owner (for example the visible part of a window) and inside the clip region.
+// The system clip is not part of the saved state.
+//
+// Byte A of a 32-bit pixel, operation by operation:
+//  - Solid fills (FillRect, FillRegion, PatBlt PATCOPY/BLACKNESS/WHITENESS), lines and
+//    shapes drawn with a pen or brush, and the opaque text background write A = 255.
+//  - Text glyphs, smooth lines and the alpha gradient brushes compose source-over: a
+//    colour with alpha a (its coverage times its own alpha) gives A' = A + (255 - A) x a / 255.
+//  - BitBlt SRCCOPY, StretchBlt, PlgBlt and TransparentBlt copy all four bytes of every
+//    pixel they copy; the other raster operations combine B, G, R and leave A.
+//  - AlphaBlend treats the source as premultiplied and mixes all four bytes.
+//  - GradientFill writes the alpha interpolated between its vertices.
+//  - InvertRect and DSTINVERT invert B, G, R and leave A.
+#include <cstdint>
+#include <vector>
+
+#include "platform/gfx/DrawObjects.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Geometry.h"
+#include "platform/gfx/PixelBuffer.h"
+#include "platform/gfx/Region.h"
+
+namespace gfx {
+
+enum class BkMode : int { Transparent = 1, Opaque = 2 };
+// Stretch modes keep the platform's numbers; every mode samples the nearest pixel.
+enum class StretchMode : int { BlackOnWhite = 1, WhiteOnBlack = 2, ColorOnColor = 3, Halftone = 4 };
+
+// Raster operations of the platform's copies and pattern fills.
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr std::uint32_t SRCPAINT = 0x00EE0086;
+constexpr std::uint32_t SRCAND = 0x008800C6;
+constexpr std::uint32_t SRCINVERT = 0x00660046;
+constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
+constexpr std::uint32_t DSTINVERT = 0x00550009;
+constexpr std::uint32_t PATCOPY = 0x00F00021;
+constexpr std::uint32_t PATINVERT = 0x005A0049;
+constexpr std::uint32_t BLACKNESS = 0x00000042;
+constexpr std::uint32_t WHITENESS = 0x00FF0062;
+
+// The platform's constant/per-pixel alpha blend description.
+struct BlendFunction {
+  std::uint8_t op = 0;                 // AC_SRC_OVER
+  std::uint8_t flags = 0;
+  std::uint8_t sourceConstantAlpha = 255;
+  std::uint8_t alphaFormat = 0;        // AC_SRC_ALPHA: the source carries premultiplied alpha
+};
+constexpr std::uint8_t AC_SRC_OVER = 0;
+constexpr std::uint8_t AC_SRC_ALPHA = 1;
+
+class Surface {
+ public:
+  Surface() = default;
+  explicit Surface(const PixelView& target) : target_(target) {}
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  // --- Target -------------------------------------------------------------------------
+  // Replaces the pixels drawn on; the drawing state stays.
+  void SetTarget(const PixelView& target);
+  const PixelView& Target() const { return target_; }
+  void SetDeviceOrigin(TPoint origin);
+  TPoint DeviceOrigin() const { return deviceOrigin_; }
+  // Limits all drawing to rgn (device coordinates); nullptr removes the limit.
+  void SetSystemClip(const Region* rgn);
+  // Pixels per inch reported to callers that scale by it.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
+
+  // --- Coordinates --------------------------------------------------------------------
+  TPoint ViewportOrg() const { return state_.viewportOrg; }
+  void SetViewportOrg(TPoint p) { state_.viewportOrg = p; }
+  void OffsetViewportOrg(int dx, int dy) { state_.viewportOrg = {state_.viewportOrg.X + dx, state_.viewportOrg.Y + dy}; }
+  TPoint WindowOrg() const { return state_.windowOrg; }
+  void SetWindowOrg(TPoint p) { state_.windowOrg = p; }
+  TPoint LogicalToDevice(TPoint p) const;
+  TPoint DeviceToLogical(TPoint p) const;
+
+  // --- Clipping -----------------------------------------------------------------------
+  // Combines the clip region with rgn (device coordinates). A null rgn with Copy removes
+  // the clip region. Returns the kind of the new clip (Error for a null rgn with another op).
+  RegionKind SelectClip(const Region* rgn, RegionOp op = RegionOp::Copy);
+  RegionKind IntersectClip(const TRect& logical);
+  RegionKind ExcludeClip(const TRect& logical);
+  // The clip region in device coordinates; false when there is none.
+  bool GetClip(Region& out) const;
+  // Bounding box of what can be drawn, in logical coordinates, and its kind.
+  RegionKind ClipBox(TRect& logical) const;
+  bool PtVisible(TPoint logical) const;
+  bool RectVisible(const TRect& logical) const;
+
+  // --- Saved states -------------------------------------------------------------------
+  // Saves the whole drawing state; returns the new level (1 for the first save).
+  int Save();
+  // Restores level n (n > 0) or the n-th most recent (n < 0), dropping later saves.
+  bool Restore(int level);
+  int SaveLevel() const { return static_cast<int>(saved_.size()); }
+
+  // --- Selected objects and attributes ------------------------------------------------
+  const Brush& GetBrush() const { return state_.brush; }
+  void SetBrush(const Brush& b) { state_.brush = b; }
+  const Pen& GetPen() const { return state_.pen; }
+  void SetPen(const Pen& p) { state_.pen = p; }
+  const Font& GetFont() const { return state_.font; }
+  void SetFont(const Font& f) { state_.font = f; }
+  TColor TextColor() const { return state_.textColor; }
+  TColor SetTextColor(TColor c);
+  TColor BkColor() const { return state_.bkColor; }
+  TColor SetBkColor(TColor c);
+  gfx::BkMode GetBkMode() const { return state_.bkMode; }
+  void SetBkMode(gfx::BkMode m) { state_.bkMode = m; }
+  gfx::StretchMode GetStretchMode() const { return state_.stretchMode; }
+  void SetStretchMode(gfx::StretchMode m) { state_.stretchMode = m; }
+  FillMode PolyFillMode() const { return state_.polyFillMode; }
+  void SetPolyFillMode(FillMode m) { state_.polyFillMode = m; }
+  unsigned TextAlign() const { return state_.textAlign; }
+  void SetTextAlign(unsigned a) { state_.textAlign = a; }
+  TPoint CurrentPosition() const { return state_.currentPos; }
+  void MoveTo(TPoint p) { state_.currentPos = p; }
+
+  // Handles the platform facade selected, kept with the state so that selecting returns
+  // the previous one. The surface never looks at them.
+  struct Handles {
+    const void* brush = nullptr;
+    const void* pen = nullptr;
+    const void* font = nullptr;
+  };
+  Handles& SelectedHandles() { return state_.handles; }
+
+  // --- Fills and copies (SurfaceBlit.cpp) ----------------------------------------------
+  void FillRect(const TRect& r, const Brush& b);
+  void FillRect(const TRect& r, TColor c) { FillRect(r, Brush::Solid(c)); }
+  // rgn in logical coordinates.
+  void FillRegion(const Region& rgn, const Brush& b);
+  void InvertRect(const TRect& r);
+  bool PatBlt(int x, int y, int w, int h, std::uint32_t rop);
+  bool SetPixel(TPoint p, TColor c);
+  // The colour at p (0x00BBGGRR), or clNone outside the target.
+  TColor GetPixel(TPoint p) const;
+
+  // Copies w x h pixels from src at (sx, sy) to (x, y). src may be this surface; the
+  // source is read before anything is written. Only the destination is clipped.
+  bool BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, std::uint32_t rop);
+  // Scales the source rectangle onto the destination rectangle, nearest pixel; negative
+  // widths or heights on one side only mirror the picture.
+  bool StretchBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
+                  std::uint32_t rop);
+  // Maps the source rectangle onto the parallelogram whose upper-left, upper-right and
+  // lower-left corners are pts[0..2], nearest pixel.
+  bool PlgBlt(const TPoint pts[3], const Surface& src, int sx, int sy, int w, int h);
+  // Copies and scales all pixels except those of colour key (0x00BBGGRR, compared on B, G, R).
+  bool TransparentBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
+                      TColor key);
+  // Source-over with constant and per-pixel alpha, scaling when the sizes differ.
+  bool AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
+                  BlendFunction bf);
+
+ private:
+  struct State {
+    TPoint viewportOrg;
+    TPoint windowOrg;
+    bool hasClip = false;
+    Region clip;  // device coordinates
+    Brush brush;
+    Pen pen;
+    Font font;
+    Handles handles;
+    TColor textColor = 0;
+    TColor bkColor = 0xFFFFFF;
+    gfx::BkMode bkMode = gfx::BkMode::Opaque;
+    gfx::StretchMode stretchMode = gfx::StretchMode::BlackOnWhite;
+    FillMode polyFillMode = FillMode::Alternate;
+    unsigned textAlign = 0;
+    TPoint currentPos;
+  };
+
+  // The drawable area in target pixels: target ∩ system clip ∩ clip region.
+  const Region& Visible() const;
+  void ClipChanged() { visibleValid_ = false; }
+  // Logical rectangle to target pixels.
+  TRect ToPixels(const TRect& logical) const;
+  TPoint ToPixels(TPoint logical) const;
+  TPoint PixelOffset() const;
+
+  PixelView target_;
+  TPoint deviceOrigin_;
+  bool hasSystemClip_ = false;
+  Region systemClip_;  // device coordinates
+  int dpi_ = 96;
+  State state_;
+  std::vector<State> saved_;
+  mutable Region visible_;
+  mutable bool visibleValid_ = false;
+};
+
+}  // namespace gfx

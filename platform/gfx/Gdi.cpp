@@ -298,11 +298,7 @@ int FillRect(HDC dc, const RECT* r, HBRUSH brush) {
 
 int FrameRect(HDC dc, const RECT* r, HBRUSH brush) {
   if (!dc || !r || !brush || r->IsEmpty()) return 0;
-  const TRect& q = *r;
-  dc->FillRect({q.Left, q.Top, q.Right, q.Top + 1}, brush->value);
-  dc->FillRect({q.Left, q.Bottom - 1, q.Right, q.Bottom}, brush->value);
-  dc->FillRect({q.Left, q.Top + 1, q.Left + 1, q.Bottom - 1}, brush->value);
-  dc->FillRect({q.Right - 1, q.Top + 1, q.Right, q.Bottom - 1}, brush->value);
+  dc->FrameRect(*r, brush->value);
   return 1;
 }
 

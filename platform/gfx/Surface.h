@@ -161,6 +161,9 @@ class Surface {
   // --- Fills and copies (SurfaceBlit.cpp) ----------------------------------------------
   void FillRect(const TRect& r, const Brush& b);
   void FillRect(const TRect& r, TColor c) { FillRect(r, Brush::Solid(c)); }
+  // A one-pixel border along the inside of r.
+  void FrameRect(const TRect& r, const Brush& b);
+  void FrameRect(const TRect& r, TColor c) { FrameRect(r, Brush::Solid(c)); }
   // rgn in logical coordinates.
   void FillRegion(const Region& rgn, const Brush& b);
   void InvertRect(const TRect& r);

@@ -89,6 +89,14 @@ void Surface::FillRect(const TRect& r, const Brush& b) {
   });
 }
 
+void Surface::FrameRect(const TRect& r, const Brush& b) {
+  if (r.IsEmpty()) return;
+  FillRect({r.Left, r.Top, r.Right, r.Top + 1}, b);
+  FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, b);
+  FillRect({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, b);
+  FillRect({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, b);
+}
+
 void Surface::FillRegion(const Region& rgn, const Brush& b) {
   if (b.IsNull() || rgn.IsEmpty()) return;
   const TPoint o = PixelOffset();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace gfx {
@@ -71,8 +72,9 @@ void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMod
 
 void ScanRoundRect(const TRect& r, int cornerW, int cornerH, SpanSink& sink, RowRange rows) {
   if (r.IsEmpty()) return;
-  const double rx = std::clamp(cornerW, 0, r.Width()) / 2.0;
-  const double ry = std::clamp(cornerH, 0, r.Height()) / 2.0;
+  const std::int64_t width = std::int64_t(r.Right) - r.Left, height = std::int64_t(r.Bottom) - r.Top;
+  const double rx = double(std::clamp<std::int64_t>(cornerW, 0, width)) / 2.0;
+  const double ry = double(std::clamp<std::int64_t>(cornerH, 0, height)) / 2.0;
   const int y0 = std::max(r.Top, rows.first), y1 = std::min(r.Bottom, rows.last);
   for (int y = y0; y < y1; ++y) {
     const double yc = y + 0.5;
@@ -85,7 +87,7 @@ void ScanRoundRect(const TRect& r, int cornerW, int cornerH, SpanSink& sink, Row
       const double dx = q >= 1 ? 0 : rx * std::sqrt(1 - q * q);
       inset = static_cast<int>(std::lround(rx - dx));
     }
-    if (r.Right - inset > r.Left + inset) sink.Span(y, r.Left + inset, r.Right - inset);
+    if (std::int64_t(r.Right) - inset > std::int64_t(r.Left) + inset) sink.Span(y, r.Left + inset, r.Right - inset);
   }
 }
 

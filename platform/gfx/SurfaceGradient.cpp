@@ -146,7 +146,8 @@ void Surface::FillLinearGradient(const TRectF& brush, std::uint32_t from, std::u
   if (!(std::fabs(length) > 1e-9)) return;
   const Channels cf = Split(from), ct = Split(to);
   const auto colourAt = [&](int pos) { return Lerp(cf, ct, std::clamp((pos - start) / length, 0.0, 1.0)); };
-  const TRect r = ToPixels(area);
+  const TRect r = Intersect(ToPixels(area), Visible().Bounds());
+  if (r.IsEmpty()) return;
   std::vector<std::uint32_t> columns;
   if (horizontal) {
     columns.resize(static_cast<std::size_t>(std::max(0, r.Width())));

@@ -1,5 +1,6 @@
 // Lines and shapes drawn with the selected pen and brush.
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <span>
 #include <vector>
@@ -194,18 +195,23 @@ void Surface::RoundRect(const TRect& r, int cornerW, int cornerH) {
   if (q.Top > q.Bottom) std::swap(q.Top, q.Bottom);
   const Pen& pen = state_.pen;
   if (pen.IsNull()) q = {q.Left, q.Top, q.Right - 1, q.Bottom - 1};
-  const Region outer = Region::RoundRect(q, cornerW, cornerH);
+  cornerW = std::max(cornerW, 0);
+  cornerH = std::max(cornerH, 0);
+  // Only the rows that can show are scanned.
+  const RowRange rows{Visible().Bounds().Top, Visible().Bounds().Bottom};
+  const auto shape = [&rows](const TRect& box, int w, int h) {
+    BuilderSink sink;
+    ScanRoundRect(box, w, h, sink, rows);
+    return sink.builder.Finish();
+  };
+  const Region outer = shape(q, cornerW, cornerH);
   if (!state_.brush.IsNull()) FillSpans(outer, ColorToPixel(state_.brush.Color()));
   if (pen.IsNull()) return;
   const int w = pen.Width();
-  const Region inner =
-      Region::RoundRect({q.Left + w, q.Top + w, q.Right - w, q.Bottom - w}, cornerW - 2 * w, cornerH - 2 * w);
+  const Region inner = shape({q.Left + w, q.Top + w, q.Right - w, q.Bottom - w}, cornerW - 2 * w, cornerH - 2 * w);
   FillSpans(Region::Combine(outer, inner, RegionOp::Diff), ColorToPixel(pen.Color()));
 }
 
-void Surface::Ellipse(const TRect& r) {
-  const TRect q = ToPixels(r);
-  RoundRect(r, std::abs(q.Width()), std::abs(q.Height()));
-}
+void Surface::Ellipse(const TRect& r) { RoundRect(r, INT_MAX, INT_MAX); }
 
 }  // namespace gfx

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "platform/gfx/Gdi.h"
@@ -235,6 +236,23 @@ TEST(SmoothLines, ClippedAndFarAway) {
   c.s.MoveTo({-2000000000, 0});
   c.s.LineTo({2000000000, 4});  // a very long pen line is cut, not walked
   EXPECT_NE(c.Art().find('#'), std::string::npos);
+}
+
+TEST(Shapes, HugeGeometryCostsOnlyWhatShows) {
+  // Shapes and copies far larger than the target finish quickly and draw their visible part.
+  Canvas c(8, 8);
+  c.s.SetBrush(Brush::Solid(0));
+  c.s.Ellipse({-1000000000, -1000000000, 1000000000, 1000000000});
+  EXPECT_EQ(c.At(4, 4), kInk);
+  c.s.RoundRect({-1000000000, 0, 1000000000, 8}, -5, INT_MIN);
+  Canvas src(2, 2);
+  c.s.StretchBlt(0, 0, 2000000000, 2000000000, src.s, 0, 0, 2, 2, SRCCOPY);
+  EXPECT_EQ(c.At(7, 7), kPaper);
+  c.s.FillLinearGradient({0, 0, 1e9, 1}, 0xFF000000, 0xFFFFFFFF, Surface::GradientDirection::Horizontal,
+                         {-2000000000, 0, 2000000000, 8});
+  EXPECT_EQ(c.At(0, 0), kInk);
+  Region r = Region::Ellipse({-2000000000, -5, 2000000000, 5});
+  EXPECT_TRUE(r.Contains({0, 0}));
 }
 
 }  // namespace

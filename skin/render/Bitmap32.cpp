@@ -1,6 +1,44 @@
 #include "skin/render/Bitmap32.h"
 
+#include "platform/gfx/Surface.h"
+
 namespace skin {
+
+Bitmap32::Bitmap32() = default;
+Bitmap32::Bitmap32(int width, int height, gfx::PixelFormat format) : pixels_(width, height, format) {}
+Bitmap32::Bitmap32(const Bitmap32& other) : pixels_(other.pixels_) {}
+Bitmap32& Bitmap32::operator=(const Bitmap32& other) {
+  if (this != &other) {
+    pixels_ = other.pixels_;
+    Retarget();
+  }
+  return *this;
+}
+Bitmap32::Bitmap32(Bitmap32&&) noexcept = default;
+Bitmap32& Bitmap32::operator=(Bitmap32&&) noexcept = default;
+Bitmap32::~Bitmap32() = default;
+
+void Bitmap32::SetSize(int width, int height) {
+  pixels_.SetSize(width, height);
+  Retarget();
+}
+
+void Bitmap32::SetFormat(gfx::PixelFormat format) {
+  pixels_.SetFormat(format);
+  Retarget();
+}
+
+gfx::Surface& Bitmap32::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<gfx::Surface>(pixels_.View());
+  // The pixels may have been resized through Pixels(); follow them.
+  const gfx::PixelView& t = canvas_->Target();
+  if (t.bits != pixels_.Bits() || t.width != pixels_.Width() || t.height != pixels_.Height()) Retarget();
+  return *canvas_;
+}
+
+void Bitmap32::Retarget() {
+  if (canvas_) canvas_->SetTarget(pixels_.View());
+}
 
 bool RowAccess(Bitmap32* bmp, std::uint32_t*& first, std::ptrdiff_t& delta) {
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Height() < 1 || bmp->Width() < 1) return false;

@@ -1,13 +1,18 @@
 #pragma once
 // Bitmap32: the off-screen picture every skinned surface is composed in. Rows of 32-bit
 // pixels (B, G, R, A in memory); a bitmap may also be switched to 8-bit grey for the
-// text-glow blur. Owns its pixels; what draws on them lives elsewhere.
+// text-glow blur. Owns its pixels and the drawing surface over them (made on first use,
+// following every change of size); the pixel routines live elsewhere.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/PixelBuffer.h"
+
+namespace gfx {
+class Surface;
+}
 
 namespace skin {
 
@@ -17,9 +22,14 @@ using gfx::TSize;
 
 class Bitmap32 {
  public:
-  Bitmap32() = default;
-  Bitmap32(int width, int height, gfx::PixelFormat format = gfx::PixelFormat::Bgra32)
-      : pixels_(width, height, format) {}
+  Bitmap32();
+  Bitmap32(int width, int height, gfx::PixelFormat format = gfx::PixelFormat::Bgra32);
+  // A copy holds the same pixels and a fresh drawing surface.
+  Bitmap32(const Bitmap32& other);
+  Bitmap32& operator=(const Bitmap32& other);
+  Bitmap32(Bitmap32&&) noexcept;
+  Bitmap32& operator=(Bitmap32&&) noexcept;
+  ~Bitmap32();
 
   int Width() const { return pixels_.Width(); }
   int Height() const { return pixels_.Height(); }
@@ -27,8 +37,8 @@ class Bitmap32 {
   bool Is32Bit() const { return pixels_.Format() == gfx::PixelFormat::Bgra32; }
   bool Empty() const { return pixels_.Empty(); }
 
-  void SetSize(int width, int height) { pixels_.SetSize(width, height); }
-  void SetFormat(gfx::PixelFormat format) { pixels_.SetFormat(format); }
+  void SetSize(int width, int height);
+  void SetFormat(gfx::PixelFormat format);
 
   std::uint32_t* Row(int y) { return pixels_.Row32(y); }
   const std::uint32_t* Row(int y) const { return pixels_.Row32(y); }
@@ -42,8 +52,15 @@ class Bitmap32 {
   const gfx::PixelBuffer& Pixels() const { return pixels_; }
   gfx::PixelView View() { return pixels_.View(); }
 
+  // The drawing surface over the pixels (the platform copies, fills and text draw here).
+  // Its state lives as long as the bitmap; a size change keeps the state.
+  gfx::Surface& Canvas();
+
  private:
+  void Retarget();
+
   gfx::PixelBuffer pixels_;
+  std::unique_ptr<gfx::Surface> canvas_;
 };
 
 using Bitmap32Ptr = std::unique_ptr<Bitmap32>;

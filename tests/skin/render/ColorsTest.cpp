@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/gfx/Surface.h"
 #include "skin/render/Bitmap32.h"
 #include "skin/render/acBgInfo.h"
 #include "skin/render/sColors.h"
@@ -89,6 +90,24 @@ TEST(Bitmap32, SizeHelpers) {
   Bitmap32 other(9, 2);
   EXPECT_EQ(CreateBmpLike(other)->Width(), 9);
   EXPECT_EQ(CreateBmp32(TRect{40, 0, 10, 5})->Width(), 0);  // inverted rectangle
+}
+
+TEST(Bitmap32, CanvasDrawsOnThePixelsAndFollowsResizes) {
+  Bitmap32 b(4, 4);
+  gfx::Surface& c = b.Canvas();
+  c.SetViewportOrg({1, 1});
+  c.FillRect({0, 0, 1, 1}, gfx::Brush::Solid(0x0000FF));
+  EXPECT_EQ(b.Pixel(1, 1), 0xFFFF0000u);
+  b.SetSize(10, 10);
+  EXPECT_EQ(&b.Canvas(), &c);
+  EXPECT_EQ(c.ViewportOrg(), (TPoint{1, 1}));  // the state survives the resize
+  c.FillRect({8, 8, 20, 20}, gfx::Brush::Solid(0x0000FF));
+  EXPECT_EQ(b.Pixel(9, 9), 0xFFFF0000u);
+  b.Pixels().SetSize(2, 2);  // resized behind the bitmap's back
+  b.Canvas().FillRect({-1, -1, 5, 5}, gfx::Brush::Solid(0xFF0000));
+  EXPECT_EQ(b.Pixel(1, 1), 0xFF0000FFu);
+  const Bitmap32 copy = b;
+  EXPECT_EQ(copy.Pixel(1, 1), 0xFF0000FFu);
 }
 
 TEST(BgInfo, EmptyAndBitmapRecords) {

@@ -131,7 +131,7 @@ void TacSkinIni::SetLines(std::vector<std::u16string> lines) {
 }
 
 int TacSkinIni::IndexOfSection(std::u16string_view name) const {
-  const auto it = firstSection_.find(std::u16string(name));
+  const auto it = firstSection_.find(name);
   return it == firstSection_.end() ? -1 : it->second;
 }
 

@@ -6,6 +6,7 @@
 // This class knows the text syntax and the value kinds; inheritance between sections and
 // density variants are built on it elsewhere.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,7 +65,12 @@ class TacSkinIni {
  private:
   std::vector<std::u16string> lines_;
   std::vector<TacIniSection> sections_;
-  std::unordered_map<std::u16string, int> firstSection_;
+  // Looked up by string view without building a string.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view s) const { return std::hash<std::u16string_view>()(s); }
+  };
+  std::unordered_map<std::u16string, int, NameHash, std::equal_to<>> firstSection_;
 };
 
 // Integer syntax of the options: an optional "-" and decimal digits, or hexadecimal after

@@ -36,6 +36,10 @@ std::u16string DecodeOptionsText(std::span<const std::uint8_t> bytes, int codePa
   }
   if (StartsWith(bytes, {0xFF, 0xFE})) return Utf16(bytes.subspan(2), false);
   if (StartsWith(bytes, {0xFE, 0xFF})) return Utf16(bytes.subspan(2), true);
+  // Every 8-bit code page keeps ASCII as it is, and options texts are nearly always ASCII.
+  bool ascii = true;
+  for (std::uint8_t b : bytes) ascii &= b < 0x80;
+  if (ascii) return std::u16string(bytes.begin(), bytes.end());
   return base::CodePageToUtf16(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), codePage);
 }
 

@@ -6,14 +6,11 @@
 
 #include <random>
 
-#include "skin/data/acImageRef.h"
 #include "skin/data/acOptionsText.h"
-#include "skin/data/acScaleVariants.h"
-#include "skin/data/acSectionReader.h"
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "skin/data/acText.h"
+#include "tests/skin/data/SkinDataExercise.h"
 #include "tests/skin/data/SkinDataTestUtil.h"
 
 namespace skin {
@@ -52,33 +49,6 @@ TacBytes ValidPackage() {
                             {"EXTBORD.PNG", test::NoiseText(120, 8)},
                             {"EMPTY.TTF", ""}},
                            "\x89PNG preview of fifty bytes, more or less.......");
-}
-
-// Uses every reading of the options the loader will use, on whatever text arrived; ppi
-// varies from case to case.
-void Exercise(const TacSkinIni& ini, int ppi) {
-  for (const TacIniSection& section : ini.Sections()) {
-    const TacSectionReader reader(ini, section.Name);
-    (void)reader.ReadInt(u"COLOR", 0xFFFFFF, 0xFFFFFF);
-    (void)reader.ReadBool(u"GIVEOWNFONT", false);
-    (void)reader.ReadText(u"PARENTCLASS", u"");
-    for (const TacIniEntry& e : section.Entries) {
-      if (!e.HasValue) continue;
-      const std::u16string value = UpperCase(e.Value);
-      if (IsImageRefValue(value)) {
-        const TacImageRef r = ParseCanonicalImageRef(NormalizeImageRef(value));
-        EXPECT_GE(r.ImgType, 0);
-        EXPECT_LE(r.ImgType, 4);
-        (void)FindImageVariant(ini, section.Name, e.Key, ppi);
-      }
-      std::int64_t i = 0;
-      double f = 0;
-      (void)TryParseInt64(e.Value, i);
-      (void)TryParseFloat(e.Value, f);
-    }
-  }
-  (void)ReadScaledGlobalInt(ini, u"BITOP", 0, ppi);
-  (void)ReadFormFrameInt(ini, u"TITLEHEIGHT", 30, ppi, 144);
 }
 
 class Mutator {
@@ -152,7 +122,7 @@ TEST(PackageMutation, EveryMutatedPackageReadsOrFailsCleanly) {
       // The options text on its own, as a folder skin would deliver it.
       TacSkinIni ini;
       LoadOptionsText(ini, mutator.Mutate(options));
-      Exercise(ini, kDensities[(i / 4) % 4]);
+      test::ExerciseOptions(ini, kDensities[(i / 4) % 4]);
       continue;
     }
     const TacBytes data = mutator.Mutate(valid);
@@ -177,7 +147,7 @@ TEST(PackageMutation, EveryMutatedPackageReadsOrFailsCleanly) {
     if (sc.Options) {
       TacSkinIni ini;
       LoadOptionsText(ini, *sc.Options);
-      Exercise(ini, kDensities[(i / 4) % 4]);
+      test::ExerciseOptions(ini, kDensities[(i / 4) % 4]);
     }
   }
   // The mutations reach every outcome.

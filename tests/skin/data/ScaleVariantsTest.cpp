@@ -3,15 +3,12 @@
 
 #include "skin/data/acScaleVariants.h"
 #include "skin/data/acSkinIni.h"
+#include "tests/skin/data/SkinDataTestUtil.h"
 
 namespace skin {
 namespace {
 
-TacSkinIni Parse(std::u16string_view text) {
-  TacSkinIni ini;
-  ini.SetText(text);
-  return ini;
-}
+using test::Parse;
 
 TEST(ScaleIndexOfPPI, Boundaries) {
   EXPECT_EQ(ScaleIndexOfPPI(72), 0);

@@ -13,12 +13,20 @@
 #include "platform/base/Unicode.h"
 #include "skin/data/acPackageFormat.h"
 #include "skin/data/acSkinHost.h"
+#include "skin/data/acSkinIni.h"
 
 namespace skin::test {
 
 inline TacBytes Bytes(std::string_view s) { return TacBytes(s.begin(), s.end()); }
 
 inline std::u16string U(std::string_view utf8) { return base::Utf8ToUtf16(utf8); }
+
+// An options ini parsed from a text.
+inline TacSkinIni Parse(std::u16string_view text) {
+  TacSkinIni ini;
+  ini.SetText(text);
+  return ini;
+}
 
 // A package of (name, content) members, optionally followed by a preview block.
 inline TacBytes MakePackage(const std::vector<std::pair<std::string, std::string>>& members,

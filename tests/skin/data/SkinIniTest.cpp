@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acSkinIni.h"
+#include "tests/skin/data/SkinDataTestUtil.h"
 
 namespace skin {
 namespace {
 
-TacSkinIni Parse(std::u16string_view text) {
-  TacSkinIni ini;
-  ini.SetText(text);
-  return ini;
-}
+using test::Parse;
 
 TEST(SkinIniSyntax, BlanksAroundNamesAndValuesAreTrimmed) {
   const TacSkinIni ini = Parse(u"[ EDIT ]\r\nCOLOR = 255\r\n\tFONTCOLOR\t=\t\"quoted\"  \r\n");

@@ -82,51 +82,63 @@ bool TryParseFloat(std::u16string_view s, double& out) {
 
 bool ParseBool(std::u16string_view s) { return s == u"TRUE" || s == u"1"; }
 
-std::vector<std::u16string> SplitLines(std::u16string_view text) {
-  std::vector<std::u16string> lines;
+namespace {
+
+// Calls fn with every line of a text; a line end at the very end adds no empty line.
+template <typename Fn>
+void ForEachLine(std::u16string_view text, Fn fn) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != u'\r' && text[i] != u'\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
+    fn(text.substr(start, i - start));
     if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
     start = i + 1;
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  if (start < text.size()) fn(text.substr(start));
+}
+
+}  // namespace
+
+std::vector<std::u16string> SplitLines(std::u16string_view text) {
+  std::vector<std::u16string> lines;
+  ForEachLine(text, [&](std::u16string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
 void TacSkinIni::Clear() {
-  lines_.clear();
   sections_.clear();
   firstSection_.clear();
 }
 
-void TacSkinIni::SetText(std::u16string_view text) { SetLines(SplitLines(text)); }
-
-void TacSkinIni::SetLines(std::vector<std::u16string> lines) {
+void TacSkinIni::SetText(std::u16string_view text) {
   Clear();
-  lines_ = std::move(lines);
-  for (const std::u16string& raw : lines_) {
-    const std::u16string_view line = Trim(raw);
-    if (line.empty() || line[0] == u';') continue;
-    if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
-      TacIniSection section;
-      section.Name = std::u16string(Trim(line.substr(1, line.size() - 2)));
-      firstSection_.emplace(section.Name, static_cast<int>(sections_.size()));
-      sections_.push_back(std::move(section));
-      continue;
-    }
-    if (sections_.empty()) continue;
-    TacIniEntry entry;
-    const std::size_t eq = line.find(u'=');
-    if (eq == std::u16string_view::npos) {
-      entry.Key = std::u16string(line);
-    } else {
-      entry.Key = std::u16string(Trim(line.substr(0, eq)));
-      entry.Value = std::u16string(Trim(line.substr(eq + 1)));
-      entry.HasValue = true;
-    }
-    sections_.back().Entries.push_back(std::move(entry));
+  ForEachLine(text, [this](std::u16string_view line) { AddLine(line); });
+}
+
+void TacSkinIni::SetLines(const std::vector<std::u16string>& lines) {
+  Clear();
+  for (const std::u16string& line : lines) AddLine(line);
+}
+
+void TacSkinIni::AddLine(std::u16string_view raw) {
+  const std::u16string_view line = Trim(raw);
+  if (line.empty() || line[0] == u';') return;
+  if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
+    TacIniSection section;
+    section.Name = std::u16string(Trim(line.substr(1, line.size() - 2)));
+    firstSection_.emplace(section.Name, static_cast<int>(sections_.size()));
+    sections_.push_back(std::move(section));
+    return;
+  }
+  if (sections_.empty()) return;
+  TacIniEntry& entry = sections_.back().Entries.emplace_back();
+  const std::size_t eq = line.find(u'=');
+  if (eq == std::u16string_view::npos) {
+    entry.Key = std::u16string(line);
+  } else {
+    entry.Key = std::u16string(Trim(line.substr(0, eq)));
+    entry.Value = std::u16string(Trim(line.substr(eq + 1)));
+    entry.HasValue = true;
   }
 }
 

@@ -31,11 +31,9 @@ class TacSkinIni {
   void Clear();
   // Parses the lines: trimmed; empty and ";" lines ignored; "[name]" starts a section;
   // lines before the first section ignored.
-  void SetLines(std::vector<std::u16string> lines);
+  void SetLines(const std::vector<std::u16string>& lines);
   // Splits the text at CR LF, CR or LF and parses the lines.
   void SetText(std::u16string_view text);
-  // The lines as given.
-  const std::vector<std::u16string>& Lines() const { return lines_; }
 
   // Every section record in text order, repeated names included.
   const std::vector<TacIniSection>& Sections() const { return sections_; }
@@ -63,7 +61,8 @@ class TacSkinIni {
   std::uint32_t ReadArgb(std::u16string_view section, std::u16string_view key, std::uint32_t def) const;
 
  private:
-  std::vector<std::u16string> lines_;
+  void AddLine(std::u16string_view raw);
+
   std::vector<TacIniSection> sections_;
   // Looked up by string view without building a string.
   struct NameHash {

@@ -49,13 +49,6 @@ TEST(NativePath, BackslashesBecomeSlashesAndForeignRootsNameNothing) {
   EXPECT_FALSE(NativePath(std::u16string(u"/tmp/a\0b", 8)));
 }
 
-TEST(ProgramDirectory, IsTheFolderOfThisExecutable) {
-  const std::u16string dir = ProgramDirectory();
-  ASSERT_FALSE(dir.empty());
-  EXPECT_EQ(dir.front(), u'/');
-  EXPECT_EQ(dir.back(), u'/');
-}
-
 TEST(RemovePackageEnding, OnlyAFinalAszOfALongerName) {
   EXPECT_EQ(RemovePackageEnding(u"Meadow.asz"), u"Meadow");
   EXPECT_EQ(RemovePackageEnding(u"Meadow.ASZ"), u"Meadow");

@@ -1,4 +1,4 @@
-// skinpack: the command-line tool that builds and inspects skin packages.
+// skinpack: the command-line tool that builds, lists and unpacks skin packages.
 #include <iostream>
 #include <string>
 #include <vector>

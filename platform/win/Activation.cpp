@@ -64,16 +64,23 @@ bool Activate(HWND hwnd, bool byMouse, bool) {
 void WindowLeaving(Window* w, bool destroying) {
   State& s = S();
   HWND hwnd = w->handle;
-  if (Window* f = W(s.focus); f && IsDescendant(w, f)) {
+  auto dropFocusInside = [&] {
+    Window* f = W(s.focus);
+    Window* self = W(hwnd);
+    if (!f || !self || !IsDescendant(self, f)) return;
     if (destroying) {
       s.focus = nullptr;
     } else {
-      Window* p = w->IsChild() ? w->parent : nullptr;
+      Window* p = self->IsChild() ? self->parent : nullptr;
       SetFocus(p ? p->handle : nullptr);
     }
+  };
+  if (s.active != hwnd) {
+    dropFocusInside();
+    return;
   }
-  if (!(w = W(hwnd)) || s.active != hwnd) return;
-  // Activation goes to the owner when it can take it, else to the next window in z-order.
+  // Activation goes to the owner when it can take it, else to the next window in z-order;
+  // the newly active window takes the focus from this one.
   HWND next = nullptr;
   auto usable = [&](Window* t) {
     return t && t != w && t->Visible() && t->Enabled() && !(t->style & WS_MINIMIZE) &&
@@ -86,12 +93,15 @@ void WindowLeaving(Window* w, bool destroying) {
         next = t->handle;
         break;
       }
-  if (next && Activate(next, false, false)) return;
+  if (next && Activate(next, false, false)) {
+    dropFocusInside();
+    return;
+  }
   if (s.active != hwnd) return;
   Deactivate(hwnd, nullptr);
   if (s.active == hwnd) {
     s.active = nullptr;
-    if (s.focus && (!W(s.focus) || IsDescendant(W(hwnd), W(s.focus)))) s.focus = nullptr;
+    dropFocusInside();
     if (s.appActive) {
       s.appActive = false;
       BroadcastActivateApp(FALSE);

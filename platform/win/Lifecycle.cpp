@@ -111,6 +111,7 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
 
   auto rec = std::make_unique<Window>();
   rec->cls = cls;
+  const DWORD requested = style;
   if (!child) {
     style |= WS_CLIPSIBLINGS;
     if (!(style & WS_POPUP)) style |= WS_CAPTION;  // overlapped windows always have a caption
@@ -133,7 +134,7 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
   cs.y = y;
   cs.cx = cx;
   cs.cy = cy;
-  cs.style = static_cast<LONG>(style);
+  cs.style = static_cast<LONG>(requested);
   cs.lpszName = windowName;
   cs.lpszClass = className;
   cs.dwExStyle = exStyle;

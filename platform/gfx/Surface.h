@@ -77,6 +77,9 @@ class Surface {
   TPoint DeviceOrigin() const { return deviceOrigin_; }
   // Limits all drawing to rgn (device coordinates); nullptr removes the limit.
   void SetSystemClip(const Region* rgn);
+  // The facade's handle of the bitmap whose pixels are the target (memory surfaces).
+  const void* TargetHandle() const { return targetHandle_; }
+  void SetTargetHandle(const void* h) { targetHandle_ = h; }
   // Pixels per inch reported to callers that scale by it.
   int Dpi() const { return dpi_; }
   void SetDpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
@@ -197,6 +200,7 @@ class Surface {
   TPoint PixelOffset() const;
 
   PixelView target_;
+  const void* targetHandle_ = nullptr;
   TPoint deviceOrigin_;
   bool hasSystemClip_ = false;
   Region systemClip_;  // device coordinates

@@ -1,0 +1,222 @@
+#pragma once
+// The platform's drawing calls, with its names and numbers, over gfx's own classes. A
+// handle is a pointer to our object: HDC is a Surface, HRGN a region object, HBRUSH,
+// HPEN, HFONT and HBITMAP the objects below. Objects made by Create... belong to the
+// caller and are freed with DeleteObject (DeleteDC for surfaces made here); stock objects
+// are never freed. Selecting an object into a surface copies its value, so deleting a
+// selected object is harmless; selecting returns the handle selected before.
+#include <cstdint>
+
+#include "platform/gfx/DrawObjects.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Geometry.h"
+#include "platform/gfx/PixelBuffer.h"
+#include "platform/gfx/Region.h"
+#include "platform/gfx/Surface.h"
+
+namespace gfx {
+
+using RECT = TRect;
+using POINT = TPoint;
+using SIZE = TSize;
+using COLORREF = TColor;
+
+enum class GdiKind : std::uint8_t { Brush, Pen, Font, Bitmap, Region };
+
+class GdiObject {
+ public:
+  virtual ~GdiObject() = default;
+  GdiKind Kind() const { return kind_; }
+  bool IsStock() const { return stock_; }
+  void MarkStock() { stock_ = true; }
+
+ protected:
+  explicit GdiObject(GdiKind k) : kind_(k) {}
+
+ private:
+  GdiKind kind_;
+  bool stock_ = false;
+};
+
+struct BrushObject final : GdiObject {
+  explicit BrushObject(const Brush& b) : GdiObject(GdiKind::Brush), value(b) {}
+  Brush value;
+};
+struct PenObject final : GdiObject {
+  explicit PenObject(const Pen& p) : GdiObject(GdiKind::Pen), value(p) {}
+  Pen value;
+};
+struct FontObject final : GdiObject {
+  explicit FontObject(const Font& f) : GdiObject(GdiKind::Font), value(f) {}
+  Font value;
+};
+struct BitmapObject final : GdiObject {
+  BitmapObject(int w, int h) : GdiObject(GdiKind::Bitmap), pixels(w, h) {}
+  PixelBuffer pixels;
+};
+struct RegionObject final : GdiObject {
+  explicit RegionObject(Region r) : GdiObject(GdiKind::Region), value(std::move(r)) {}
+  Region value;
+};
+
+using HDC = Surface*;
+using HGDIOBJ = GdiObject*;
+using HBRUSH = BrushObject*;
+using HPEN = PenObject*;
+using HFONT = FontObject*;
+using HBITMAP = BitmapObject*;
+using HRGN = RegionObject*;
+
+// --- Constants ------------------------------------------------------------------------
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+constexpr int BLACKONWHITE = 1;
+constexpr int WHITEONBLACK = 2;
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
+
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_XOR = 3;
+constexpr int RGN_DIFF = 4;
+constexpr int RGN_COPY = 5;
+constexpr int RGN_ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+constexpr int WHITE_BRUSH = 0;
+constexpr int LTGRAY_BRUSH = 1;
+constexpr int GRAY_BRUSH = 2;
+constexpr int DKGRAY_BRUSH = 3;
+constexpr int BLACK_BRUSH = 4;
+constexpr int NULL_BRUSH = 5;
+constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+constexpr int WHITE_PEN = 6;
+constexpr int BLACK_PEN = 7;
+constexpr int NULL_PEN = 8;
+constexpr int OEM_FIXED_FONT = 10;
+constexpr int ANSI_FIXED_FONT = 11;
+constexpr int ANSI_VAR_FONT = 12;
+constexpr int SYSTEM_FONT = 13;
+constexpr int DEVICE_DEFAULT_FONT = 14;
+constexpr int SYSTEM_FIXED_FONT = 16;
+constexpr int DEFAULT_GUI_FONT = 17;
+
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_DASHDOT = 3;
+constexpr int PS_DASHDOTDOT = 4;
+constexpr int PS_NULL = 5;
+constexpr int PS_INSIDEFRAME = 6;
+
+constexpr int OBJ_PEN = 1;
+constexpr int OBJ_BRUSH = 2;
+constexpr int OBJ_FONT = 6;
+constexpr int OBJ_BITMAP = 7;
+
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+// --- Surfaces ---------------------------------------------------------------------------
+// A memory surface with no pixels until a bitmap is selected into it.
+HDC CreateCompatibleDC(HDC reference);
+// Frees a surface made by CreateCompatibleDC.
+bool DeleteDC(HDC dc);
+int SaveDC(HDC dc);
+bool RestoreDC(HDC dc, int level);
+int GetDeviceCaps(HDC dc, int index);
+
+// --- Objects ----------------------------------------------------------------------------
+HBRUSH CreateSolidBrush(COLORREF c);
+// The shared brush of a system colour; never freed.
+HBRUSH GetSysColorBrush(int index);
+HPEN CreatePen(int style, int width, COLORREF c);
+// A 32-bit bitmap, zero-filled.
+HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height);
+HGDIOBJ GetStockObject(int index);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
+HBRUSH SelectObject(HDC dc, HBRUSH obj);
+HPEN SelectObject(HDC dc, HPEN obj);
+HFONT SelectObject(HDC dc, HFONT obj);
+HBITMAP SelectObject(HDC dc, HBITMAP obj);
+// The handle last selected of a kind (OBJ_BRUSH, OBJ_PEN, OBJ_FONT, OBJ_BITMAP).
+HGDIOBJ GetCurrentObject(HDC dc, int type);
+bool DeleteObject(HGDIOBJ obj);
+
+// --- Attributes and coordinates -----------------------------------------------------------
+COLORREF SetTextColor(HDC dc, COLORREF c);
+COLORREF GetTextColor(HDC dc);
+COLORREF SetBkColor(HDC dc, COLORREF c);
+COLORREF GetBkColor(HDC dc);
+int SetBkMode(HDC dc, int mode);
+int GetBkMode(HDC dc);
+int SetStretchBltMode(HDC dc, int mode);
+int GetStretchBltMode(HDC dc);
+int SetPolyFillMode(HDC dc, int mode);
+bool SetViewportOrgEx(HDC dc, int x, int y, POINT* old);
+bool OffsetViewportOrgEx(HDC dc, int dx, int dy, POINT* old);
+bool GetViewportOrgEx(HDC dc, POINT* out);
+bool SetWindowOrgEx(HDC dc, int x, int y, POINT* old);
+bool GetWindowOrgEx(HDC dc, POINT* out);
+bool LPtoDP(HDC dc, POINT* pts, int count);
+bool DPtoLP(HDC dc, POINT* pts, int count);
+
+// --- Clipping ---------------------------------------------------------------------------
+int SelectClipRgn(HDC dc, HRGN rgn);
+int ExtSelectClipRgn(HDC dc, HRGN rgn, int mode);
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+int GetClipBox(HDC dc, RECT* out);
+// 1 and the clip region copied into rgn, 0 when there is none, -1 on error.
+int GetClipRgn(HDC dc, HRGN rgn);
+bool PtVisible(HDC dc, int x, int y);
+bool RectVisible(HDC dc, const RECT* r);
+
+// --- Regions ----------------------------------------------------------------------------
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+HRGN CreateRectRgnIndirect(const RECT* r);
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h);
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
+HRGN CreateEllipticRgnIndirect(const RECT* r);
+HRGN CreatePolygonRgn(const POINT* pts, int count, int fillMode);
+HRGN CreatePolyPolygonRgn(const POINT* pts, const int* counts, int polygons, int fillMode);
+// The union of a list of rectangles (the rectangle list of the platform's region data).
+HRGN ExtCreateRegion(const RECT* rects, int count);
+int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode);
+int OffsetRgn(HRGN rgn, int dx, int dy);
+bool PtInRegion(HRGN rgn, int x, int y);
+bool RectInRegion(HRGN rgn, const RECT* r);
+int GetRgnBox(HRGN rgn, RECT* out);
+bool EqualRgn(HRGN a, HRGN b);
+bool SetRectRgn(HRGN rgn, int left, int top, int right, int bottom);
+bool FillRgn(HDC dc, HRGN rgn, HBRUSH brush);
+bool PaintRgn(HDC dc, HRGN rgn);
+bool InvertRgn(HDC dc, HRGN rgn);
+
+// --- Fills and copies ---------------------------------------------------------------------
+int FillRect(HDC dc, const RECT* r, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* r, HBRUSH brush);
+bool InvertRect(HDC dc, const RECT* r);
+bool PatBlt(HDC dc, int x, int y, int w, int h, std::uint32_t rop);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF c);
+bool SetPixelV(HDC dc, int x, int y, COLORREF c);
+// CLR_INVALID outside the surface.
+COLORREF GetPixel(HDC dc, int x, int y);
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, std::uint32_t rop);
+bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, std::uint32_t rop);
+// pts: upper-left, upper-right and lower-left corners of the destination; masks are not
+// supported (a mask bitmap makes the call fail).
+bool PlgBlt(HDC dst, const POINT* pts, HDC src, int sx, int sy, int w, int h, HBITMAP mask, int mx, int my);
+bool TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, COLORREF key);
+bool AlphaBlend(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, BlendFunction bf);
+
+}  // namespace gfx

@@ -113,8 +113,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCPAINT: DefNcPaint(hwnd); return 0;
     case WM_NCACTIVATE:
       w->paint.ncActive = wParam != 0;
-      if (w->client != gfx::TRect{0, 0, w->rect.Width(), w->rect.Height()})
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+      InvalidateFrame(w);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
@@ -130,7 +129,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       auto* t = reinterpret_cast<const char16_t*>(lParam);
       w->text = t ? t : u"";
-      if ((w->style & WS_CAPTION) == WS_CAPTION) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+      if ((w->style & WS_CAPTION) == WS_CAPTION) InvalidateFrame(w);
       return TRUE;
     }
     case WM_GETTEXT: {

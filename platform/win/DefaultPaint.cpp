@@ -90,12 +90,10 @@ void DrawFrame(Window* w, gfx::Surface& s) {
 
 LRESULT DefEraseBackground(HWND hwnd, HDC dc) {
   Window* w = W(hwnd);
-  gfx::TColor c;
-  if (!w || !dc || !w->cls || !BrushColor(w->cls->background, &c)) return 0;
+  if (!w || !dc || !w->cls) return 0;
   TRect box;
   dc->ClipBox(box);
-  dc->FillRect(box, c);
-  return 1;
+  return FillWithBrush(*dc, box, w->cls->background) ? 1 : 0;
 }
 
 void DefNcPaint(HWND hwnd) {
@@ -139,15 +137,5 @@ void DefPrint(HWND hwnd, HDC dc, LPARAM flags) {
 }
 
 }  // namespace detail
-
-bool BrushColor(HBRUSH brush, gfx::TColor* out) {
-  auto v = reinterpret_cast<std::uintptr_t>(brush);
-  if (v == 0) return false;
-  if (v <= static_cast<std::uintptr_t>(gfx::COLOR_COUNT)) {
-    if (out) *out = gfx::GetSysColor(static_cast<int>(v - 1));
-    return true;
-  }
-  return detail::SolidBrushColor(brush, out);
-}
 
 }  // namespace win

@@ -48,6 +48,7 @@ void InvalidateWindowArea(Window* w, const gfx::Region* windowRgn, UINT rdwFlags
 void AfterPositionChange(Window* w, const gfx::TRect& oldRect, const gfx::TRect& oldClient, bool wasVisible,
                          UINT flags);
 bool NeedsPaint(Window* w);
+void InvalidateFrame(Window* w);  // the non-client area only
 void SendPaint(HWND hwnd);  // WM_PAINT now, dropping what the procedure leaves unpainted
 void DamageScreen(const gfx::TRect& screenRect);
 void DamageWindow(Window* w);  // the window's whole area on screen
@@ -59,7 +60,7 @@ void RetargetSurfaces(Window* top);
 LRESULT DefEraseBackground(HWND hwnd, HDC dc);
 void DefNcPaint(HWND hwnd);
 void DefPrint(HWND hwnd, HDC dc, LPARAM flags);
-bool SolidBrushColor(HBRUSH brush, gfx::TColor* out);
+bool FillWithBrush(gfx::Surface& s, const gfx::TRect& r, HBRUSH brush);  // false: no brush
 
 // Non-client defaults (NonClient.cpp).
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& windowRect);

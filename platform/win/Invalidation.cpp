@@ -107,6 +107,12 @@ void SendPaint(HWND h) {
   }
 }
 
+void InvalidateFrame(Window* w) {
+  gfx::Region frame(WholeWindow(w));
+  frame -= gfx::Region(w->client);
+  if (!frame.IsEmpty()) InvalidateWindowArea(w, &frame, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 bool NeedsPaint(Window* w) { return !w->paint.update.IsEmpty() || w->paint.frame || w->paint.internal; }
 
 void AfterPositionChange(Window* w, const gfx::TRect& oldRect, const gfx::TRect& oldClient, bool wasVisible,
@@ -142,7 +148,7 @@ void AfterPositionChange(Window* w, const gfx::TRect& oldRect, const gfx::TRect&
     if (!whole) area -= gfx::Region(gfx::Bounds(w->client.Left, w->client.Top, oldClient.Width(), oldClient.Height()));
     InvalidateWindowArea(w, &area, RDW_INVALIDATE | RDW_ERASE | (whole ? RDW_ALLCHILDREN : 0));
   }
-  if (sized || (flags & SWP_FRAMECHANGED)) InvalidateWindowArea(w, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  if (sized || (flags & SWP_FRAMECHANGED)) InvalidateFrame(w);
   if ((flags & SWP_FRAMECHANGED) && oldClient != w->client)
     InvalidateWindowArea(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

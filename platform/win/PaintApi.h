@@ -84,6 +84,10 @@ HWND WindowFromDC(HDC dc);
 int SetWindowRegion(HWND hwnd, std::optional<gfx::Region> rgn, BOOL redraw);
 // 0 without a region, else the region's kind (SIMPLEREGION 2 / COMPLEXREGION 3).
 int GetWindowRegion(HWND hwnd, gfx::Region* out);
+// The same with the drawing layer's region handles, as on the platform: the window takes
+// over `rgn` (it is deleted; null removes the region). GetWindowRgn copies into `rgn`.
+int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw);
+int GetWindowRgn(HWND hwnd, HRGN rgn);
 
 // Layered windows (WS_EX_LAYERED top-level windows). Attributes: constant alpha and/or a
 // colour key over the window's own painting.

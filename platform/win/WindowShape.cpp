@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gfx/Gdi.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/Internal.h"
 #include "platform/win/PaintApi.h"
@@ -38,6 +39,23 @@ int GetWindowRegion(HWND hwnd, gfx::Region* out) {
   if (!w || !w->paint.windowRegion) return 0;
   if (out) *out = *w->paint.windowRegion;
   return static_cast<int>(w->paint.windowRegion->Kind());
+}
+
+int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
+  std::optional<gfx::Region> value;
+  if (rgn) {
+    value = rgn->value;
+    gfx::DeleteObject(rgn);
+  }
+  if (!W(hwnd)) return 0;
+  return SetWindowRegion(hwnd, std::move(value), redraw);
+}
+
+int GetWindowRgn(HWND hwnd, HRGN rgn) {
+  Window* w = W(hwnd);
+  if (!w || !rgn || !w->paint.windowRegion) return 0;
+  rgn->value = *w->paint.windowRegion;
+  return static_cast<int>(rgn->value.Kind());
 }
 
 BOOL SetLayeredWindowAttributes(HWND hwnd, gfx::TColor key, BYTE alpha, DWORD flags) {

@@ -6,6 +6,7 @@
 // are never freed. Selecting an object into a surface copies its value, so deleting a
 // selected object is harmless; selecting returns the handle selected before.
 #include <cstdint>
+#include <string_view>
 
 #include "platform/gfx/DrawObjects.h"
 #include "platform/gfx/Font.h"
@@ -13,6 +14,7 @@
 #include "platform/gfx/PixelBuffer.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
+#include "platform/gfx/TextLayout.h"
 
 namespace gfx {
 
@@ -125,6 +127,25 @@ constexpr int PLANES = 14;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 
+// The platform's font description.
+struct LOGFONTW {
+  int lfHeight = 0;
+  int lfWidth = 0;
+  int lfEscapement = 0;
+  int lfOrientation = 0;
+  int lfWeight = 0;
+  std::uint8_t lfItalic = 0;
+  std::uint8_t lfUnderline = 0;
+  std::uint8_t lfStrikeOut = 0;
+  std::uint8_t lfCharSet = DEFAULT_CHARSET;
+  std::uint8_t lfOutPrecision = 0;
+  std::uint8_t lfClipPrecision = 0;
+  std::uint8_t lfQuality = 0;
+  std::uint8_t lfPitchAndFamily = 0;
+  char16_t lfFaceName[32] = {};
+};
+using TEXTMETRICW = TextMetric;
+
 // --- Surfaces ---------------------------------------------------------------------------
 // A memory surface with no pixels until a bitmap is selected into it.
 HDC CreateCompatibleDC(HDC reference);
@@ -141,6 +162,13 @@ HBRUSH GetSysColorBrush(int index);
 HPEN CreatePen(int style, int width, COLORREF c);
 // A 32-bit bitmap, zero-filled.
 HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height);
+// A font from its description; weight 0 means normal.
+HFONT CreateFontIndirectW(const LOGFONTW* lf);
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, unsigned italic,
+                  unsigned underline, unsigned strikeOut, unsigned charSet, unsigned outPrecision,
+                  unsigned clipPrecision, unsigned quality, unsigned pitchAndFamily, const char16_t* face);
+// The description of a font object; returns the bytes written (0 on failure).
+int GetObjectW(HFONT font, int size, LOGFONTW* out);
 HGDIOBJ GetStockObject(int index);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
 HBRUSH SelectObject(HDC dc, HBRUSH obj);
@@ -218,5 +246,21 @@ bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
 bool PlgBlt(HDC dst, const POINT* pts, HDC src, int sx, int sy, int w, int h, HBITMAP mask, int mx, int my);
 bool TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, COLORREF key);
 bool AlphaBlend(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, BlendFunction bf);
+
+// --- Text -------------------------------------------------------------------------------
+// Counts of -1 mean "up to the terminating zero".
+unsigned SetTextAlign(HDC dc, unsigned align);
+unsigned GetTextAlign(HDC dc);
+bool TextOutW(HDC dc, int x, int y, const char16_t* text, int count);
+bool ExtTextOutW(HDC dc, int x, int y, unsigned options, const RECT* rect, const char16_t* text, int count,
+                 const int* dx);
+int DrawTextW(HDC dc, const char16_t* text, int count, RECT* rect, unsigned format);
+bool GetTextExtentPoint32W(HDC dc, const char16_t* text, int count, SIZE* size);
+// fit and extents (count entries) may be null.
+bool GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExtent, int* fit, int* extents,
+                           SIZE* size);
+bool GetTextMetricsW(HDC dc, TEXTMETRICW* tm);
+// Copies the face name of the selected font (with its zero) and returns its length.
+int GetTextFaceW(HDC dc, int size, char16_t* out);
 
 }  // namespace gfx

@@ -26,6 +26,7 @@
 //  - GradientFill writes the alpha interpolated between its vertices.
 //  - InvertRect and DSTINVERT invert B, G, R and leave A.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "platform/gfx/DrawObjects.h"
@@ -61,6 +62,19 @@ struct BlendFunction {
 };
 constexpr std::uint8_t AC_SRC_OVER = 0;
 constexpr std::uint8_t AC_SRC_ALPHA = 1;
+
+// Text alignment of TextOut and ExtTextOut (SetTextAlign).
+constexpr unsigned TA_NOUPDATECP = 0;
+constexpr unsigned TA_UPDATECP = 1;
+constexpr unsigned TA_LEFT = 0;
+constexpr unsigned TA_RIGHT = 2;
+constexpr unsigned TA_CENTER = 6;
+constexpr unsigned TA_TOP = 0;
+constexpr unsigned TA_BOTTOM = 8;
+constexpr unsigned TA_BASELINE = 24;
+// ExtTextOut options.
+constexpr unsigned ETO_OPAQUE = 2;
+constexpr unsigned ETO_CLIPPED = 4;
 
 class Surface {
  public:
@@ -172,6 +186,26 @@ class Surface {
   bool AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
                   BlendFunction bf);
 
+  // --- Text (SurfaceText.cpp) ----------------------------------------------------------
+  // Glyphs are grey coverage composed in the text colour; in opaque background mode the
+  // text's cells are first filled with the background colour.
+  // Metrics of the selected font, with its underline, strike-out and character set.
+  TextMetric GetTextMetrics() const;
+  // Width of text on one line and the font's cell height.
+  TSize TextExtent(std::u16string_view text) const;
+  // Like TextExtent; fit gets the number of UTF-16 units that fit in maxExtent and
+  // extents the pen position after each unit.
+  TSize TextExtentEx(std::u16string_view text, int maxExtent, int* fit, std::vector<int>* extents) const;
+  // Text at (x, y) placed by the text alignment (TA_*).
+  void TextOut(int x, int y, std::u16string_view text);
+  // TextOut with ETO_OPAQUE (fill rect with the background colour), ETO_CLIPPED (clip to
+  // rect) and, when dx is given, the advance of every UTF-16 unit.
+  void ExtTextOut(int x, int y, unsigned options, const TRect* rect, std::u16string_view text, const int* dx);
+  // Formatted text in rect (DT_* flags). Returns the height of the text, or with
+  // DT_VCENTER or DT_BOTTOM on a single line the distance from rect's top to the text's
+  // bottom. DT_CALCRECT draws nothing and sets rect's right and bottom to the text's.
+  int DrawText(std::u16string_view text, TRect& rect, unsigned format);
+
  private:
   struct State {
     TPoint viewportOrg;
@@ -193,6 +227,13 @@ class Surface {
 
   // The drawable area in target pixels: target ∩ system clip ∩ clip region.
   const Region& Visible() const;
+  // Draws the glyphs of text with the pen at pen positions xs (from MeasureRun) relative
+  // to origin (target pixels, on the baseline), cut to limit when given.
+  void DrawGlyphs(TPoint origin, std::u16string_view text, const std::vector<int>& xs, const TRect* limit);
+  // Fills a rectangle of target pixels with a pixel value, cut to limit when given.
+  void FillPixels(const TRect& r, std::uint32_t px, const TRect* limit);
+  // The font's underline and strike-out across [x0, x1) of the baseline at y (pixels).
+  void DrawDecorations(int x0, int x1, int baseline, const TRect* limit);
   void ClipChanged() { visibleValid_ = false; }
   // Logical rectangle to target pixels.
   TRect ToPixels(const TRect& logical) const;

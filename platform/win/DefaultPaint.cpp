@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Surface.h"
+#include "platform/gfx/TextLayout.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"
@@ -70,6 +71,19 @@ void DrawFrame(Window* w, gfx::Surface& s) {
     s.FillRect({r.Left, r.Top, r.Right, r.Top + cap - 1},
                gfx::GetSysColor(w->paint.ncActive ? gfx::COLOR_ACTIVECAPTION : gfx::COLOR_INACTIVECAPTION));
     s.FillRect({r.Left, r.Top + cap - 1, r.Right, r.Top + cap}, gfx::GetSysColor(gfx::COLOR_BTNFACE));
+    if (!w->text.empty()) {
+      // The caption in the classic caption font: Tahoma, bold, 8 points.
+      int level = s.Save();
+      gfx::FontDesc f;
+      f.weight = gfx::FW_BOLD;
+      f.height = -11;
+      s.SetFont(gfx::Font(f));
+      s.SetBkMode(gfx::BkMode::Transparent);
+      s.SetTextColor(gfx::GetSysColor(w->paint.ncActive ? gfx::COLOR_CAPTIONTEXT : gfx::COLOR_INACTIVECAPTIONTEXT));
+      TRect t{r.Left + 5, r.Top, r.Right - 5, r.Top + cap - 1};
+      s.DrawText(w->text, t, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | gfx::DT_END_ELLIPSIS);
+      s.Restore(level);
+    }
     r.Top += cap;
   }
   if (ex & WS_EX_CLIENTEDGE) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/gfx/ImageCodec.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/Internal.h"
 #include "platform/win/MessageApi.h"
@@ -121,6 +122,29 @@ gfx::PixelBuffer CaptureWindow(HWND hwnd) {
   for (int y = 0; y < r.Height(); ++y)
     std::memcpy(out.Row(y), top->paint.backing.Row32(r.Top + y) + r.Left, static_cast<std::size_t>(r.Width()) * 4);
   return out;
+}
+
+}  // namespace win::headless
+
+namespace win::headless {
+
+namespace {
+
+bool SavePng(gfx::PixelBuffer pic, const std::string& path) {
+  // Screens and windows are opaque pictures: the file carries no transparency.
+  for (int y = 0; y < pic.Height(); ++y)
+    for (int x = 0; x < pic.Width(); ++x) pic.Row32(y)[x] |= 0xFF000000u;
+  std::vector<std::uint8_t> png = gfx::EncodePng(pic.View());
+  return !png.empty() && gfx::WriteFileBytes(path, png);
+}
+
+}  // namespace
+
+bool SaveScreenshot(const std::string& path) { return SavePng(CaptureScreen(), path); }
+
+bool SaveWindowShot(HWND hwnd, const std::string& path) {
+  gfx::PixelBuffer pic = CaptureWindow(hwnd);
+  return !pic.Empty() && SavePng(std::move(pic), path);
 }
 
 }  // namespace win::headless

@@ -35,5 +35,8 @@ void AdvanceTime(std::uint64_t ms);
 // window's picture, frame included), 32-bit B, G, R, A.
 gfx::PixelBuffer CaptureScreen();
 gfx::PixelBuffer CaptureWindow(HWND hwnd);
+// The same written as PNG files (path in UTF-8); false when writing fails.
+bool SaveScreenshot(const std::string& path);
+bool SaveWindowShot(HWND hwnd, const std::string& path);
 
 }  // namespace win::headless

@@ -36,18 +36,34 @@ void FillBand(gfx::Surface& s, const TRect& outer, const TRect& inner, gfx::TCol
   s.FillRect({inner.Right, inner.Top, outer.Right, inner.Bottom}, c);
 }
 
-void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical) {
+void RaisedBox(gfx::Surface& s, TRect box) {
+  if (box.IsEmpty()) return;
+  s.FillRect(box, gfx::GetSysColor(gfx::COLOR_BTNFACE));
+  Frame(s, box, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
+  Frame(s, box, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
+}
+
+// A classic scroll bar: two arrow boxes, the track, and a thumb sized by the page when
+// the bar can scroll.
+void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical, const ScrollBarState& m) {
   s.FillRect(bar, gfx::GetSysColor(gfx::COLOR_SCROLLBAR));
-  int b = vertical ? std::min(bar.Width(), bar.Height() / 2) : std::min(bar.Height(), bar.Width() / 2);
-  TRect first = vertical ? TRect{bar.Left, bar.Top, bar.Right, bar.Top + b} : TRect{bar.Left, bar.Top, bar.Left + b, bar.Bottom};
-  TRect last = vertical ? TRect{bar.Left, bar.Bottom - b, bar.Right, bar.Bottom}
-                        : TRect{bar.Right - b, bar.Top, bar.Right, bar.Bottom};
-  for (TRect btn : {first, last}) {
-    if (btn.IsEmpty()) continue;
-    s.FillRect(btn, gfx::GetSysColor(gfx::COLOR_BTNFACE));
-    Frame(s, btn, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-    Frame(s, btn, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
-  }
+  int len = vertical ? bar.Height() : bar.Width();
+  int b = std::min(vertical ? bar.Width() : bar.Height(), len / 2);
+  auto along = [&](int a0, int a1) {
+    return vertical ? TRect{bar.Left, bar.Top + a0, bar.Right, bar.Top + a1} : TRect{bar.Left + a0, bar.Top, bar.Left + a1, bar.Bottom};
+  };
+  RaisedBox(s, along(0, b));
+  RaisedBox(s, along(len - b, len));
+  long long range = static_cast<long long>(m.max) - m.min + 1;
+  int track = len - 2 * b;
+  bool canScroll = m.disabledArrows != 3 && range > 1 && static_cast<long long>(m.page) < range;
+  if (!canScroll || track < 8) return;
+  int thumb = m.page ? static_cast<int>(track * static_cast<long long>(m.page) / range) : b;
+  thumb = std::clamp(thumb, std::min(8, track), track);
+  long long free = range - std::max<long long>(m.page, 1);
+  int offset = free > 0 ? static_cast<int>((static_cast<long long>(m.pos) - m.min) * (track - thumb) / free) : 0;
+  offset = std::clamp(offset, 0, track - thumb);
+  RaisedBox(s, along(b + offset, b + offset + thumb));
 }
 
 void DrawFrame(Window* w, gfx::Surface& s) {
@@ -95,8 +111,8 @@ void DrawFrame(Window* w, gfx::Surface& s) {
   int sw = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
   bool v = (st & WS_VSCROLL) && c.Right + sw <= r.Right;
   bool h = (st & WS_HSCROLL) && c.Bottom + sh <= r.Bottom;
-  if (v) DrawScrollBar(s, {c.Right, c.Top, c.Right + sw, c.Bottom}, true);
-  if (h) DrawScrollBar(s, {c.Left, c.Bottom, c.Right, c.Bottom + sh}, false);
+  if (v) DrawScrollBar(s, {c.Right, c.Top, c.Right + sw, c.Bottom}, true, w->scroll[1]);
+  if (h) DrawScrollBar(s, {c.Left, c.Bottom, c.Right, c.Bottom + sh}, false, w->scroll[0]);
   if (v && h) s.FillRect({c.Right, c.Bottom, c.Right + sw, c.Bottom + sh}, gfx::GetSysColor(gfx::COLOR_BTNFACE));
 }
 

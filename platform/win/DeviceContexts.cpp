@@ -70,6 +70,16 @@ void RetargetSurfaces(Window* top) {
   }
 }
 
+void DetachSurfaces(HWND hwnd) {
+  // A surface kept past its window's life draws nowhere instead of into freed pixels.
+  static const gfx::Region nothing;
+  for (DcRecord& d : S().dcs)
+    if (d.hwnd == hwnd) {
+      d.surface->SetTarget({});
+      d.surface->SetSystemClip(&nothing);
+    }
+}
+
 }  // namespace detail
 
 using namespace detail;

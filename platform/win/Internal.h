@@ -57,6 +57,7 @@ void ResizeBacking(Window* top);
 // Surfaces and default painting (DeviceContexts.cpp, DefaultPaint.cpp).
 gfx::Region VisibleRegion(Window* w, bool clientOnly, bool clipChildren, bool clipSiblings);
 void RetargetSurfaces(Window* top);
+void DetachSurfaces(HWND hwnd);  // the window is going: its surfaces draw nowhere
 LRESULT DefEraseBackground(HWND hwnd, HDC dc);
 void DefNcPaint(HWND hwnd);
 void DefPrint(HWND hwnd, HDC dc, LPARAM flags);

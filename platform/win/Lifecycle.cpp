@@ -84,6 +84,7 @@ void FreeWindow(HWND hwnd) {
   if (!w) return;
   ForgetTimersFor(hwnd);
   ForgetInputFor(hwnd);
+  DetachSurfaces(hwnd);
   State& s = S();
   if (s.focus == hwnd) s.focus = nullptr;
   if (s.active == hwnd) s.active = nullptr;

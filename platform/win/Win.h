@@ -8,6 +8,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"
 #include "platform/win/PaintApi.h"
+#include "platform/win/ScrollApi.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Session.h"
 #include "platform/win/Styles.h"

@@ -26,6 +26,16 @@ struct WindowClass {
   std::vector<std::uint8_t> extra;
 };
 
+// One standard scroll bar's model.
+struct ScrollBarState {
+  int min = 0;
+  int max = 100;
+  unsigned page = 0;
+  int pos = 0;
+  int trackPos = 0;
+  unsigned disabledArrows = 0;  // ESB_DISABLE_LTUP | ESB_DISABLE_RTDN
+};
+
 struct Property {
   std::u16string name;
   HANDLE value = nullptr;
@@ -55,6 +65,7 @@ struct Window {
   gfx::TRect normalRect;  // rectangle to restore to after minimize or maximize
 
   std::vector<Property> props;
+  ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
 
   bool created = false;     // WM_NCCREATE has been sent
   bool destroying = false;  // DestroyWindow is running for it

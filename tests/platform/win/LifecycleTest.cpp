@@ -1,4 +1,5 @@
 // Creation and destruction: message order, the CBT hook, refusals, stale handles.
+#include "platform/gfx/Surface.h"
 #include "WinTestSupport.h"
 
 namespace wintest {
@@ -193,6 +194,55 @@ TEST_F(LifecycleTest, SystemDialogClassHasItsAtom) {
   HWND d = CreateWindowEx(0, MAKEINTATOM(32770), u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(d);
   EXPECT_EQ(GetClassName(d), u"#32770");
+}
+
+}  // namespace
+}  // namespace wintest
+
+namespace wintest {
+namespace {
+
+std::vector<std::string> g_chain;
+HHOOK g_first = nullptr, g_second = nullptr;
+
+LRESULT FirstHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_CREATEWND) g_chain.push_back("first");
+  return CallNextHookEx(g_first, code, wp, lp);
+}
+
+LRESULT SecondHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_CREATEWND) {
+    g_chain.push_back("second");
+    // Removing itself while it runs still lets the chain go on.
+    UnhookWindowsHookEx(g_second);
+  }
+  return CallNextHookEx(g_second, code, wp, lp);
+}
+
+TEST_F(LifecycleTest, HooksChainNewestFirstAndCanBeRemovedWhileRunning) {
+  g_chain.clear();
+  g_first = SetWindowsHookEx(WH_CBT, &FirstHook, nullptr, 0);
+  g_second = SetWindowsHookEx(WH_CBT, &SecondHook, nullptr, 0);
+  MakeTop(0, 0, 10, 10, WS_POPUP);
+  EXPECT_EQ(g_chain, (std::vector<std::string>{"second", "first"}));
+  g_chain.clear();
+  MakeTop(0, 0, 10, 10, WS_POPUP);
+  EXPECT_EQ(g_chain, (std::vector<std::string>{"first"}));
+  UnhookWindowsHookEx(g_first);
+  g_chain.clear();
+  MakeTop(0, 0, 10, 10, WS_POPUP);
+  EXPECT_TRUE(g_chain.empty());
+  EXPECT_EQ(SetWindowsHookEx(3, &FirstHook, nullptr, 0), nullptr);  // only the CBT hook exists here
+}
+
+TEST_F(LifecycleTest, SurfaceKeptPastItsWindowDrawsNowhere) {
+  HWND w = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+  HDC dc = GetDC(w);
+  DestroyWindow(w);
+  dc->FillRect({0, 0, 100, 100}, gfx::RGB(1, 2, 3));  // must not touch freed pixels
+  EXPECT_EQ(WindowFromDC(dc), w);
+  EXPECT_EQ(ReleaseDC(w, dc), 1);
+  EXPECT_EQ(ReleaseDC(w, dc), 0);
 }
 
 }  // namespace

@@ -45,24 +45,11 @@ LRESULT SetCursorDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
-void FillMinMax(MINMAXINFO& mmi) {
-  gfx::TRect work = GetWorkArea();
-  int frame = GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
-  mmi.ptMaxSize = {work.Width() + 2 * frame, work.Height() + 2 * frame};
-  mmi.ptMaxPosition = {work.Left - frame, work.Top - frame};
-  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-}
-
 void ClampWindowPos(HWND hwnd, WINDOWPOS* wp) {
   Window* w = W(hwnd);
   if (!w || (wp->flags & SWP_NOSIZE) || (w->style & (WS_MINIMIZE | WS_MAXIMIZE))) return;
   if (!((w->style & WS_THICKFRAME) || !(w->style & (WS_POPUP | WS_CHILD)))) return;
-  MINMAXINFO mmi;
-  FillMinMax(mmi);
-  Send(hwnd, WM_GETMINMAXINFO, 0, HandleToLParam(&mmi));
-  wp->cx = std::clamp(wp->cx, mmi.ptMinTrackSize.X, std::max(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X));
-  wp->cy = std::clamp(wp->cy, mmi.ptMinTrackSize.Y, std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y));
+  ClampToTrackSize(AskMinMaxInfo(hwnd), wp->cx, wp->cy);
 }
 
 void PosChanged(HWND hwnd, const WINDOWPOS* wp) {

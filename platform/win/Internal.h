@@ -33,6 +33,12 @@ gfx::TRect ClientRectInWindow(Window* w) ;
 gfx::TPoint OffsetInTopLevel(Window* w);
 bool InsideWindowRegion(Window* w, gfx::TPoint windowPt);
 
+// Size limits (WindowPos.cpp): the defaults, a window's answer to WM_GETMINMAXINFO, and
+// a size limited to its track sizes.
+MINMAXINFO DefaultMinMaxInfo();
+MINMAXINFO AskMinMaxInfo(HWND hwnd);
+void ClampToTrackSize(const MINMAXINFO& mmi, int& cx, int& cy);
+
 // Activation and focus (Activation.cpp).
 bool Activate(HWND hwnd, bool byMouse, bool bringToTop);
 // The active or focused window is going away or hidden: activation moves to its owner or

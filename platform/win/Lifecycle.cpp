@@ -42,19 +42,6 @@ void ApplyDefaults(int& x, int& y, int& cx, int& cy, bool child) {
   }
 }
 
-void ClampToTrackSize(HWND hwnd, int& cx, int& cy) {
-  MINMAXINFO mmi;
-  gfx::TRect work = GetWorkArea();
-  int frame = GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
-  mmi.ptMaxSize = {work.Width() + 2 * frame, work.Height() + 2 * frame};
-  mmi.ptMaxPosition = {-frame, -frame};
-  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-  Send(hwnd, WM_GETMINMAXINFO, 0, HandleToLParam(&mmi));
-  cx = std::clamp(cx, mmi.ptMinTrackSize.X, std::max(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X));
-  cy = std::clamp(cy, mmi.ptMinTrackSize.Y, std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y));
-}
-
 void SendDestroyDown(HWND hwnd) {
   Send(hwnd, WM_DESTROY);
   Window* w = W(hwnd);
@@ -71,13 +58,12 @@ void SendDestroyDown(HWND hwnd) {
 void FreeWindow(HWND hwnd) {
   Window* w = W(hwnd);
   if (!w) return;
+  // Children first, including any made while the tree was being destroyed.
   while (!w->children.empty()) {
-    HWND k = w->children.front()->handle;
-    W(k)->destroying = true;
-    FreeWindow(k);
-    w = W(hwnd);
-    if (!w) return;
-    if (!w->children.empty() && w->children.front()->handle == k) Unlink(w->children.front());
+    Window* c = w->children.front();
+    c->destroying = true;
+    FreeWindow(c->handle);
+    if (!(w = W(hwnd))) return;
   }
   if (w->created) Send(hwnd, WM_NCDESTROY);
   w = W(hwnd);
@@ -162,7 +148,7 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
   Link(child ? parentW : s.desktop.get(), w, child ? HWND_BOTTOM : HWND_TOP);
 
   if ((style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD))) {
-    ClampToTrackSize(hwnd, cx, cy);
+    ClampToTrackSize(AskMinMaxInfo(hwnd), cx, cy);
     if (!(w = W(hwnd))) return nullptr;
     w->rect = gfx::Bounds(x, y, cx, cy);
   }

@@ -136,11 +136,9 @@ void ConvertMouse(const InputEvent& e) {
 
   int hit = HTNOWHERE;
   HWND under = HitIn(s.desktop.get(), e.pt, &hit);
-  HWND prevUnder = s.mouseWindow;
   s.mouseWindow = under;
   s.mouseHit = hit;
   UpdateTracking(under, hit, e.pt);
-  (void)prevUnder;
 
   HWND target = s.capture && W(s.capture) ? s.capture : under;
   if (!target) return;

@@ -12,6 +12,32 @@
 #include "platform/win/WindowApi.h"
 
 namespace win {
+namespace detail {
+
+MINMAXINFO DefaultMinMaxInfo() {
+  MINMAXINFO mmi;
+  gfx::TRect work = GetWorkArea();
+  int frame = GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+  mmi.ptMaxSize = {work.Width() + 2 * frame, work.Height() + 2 * frame};
+  mmi.ptMaxPosition = {work.Left - frame, work.Top - frame};
+  mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+  mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+  return mmi;
+}
+
+MINMAXINFO AskMinMaxInfo(HWND hwnd) {
+  MINMAXINFO mmi = DefaultMinMaxInfo();
+  Send(hwnd, WM_GETMINMAXINFO, 0, HandleToLParam(&mmi));
+  return mmi;
+}
+
+void ClampToTrackSize(const MINMAXINFO& mmi, int& cx, int& cy) {
+  cx = std::clamp(cx, mmi.ptMinTrackSize.X, std::max(mmi.ptMinTrackSize.X, mmi.ptMaxTrackSize.X));
+  cy = std::clamp(cy, mmi.ptMinTrackSize.Y, std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y));
+}
+
+}  // namespace detail
+
 using namespace detail;
 
 namespace {
@@ -134,14 +160,7 @@ void ChangeState(HWND hwnd, int cmd, UINT& swpFlags, gfx::TRect& target) {
     w->style = (w->style & ~WS_MAXIMIZE) | WS_MINIMIZE;
     target = gfx::Bounds(-32000, -32000, GetSystemMetrics(SM_CXMINIMIZED), GetSystemMetrics(SM_CYMINIMIZED));
   } else if (cmd == SW_SHOWMAXIMIZED) {
-    MINMAXINFO mmi;
-    gfx::TRect work = GetWorkArea();
-    int frame = GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
-    mmi.ptMaxSize = {work.Width() + 2 * frame, work.Height() + 2 * frame};
-    mmi.ptMaxPosition = {work.Left - frame, work.Top - frame};
-    mmi.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    mmi.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    Send(hwnd, WM_GETMINMAXINFO, 0, HandleToLParam(&mmi));
+    MINMAXINFO mmi = AskMinMaxInfo(hwnd);
     if (!(w = W(hwnd))) return;
     w->style = (w->style & ~WS_MINIMIZE) | WS_MAXIMIZE;
     target = gfx::Bounds(mmi.ptMaxPosition.X, mmi.ptMaxPosition.Y, std::min(mmi.ptMaxSize.X, mmi.ptMaxTrackSize.X),

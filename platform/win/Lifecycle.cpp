@@ -90,6 +90,11 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
   State& s = S();
   WindowClass* cls = FindClass(className);
   if (!cls) return nullptr;
+  bool messageOnly = parent == HWND_MESSAGE;
+  if (messageOnly) {
+    parent = nullptr;
+    style &= ~(WS_CHILD | WS_VISIBLE);
+  }
   bool child = (style & WS_CHILD) != 0;
   Window* parentW = W(parent);
   if (child && !parentW) return nullptr;
@@ -98,6 +103,7 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
 
   auto rec = std::make_unique<Window>();
   rec->cls = cls;
+  rec->messageOnly = messageOnly;
   const DWORD requested = style;
   if (!child) {
     style |= WS_CLIPSIBLINGS;
@@ -145,7 +151,7 @@ HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* wi
   w->owner = ownerW && W(ownerW->handle) ? ownerW : nullptr;
   w->rect = gfx::Bounds(x, y, cx, cy);
   w->client = {0, 0, cx, cy};
-  Link(child ? parentW : s.desktop.get(), w, child ? HWND_BOTTOM : HWND_TOP);
+  Link(child ? parentW : messageOnly ? s.messageRoot.get() : s.desktop.get(), w, child ? HWND_BOTTOM : HWND_TOP);
 
   if ((style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD))) {
     ClampToTrackSize(AskMinMaxInfo(hwnd), cx, cy);

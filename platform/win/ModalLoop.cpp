@@ -25,38 +25,51 @@ ModalFrame* FrameOf(HWND w) {
 LRESULT RunModalLoop(HWND window) {
   State& s = S();
   if (!W(window) || FrameOf(window)) return 0;
-  // Owners that were enabled are disabled for the loop and enabled again after it.
+  // Owners that were enabled are disabled for the loop and enabled again after it, also
+  // when the loop ends by an exception.
   std::vector<HWND> disabled;
   for (Window* o = W(window)->owner; o; o = o->owner)
     if (o->Enabled()) disabled.push_back(o->handle);
   for (HWND o : disabled) EnableWindow(o, FALSE);
   s.modal.push_back({window, false, 0});
   HWND owner = disabled.empty() ? nullptr : disabled.front();
-  if (W(window)) ShowWindow(window, SW_SHOW);
-
-  MSG m;
-  bool quit = false;
-  for (;;) {
-    ModalFrame* f = FrameOf(window);
-    if (!f || f->ended || !W(window)) break;
-    if (!GetMessage(&m, nullptr, 0, 0)) {
-      quit = true;
-      break;
-    }
-    TranslateMessage(&m);
-    DispatchMessage(&m);
-  }
   LRESULT result = 0;
-  auto it = std::find_if(s.modal.begin(), s.modal.end(), [window](const ModalFrame& f) { return f.window == window; });
-  if (it != s.modal.end()) {
-    result = it->result;
-    s.modal.erase(it);
+  struct Restore {
+    HWND window, owner;
+    std::vector<HWND>& disabled;
+    LRESULT& result;
+    ~Restore() {
+      auto& m = S().modal;
+      auto it = std::find_if(m.begin(), m.end(), [this](const ModalFrame& f) { return f.window == window; });
+      if (it != m.end()) {
+        result = it->result;
+        m.erase(it);
+      }
+      for (HWND o : disabled) EnableWindow(o, TRUE);
+      // Activation goes back to the owner before the modal window disappears.
+      if (owner && W(owner)) SetActiveWindow(owner);
+      if (W(window)) ShowWindow(window, SW_HIDE);
+    }
+  };
+  bool quit = false;
+  int quitCode = 0;
+  {
+    Restore restore{window, owner, disabled, result};
+    if (W(window)) ShowWindow(window, SW_SHOW);
+    MSG m;
+    for (;;) {
+      ModalFrame* f = FrameOf(window);
+      if (!f || f->ended || !W(window)) break;
+      if (!GetMessage(&m, nullptr, 0, 0)) {
+        quit = true;
+        quitCode = static_cast<int>(m.wParam);
+        break;
+      }
+      TranslateMessage(&m);
+      DispatchMessage(&m);
+    }
   }
-  for (HWND o : disabled) EnableWindow(o, TRUE);
-  // Hand activation back to the owner before the modal window disappears.
-  if (owner && W(owner)) SetActiveWindow(owner);
-  if (W(window)) ShowWindow(window, SW_HIDE);
-  if (quit) PostQuitMessage(static_cast<int>(m.wParam));
+  if (quit) PostQuitMessage(quitCode);
   return result;
 }
 

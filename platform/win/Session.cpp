@@ -11,18 +11,12 @@ namespace {
 
 void DestroyAll() {
   if (!HasState()) return;
-  for (;;) {
-    auto& tops = S().desktop->children;
-    if (tops.empty()) break;
-    HWND h = tops.back()->handle;
-    DestroyWindow(h);
-    if (Window* w = W(h)) {
-      // A window whose destruction is refused (a hook or one already being destroyed)
-      // is taken out without messages.
-      (void)w;
-      S().hooks.clear();
-      w->destroying = false;
-      DestroyWindow(h);
+  S().hooks.clear();  // at shutdown nothing may refuse a destruction
+  for (Window* root : {S().messageRoot.get(), S().desktop.get()}) {
+    while (!root->children.empty()) {
+      Window* w = root->children.back();
+      w->destroying = false;  // one left half-destroyed is taken down now
+      DestroyWindow(w->handle);
     }
   }
 }

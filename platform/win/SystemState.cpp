@@ -21,6 +21,8 @@ State::State() {
   desktop = std::make_unique<Window>();
   desktop->style = WS_VISIBLE | WS_CLIPCHILDREN;
   desktop->created = true;
+  messageRoot = std::make_unique<Window>();
+  messageRoot->created = true;
 }
 
 State::~State() = default;

@@ -72,6 +72,7 @@ struct State {
   std::vector<std::unique_ptr<WindowClass>> classes;
   ATOM nextAtom = 0xC000;
   std::unique_ptr<Window> desktop;
+  std::unique_ptr<Window> messageRoot;  // parent of message-only windows (HWND_MESSAGE)
 
   std::deque<MSG> posted;
   std::deque<MSG> input;  // raw input already turned into messages, not yet retrieved

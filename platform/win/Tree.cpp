@@ -122,7 +122,7 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
   Window* w = W(hwnd);
   if (!w) return nullptr;
   switch (flags) {
-    case GA_PARENT: return HandleOf(w->parent);
+    case GA_PARENT: return w->messageOnly ? HWND_MESSAGE : HandleOf(w->parent);
     case GA_ROOT: return TopLevelOf(w)->handle;
     case GA_ROOTOWNER: {
       Window* r = TopLevelOf(w);

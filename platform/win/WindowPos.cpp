@@ -68,6 +68,7 @@ void RaiseOwned(Window* owner) {
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
   Window* w = W(hwnd);
   if (!w || !w->parent) return FALSE;
+  if (w->messageOnly) flags &= ~SWP_SHOWWINDOW;  // message-only windows never show
   if (w->Visible()) flags &= ~SWP_SHOWWINDOW;
   else flags &= ~SWP_HIDEWINDOW;
   if (insertAfter == hwnd) flags |= SWP_NOZORDER;
@@ -176,7 +177,7 @@ void ChangeState(HWND hwnd, int cmd, UINT& swpFlags, gfx::TRect& target) {
 
 BOOL ShowWindow(HWND hwnd, int cmd) {
   Window* w = W(hwnd);
-  if (!w) return FALSE;
+  if (!w || w->messageOnly) return FALSE;
   BOOL wasVisible = w->Visible() ? TRUE : FALSE;
   bool show = cmd != SW_HIDE;
   UINT flags = SWP_NOMOVE | SWP_NOSIZE;

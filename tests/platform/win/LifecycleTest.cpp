@@ -247,3 +247,27 @@ TEST_F(LifecycleTest, SurfaceKeptPastItsWindowDrawsNowhere) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+TEST_F(LifecycleTest, MessageOnlyWindowsGetMessagesButNeverShow) {
+  HWND m = CreateWindowEx(0, LogClass(), u"util", WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                          nullptr);
+  ASSERT_TRUE(m);
+  EXPECT_FALSE(IsWindowVisible(m));
+  EXPECT_FALSE(ShowWindow(m, SW_SHOW));
+  EXPECT_FALSE(IsWindowVisible(m));
+  EXPECT_EQ(GetAncestor(m, GA_PARENT), HWND_MESSAGE);
+  int count = 0;
+  EnumWindows([](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; }, reinterpret_cast<LPARAM>(&count));
+  EXPECT_EQ(count, 0);
+  ClearLog();
+  PostMessage(m, WM_USER, 0, 0);
+  RunUntilIdle();
+  EXPECT_EQ(Count(WM_USER, m), 1);
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace wintest

@@ -157,3 +157,35 @@ TEST_F(ActivationTest, DisabledOwnerRefusesClicksDuringModalLoop) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+void QuitTick(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostQuitMessage(5);
+}
+
+TEST_F(ActivationTest, QuitEndsAModalLoopAndReachesTheOuterLoop) {
+  HWND owner = MakeTop(0, 0, 300, 300);
+  HWND dialog = MakeTop(20, 20, 100, 100, WS_POPUP | WS_CAPTION, 0, owner);
+  SetTimer(nullptr, 0, 50, &QuitTick);
+  EXPECT_EQ(RunModalLoop(dialog), 0);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  MSG m;
+  ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_QUIT);
+  EXPECT_EQ(m.wParam, 5u);
+}
+
+TEST_F(ActivationTest, ModalLoopLeftByAnExceptionStillRestoresTheOwner) {
+  HWND owner = MakeTop(0, 0, 300, 300);
+  HWND dialog = MakeTop(20, 20, 100, 100, WS_POPUP | WS_CAPTION, 0, owner);
+  EXPECT_THROW(RunModalLoop(dialog), std::logic_error);  // the headless screen has no input to wait for
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_FALSE(InModalLoop(dialog));
+  EXPECT_FALSE(IsWindowVisible(dialog));
+}
+
+}  // namespace
+}  // namespace wintest

@@ -70,10 +70,10 @@ void Compositor::ComposeWindow(Window* t, const gfx::TRect& r) {
   bool layered = (t->exStyle & WS_EX_LAYERED) != 0;
   // A layered window shows nothing until it is given attributes or a picture.
   if (layered && !L.attributesSet && !L.perPixel) return;
-  gfx::TRect part = gfx::Intersect(r, t->rect);
-  if (part.IsEmpty()) return;
   const gfx::PixelBuffer& src = t->paint.backing;
   if (src.Empty()) return;
+  gfx::TRect part = gfx::Intersect(r, gfx::Bounds(t->rect.Left, t->rect.Top, src.Width(), src.Height()));
+  if (part.IsEmpty()) return;
 
   gfx::Region area(part);
   if (t->paint.windowRegion) {
@@ -112,7 +112,10 @@ void DamageWindow(Window* w) { DamageScreen(ScreenRect(w)); }
 
 void ResizeBacking(Window* top) {
   gfx::PixelBuffer& b = top->paint.backing;
-  int w = top->rect.Width(), h = top->rect.Height();
+  // A window may be larger than any screen; its picture stops at 8192 pixels a side
+  // (256 MB), beyond which nothing of it is drawn or shown.
+  constexpr int kMaxSide = 8192;
+  int w = std::min(top->rect.Width(), kMaxSide), h = std::min(top->rect.Height(), kMaxSide);
   if (b.Width() == w && b.Height() == h) return;
   gfx::PixelBuffer next(w, h);
   int cw = std::min(w, b.Width()), ch = std::min(h, b.Height());

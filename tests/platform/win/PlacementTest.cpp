@@ -175,3 +175,23 @@ TEST_F(PlacementTest, MaximizeUsesMinMaxInfoAndRestoreReturns) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+TEST_F(PlacementTest, HugeAndNegativeSizesAreSafe) {
+  HWND w = MakeTop(0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+  SetWindowPos(w, nullptr, -50, -50, 100000, 100000, SWP_NOZORDER);
+  RunUntilIdle();
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.Width(), 100000);
+  EXPECT_EQ(ScreenPixel(10, 10), gfx::GetSysColor(gfx::COLOR_BTNFACE));
+  SetWindowPos(w, nullptr, 0, 0, -5, -7, SWP_NOZORDER);
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r, (RECT{0, 0, 0, 0}));
+  RunUntilIdle();
+}
+
+}  // namespace
+}  // namespace wintest

@@ -120,3 +120,33 @@ TEST_F(WindowDataTest, ClassLongsCanBeChanged) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+TEST_F(WindowDataTest, ClassesWithLiveWindowsStayRegistered) {
+  HWND w = MakeTop(0, 0, 10, 10, WS_POPUP);
+  EXPECT_FALSE(UnregisterClass(u"LOGWINDOW"));
+  DestroyWindow(w);
+  EXPECT_TRUE(UnregisterClass(u"LogWindow"));
+  WNDCLASSEX wc;
+  EXPECT_FALSE(GetClassInfoEx(nullptr, u"LogWindow", &wc));
+  EXPECT_FALSE(UnregisterClass(u"#32770"));  // system classes stay
+}
+
+TEST_F(WindowDataTest, SetParentMovesAChildBetweenParents) {
+  HWND a = MakeTop(0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+  HWND b = MakeTop(300, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+  HWND c = MakeChild(a, 10, 10, 20, 20);
+  EXPECT_EQ(SetParent(c, b), a);
+  EXPECT_EQ(GetParent(c), b);
+  EXPECT_EQ(GetWindow(a, GW_CHILD), nullptr);
+  EXPECT_TRUE(IsWindowVisible(c));
+  RECT r;
+  GetWindowRect(c, &r);
+  EXPECT_EQ(r, (RECT{310, 10, 330, 30}));  // same place in the new parent's client area
+  EXPECT_EQ(SetParent(b, c), nullptr);     // a window cannot move under its own child
+}
+
+}  // namespace
+}  // namespace wintest

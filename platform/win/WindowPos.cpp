@@ -123,6 +123,13 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   }
   AfterPositionChange(w, oldRect, oldClient, wasVisible, flags);
 
+  // A window shown or raised is activated before it hears WM_WINDOWPOSCHANGED.
+  if (!(flags & SWP_HIDEWINDOW) && w->IsTopLevel() && w->Visible() && !(flags & SWP_NOACTIVATE) &&
+      !(w->exStyle & WS_EX_NOACTIVATE)) {
+    Activate(hwnd, false, false);
+    if (!(w = W(hwnd))) return TRUE;
+  }
+
   gfx::TPoint oldOrigin{oldRect.Left + oldClient.Left, oldRect.Top + oldClient.Top};
   gfx::TPoint newOrigin{w->rect.Left + w->client.Left, w->rect.Top + w->client.Top};
   if (oldOrigin == newOrigin) wp.flags |= SWP_NOCLIENTMOVE;
@@ -134,12 +141,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
   Send(hwnd, WM_WINDOWPOSCHANGED, 0, HandleToLParam(&wp));
   if (!(w = W(hwnd))) return TRUE;
 
-  if (flags & SWP_HIDEWINDOW) {
-    WindowLeaving(w, false);
-  } else if (w->IsTopLevel() && w->Visible() && !(flags & SWP_NOACTIVATE) &&
-             !(w->exStyle & WS_EX_NOACTIVATE)) {
-    Activate(hwnd, false, false);
-  }
+  if (flags & SWP_HIDEWINDOW) WindowLeaving(w, false);
   return TRUE;
 }
 

@@ -57,8 +57,8 @@ TEST_F(LifecycleTest, CreationSendsMessagesInPlatformOrder) {
 TEST_F(LifecycleTest, VisibleTopLevelIsShownAndActivatedAfterCreation) {
   HWND w = MakeTop(10, 20, 300, 200);
   EXPECT_EQ(Names(w), (Seq{"WM_GETMINMAXINFO", "WM_NCCREATE", "WM_NCCALCSIZE", "WM_CREATE", "WM_SIZE", "WM_MOVE",
-                           "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_WINDOWPOSCHANGED", "WM_ACTIVATEAPP",
-                           "WM_NCACTIVATE", "WM_ACTIVATE", "WM_SETFOCUS"}));
+                           "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_ACTIVATEAPP", "WM_NCACTIVATE",
+                           "WM_ACTIVATE", "WM_SETFOCUS", "WM_WINDOWPOSCHANGED"}));
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(GetFocus(), w);
 }

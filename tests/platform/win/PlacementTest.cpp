@@ -125,8 +125,8 @@ TEST_F(PlacementTest, ShowAndHideSendShowWindowAndHidingMovesActivationToOwner) 
   HWND popup = MakeTop(10, 10, 50, 50, WS_POPUP | WS_CAPTION, 0, owner);
   ClearLog();
   ShowWindow(popup, SW_SHOW);
-  EXPECT_EQ(Names(popup), (Seq{"WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_WINDOWPOSCHANGED", "WM_NCACTIVATE",
-                               "WM_ACTIVATE", "WM_SETFOCUS"}));
+  EXPECT_EQ(Names(popup), (Seq{"WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_NCACTIVATE", "WM_ACTIVATE",
+                               "WM_SETFOCUS", "WM_WINDOWPOSCHANGED"}));
   EXPECT_EQ(GetActiveWindow(), popup);
   ClearLog();
   ShowWindow(popup, SW_HIDE);

@@ -186,7 +186,9 @@ Glyph FontFace::Rasterise(char32_t c) {
   }
   FT_Face face = params_.face;
   FT_Activate_Size(size_);
-  FT_Int32 flags = FT_LOAD_TARGET_LIGHT;
+  // Embedded bitmaps where the face has them at this size (crisp small Tahoma); outlines
+  // are hinted in both directions, which keeps small text sharp as on a classic desktop.
+  FT_Int32 flags = FT_LOAD_TARGET_NORMAL | FT_LOAD_FORCE_AUTOHINT;
   if (params_.syntheticItalic) flags |= FT_LOAD_NO_BITMAP;  // only outlines can be slanted
   if (FT_Load_Glyph(face, FT_Get_Char_Index(face, c), flags) != 0) {
     g.advance = std::max(1, params_.pixelSize / 2);

@@ -51,6 +51,15 @@ bool ValidRgnMode(int mode) { return mode >= RGN_AND && mode <= RGN_COPY; }
 
 int KindValue(RegionKind k) { return static_cast<int>(k); }
 
+// Records obj as the selected handle of its kind and returns the one selected before
+// (the stock object a surface starts with when none was).
+template <class T>
+T* Exchange(const void*& slot, T* obj, int stockIndex) {
+  auto* old = static_cast<T*>(const_cast<void*>(slot));
+  slot = obj;
+  return old ? old : static_cast<T*>(Stock(stockIndex));
+}
+
 }  // namespace
 
 // --- Surfaces ---------------------------------------------------------------------------
@@ -126,29 +135,20 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
 
 HBRUSH SelectObject(HDC dc, HBRUSH obj) {
   if (!dc || !obj) return nullptr;
-  auto& h = dc->SelectedHandles();
-  auto* old = static_cast<HBRUSH>(const_cast<void*>(h.brush));
   dc->SetBrush(obj->value);
-  h.brush = obj;
-  return old ? old : static_cast<HBRUSH>(Stock(WHITE_BRUSH));
+  return Exchange<BrushObject>(dc->SelectedHandles().brush, obj, WHITE_BRUSH);
 }
 
 HPEN SelectObject(HDC dc, HPEN obj) {
   if (!dc || !obj) return nullptr;
-  auto& h = dc->SelectedHandles();
-  auto* old = static_cast<HPEN>(const_cast<void*>(h.pen));
   dc->SetPen(obj->value);
-  h.pen = obj;
-  return old ? old : static_cast<HPEN>(Stock(BLACK_PEN));
+  return Exchange<PenObject>(dc->SelectedHandles().pen, obj, BLACK_PEN);
 }
 
 HFONT SelectObject(HDC dc, HFONT obj) {
   if (!dc || !obj) return nullptr;
-  auto& h = dc->SelectedHandles();
-  auto* old = static_cast<HFONT>(const_cast<void*>(h.font));
   dc->SetFont(obj->value);
-  h.font = obj;
-  return old ? old : static_cast<HFONT>(Stock(DEFAULT_GUI_FONT));
+  return Exchange<FontObject>(dc->SelectedHandles().font, obj, DEFAULT_GUI_FONT);
 }
 
 HBITMAP SelectObject(HDC dc, HBITMAP obj) {
@@ -298,11 +298,7 @@ int FillRect(HDC dc, const RECT* r, HBRUSH brush) {
 
 int FrameRect(HDC dc, const RECT* r, HBRUSH brush) {
   if (!dc || !r || !brush || r->IsEmpty()) return 0;
-  const TRect& q = *r;
-  dc->FillRect({q.Left, q.Top, q.Right, q.Top + 1}, brush->value);
-  dc->FillRect({q.Left, q.Bottom - 1, q.Right, q.Bottom}, brush->value);
-  dc->FillRect({q.Left, q.Top + 1, q.Left + 1, q.Bottom - 1}, brush->value);
-  dc->FillRect({q.Right - 1, q.Top + 1, q.Right, q.Bottom - 1}, brush->value);
+  dc->FrameRect(*r, brush->value);
   return 1;
 }
 

@@ -247,6 +247,38 @@ bool PlgBlt(HDC dst, const POINT* pts, HDC src, int sx, int sy, int w, int h, HB
 bool TransparentBlt(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, COLORREF key);
 bool AlphaBlend(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, int sw, int sh, BlendFunction bf);
 
+// --- Lines, shapes and gradients ----------------------------------------------------------
+bool MoveToEx(HDC dc, int x, int y, POINT* old);
+bool LineTo(HDC dc, int x, int y);
+bool Polyline(HDC dc, const POINT* pts, int count);
+bool Polygon(HDC dc, const POINT* pts, int count);
+bool PolyPolygon(HDC dc, const POINT* pts, const int* counts, int polygons);
+bool Rectangle(HDC dc, int left, int top, int right, int bottom);
+bool Ellipse(HDC dc, int left, int top, int right, int bottom);
+bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
+
+// Gradient vertices with 16-bit colour components (0x0000..0xFF00), as on the platform.
+struct TRIVERTEX {
+  int x = 0;
+  int y = 0;
+  std::uint16_t Red = 0;
+  std::uint16_t Green = 0;
+  std::uint16_t Blue = 0;
+  std::uint16_t Alpha = 0;
+};
+struct GRADIENT_TRIANGLE {
+  unsigned Vertex1 = 0, Vertex2 = 0, Vertex3 = 0;
+};
+struct GRADIENT_RECT {
+  unsigned UpperLeft = 0, LowerRight = 0;
+};
+constexpr unsigned GRADIENT_FILL_RECT_H = 0;
+constexpr unsigned GRADIENT_FILL_RECT_V = 1;
+constexpr unsigned GRADIENT_FILL_TRIANGLE = 2;
+// mesh points to nMesh GRADIENT_TRIANGLE or GRADIENT_RECT records, by mode.
+bool GradientFill(HDC dc, const TRIVERTEX* vertices, unsigned nVertices, const void* mesh, unsigned nMesh,
+                  unsigned mode);
+
 // --- Text -------------------------------------------------------------------------------
 // Counts of -1 mean "up to the terminating zero".
 unsigned SetTextAlign(HDC dc, unsigned align);

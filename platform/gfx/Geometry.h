@@ -35,6 +35,20 @@ struct TRect {
   friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
+// Points and rectangles with fractional coordinates, for smooth drawing.
+struct TPointF {
+  double X = 0;
+  double Y = 0;
+  friend constexpr bool operator==(const TPointF&, const TPointF&) = default;
+};
+
+struct TRectF {
+  double Left = 0;
+  double Top = 0;
+  double Width = 0;
+  double Height = 0;
+};
+
 constexpr TRect Rect(int l, int t, int r, int b) { return {l, t, r, b}; }
 constexpr TRect Bounds(int l, int t, int w, int h) { return {l, t, l + w, t + h}; }
 

@@ -39,7 +39,7 @@ class Region {
   static Region Ellipse(const TRect& r);
   // r with corners rounded by an ellipse of cornerW x cornerH.
   static Region RoundRect(const TRect& r, int cornerW, int cornerH);
-  // The pixels whose centres lie inside the polygon (edges on the right and bottom out).
+  // The pixels whose positions lie inside the polygon (edges on the right and bottom out).
   static Region Polygon(const TPoint* points, int count, FillMode mode);
   // Several polygons filled together; counts[i] points belong to polygon i.
   static Region PolyPolygon(const TPoint* points, const int* counts, int polygons, FillMode mode);

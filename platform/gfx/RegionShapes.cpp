@@ -1,4 +1,6 @@
 // Regions made from shapes and masks.
+#include <climits>
+
 #include "platform/gfx/Region.h"
 #include "platform/gfx/ScanConvert.h"
 
@@ -13,7 +15,8 @@ class BuilderSink final : public SpanSink {
 
 }  // namespace
 
-Region Region::Ellipse(const TRect& r) { return RoundRect(r, r.Width(), r.Height()); }
+// Corners as large as the whole box make an ellipse (corner sizes are limited to the box).
+Region Region::Ellipse(const TRect& r) { return RoundRect(r, INT_MAX, INT_MAX); }
 
 Region Region::RoundRect(const TRect& r, int cornerW, int cornerH) {
   BuilderSink sink;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace gfx {
@@ -47,11 +48,11 @@ void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMod
   if (edges.empty()) return;
 
   std::vector<Crossing> xs;
-  // Rows whose centre y + 0.5 lies in [top, bottom).
-  const int y0 = std::max(rows.first, static_cast<int>(std::ceil(top - 0.5)));
-  const int y1 = std::min(rows.last, static_cast<int>(std::ceil(bottom - 0.5)));
+  // Rows y in [top, bottom).
+  const int y0 = std::max(rows.first, static_cast<int>(std::ceil(top)));
+  const int y1 = std::min(rows.last, static_cast<int>(std::ceil(bottom)));
   for (int y = y0; y < y1; ++y) {
-    const double yc = y + 0.5;
+    const double yc = y;
     xs.clear();
     for (const Edge& e : edges)
       if (yc >= e.y0 && yc < e.y1) xs.push_back({e.x0 + (yc - e.y0) * (e.x1 - e.x0) / (e.y1 - e.y0), e.dir});
@@ -61,9 +62,9 @@ void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMod
       winding += mode == FillMode::Alternate ? 1 : xs[i].dir;
       const bool inside = mode == FillMode::Alternate ? (winding & 1) != 0 : winding != 0;
       if (!inside) continue;
-      // Pixels whose centre x + 0.5 lies in [xa, xb).
-      const int a = static_cast<int>(std::ceil(xs[i].x - 0.5));
-      const int b = static_cast<int>(std::ceil(xs[i + 1].x - 0.5));
+      // Pixels x in [xa, xb).
+      const int a = static_cast<int>(std::ceil(xs[i].x));
+      const int b = static_cast<int>(std::ceil(xs[i + 1].x));
       if (b > a) sink.Span(y, a, b);
     }
   }
@@ -71,8 +72,9 @@ void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMod
 
 void ScanRoundRect(const TRect& r, int cornerW, int cornerH, SpanSink& sink, RowRange rows) {
   if (r.IsEmpty()) return;
-  const double rx = std::clamp(cornerW, 0, r.Width()) / 2.0;
-  const double ry = std::clamp(cornerH, 0, r.Height()) / 2.0;
+  const std::int64_t width = std::int64_t(r.Right) - r.Left, height = std::int64_t(r.Bottom) - r.Top;
+  const double rx = double(std::clamp<std::int64_t>(cornerW, 0, width)) / 2.0;
+  const double ry = double(std::clamp<std::int64_t>(cornerH, 0, height)) / 2.0;
   const int y0 = std::max(r.Top, rows.first), y1 = std::min(r.Bottom, rows.last);
   for (int y = y0; y < y1; ++y) {
     const double yc = y + 0.5;
@@ -85,7 +87,7 @@ void ScanRoundRect(const TRect& r, int cornerW, int cornerH, SpanSink& sink, Row
       const double dx = q >= 1 ? 0 : rx * std::sqrt(1 - q * q);
       inset = static_cast<int>(std::lround(rx - dx));
     }
-    if (r.Right - inset > r.Left + inset) sink.Span(y, r.Left + inset, r.Right - inset);
+    if (std::int64_t(r.Right) - inset > std::int64_t(r.Left) + inset) sink.Span(y, r.Left + inset, r.Right - inset);
   }
 }
 

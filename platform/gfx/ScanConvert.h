@@ -1,9 +1,11 @@
 #pragma once
 // Scan conversion of the filled shapes that regions and surfaces share: polygons and
 // rounded rectangles (ellipses are rounded rectangles whose corners take the whole box).
-// A pixel belongs to a shape when its centre lies inside; edges on the right and bottom
-// stay out, so shapes that share an edge never share a pixel. Results are horizontal runs
-// [x0, x1) of row y, passed to a sink in increasing y.
+// Polygon vertices name pixel positions: pixel (x, y) belongs to a polygon when the point
+// (x, y) lies inside, edges on the right and bottom left out, so that shapes sharing an
+// edge never share a pixel and a pen outline drawn through the vertices closes the fill
+// without gaps. Rounded rectangles take the pixels whose centres lie inside. Results are
+// horizontal runs [x0, x1) of row y, passed to a sink in increasing y.
 #include <climits>
 
 #include "platform/gfx/Geometry.h"

@@ -161,6 +161,9 @@ class Surface {
   // --- Fills and copies (SurfaceBlit.cpp) ----------------------------------------------
   void FillRect(const TRect& r, const Brush& b);
   void FillRect(const TRect& r, TColor c) { FillRect(r, Brush::Solid(c)); }
+  // A one-pixel border along the inside of r.
+  void FrameRect(const TRect& r, const Brush& b);
+  void FrameRect(const TRect& r, TColor c) { FrameRect(r, Brush::Solid(c)); }
   // rgn in logical coordinates.
   void FillRegion(const Region& rgn, const Brush& b);
   void InvertRect(const TRect& r);
@@ -185,6 +188,52 @@ class Surface {
   // Source-over with constant and per-pixel alpha, scaling when the sizes differ.
   bool AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
                   BlendFunction bf);
+
+  // --- Lines and shapes (SurfaceShapes.cpp) ------------------------------------------
+  // The pen draws outlines, the brush fills interiors. Pens of width 1 draw single-pixel
+  // lines (dashed and dotted styles too); wider pens draw solid strokes with round ends.
+  // A line from the current position to p, p excluded; p becomes the current position.
+  void LineTo(TPoint p);
+  // Connected lines; the last point is excluded.
+  void Polyline(const TPoint* pts, int count);
+  // Filled (polygon fill mode) and outlined, closed.
+  void Polygon(const TPoint* pts, int count);
+  void PolyPolygon(const TPoint* pts, const int* counts, int polygons);
+  // The outline runs on the rectangle's outer pixels; without a pen the filled area is
+  // one pixel smaller on the right and bottom, as on the platform.
+  void Rectangle(const TRect& r);
+  // The ellipse inscribed in r, filled and outlined.
+  void Ellipse(const TRect& r);
+  void RoundRect(const TRect& r, int cornerW, int cornerH);
+
+  // --- Gradients and smooth drawing (SurfaceGradient.cpp, SurfaceSmooth.cpp) ---------
+  // Colours here are pixel values 0xAARRGGBB with straight alpha.
+  struct GradientVertex {
+    TPoint p;
+    std::uint32_t colour = 0;
+  };
+  enum class GradientDirection { Horizontal, Vertical };
+  // The platform's triangle gradient: the pixels of the triangle (filled like a polygon)
+  // get the colour (all four bytes) interpolated linearly at their positions, so a pixel
+  // on a vertex gets the vertex's colour.
+  void GradientFillTriangle(const GradientVertex v[3]);
+  // The platform's rectangle gradient between two corner vertices: colour a at the left
+  // (top) column (row), stepping linearly toward b; the far edge is excluded.
+  void GradientFillRect(const GradientVertex& a, const GradientVertex& b, GradientDirection dir);
+  // A linear gradient brush from colour `from` at the brush rectangle's left (top) edge to
+  // `to` at its right (bottom) edge, composed source-over onto the pixels of area.
+  // Pixel x takes the colour at x (pixel centres at whole coordinates), clamped to the ends.
+  void FillLinearGradient(const TRectF& brush, std::uint32_t from, std::uint32_t to, GradientDirection dir,
+                          const TRect& area);
+  // A path gradient over a polygon (filled like a polygon, pixel positions at whole
+  // coordinates): colours interpolate from the centre colour at centre to the outline
+  // colours (along each edge between its two points), composed source-over.
+  void FillPathGradient(const TPointF* pts, const std::uint32_t* colours, int count, TPointF centre,
+                        std::uint32_t centreColour);
+  // An anti-aliased straight line of the given width with flat ends, composed
+  // source-over. Coordinates put pixel centres at whole numbers, so (1, 1)-(6, 6) runs
+  // through the centres of pixels (1, 1) and (6, 6).
+  void DrawSmoothLine(TPointF a, TPointF b, double width, std::uint32_t colour);
 
   // --- Text (SurfaceText.cpp) ----------------------------------------------------------
   // Glyphs are grey coverage composed in the text colour; in opaque background mode the
@@ -234,6 +283,9 @@ class Surface {
   void FillPixels(const TRect& r, std::uint32_t px, const TRect* limit);
   // The font's underline and strike-out across [x0, x1) of the baseline at y (pixels).
   void DrawDecorations(int x0, int x1, int baseline, const TRect* limit);
+  // Pen strokes and fills in target pixels (SurfaceShapes.cpp).
+  void StrokeLine(TPoint a, TPoint b, bool lastPixel);
+  void FillSpans(const Region& area, std::uint32_t px);
   void ClipChanged() { visibleValid_ = false; }
   // Logical rectangle to target pixels.
   TRect ToPixels(const TRect& logical) const;

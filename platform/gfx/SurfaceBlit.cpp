@@ -89,6 +89,14 @@ void Surface::FillRect(const TRect& r, const Brush& b) {
   });
 }
 
+void Surface::FrameRect(const TRect& r, const Brush& b) {
+  if (r.IsEmpty()) return;
+  FillRect({r.Left, r.Top, r.Right, r.Top + 1}, b);
+  FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, b);
+  FillRect({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, b);
+  FillRect({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, b);
+}
+
 void Surface::FillRegion(const Region& rgn, const Brush& b) {
   if (b.IsNull() || rgn.IsEmpty()) return;
   const TPoint o = PixelOffset();
@@ -187,17 +195,20 @@ void Stretch(const Region& vis, PixelView& target, const PixelView& source, cons
   const TRect srcBounds{0, 0, source.width, source.height};
   const TRect readable = Intersect(m.src, srcBounds);
   if (readable.IsEmpty()) return;
+  // Source columns of the destination columns that can show.
+  const TRect shown = Intersect(m.dst, vis.Bounds());
+  if (shown.IsEmpty()) return;
   const SourcePixels pixels(source, target, readable);
-  std::vector<int> columns(static_cast<std::size_t>(m.dst.Width()));
-  for (int x = m.dst.Left; x < m.dst.Right; ++x) columns[static_cast<std::size_t>(x - m.dst.Left)] = m.SourceX(x);
-  ForEachVisible(vis, m.dst, [&](const TRect& part) {
+  std::vector<int> columns(static_cast<std::size_t>(shown.Width()));
+  for (int x = shown.Left; x < shown.Right; ++x) columns[static_cast<std::size_t>(x - shown.Left)] = m.SourceX(x);
+  ForEachVisible(vis, shown, [&](const TRect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       const int syy = m.SourceY(y);
       if (syy < readable.Top || syy >= readable.Bottom) continue;
       const std::uint32_t* sr = pixels.Row(syy);
       std::uint32_t* d = target.Row32(y);
       for (int x = part.Left; x < part.Right; ++x) {
-        const int sxx = columns[static_cast<std::size_t>(x - m.dst.Left)];
+        const int sxx = columns[static_cast<std::size_t>(x - shown.Left)];
         if (sxx >= readable.Left && sxx < readable.Right) put(d[x], sr[sxx]);
       }
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/gfx/Surface.h"
 #include "skin/render/acPixelClip.h"
 
 namespace skin {
@@ -125,15 +126,26 @@ void FillRow(std::uint32_t* row, int l, int r, std::uint32_t px) {
   std::fill(row + l, row + r, px);
 }
 
-void FillVertical(Bitmap32* bmp, const TRect& rc, const TsGradArray& st, int extra) {
+bool BrushSegment(const TsGradPoint& a, const TsGradPoint& b) { return ((a.Mode | b.Mode) & gdBrushSegment) != 0; }
+
+// A stop's colour as a pixel whose byte A is the stop's alpha byte.
+std::uint32_t BrushPixel(TsColor c) { return SwapRedBlue(c.C); }
+
+void FillVertical(Bitmap32* bmp, gfx::Surface& surface, const TRect& rc, const TsGradArray& st, int extra) {
   int y = rc.Top + extra;
   const int total = extra + rc.Height();
   for (std::size_t k = 1; k < st.size(); ++k) {
     int end = y + (int(st[k].Percent) - int(st[k - 1].Percent)) * total / 100;
     if (end > rc.Bottom || k + 1 == st.size()) end = rc.Bottom;
     const TsColor a = st[k - 1].Color, b = st[k].Color;
-    if ((st[k - 1].Mode | st[k].Mode) & gdBrushSegment) {
-      // Alpha-brush segments are painted by the drawing layer; see FillGradient.
+    if (BrushSegment(st[k - 1], st[k])) {
+      // The alpha brush runs from the row above the segment to its end row; the row
+      // above is not painted.
+      if (end > y) {
+        const gfx::TRectF brush{double(rc.Left), double(y - 1), double(rc.Width()), double(end - y + 1)};
+        surface.FillLinearGradient(brush, BrushPixel(a), BrushPixel(b), gfx::Surface::GradientDirection::Vertical,
+                                   {rc.Left, std::max(y, rc.Top), rc.Right, end});
+      }
     } else if (end > y) {
       const int rows = end - y;
       if (a.C == b.C || (a.R() == b.R() && a.G() == b.G() && a.B() == b.B())) {
@@ -154,17 +166,27 @@ void FillVertical(Bitmap32* bmp, const TRect& rc, const TsGradArray& st, int ext
   }
 }
 
-void FillHorizontal(Bitmap32* bmp, const TRect& rc, const TsGradArray& st) {
+void FillHorizontal(Bitmap32* bmp, gfx::Surface& surface, const TRect& rc, const TsGradArray& st) {
   const int lastCol = rc.Right - 1;
   const int width = rc.Width();
   std::uint32_t* top = bmp->Row(rc.Top);
+  // Columns painted in the top row and copied down; brush segments are composed over
+  // every row afterwards, so that what lies under them shows through.
+  std::vector<bool> plain(static_cast<std::size_t>(width), false);
+  struct Brushed {
+    int c, e;
+    TsColor a, b;
+  };
+  std::vector<Brushed> brushed;
   int c = rc.Left;
   for (std::size_t k = 1; k < st.size(); ++k) {
     int e = static_cast<int>(std::nearbyint(c + (int(st[k].Percent) - int(st[k - 1].Percent)) * double(width) / 100.0));
     if (e > lastCol || k + 1 == st.size()) e = lastCol;
     if (e < c) e = c;
     const TsColor a = st[k - 1].Color, b = st[k].Color;
-    if (!((st[k - 1].Mode | st[k].Mode) & gdBrushSegment)) {
+    if (BrushSegment(st[k - 1], st[k])) {
+      brushed.push_back({c, e, a, b});
+    } else {
       if (e == c) {
         top[c] = OpaquePixel(b.R(), b.G(), b.B());
       } else {
@@ -173,11 +195,56 @@ void FillHorizontal(Bitmap32* bmp, const TRect& rc, const TsGradArray& st) {
                      db = (double(b.B()) - a.B()) / n;
         for (int i = 0; i <= n; ++i) top[c + i] = OpaquePixel(a.R() + dr * i, a.G() + dg * i, a.B() + db * i);
       }
+      for (int x = c; x <= e; ++x) plain[static_cast<std::size_t>(x - rc.Left)] = true;
     }
     c = e;
   }
-  for (int y = rc.Top + 1; y < rc.Bottom; ++y)
-    std::memcpy(bmp->Row(y) + rc.Left, top + rc.Left, sizeof(std::uint32_t) * static_cast<std::size_t>(width));
+  for (int x = 0; x < width;) {
+    if (!plain[static_cast<std::size_t>(x)]) {
+      ++x;
+      continue;
+    }
+    int run = x;
+    while (run < width && plain[static_cast<std::size_t>(run)]) ++run;
+    for (int y = rc.Top + 1; y < rc.Bottom; ++y)
+      std::memcpy(bmp->Row(y) + rc.Left + x, top + rc.Left + x, sizeof(std::uint32_t) * static_cast<std::size_t>(run - x));
+    x = run;
+  }
+  // Each brush runs from the column left of its segment (not painted) to its end column.
+  for (const Brushed& s : brushed) {
+    const gfx::TRectF brush{double(s.c - 1), double(rc.Top), double(s.e - s.c + 1), double(rc.Height())};
+    surface.FillLinearGradient(brush, BrushPixel(s.a), BrushPixel(s.b), gfx::Surface::GradientDirection::Horizontal,
+                               {s.c, rc.Top, s.e + 1, rc.Bottom});
+  }
+}
+
+// Five vertices: top-left, centre, top-right, bottom-right and bottom-left, coloured by
+// stops 0 to 4. Painted as four triangle gradients, or, for a gradient with alpha, as one
+// path gradient over the four corners with stop 1 at the centre.
+void FillFourCorner(gfx::Surface& surface, const TRect& rc, const TsGradArray& st) {
+  if (st.size() < 5) return;
+  if (st[0].Mode & gdAlphaGradient) {
+    const gfx::TPointF corners[4] = {{double(rc.Left), double(rc.Top)},
+                                     {double(rc.Right), double(rc.Top)},
+                                     {double(rc.Right), double(rc.Bottom)},
+                                     {double(rc.Left), double(rc.Bottom)}};
+    const std::uint32_t colours[4] = {BrushPixel(st[0].Color), BrushPixel(st[2].Color), BrushPixel(st[3].Color),
+                                      BrushPixel(st[4].Color)};
+    const gfx::TPointF centre{rc.Left + rc.Width() / 2.0, rc.Top + rc.Height() / 2.0};
+    surface.FillPathGradient(corners, colours, 4, centre, BrushPixel(st[1].Color));
+    return;
+  }
+  const TPoint tl{rc.Left, rc.Top}, tr{rc.Right, rc.Top}, br{rc.Right, rc.Bottom}, bl{rc.Left, rc.Bottom};
+  const TPoint ce{rc.Left + rc.Width() / 2, rc.Top + rc.Height() / 2};
+  auto v = [&st](TPoint p, std::size_t stop) {
+    const TsColor c = st[stop].Color;
+    return gfx::Surface::GradientVertex{p, OpaquePixel(c.R(), c.G(), c.B())};
+  };
+  const gfx::Surface::GradientVertex tris[4][3] = {{v(tl, 0), v(ce, 1), v(tr, 2)},
+                                                   {v(ce, 1), v(tr, 2), v(br, 3)},
+                                                   {v(tl, 0), v(ce, 1), v(bl, 4)},
+                                                   {v(bl, 4), v(ce, 1), v(br, 3)}};
+  for (const auto& t : tris) surface.GradientFillTriangle(t);
 }
 
 }  // namespace
@@ -186,10 +253,14 @@ void FillGradient(Bitmap32* bmp, const TRect& rect, const TsGradArray& stops, in
   if (bmp == nullptr || !bmp->Is32Bit() || stops.size() < 2 || rect.IsEmpty()) return;
   TRect rc;
   if (!ClipToBitmap(rect, bmp->Width(), bmp->Height(), rc)) return;
+  // The platform's brushes and gradient fills draw through a plain surface over the
+  // pixels, untouched by the state of the bitmap's own surface.
+  gfx::Surface surface(bmp->View());
   switch (stops[0].Mode & gdDirectionMask) {
-    case 0: FillVertical(bmp, rc, stops, extra); break;
-    case 1: FillHorizontal(bmp, rc, stops); break;
-    default: break;  // 2: four-corner, painted by the drawing layer; 3: nothing
+    case 0: FillVertical(bmp, surface, rc, stops, extra); break;
+    case 1: FillHorizontal(bmp, surface, rc, stops); break;
+    case 2: FillFourCorner(surface, rc, stops); break;
+    default: break;  // 3: nothing
   }
 }
 

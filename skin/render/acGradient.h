@@ -29,6 +29,8 @@ using TsGradArray = std::vector<TsGradPoint>;
 TsGradArray ParseGradientData(std::string_view text);
 
 // Paints the gradient into rect (cut to the bitmap); extra lengthens a vertical gradient.
+// Segments with a brush stop are composed source-over with their stops' alpha; the
+// four-corner kind is four triangle gradients, or one path gradient when it has alpha.
 void FillGradient(Bitmap32* bmp, const TRect& rect, const TsGradArray& stops, int extra);
 
 }  // namespace skin

@@ -172,11 +172,11 @@ TEST(Region, FromRectsIsTheUnion) {
   EXPECT_TRUE(Region::FromRects(nullptr, 0).IsEmpty());
 }
 
-TEST(Region, PolygonCoversPixelCentres) {
+TEST(Region, PolygonCoversPixelPositions) {
   const TPoint square[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
   EXPECT_EQ(Region::Polygon(square, 4, FillMode::Alternate), Region(Rect(0, 0, 4, 4)));
-  // Right triangle: row y holds the pixels whose centre lies left of the hypotenuse
-  // (row 0's only candidate centre lies on it, and the right edge stays out).
+  // Right triangle: row y holds the pixels left of the hypotenuse (row 0's only
+  // candidate lies on it, and the right edge stays out).
   const TPoint tri[] = {{0, 0}, {4, 4}, {0, 4}};
   const Rects expected = {Rect(0, 1, 1, 2), Rect(0, 2, 2, 3), Rect(0, 3, 3, 4)};
   EXPECT_EQ(Region::Polygon(tri, 3, FillMode::Alternate).Rects(), expected);

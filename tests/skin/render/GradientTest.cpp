@@ -100,6 +100,66 @@ TEST(FillGradient, HorizontalColumnsAndCopiedRows) {
   for (int x = 0; x < 11; ++x) EXPECT_EQ(b.Pixel(x, 2), b.Pixel(x, 0));
 }
 
+TEST(FillGradient, VerticalBrushSegmentComposesOverTheBackground) {
+  // Opaque white fading to transparent white, drawn with the brush over black; the brush
+  // runs from the row above the rectangle (not painted) to its bottom.
+  Bitmap32 b = Filled(2, 5, 0xFF000000);
+  const auto g = ParseGradientData("4294967295;0;16;16777215;100;16;B");
+  ASSERT_EQ(g[0].Mode & gdAlphaGradient, gdAlphaGradient);
+  FillGradient(&b, {0, 0, 2, 5}, g, 0);
+  EXPECT_EQ(b.Pixel(0, 0), 0xFFD5D5D5u);  // alpha 255 x 5/6 = 212.5 -> 213
+  EXPECT_EQ(b.Pixel(1, 4), 0xFF2B2B2Bu);  // 255 x 1/6 = 42.5 -> 43
+  for (int y = 1; y < 5; ++y) EXPECT_LT(b.Pixel(0, y) & 0xFF, b.Pixel(0, y - 1) & 0xFF);
+  // A segment with one brush stop is brush-drawn; the plain segment before it is not.
+  Bitmap32 mixed = Filled(1, 10, 0xFF000000);
+  FillGradient(&mixed, {0, 0, 1, 10}, ParseGradientData("255;0;0;255;50;0;0;100;16;C"), 0);
+  EXPECT_EQ(mixed.Pixel(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(mixed.Pixel(0, 4), 0xFFFF0000u);
+  EXPECT_EQ(mixed.Pixel(0, 9), 0xFF000000u);  // fully transparent colour 0 at the end
+}
+
+TEST(FillGradient, HorizontalBrushSegmentKeepsEachRowsBackground) {
+  Bitmap32 b(6, 2);
+  for (int x = 0; x < 6; ++x) {
+    b.SetPixel(x, 0, 0xFF000000);  // black row
+    b.SetPixel(x, 1, 0xFFFF0000);  // red row
+  }
+  // Half-transparent white across the whole width.
+  FillGradient(&b, {0, 0, 6, 2}, ParseGradientData("2164260863;0;17;2164260863;100;17;B"), 0);
+  EXPECT_EQ(b.Pixel(3, 0), 0xFF808080u);
+  EXPECT_EQ(b.Pixel(3, 1), 0xFFFF8080u);
+}
+
+TEST(FillGradient, FourCornerTriangles) {
+  // Red top-left, green centre, blue top-right, black bottom-right, white bottom-left.
+  Bitmap32 b = Filled(21, 11, 0);
+  const auto g = ParseGradientData("255;0;20;2;0;65280;0;20;0;0;16711680;0;20;0;0;0;0;20;0;0;16777215;0;20;0;0");
+  ASSERT_EQ(g.size(), 5u);
+  FillGradient(&b, {0, 0, 21, 11}, g, 0);
+  EXPECT_EQ(b.Pixel(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(b.Pixel(10, 5), 0xFF00FF00u);
+  EXPECT_GT(b.Pixel(20, 0) & 0xFF, 200u);          // near blue
+  EXPECT_GT((b.Pixel(0, 10) >> 8) & 0xFF, 200u);   // near white
+  EXPECT_LT(b.Pixel(20, 10) & 0xFFFFFFu, 0x202020u);  // near black
+  for (int y = 0; y < 11; ++y)
+    for (int x = 0; x < 21; ++x) EXPECT_EQ(b.Pixel(x, y) >> 24, 0xFFu) << x << "," << y;  // every pixel painted
+}
+
+TEST(FillGradient, FourCornerWithAlphaIsAPathGradient) {
+  Bitmap32 b = Filled(20, 10, 0xFF000000);
+  // Letter layout, first stop direction 2 with a brush bit: the gradient has alpha.
+  const auto g = ParseGradientData(
+      "4278190335;0;18;4278255360;0;0;4294901760;0;0;4278190080;0;0;2164260863;100;0;E");
+  ASSERT_TRUE(g[0].Mode & gdAlphaGradient);
+  FillGradient(&b, {0, 0, 20, 10}, g, 0);
+  EXPECT_EQ(b.Pixel(10, 5), 0xFF00FF00u);  // the centre colour
+  EXPECT_EQ(b.Pixel(0, 0), 0xFFFF0000u);   // stop 0 at the top-left corner
+  // Fewer than five stops draw nothing.
+  Bitmap32 c = Filled(4, 4, 0);
+  FillGradient(&c, {0, 0, 4, 4}, ParseGradientData("255;0;2;0;100;0;B"), 0);
+  EXPECT_EQ(c.Pixel(1, 1), 0u);
+}
+
 TEST(FillGradient, SingleStopEmptyArrayOrRectDrawNothing) {
   Bitmap32 b = Filled(4, 4, 7);
   const auto before = Snapshot(b);

@@ -27,12 +27,7 @@ LRESULT FillProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 HWND Fill(RECT r, gfx::TColor c, DWORD ex = 0) {
-  WNDCLASSEX wc;
-  if (!GetClassInfoEx(nullptr, u"Fill", &wc)) {
-    wc.lpfnWndProc = &FillProc;
-    wc.lpszClassName = u"Fill";
-    RegisterClassEx(wc);
-  }
+  RegisterProc(u"Fill", &FillProc);
   HWND h = CreateWindowEx(ex, u"Fill", u"", WS_POPUP, r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr,
                           nullptr, nullptr);
   SetWindowLongPtr(h, GWLP_USERDATA, static_cast<LONG_PTR>(c));

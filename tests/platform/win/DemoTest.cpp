@@ -139,22 +139,12 @@ LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return DefWindowProc(h, m, w, l);
 }
 
-void Register(const char16_t* name, WNDPROC proc, UINT style = 0) {
-  WNDCLASSEX wc;
-  wc.style = style;
-  wc.lpfnWndProc = proc;
-  wc.lpszClassName = name;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1));
-  RegisterClassEx(wc);
-}
-
 class DemoTest : public WinTest {};
 
 TEST_F(DemoTest, ClickedTileAndButtonShowInTheScreenshot) {
-  Register(u"DemoMain", &MainProc);
-  Register(u"DemoBoard", &BoardProc);
-  Register(u"DemoButton", &ButtonProc);
+  RegisterProc(u"DemoMain", &MainProc, gfx::COLOR_BTNFACE);
+  RegisterProc(u"DemoBoard", &BoardProc, gfx::COLOR_BTNFACE);
+  RegisterProc(u"DemoButton", &ButtonProc, gfx::COLOR_BTNFACE);
   HWND top = CreateWindowEx(0, u"DemoMain", u"Pellomir window system demo",
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 40, 40, 540, 320, nullptr, nullptr,
                             nullptr, nullptr);

@@ -125,10 +125,7 @@ LRESULT RefuseCreate(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(LifecycleTest, WindowRefusingCreateIsDestroyedCleanly) {
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &RefuseCreate;
-  wc.lpszClassName = u"Refuser";
-  ASSERT_TRUE(RegisterClassEx(wc));
+  RegisterProc(u"Refuser", &RefuseCreate);
   HWND w = CreateWindowEx(0, u"refuser", u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(w, nullptr);
   EXPECT_EQ(Names(), (Seq{"WM_NCCREATE", "WM_NCCALCSIZE", "WM_CREATE", "WM_DESTROY", "WM_NCDESTROY"}));

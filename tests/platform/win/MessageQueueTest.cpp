@@ -42,10 +42,7 @@ struct CopyData {
 };
 
 TEST_F(MessageQueueTest, CopyDataDeliversItsRecord) {
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &CopyData::Proc;
-  wc.lpszClassName = u"CopyTarget";
-  RegisterClassEx(wc);
+  RegisterProc(u"CopyTarget", &CopyData::Proc);
   HWND w = CreateWindowEx(0, u"CopyTarget", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   std::vector<unsigned char> buf(30645, 0);
   buf[0] = 0x00;

@@ -36,10 +36,7 @@ TEST_F(MouseInputTest, HitTestingWalksNestedChildrenRegionsAndTransparency) {
   headless::Click({100 + 330, 100 + 80});  // its middle
   EXPECT_EQ(Count(WM_LBUTTONDOWN, round), 1);
 
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &TransparentProc;
-  wc.lpszClassName = u"Glass";
-  RegisterClassEx(wc);
+  RegisterProc(u"Glass", &TransparentProc);
   HWND glass = CreateWindowEx(0, u"Glass", u"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, top, nullptr, nullptr, nullptr);
   SetWindowPos(glass, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ClearLog();

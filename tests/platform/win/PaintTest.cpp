@@ -30,13 +30,7 @@ LRESULT ColorProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 HWND Colored(HWND parent, RECT r, gfx::TColor c, DWORD style = WS_VISIBLE, DWORD ex = 0) {
-  WNDCLASSEX wc;
-  if (!GetClassInfoEx(nullptr, u"Colored", &wc)) {
-    wc.lpfnWndProc = &ColorProc;
-    wc.lpszClassName = u"Colored";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_WINDOW + 1));
-    RegisterClassEx(wc);
-  }
+  RegisterProc(u"Colored", &ColorProc, gfx::COLOR_WINDOW);
   DWORD kind = parent ? WS_CHILD : WS_POPUP;
   HWND h = CreateWindowEx(ex, u"Colored", u"", kind | style, r.Left, r.Top, r.Width(), r.Height(), parent, nullptr,
                           nullptr, nullptr);
@@ -232,11 +226,7 @@ LRESULT PrintClientProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(PaintTest, PrintDrawsFrameClientAndChildrenAsFlagsSay) {
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &PrintClientProc;
-  wc.lpszClassName = u"Printable";
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_WINDOW + 1));
-  RegisterClassEx(wc);
+  RegisterProc(u"Printable", &PrintClientProc, gfx::COLOR_WINDOW);
   HWND top = CreateWindowEx(0, u"Printable", u"", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
                             nullptr, nullptr);
   SetWindowLongPtr(top, GWLP_USERDATA, static_cast<LONG_PTR>(kRed));

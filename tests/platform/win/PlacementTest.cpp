@@ -71,10 +71,7 @@ struct FixedSize {
 };
 
 TEST_F(PlacementTest, MinMaxInfoFixesTheSizeAndChangingMayAlterTheRequest) {
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &FixedSize::Proc;
-  wc.lpszClassName = u"Fixed";
-  RegisterClassEx(wc);
+  RegisterProc(u"Fixed", &FixedSize::Proc);
   HWND w = CreateWindowEx(0, u"Fixed", u"", WS_OVERLAPPEDWINDOW, 0, 0, 500, 500, nullptr, nullptr, nullptr, nullptr);
   RECT r;
   GetWindowRect(w, &r);

@@ -89,6 +89,15 @@ const char16_t* LogClass(UINT classStyle) {
   return name.c_str();
 }
 
+void RegisterProc(const char16_t* name, WNDPROC proc, int backgroundColor) {
+  WNDCLASSEX wc;
+  if (GetClassInfoEx(nullptr, name, &wc)) return;
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  if (backgroundColor >= 0) wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(backgroundColor + 1));
+  RegisterClassEx(wc);
+}
+
 HWND MakeTop(int x, int y, int w, int h, DWORD style, DWORD ex, HWND owner, UINT classStyle) {
   return CreateWindowEx(ex, LogClass(classStyle), u"top", style, x, y, w, h, owner, nullptr, nullptr, nullptr);
 }

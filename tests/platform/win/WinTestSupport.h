@@ -34,6 +34,10 @@ int Count(UINT msg, HWND only = nullptr);
 const char16_t* LogClass(UINT classStyle = 0);
 LRESULT CALLBACK_Log(HWND, UINT, WPARAM, LPARAM);
 
+// Registers a class with the procedure (and a system colour background, COLOR_x) unless
+// it exists already.
+void RegisterProc(const char16_t* name, WNDPROC proc, int backgroundColor = -1);
+
 HWND MakeTop(int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, DWORD ex = 0,
              HWND owner = nullptr, UINT classStyle = 0);
 HWND MakeChild(HWND parent, int x, int y, int w, int h, DWORD style = WS_CHILD | WS_VISIBLE, int id = 0,

@@ -69,10 +69,7 @@ LRESULT PropReader(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(WindowDataTest, PropertiesLiveUntilNcDestroy) {
-  WNDCLASSEX wc;
-  wc.lpfnWndProc = &PropReader;
-  wc.lpszClassName = u"PropReader";
-  RegisterClassEx(wc);
+  RegisterProc(u"PropReader", &PropReader);
   HWND w = CreateWindowEx(0, u"PropReader", u"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   int v = 0;
   SetProp(w, u"P", &v);

@@ -141,6 +141,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   Window* w = W(hwnd);
   if (!w || !ps) return nullptr;
   w->paint.served = true;
+  CaretBeforePaint(hwnd);
   if (w->paint.frame) {
     w->paint.frame = false;
     Send(hwnd, WM_NCPAINT, 1, 0);
@@ -165,6 +166,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
   if (ps) ReleaseDC(hwnd, ps->hdc);
   if (Window* w = W(hwnd)) w->paint.inPaint = false;
+  CaretAfterPaint(hwnd);
   return TRUE;
 }
 

@@ -24,6 +24,19 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme);
 short GetKeyState(int vk);
 short GetAsyncKeyState(int vk);
 
+// The caret: one per thread, owned by a window, drawn by inverting its rectangle in the
+// window's client area and blinking every GetCaretBlinkTime() milliseconds while shown.
+// It starts hidden; ShowCaret and HideCaret nest. Painting hides it for the paint.
+BOOL CreateCaret(HWND hwnd, int width, int height);
+BOOL DestroyCaret();
+BOOL SetCaretPos(int x, int y);
+BOOL GetCaretPos(POINT* pt);
+BOOL ShowCaret(HWND hwnd);
+BOOL HideCaret(HWND hwnd);
+UINT GetCaretBlinkTime();
+// Whether the caret's pixels are inverted on screen right now (tests and screenshots).
+bool CaretDrawn();
+
 BOOL GetCursorPos(POINT* pt);
 BOOL SetCursorPos(int x, int y);
 

@@ -69,6 +69,11 @@ void DefNcPaint(HWND hwnd);
 void DefPrint(HWND hwnd, HDC dc, LPARAM flags);
 bool FillWithBrush(gfx::Surface& s, const gfx::TRect& r, HBRUSH brush);  // false: no brush
 
+// The caret keeps out of paints and dies with its window (Caret.cpp).
+void CaretBeforePaint(HWND hwnd);
+void CaretAfterPaint(HWND hwnd);
+void CaretWindowGone(HWND hwnd);
+
 // Non-client defaults (NonClient.cpp).
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& windowRect);
 int DefaultHitTest(Window* w, gfx::TPoint screenPt);

@@ -68,6 +68,7 @@ void FreeWindow(HWND hwnd) {
   if (w->created) Send(hwnd, WM_NCDESTROY);
   w = W(hwnd);
   if (!w) return;
+  CaretWindowGone(hwnd);
   ForgetTimersFor(hwnd);
   ForgetInputFor(hwnd);
   DetachSurfaces(hwnd);

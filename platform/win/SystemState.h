@@ -58,6 +58,16 @@ struct ClickRecord {
   bool valid = false;
 };
 
+struct CaretState {
+  HWND owner = nullptr;
+  gfx::TSize size;
+  gfx::TPoint pos;       // client coordinates
+  int hidden = 1;        // ShowCaret / HideCaret nesting; shown at 0
+  bool drawn = false;    // its rectangle is inverted now
+  bool blinkOn = true;   // the blink phase
+  UINT_PTR timer = 0;
+};
+
 struct ModalFrame {
   HWND window = nullptr;
   bool ended = false;
@@ -103,6 +113,7 @@ struct State {
   ClickRecord lastClick;
 
   std::vector<ModalFrame> modal;
+  CaretState caret;
   std::vector<DcRecord> dcs;
 
   std::unique_ptr<Backend> backend;

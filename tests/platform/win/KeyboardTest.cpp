@@ -71,3 +71,44 @@ TEST_F(KeyboardTest, WithoutFocusKeysGoToTheActiveWindowAsSystemKeys) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+TEST_F(KeyboardTest, CaretBlinksAndSurvivesRepaints) {
+  HWND w = MakeTop(0, 0, 200, 100, WS_POPUP | WS_VISIBLE);
+  RunUntilIdle();
+  gfx::TColor face = gfx::GetSysColor(gfx::COLOR_BTNFACE);
+  gfx::TColor inverted = face ^ 0xFFFFFF;
+  ASSERT_TRUE(CreateCaret(w, 2, 14));
+  SetCaretPos(20, 10);
+  RunUntilIdle();
+  EXPECT_FALSE(CaretDrawn());  // hidden until shown
+  ShowCaret(w);
+  RunUntilIdle();
+  EXPECT_TRUE(CaretDrawn());
+  EXPECT_EQ(ScreenPixel(21, 15), inverted);
+  headless::AdvanceTime(GetCaretBlinkTime());
+  EXPECT_EQ(ScreenPixel(21, 15), face);
+  headless::AdvanceTime(GetCaretBlinkTime());
+  EXPECT_EQ(ScreenPixel(21, 15), inverted);
+  InvalidateRect(w, nullptr, TRUE);
+  RunUntilIdle();
+  EXPECT_EQ(ScreenPixel(21, 15), inverted);  // repainted under the caret, caret back on top
+  HideCaret(w);
+  HideCaret(w);
+  ShowCaret(w);
+  RunUntilIdle();
+  EXPECT_EQ(ScreenPixel(21, 15), face);  // hiding nests
+  ShowCaret(w);
+  SetCaretPos(40, 10);
+  RunUntilIdle();
+  EXPECT_EQ(ScreenPixel(21, 15), face);
+  EXPECT_EQ(ScreenPixel(41, 15), inverted);
+  DestroyWindow(w);
+  EXPECT_FALSE(CaretDrawn());
+  EXPECT_FALSE(SetCaretPos(1, 1));
+}
+
+}  // namespace
+}  // namespace wintest

@@ -1,0 +1,62 @@
+#pragma once
+// The screen the window system shows its windows on. A backend opens a screen, reports
+// its size and density, keeps the clock, delivers raw input and presents the rectangles
+// of the composed screen that changed. The window system owns everything above it:
+// windows, messages, composition. `headless` keeps the screen in memory; a desktop
+// backend maps each top-level window to an OS window.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "platform/gfx/Geometry.h"
+#include "platform/gfx/PixelBuffer.h"
+#include "platform/win/Types.h"
+
+namespace win {
+
+enum class MouseButton : std::uint8_t { Left, Right, Middle };
+
+// One raw input event in screen coordinates. Keys carry virtual key codes; a character
+// typed without a key of its own (text input) comes as a Char event.
+struct InputEvent {
+  enum class Kind : std::uint8_t { MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char };
+  Kind kind = Kind::MouseMove;
+  gfx::TPoint pt;                          // mouse events
+  MouseButton button = MouseButton::Left;  // MouseDown, MouseUp
+  int wheelDelta = 0;                      // Wheel: multiples of 120, positive away from the user
+  int vk = 0;                              // KeyDown, KeyUp
+  char16_t ch = 0;                         // Char; KeyDown of a printable key may carry it too
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  virtual gfx::TSize ScreenSize() const = 0;
+  virtual int Dpi() const = 0;
+  // Whether the screen is composed by a desktop compositor of its own.
+  virtual bool Composited() const { return false; }
+
+  // Monotonic clock in milliseconds.
+  virtual std::uint64_t Now() = 0;
+  // Takes the next raw input event, if any, without waiting.
+  virtual bool PollEvent(InputEvent& out) = 0;
+  // Sleeps until input is available or the deadline (a Now() value) passes; no deadline
+  // waits for input only. Returns at once when input is already pending.
+  virtual void WaitUntil(std::optional<std::uint64_t> deadline) = 0;
+
+  // The composed screen changed in `damaged` (screen coordinates, clipped to the screen).
+  virtual void Present(const gfx::PixelView& screen, const std::vector<gfx::TRect>& damaged) = 0;
+
+  // A top-level window appeared, moved, resized or disappeared (desktop backends create,
+  // move and destroy their OS windows here). `rect` is in screen coordinates.
+  virtual void TopLevelChanged(HWND, const gfx::TRect& rect, bool visible) {
+    (void)rect;
+    (void)visible;
+  }
+  virtual void TopLevelDestroyed(HWND) {}
+  // The pointer shape the window system chose (an IDC_ value).
+  virtual void CursorChanged(int cursorId) { (void)cursorId; }
+};
+
+}  // namespace win

@@ -1,0 +1,127 @@
+#include "platform/win/Compositor.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/gfx/Color.h"
+#include "platform/win/Internal.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/Styles.h"
+
+namespace win::detail {
+
+namespace {
+
+std::uint32_t PixelOf(gfx::TColor c) {
+  return 0xFF000000u | (std::uint32_t(gfx::GetRValue(c)) << 16) | (std::uint32_t(gfx::GetGValue(c)) << 8) |
+         gfx::GetBValue(c);
+}
+
+}  // namespace
+
+std::uint32_t BlendConstant(std::uint32_t dst, std::uint32_t src, unsigned a) {
+  std::uint32_t out = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    unsigned s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+    out |= ((s * a + d * (255 - a) + 127) / 255) << shift;
+  }
+  return out;
+}
+
+std::uint32_t BlendPremultiplied(std::uint32_t dst, std::uint32_t src, unsigned ca) {
+  unsigned sa = Mul255(src >> 24, ca);
+  std::uint32_t out = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    unsigned s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+    out |= std::min(255u, Mul255(s, ca) + Mul255(d, 255 - sa)) << shift;
+  }
+  return out;
+}
+
+void Compositor::Resize(gfx::TSize size) {
+  screen_.SetSize(size.cx, size.cy);
+  damage_ = gfx::Region(gfx::TRect{0, 0, size.cx, size.cy});
+}
+
+void Compositor::Damage(const gfx::TRect& r) {
+  gfx::TRect c = gfx::Intersect(r, {0, 0, screen_.Width(), screen_.Height()});
+  if (!c.IsEmpty()) damage_ |= gfx::Region(c);
+}
+
+void Compositor::Present() {
+  if (damage_.IsEmpty()) return;
+  std::vector<gfx::TRect> rects = damage_.Rects();
+  damage_ = {};
+  for (const auto& r : rects) ComposeRect(r);
+  ++presents_;
+  S().backend->Present(screen_.View(), rects);
+}
+
+void Compositor::ComposeRect(const gfx::TRect& r) {
+  std::uint32_t desk = PixelOf(gfx::GetSysColor(gfx::COLOR_BACKGROUND));
+  for (int y = r.Top; y < r.Bottom; ++y) std::fill(screen_.Row32(y) + r.Left, screen_.Row32(y) + r.Right, desk);
+  auto& tops = S().desktop->children;
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) ComposeWindow(*it, r);
+}
+
+void Compositor::ComposeWindow(Window* t, const gfx::TRect& r) {
+  if (!(t->Visible() || t->redrawLocked) || (t->style & WS_MINIMIZE)) return;
+  const LayeredState& L = t->paint.layered;
+  bool layered = (t->exStyle & WS_EX_LAYERED) != 0;
+  // A layered window shows nothing until it is given attributes or a picture.
+  if (layered && !L.attributesSet && !L.perPixel) return;
+  const gfx::PixelBuffer& src = t->paint.backing;
+  if (src.Empty()) return;
+  gfx::TRect part = gfx::Intersect(r, gfx::Bounds(t->rect.Left, t->rect.Top, src.Width(), src.Height()));
+  if (part.IsEmpty()) return;
+
+  gfx::Region area(part);
+  if (t->paint.windowRegion) {
+    gfx::Region wr = *t->paint.windowRegion;
+    wr.Offset(t->rect.Left, t->rect.Top);
+    area &= wr;
+  }
+  bool key = layered && (L.flags & LWA_COLORKEY);
+  std::uint32_t keyPixel = PixelOf(L.colorKey) & 0xFFFFFF;
+  bool alpha = layered && !L.perPixel && (L.flags & LWA_ALPHA) && L.alpha != 255;
+  for (const gfx::TRect& q : area.Rects()) {
+    for (int y = q.Top; y < q.Bottom; ++y) {
+      const std::uint32_t* s = src.Row32(y - t->rect.Top) + (q.Left - t->rect.Left);
+      std::uint32_t* d = screen_.Row32(y) + q.Left;
+      int n = q.Width();
+      if (!layered) {
+        for (int i = 0; i < n; ++i) d[i] = s[i] | 0xFF000000u;
+        continue;
+      }
+      for (int i = 0; i < n; ++i) {
+        if (key && (s[i] & 0xFFFFFF) == keyPixel) continue;
+        if (L.perPixel)
+          d[i] = BlendPremultiplied(d[i], s[i], L.constantAlpha);
+        else if (alpha)
+          d[i] = BlendConstant(d[i], s[i], L.alpha);
+        else
+          d[i] = s[i] | 0xFF000000u;
+      }
+    }
+  }
+}
+
+void DamageScreen(const gfx::TRect& r) { S().compositor->Damage(r); }
+
+void DamageWindow(Window* w) { DamageScreen(ScreenRect(w)); }
+
+void ResizeBacking(Window* top) {
+  gfx::PixelBuffer& b = top->paint.backing;
+  // A window may be larger than any screen; its picture stops at 8192 pixels a side
+  // (256 MB), beyond which nothing of it is drawn or shown.
+  constexpr int kMaxSide = 8192;
+  int w = std::min(top->rect.Width(), kMaxSide), h = std::min(top->rect.Height(), kMaxSide);
+  if (b.Width() == w && b.Height() == h) return;
+  gfx::PixelBuffer next(w, h);
+  int cw = std::min(w, b.Width()), ch = std::min(h, b.Height());
+  for (int y = 0; y < ch; ++y) std::memcpy(next.Row(y), b.Row(y), static_cast<std::size_t>(cw) * 4);
+  b = std::move(next);
+  RetargetSurfaces(top);
+}
+
+}  // namespace win::detail

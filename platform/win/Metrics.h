@@ -1,0 +1,99 @@
+#pragma once
+// System metrics: one table of classic values at 96 dots per inch. The sizing frame is
+// SM_CXFRAME 4 plus SM_CXPADDEDBORDER 4 and the caption 23 pixels, so a sizeable
+// captioned window with client 654 x 546 is 670 x 585 outside.
+#include "platform/gfx/Color.h"
+#include "platform/win/Types.h"
+
+namespace win {
+
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
+constexpr int SM_CYCAPTION = 4;
+constexpr int SM_CXBORDER = 5;
+constexpr int SM_CYBORDER = 6;
+constexpr int SM_CXDLGFRAME = 7;
+constexpr int SM_CXFIXEDFRAME = 7;
+constexpr int SM_CYDLGFRAME = 8;
+constexpr int SM_CYFIXEDFRAME = 8;
+constexpr int SM_CYVTHUMB = 9;
+constexpr int SM_CXHTHUMB = 10;
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
+constexpr int SM_CXCURSOR = 13;
+constexpr int SM_CYCURSOR = 14;
+constexpr int SM_CYMENU = 15;
+constexpr int SM_CXFULLSCREEN = 16;
+constexpr int SM_CYFULLSCREEN = 17;
+constexpr int SM_MOUSEPRESENT = 19;
+constexpr int SM_CYVSCROLL = 20;
+constexpr int SM_CXHSCROLL = 21;
+constexpr int SM_SWAPBUTTON = 23;
+constexpr int SM_CXMIN = 28;
+constexpr int SM_CYMIN = 29;
+constexpr int SM_CXSIZE = 30;
+constexpr int SM_CYSIZE = 31;
+constexpr int SM_CXFRAME = 32;
+constexpr int SM_CXSIZEFRAME = 32;
+constexpr int SM_CYFRAME = 33;
+constexpr int SM_CYSIZEFRAME = 33;
+constexpr int SM_CXMINTRACK = 34;
+constexpr int SM_CYMINTRACK = 35;
+constexpr int SM_CXDOUBLECLK = 36;
+constexpr int SM_CYDOUBLECLK = 37;
+constexpr int SM_CXICONSPACING = 38;
+constexpr int SM_CYICONSPACING = 39;
+constexpr int SM_CMOUSEBUTTONS = 43;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+constexpr int SM_CXSMICON = 49;
+constexpr int SM_CYSMICON = 50;
+constexpr int SM_CYSMCAPTION = 51;
+constexpr int SM_CXSMSIZE = 52;
+constexpr int SM_CYSMSIZE = 53;
+constexpr int SM_CXMENUSIZE = 54;
+constexpr int SM_CYMENUSIZE = 55;
+constexpr int SM_CXMINIMIZED = 57;
+constexpr int SM_CYMINIMIZED = 58;
+constexpr int SM_CXMAXTRACK = 59;
+constexpr int SM_CYMAXTRACK = 60;
+constexpr int SM_CXMAXIMIZED = 61;
+constexpr int SM_CYMAXIMIZED = 62;
+constexpr int SM_CXDRAG = 68;
+constexpr int SM_CYDRAG = 69;
+constexpr int SM_CXMENUCHECK = 71;
+constexpr int SM_CYMENUCHECK = 72;
+constexpr int SM_MOUSEWHEELPRESENT = 75;
+constexpr int SM_XVIRTUALSCREEN = 76;
+constexpr int SM_YVIRTUALSCREEN = 77;
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
+constexpr int SM_CMONITORS = 80;
+constexpr int SM_CXFOCUSBORDER = 83;
+constexpr int SM_CYFOCUSBORDER = 84;
+constexpr int SM_CXPADDEDBORDER = 92;
+
+int GetSystemMetrics(int index);
+// The same table scaled from 96 to `dpi` (screen sizes are not scaled).
+int GetSystemMetricsForDpi(int index, UINT dpi);
+// The screen's density in dots per inch.
+UINT GetDpiForSystem();
+// The work area (the screen minus nothing: there is no task bar of ours).
+RECT GetWorkArea();
+
+UINT GetDoubleClickTime();  // 500 ms
+UINT GetMouseHoverTime();   // 400 ms
+BOOL SetDoubleClickTime(UINT ms);
+
+// Desktop composition: true only where the backend's screen is composed by the desktop.
+bool IsCompositionEnabled();
+
+// System colours and brushes: the table of platform/gfx/Color.h.
+inline gfx::TColor GetSysColor(int index) { return gfx::GetSysColor(index); }
+// The colour a class background brush paints with: a system colour index plus one, or
+// a solid brush of the drawing layer. False for no brush.
+bool BrushColor(HBRUSH brush, gfx::TColor* out);
+
+}  // namespace win

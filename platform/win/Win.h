@@ -1,0 +1,16 @@
+#pragma once
+// The whole window system interface in one include.
+#include "platform/win/Backend.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/InputApi.h"
+#include "platform/win/Keys.h"
+#include "platform/win/MessageApi.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Metrics.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/ScrollApi.h"
+#include "platform/win/Positions.h"
+#include "platform/win/Session.h"
+#include "platform/win/Styles.h"
+#include "platform/win/Types.h"
+#include "platform/win/WindowApi.h"

@@ -15,7 +15,7 @@
 
 namespace skingen {
 
-// One state of a section, with the keys of Part-free naming: what the painter uses.
+// What the painter uses of one state of a section.
 struct TLookState {
   skin::TColor Color = 0xFFFFFF;
   skin::TColor FontColor = 0;
@@ -38,6 +38,8 @@ class TSkinLook {
  public:
   // options: the OPTIONS.DAT text; pictures: member name (any case) to pixels as loaded.
   TSkinLook(std::u16string_view options, std::map<std::string, skin::Bitmap32> pictures);
+  TSkinLook(const TSkinLook&) = delete;
+  TSkinLook& operator=(const TSkinLook&) = delete;
 
   const skin::TacSkinIni& Ini() const { return ini_; }
   bool HasSection(std::u16string_view section) const { return ini_.SectionExists(section); }

@@ -2,10 +2,10 @@
 // on every face it is drawn on, in every state.
 #include <gtest/gtest.h>
 
-#include "skin/data/acImageRef.h"
-#include "skin/data/acSectionReader.h"
-#include "skin/render/acGradient.h"
+#include <algorithm>
+
 #include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "tools/skingen/SkinLook.h"
 
 namespace skin::emberfield {
 namespace {
@@ -14,45 +14,20 @@ constexpr double kBodyText = 4.5;
 
 TColor PixelColour(std::uint32_t px) { return SwapRedBlue(px) & 0xFFFFFF; }
 
-// A state's keys as the loader reads them: limited to the section's states, state 1 a
-// copy of state 0 below two states, state 2 a copy of state 1 without USESTATE2.
-struct TState {
-  int Index = 0;  // the state whose keys are read
-  TColor Color = 0xFFFFFF;
-  TColor Font = 0;
-  int Transparency = 0;
-  int GradientPercent = 0;
-  int ImagePercent = 0;
-  std::u16string Gradient;
-};
-
-TState ReadState(std::u16string_view section, int s) {
-  const TacSectionReader r(StoredSkin().Ini, section);
-  const int states = r.ReadInt(u"STATES", 3, 255);
-  s = std::clamp(s, 0, std::max(0, states - 1));
-  if (s >= 2 && r.ReadInt(u"USESTATE2", 0) != 1) s = 1;
-  if (s >= 1 && states < 2) s = 0;
-  static const char16_t* const kColor[] = {u"COLOR", u"HOTCOLOR", u"COLOR2"};
-  static const char16_t* const kFont[] = {u"FONTCOLOR", u"HOTFONTCOLOR", u"FONTCOLOR2"};
-  static const char16_t* const kTrans[] = {u"TRANSPARENCY", u"HOTTRANSPARENCY", u"TRANSPARENCY2"};
-  static const char16_t* const kGradP[] = {u"GRADIENTPERCENT", u"HOTGRADIENTPERCENT", u"GRADIENTPERCENT2"};
-  static const char16_t* const kGrad[] = {u"GRADIENTDATA", u"HOTGRADIENTDATA", u"GRADIENTDATA2"};
-  static const char16_t* const kImgP[] = {u"IMAGEPERCENT", u"HOTIMAGEPERCENT", u"IMAGEPERCENT2"};
-  TState st;
-  st.Index = s;
-  st.Color = static_cast<TColor>(r.ReadInt(kColor[s], 0xFFFFFF));
-  st.Font = static_cast<TColor>(r.ReadInt(kFont[s], 0));
-  st.Transparency = r.ReadInt(kTrans[s], 0, 100);
-  st.GradientPercent = r.ReadInt(kGradP[s], 0, 100);
-  st.ImagePercent = r.ReadInt(kImgP[s], 0, 100);
-  if (const std::u16string* g = r.FindValue(kGrad[s])) st.Gradient = *g;
-  return st;
-}
-
-TacImageRef Image(std::u16string_view section, std::u16string_view key, bool& found) {
-  const std::u16string* v = TacSectionReader(StoredSkin().Ini, section).FindValue(key);
-  found = v && IsImageRefValue(UpperCase(*v));
-  return found ? ParseCanonicalImageRef(NormalizeImageRef(UpperCase(*v))) : TacImageRef{};
+// The stored skin as the generator's mock painter reads it (states with their
+// inheritance and copies, image entries with their pictures).
+const skingen::TSkinLook& Look() {
+  static const skingen::TSkinLook look = [] {
+    std::map<std::string, Bitmap32> pictures;
+    for (const auto& [name, px] : StoredSkin().Pictures) {
+      Bitmap32 b(px.Width(), px.Height());
+      for (int y = 0; y < px.Height(); ++y) std::copy_n(px.Row32(y), px.Width(), b.Row(y));
+      pictures.emplace(base::Utf16ToUtf8(name), std::move(b));
+    }
+    const TacBytes& options = *StoredSkin().Sc.Options;
+    return skingen::TSkinLook(AsciiText(std::string(options.begin(), options.end())), std::move(pictures));
+  }();
+  return look;
 }
 
 TColor Mix(TColor a, TColor b, int aPercent) {
@@ -66,40 +41,34 @@ TColor Mix(TColor a, TColor b, int aPercent) {
 // texture pixel mixed in by their shares), seen through the centre of its border image
 // when that is drawn. Empty for a see-through state.
 std::vector<TColor> Faces(std::u16string_view section, int state) {
-  const TState st = ReadState(section, state);
+  const skingen::TLookState st = Look().State(section, state);
   if (st.Transparency >= 100) return {};
+  const int s = std::clamp(state, 0, std::max(0, Look().States(section) - 1));
   std::vector<TColor> fills{st.Color};
-  if (st.GradientPercent > 0 && st.Gradient.size() > 4) {
+  if (st.GradientPercent > 0 && !st.Gradient.empty()) {
     fills.clear();
-    for (const TsGradPoint& p : ParseGradientData(base::Utf16ToUtf8(st.Gradient)))
-      fills.push_back(Mix(p.Color.C & 0xFFFFFF, st.Color, st.GradientPercent));
+    for (const TsGradPoint& p : st.Gradient) fills.push_back(Mix(p.Color.C & 0xFFFFFF, st.Color, st.GradientPercent));
   }
-  bool hasTexture = false;
-  const TacImageRef tex = Image(section, state == 0 ? u"PATTERN" : u"HOTPATTERN", hasTexture);
-  if (st.ImagePercent > 0 && hasTexture) {
-    const gfx::PixelBuffer* m = StoredSkin().Master();
+  const skingen::TLookImage tex = Look().Image(section, s == 0 ? u"PATTERN" : u"HOTPATTERN");
+  if (st.ImagePercent > 0 && tex.Valid()) {
     std::vector<TColor> mixed;
-    for (int y = tex.R.Top; y < tex.R.Bottom; ++y)
-      for (int x = tex.R.Left; x < tex.R.Right; ++x)
-        for (TColor f : fills) mixed.push_back(Mix(PixelColour(m->Row32(y)[x]), f, st.ImagePercent));
+    for (int y = tex.Ref.R.Top; y < tex.Ref.R.Bottom; ++y)
+      for (int x = tex.Ref.R.Left; x < tex.Ref.R.Right; ++x)
+        for (TColor f : fills) mixed.push_back(Mix(PixelColour(tex.Source->Pixel(x, y)), f, st.ImagePercent));
     fills = mixed;
   }
-  bool hasBorder = false;
-  const TacImageRef b = Image(section, u"BORDERSMASK", hasBorder);
-  if (!hasBorder || !(b.DrawMode & 4) || (st.Index == 0 && (b.DrawMode & 2))) return fills;
-  const gfx::PixelBuffer* pic = b.File.empty() ? StoredSkin().Master() : StoredSkin().Picture(b.File);
-  gfx::TRect r = b.R;
-  if (r.IsEmpty()) r = {0, 0, pic->Width(), pic->Height()};
-  const int w = r.Width() / b.ImageCount, h = r.Height() / (b.MaskType + 1);
-  const int x = r.Left + std::min(st.Index, b.ImageCount - 1) * w + w / 2, y = r.Top + h / 2;
-  const std::uint32_t p = pic->Row32(y)[x];
+  const skingen::TLookImage b = Look().Image(section, u"BORDERSMASK");
+  if (!b.Valid() || !(b.Ref.DrawMode & 4) || (s == 0 && (b.Ref.DrawMode & 2))) return fills;
+  const int w = b.Width(), h = b.Height();
+  const int x = b.Ref.R.Left + std::min(s, b.Ref.ImageCount - 1) * w + w / 2, y = b.Ref.R.Top + h / 2;
+  const std::uint32_t p = b.Source->Pixel(x, y);
   std::vector<TColor> out;
   for (TColor f : fills) {
-    if (b.MaskType == 0) {
+    if (b.Ref.MaskType == 0) {
       out.push_back(p == KeyPixel ? f : PixelColour(p));
       continue;
     }
-    const int m = pic->Row32(y + h)[x] & 0xFF;
+    const int m = b.Source->Pixel(x, y + h) & 0xFF;
     out.push_back(Mix(f, PixelColour(p), m * 100 / 255));
   }
   return out;
@@ -115,12 +84,12 @@ TEST(SkinLook, TextOfEveryOpaqueSectionStateReadsOnItsFace) {
   int checked = 0;
   for (const TacIniSection& section : StoredSkin().Ini.Sections()) {
     if (section.Name == u"GLOBALINFO") continue;
-    const int states = std::min(3, TacSectionReader(StoredSkin().Ini, section.Name).ReadInt(u"STATES", 3, 255));
+    const int states = std::min(3, Look().States(section.Name));
     for (int s = 0; s < states; ++s) {
       const std::vector<TColor> faces = Faces(section.Name, s);
       if (faces.empty()) continue;
       ++checked;
-      EXPECT_GE(WorstContrast(ReadState(section.Name, s).Font, faces), kBodyText)
+      EXPECT_GE(WorstContrast(Look().State(section.Name, s).FontColor, faces), kBodyText)
           << base::Utf16ToUtf8(section.Name) << " state " << s;
     }
   }
@@ -137,11 +106,11 @@ TEST(SkinLook, LabelsAndGroupBoxCaptionsReadOnTheBase) {
   // main window may show the button shadow colour, which the skin resolves darker.
   const TColor shadow = BlendColorValues(base, 0, 180);
   for (int s = 0; s < 2; ++s) {
-    const TState form = ReadState(u"FORM", s);
-    EXPECT_GE(Contrast(form.Font, form.Color), kBodyText) << "state " << s;
-    EXPECT_GE(Contrast(form.Font, shadow), kBodyText) << "state " << s;
+    const skingen::TLookState form = Look().State(u"FORM", s);
+    EXPECT_GE(Contrast(form.FontColor, form.Color), kBodyText) << "state " << s;
+    EXPECT_GE(Contrast(form.FontColor, shadow), kBodyText) << "state " << s;
   }
-  EXPECT_GE(Contrast(ReadState(u"GROUPBOX", 0).Font, shadow), kBodyText);
+  EXPECT_GE(Contrast(Look().State(u"GROUPBOX", 0).FontColor, shadow), kBodyText);
 }
 
 TEST(SkinLook, ButtonCaptionsReadWhicheverSectionColoursThem) {
@@ -150,36 +119,33 @@ TEST(SkinLook, ButtonCaptionsReadWhicheverSectionColoursThem) {
   // BUTTON is one of the sections whose text may look through; BUTTON_HUGE is not.
   const std::vector<TColor> normal = Faces(u"BUTTON", 0), hot = Faces(u"BUTTON", 1);
   ASSERT_FALSE(normal.empty());
-  EXPECT_GE(WorstContrast(ReadState(u"FORM", 0).Font, normal), kBodyText);
-  EXPECT_GE(WorstContrast(ReadState(u"BUTTON", 0).Font, normal), kBodyText);
-  EXPECT_GE(WorstContrast(ReadState(u"FORM", 1).Font, hot), kBodyText);
+  EXPECT_GE(WorstContrast(Look().State(u"FORM", 0).FontColor, normal), kBodyText);
+  EXPECT_GE(WorstContrast(Look().State(u"BUTTON", 0).FontColor, normal), kBodyText);
+  EXPECT_GE(WorstContrast(Look().State(u"FORM", 1).FontColor, hot), kBodyText);
 }
 
 TEST(SkinLook, EditHintTextIsMutedButVisible) {
-  const TState edit = ReadState(u"EDIT", 0);
-  const TColor hint = BlendColorValues(edit.Font, edit.Color, 166);
+  const skingen::TLookState edit = Look().State(u"EDIT", 0);
+  const TColor hint = BlendColorValues(edit.FontColor, edit.Color, 166);
   EXPECT_GE(Contrast(hint, edit.Color), 3.0);
-  EXPECT_LT(Contrast(hint, edit.Color), Contrast(edit.Font, edit.Color));
+  EXPECT_LT(Contrast(hint, edit.Color), Contrast(edit.FontColor, edit.Color));
 }
 
 TEST(SkinLook, TitleGlyphsStandOutOnTheTitleBand) {
   // The most opaque pixel of each glyph's normal picture against the active band.
   const std::vector<TColor> band = Faces(u"FORMTITLE", 1);
   ASSERT_FALSE(band.empty());
-  const gfx::PixelBuffer* m = StoredSkin().Master();
   for (const char16_t* key : {u"BICONCLOSE", u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP"}) {
-    bool found = false;
-    const TacImageRef g = Image(u"GLOBALINFO", key, found);
-    ASSERT_TRUE(found && g.MaskType == 1);
-    const int w = g.R.Width() / g.ImageCount, h = g.R.Height() / 2;
+    const skingen::TLookImage g = Look().Image(u"GLOBALINFO", key);
+    ASSERT_TRUE(g.Valid() && g.Ref.MaskType == 1) << base::Utf16ToUtf8(key);
     int bestMask = 256;
     TColor glyph = 0;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        const int mask = m->Row32(g.R.Top + h + y)[g.R.Left + x] & 0xFF;
+    for (int y = 0; y < g.Height(); ++y)
+      for (int x = 0; x < g.Width(); ++x) {
+        const int mask = g.Source->Pixel(g.Ref.R.Left + x, g.Ref.R.Top + g.Height() + y) & 0xFF;
         if (mask < bestMask) {
           bestMask = mask;
-          glyph = PixelColour(m->Row32(g.R.Top + y)[g.R.Left + x]);
+          glyph = PixelColour(g.Source->Pixel(g.Ref.R.Left + x, g.Ref.R.Top + y));
         }
       }
     EXPECT_LT(bestMask, 40) << base::Utf16ToUtf8(key);

@@ -220,8 +220,8 @@ Bitmap32 PaintMainWindowMockup(const TMockPainter& p) {
 
 Bitmap32 PaintStatesBoard(const TMockPainter& p) {
   const TSkinLook& look = p.Look();
-  Bitmap32 canvas(760, 560);
-  Fill(canvas, {0, 0, 760, 560}, look.State(u"FORM", 1).Color);
+  Bitmap32 canvas(840, 560);
+  Fill(canvas, {0, 0, 840, 560}, look.State(u"FORM", 1).Color);
   const TColor label = look.State(u"FORM", 0).FontColor;
   auto caption = [&](int x, int y, std::u16string_view t) {
     p.Text(canvas, {x, y, x + 200, y + 14}, t, label, -11, gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
@@ -237,7 +237,7 @@ Bitmap32 PaintStatesBoard(const TMockPainter& p) {
                                             u"SICONCLOSE", u"TITLEBUTTON"};
   for (int a = 0; a < 2; ++a) {
     const int y = 80 + a * 40;
-    p.Background(canvas, {16, y, 744, y + 31}, u"FORMTITLE", 1 - a);
+    p.Background(canvas, {16, y, 824, y + 31}, u"FORMTITLE", 1 - a);
     p.Text(canvas, {24, y + 6, 200, y + 24}, a == 0 ? u"Active title" : u"Inactive title",
            look.State(u"FORMTITLE", 1 - a).FontColor, -13, kLine, gfx::FW_BOLD);
     int x = 200;

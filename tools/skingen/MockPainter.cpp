@@ -73,9 +73,13 @@ void TMockPainter::Background(Bitmap32& dst, const TRect& r, std::u16string_view
   }
   TLookImage tex;
   if (st.ImagePercent > 0) {
+    // The textures of states 0, 1 and 2; a state without its own key has none.
     static const char16_t* const kPattern[] = {u"PATTERN", u"HOTPATTERN", u"PATTERN2"};
-    tex = look_.Image(section, kPattern[std::clamp(state, 0, 2)]);
-    if (!tex.Valid() && state > 0) tex = look_.Image(section, u"PATTERN");
+    const int states = look_.States(section);
+    int s = std::clamp(state, 0, 2);
+    if (s == 2 && (states < 3 || look_.Int(section, u"USESTATE2", 0) != 1)) s = 1;
+    if (s == 1 && states < 2) s = 0;
+    tex = look_.Image(section, kPattern[s]);
   }
   for (int y = c.Top; y < c.Bottom; ++y) {
     std::uint32_t* row = dst.Row(y);

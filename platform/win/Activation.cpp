@@ -109,6 +109,23 @@ void WindowLeaving(Window* w, bool destroying) {
   }
 }
 
+void DeactivateApplication() {
+  State& s = S();
+  HWND old = s.active;
+  if (!old) return;
+  Deactivate(old, nullptr);
+  if (s.active != old) return;  // something activated meanwhile
+  s.active = nullptr;
+  if (HWND f = s.focus) {
+    s.focus = nullptr;
+    if (W(f)) Send(f, WM_KILLFOCUS, 0, 0);
+  }
+  if (s.appActive) {
+    s.appActive = false;
+    BroadcastActivateApp(FALSE);
+  }
+}
+
 }  // namespace detail
 
 using namespace detail;

@@ -18,9 +18,17 @@ enum class MouseButton : std::uint8_t { Left, Right, Middle };
 
 // One raw input event in screen coordinates. Keys carry virtual key codes; a character
 // typed without a key of its own (text input) comes as a Char event.
+// A desktop also asks things of one window (`window`): close it (its close command),
+// show its system menu at `pt`, activate it (the desktop focused its OS window), or it
+// tells that the application lost the focus to another program, that it moved the window
+// to `pt`, minimized or restored it, or that the pointer left all of our windows.
 struct InputEvent {
-  enum class Kind : std::uint8_t { MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char };
+  enum class Kind : std::uint8_t {
+    MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char,
+    Close, SystemMenu, Activate, Deactivate, Moved, Minimize, Restore, MouseLeave
+  };
   Kind kind = Kind::MouseMove;
+  HWND window = nullptr;                   // the window requests
   gfx::TPoint pt;                          // mouse events
   MouseButton button = MouseButton::Left;  // MouseDown, MouseUp
   int wheelDelta = 0;                      // Wheel: multiples of 120, positive away from the user

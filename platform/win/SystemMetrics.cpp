@@ -24,7 +24,7 @@ int Fixed(int index) {
     case SM_SWAPBUTTON: return 0;
     case SM_CXMIN: return 136;
     case SM_CYMIN: return 39;
-    case SM_CXSIZE: return 36;
+    case SM_CXSIZE: return 22;
     case SM_CYSIZE: return 22;
     case SM_CXFRAME: case SM_CYFRAME: return 4;
     case SM_CXMINTRACK: return 136;

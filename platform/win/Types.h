@@ -11,6 +11,7 @@ struct HWND__;
 struct HCURSOR__;
 struct HINSTANCE__;
 struct HMENU__;
+struct HICON__;
 
 namespace gfx {
 class Surface;
@@ -29,6 +30,7 @@ using HBRUSH = gfx::BrushObject*;
 using HRGN = gfx::RegionObject*;
 using HINSTANCE = HINSTANCE__*;
 using HMENU = HMENU__*;    // also carries a child window's id at creation
+using HICON = HICON__*;
 using HANDLE = void*;
 
 using UINT = unsigned int;

@@ -47,6 +47,7 @@ bool Activate(HWND hwnd, bool byMouse, bool) {
   Deactivate(old, hwnd);
   if (!(w = W(hwnd))) return false;
   s.active = hwnd;
+  s.backend->TopLevelActivated(hwnd);
   if (!w->parent->children.empty() && w->parent->children.front() != w)
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!s.appActive) {

@@ -6,6 +6,7 @@
 // backend maps each top-level window to an OS window.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/gfx/Geometry.h"
@@ -63,8 +64,19 @@ class Backend {
     (void)visible;
   }
   virtual void TopLevelDestroyed(HWND) {}
-  // The pointer shape the window system chose (an IDC_ value).
+  // The window system activated this top-level window (desktops raise and focus it).
+  virtual void TopLevelActivated(HWND) {}
+  // The pointer shape the window system chose (an IDC_ value), and whether it shows.
   virtual void CursorChanged(int cursorId) { (void)cursorId; }
+  virtual void CursorVisible(bool shown) { (void)shown; }
+
+  // The clipboard's text: UTF-16 with CR LF line breaks. Without a desktop clipboard the
+  // backend keeps it in memory. Text is nullopt when the clipboard holds none.
+  virtual void SetClipboardText(std::optional<std::u16string> text) { clipboard_ = std::move(text); }
+  virtual std::optional<std::u16string> ClipboardText() { return clipboard_; }
+
+ private:
+  std::optional<std::u16string> clipboard_;
 };
 
 }  // namespace win

@@ -109,6 +109,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       auto* t = reinterpret_cast<const char16_t*>(lParam);
       w->text = t ? t : u"";
       if ((w->style & WS_CAPTION) == WS_CAPTION) InvalidateFrame(w);
+      if (w->IsTopLevel()) S().backend->TopLevelChanged(hwnd, w->rect, w->Visible());  // the title
       return TRUE;
     }
     case WM_GETTEXT: {
@@ -154,6 +155,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
+    case WM_HELP:
       if (w->IsChild() && w->parent) return Send(w->parent->handle, msg, wParam, lParam);
       return 0;
     case WM_RBUTTONUP: {

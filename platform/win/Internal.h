@@ -85,6 +85,9 @@ int DefaultHitTest(Window* w, gfx::TPoint screenPt);
 // function is available.
 void PressTitleButton(HWND hwnd, int hit);
 LRESULT DefSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+// SC_MOVE / SC_SIZE (MoveSizeLoop.cpp) and SC_CONTEXTHELP (ContextHelp.cpp).
+void StartMoveSize(HWND hwnd, WPARAM command, LPARAM lParam);
+void StartContextHelp(HWND hwnd);
 // DefWindowProc's share of the non-client mouse messages, WM_CONTEXTMENU and
 // WM_POPUPSYSTEMMENU.
 LRESULT DefNonClientMouse(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -39,6 +39,9 @@ LRESULT DefSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); return 0;
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_SHOWMAXIMIZED); return 0;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;
+    case SC_MOVE:
+    case SC_SIZE: StartMoveSize(hwnd, wParam, lParam); return 0;
+    case SC_CONTEXTHELP: StartContextHelp(hwnd); return 0;
     case SC_MOUSEMENU:
       if (w->style & WS_SYSMENU) OpenSystemMenu(hwnd, BelowIcon(w), false);
       return 0;

@@ -127,7 +127,10 @@ HCURSOR GetCursor() { return LoadCursor(nullptr, S().cursorId); }
 
 int ShowCursor(BOOL show) {
   State& s = S();
+  bool before = s.cursorShowCount >= 0;
   s.cursorShowCount += show ? 1 : -1;
+  bool after = s.cursorShowCount >= 0;
+  if (before != after) s.backend->CursorVisible(after);
   return s.cursorShowCount;
 }
 

@@ -163,6 +163,17 @@ struct TRACKMOUSEEVENT {
   DWORD dwHoverTime = 0;
 };
 
+// WM_HELP's record: what the user asked help for.
+constexpr int HELPINFO_WINDOW = 1;
+struct HELPINFO {
+  UINT cbSize = sizeof(HELPINFO);
+  int iContextType = HELPINFO_WINDOW;
+  int iCtrlId = 0;
+  HANDLE hItemHandle = nullptr;  // the window
+  UINT_PTR dwContextId = 0;
+  POINT MousePos;                // screen coordinates
+};
+
 // Creation record the CBT hook receives with HCBT_CREATEWND.
 struct CBT_CREATEWND {
   CREATESTRUCT* lpcs = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // The whole window system interface in one include.
 #include "platform/win/Backend.h"
+#include "platform/win/ClipboardApi.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/IconApi.h"
 #include "platform/win/InputApi.h"

@@ -13,7 +13,34 @@ LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return DefWindowProc(h, m, w, l);
 }
 
+std::vector<std::function<void()>> g_actions;
+
+LRESULT DriverProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_USER && !g_actions.empty()) {
+    auto action = std::move(g_actions.front());
+    g_actions.erase(g_actions.begin());
+    action();
+    return 0;
+  }
+  return DefWindowProc(h, m, w, l);
+}
+
 }  // namespace
+
+void WhenModal(std::function<void()> action) {
+  WNDCLASSEX wc;
+  if (!GetClassInfoEx(nullptr, u"CtlTestDriver", &wc)) {
+    wc = WNDCLASSEX{};
+    wc.lpfnWndProc = &DriverProc;
+    wc.lpszClassName = u"CtlTestDriver";
+    RegisterClassEx(wc);
+  }
+  static HWND driver = nullptr;
+  if (!IsWindow(driver))
+    driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  g_actions.push_back(std::move(action));
+  PostMessage(driver, WM_USER, 0, 0);
+}
 
 void CtlTest::SetUp() {
   screen = &headless::Start();
@@ -24,6 +51,7 @@ void CtlTest::SetUp() {
 void CtlTest::TearDown() {
   Shutdown();
   g_notices.clear();
+  g_actions.clear();
 }
 
 HWND CtlTest::Parent() {

@@ -4,9 +4,11 @@
 // helpers to make controls and drive them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/base/Unicode.h"
 #include "platform/ctl/Ctl.h"
 #include "platform/win/Headless.h"
 #include "platform/win/Win.h"
@@ -42,6 +44,11 @@ class CtlTest : public ::testing::Test {
   HeadlessBackend* screen = nullptr;
   HWND parent = nullptr;
 };
+
+// Runs `action` from inside the next message loop, for instance a modal dialog's: the
+// action is posted now and runs once that loop takes its messages. The dialog is then
+// the active window.
+void WhenModal(std::function<void()> action);
 
 // Key helpers: a key pressed with modifiers held.
 void PressWith(int vk, bool ctrl, bool shift = false);

@@ -63,7 +63,8 @@ class ComboBox final : public ControlObject {
   bool focused_ = false;  // the focus is on the combo box or its edit
   bool buttonDown_ = false;
   int selAtDrop_ = -1;
-  bool consumedKey_ = false;  // the last key went to the combo box (its character is dropped too)
+  bool consumedKey_ = false;
+  bool settingEdit_ = false;  // the field's text changes by the combo box, not by the user  // the last key went to the combo box (its character is dropped too)
   const void* hfont_ = nullptr;
 };
 
@@ -147,7 +148,9 @@ void ComboBox::Create(const CREATESTRUCT& cs) {
 void ComboBox::SyncEdit() {
   if (!edit_) return;
   int i = CurSel();
+  settingEdit_ = true;
   SetWindowText(edit_, i >= 0 ? ItemText(i) : std::u16string());
+  settingEdit_ = false;
   SendMessage(edit_, EM_SETSEL, 0, -1);
 }
 
@@ -292,7 +295,7 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case CB_RESETCONTENT:
       List(LB_RESETCONTENT);
-      if (edit_) SetWindowText(edit_, u"");
+      SyncEdit();
       InvalidateRect(hwnd, nullptr, FALSE);
       return CB_OKAY;
     case CB_GETCOUNT: return List(LB_GETCOUNT);
@@ -373,6 +376,7 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       // Changes of the edit field are the combo box's own.
       if (edit_ && reinterpret_cast<HWND>(lParam) == edit_) {
         WORD code = HIWORD(wParam);
+        if (settingEdit_ && (code == EN_UPDATE || code == EN_CHANGE)) return 0;
         if (code == EN_UPDATE) Notify(CBN_EDITUPDATE);
         if (code == EN_CHANGE) {
           if (dropped_) {

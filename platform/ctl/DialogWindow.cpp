@@ -169,6 +169,7 @@ LRESULT DialogBox(const DialogSpec& spec) {
 BOOL EndDialog(HWND dialog, LRESULT result) {
   DialogData* d = DataOf(dialog);
   if (!d) return FALSE;
+  if (d->ended) return TRUE;  // the first answer stands
   d->ended = true;
   d->result = result;
   if (InModalLoop(dialog)) EndModalLoop(dialog, result);

@@ -10,10 +10,19 @@ LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   if (m == WM_COMMAND || m == WM_VSCROLL || m == WM_HSCROLL)
     g_notices.push_back({m, LOWORD(w), static_cast<WORD>(m == WM_COMMAND ? HIWORD(w) : LOWORD(w)),
                          static_cast<int>(HIWORD(w)), reinterpret_cast<HWND>(l)});
+  if (m == WM_DRAWITEM) {
+    auto* d = reinterpret_cast<const ctl::DRAWITEMSTRUCT*>(l);
+    g_notices.push_back({m, static_cast<WORD>(d->CtlID), static_cast<WORD>(d->itemState), static_cast<int>(d->CtlType), d->hwndItem});
+  }
+  if (m == WM_SYSCOMMAND) {
+    g_notices.push_back({m, 0, static_cast<WORD>(w), 0, nullptr});
+    return 0;
+  }
   return DefWindowProc(h, m, w, l);
 }
 
 std::vector<std::function<void()>> g_actions;
+HWND g_driver = nullptr;
 
 LRESULT DriverProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   if (m == WM_USER && !g_actions.empty()) {
@@ -35,11 +44,10 @@ void WhenModal(std::function<void()> action) {
     wc.lpszClassName = u"CtlTestDriver";
     RegisterClassEx(wc);
   }
-  static HWND driver = nullptr;
-  if (!IsWindow(driver))
-    driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!g_driver)
+    g_driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   g_actions.push_back(std::move(action));
-  PostMessage(driver, WM_USER, 0, 0);
+  PostMessage(g_driver, WM_USER, 0, 0);
 }
 
 void CtlTest::SetUp() {
@@ -52,6 +60,7 @@ void CtlTest::TearDown() {
   Shutdown();
   g_notices.clear();
   g_actions.clear();
+  g_driver = nullptr;
 }
 
 HWND CtlTest::Parent() {

@@ -88,6 +88,16 @@ LRESULT DialogWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) FocusFirst(hwnd);
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Activated while still hidden (its owner gave the activation away): the focus
+      // goes in once it shows.
+      auto* wp = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (wp && (wp->flags & SWP_SHOWWINDOW) && GetActiveWindow() == hwnd) {
+        HWND focus = GetFocus();
+        if (!focus || !IsChild(hwnd, focus)) FocusFirst(hwnd);
+      }
+      return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
     case WM_SETFOCUS:
       if (d && d->focus && IsWindow(d->focus) && d->focus != hwnd) SetFocus(d->focus);
       return 0;

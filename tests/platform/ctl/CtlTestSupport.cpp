@@ -1,5 +1,7 @@
 #include "CtlTestSupport.h"
 
+#include <algorithm>
+
 namespace ctltest {
 
 namespace {
@@ -23,6 +25,19 @@ LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 std::vector<std::function<void()>> g_actions;
 HWND g_driver = nullptr;
+HHOOK g_hook = nullptr;
+std::vector<HWND> g_seenDialogs;
+
+// The first activation of each dialog lets the next waiting action run in its loop.
+LRESULT ActivationHook(int code, WPARAM w, LPARAM l) {
+  auto h = reinterpret_cast<HWND>(w);
+  if (code == HCBT_ACTIVATE && GetClassName(h) == u"#32770" &&
+      std::find(g_seenDialogs.begin(), g_seenDialogs.end(), h) == g_seenDialogs.end()) {
+    g_seenDialogs.push_back(h);
+    if (!g_actions.empty()) PostMessage(g_driver, WM_USER, 0, 0);
+  }
+  return CallNextHookEx(g_hook, code, w, l);
+}
 
 LRESULT DriverProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   if (m == WM_USER && !g_actions.empty()) {
@@ -46,8 +61,8 @@ void WhenModal(std::function<void()> action) {
   }
   if (!g_driver)
     g_driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!g_hook) g_hook = SetWindowsHookEx(WH_CBT, &ActivationHook, nullptr, GetCurrentThreadId());
   g_actions.push_back(std::move(action));
-  PostMessage(g_driver, WM_USER, 0, 0);
 }
 
 void CtlTest::SetUp() {
@@ -61,6 +76,8 @@ void CtlTest::TearDown() {
   g_notices.clear();
   g_actions.clear();
   g_driver = nullptr;
+  g_hook = nullptr;
+  g_seenDialogs.clear();
 }
 
 HWND CtlTest::Parent() {

@@ -45,9 +45,9 @@ class CtlTest : public ::testing::Test {
   HWND parent = nullptr;
 };
 
-// Runs `action` from inside the next message loop, for instance a modal dialog's: the
-// action is posted now and runs once that loop takes its messages. The dialog is then
-// the active window.
+// Runs `action` inside the modal loop of the next dialog ("#32770") that is activated
+// for the first time, once that loop takes its messages; the dialog is then the active
+// window. Actions wait in order, one per dialog.
 void WhenModal(std::function<void()> action);
 
 // Key helpers: a key pressed with modifiers held.

@@ -10,6 +10,7 @@
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/Icons.h"
 #include "platform/win/HitCodes.h"
+#include "platform/win/IconApi.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/PaintApi.h"
@@ -147,8 +148,8 @@ void Button::PaintPush(HDC dc, const RECT& c) {
   RECT inner{c.Left + 4, c.Top + 4, c.Right - 4, c.Bottom - 4};
   RECT content = down ? inner.Offset(1, 1) : inner;
   if ((Style() & BS_ICON) && image_) {
-    SIZE s = IconSize(image_);
-    DrawIcon(dc, content.Left + (content.Width() - s.cx) / 2, content.Top + (content.Height() - s.cy) / 2, image_);
+    SIZE s = GetIconSize(image_);
+    DrawIconEx(dc, content.Left + (content.Width() - s.cx) / 2, content.Top + (content.Height() - s.cy) / 2, image_, 0, 0);
   } else {
     DWORD st = Style();
     unsigned h = (st & BS_CENTER) == BS_LEFT ? gfx::DT_LEFT : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT : gfx::DT_CENTER;

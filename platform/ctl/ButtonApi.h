@@ -40,7 +40,7 @@ constexpr win::UINT BM_SETSTATE = 0x00F3;
 constexpr win::UINT BM_SETSTYLE = 0x00F4;  // wParam: new style, lParam: redraw
 constexpr win::UINT BM_CLICK = 0x00F5;
 constexpr win::UINT BM_GETIMAGE = 0x00F6;
-constexpr win::UINT BM_SETIMAGE = 0x00F7;  // wParam IMAGE_ICON, lParam an HICON (Icons.h)
+constexpr win::UINT BM_SETIMAGE = 0x00F7;  // wParam IMAGE_ICON, lParam a win::HICON
 
 constexpr win::WPARAM IMAGE_BITMAP = 0;
 constexpr win::WPARAM IMAGE_ICON = 1;

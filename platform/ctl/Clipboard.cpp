@@ -1,22 +1,22 @@
-// The controls' text clipboard, kept in this process.
+// The controls' text clipboard over the window system's.
 #include "platform/ctl/Clipboard.h"
+
+#include "platform/win/ClipboardApi.h"
 
 namespace ctl::detail {
 
-namespace {
+bool SetClipboardText(win::HWND owner, const std::u16string& text) {
+  if (!win::OpenClipboard(owner)) return false;
+  bool ok = win::EmptyClipboard() && win::SetClipboardText(text);
+  win::CloseClipboard();
+  return ok;
+}
 
-std::optional<std::u16string>& Store() {
-  static std::optional<std::u16string> text;
+std::optional<std::u16string> GetClipboardText(win::HWND owner) {
+  if (!win::OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::u16string> text = win::GetClipboardText();
+  win::CloseClipboard();
   return text;
 }
-
-}  // namespace
-
-bool SetClipboardText(win::HWND, const std::u16string& text) {
-  Store() = text;
-  return true;
-}
-
-std::optional<std::u16string> GetClipboardText(win::HWND) { return Store(); }
 
 }  // namespace ctl::detail

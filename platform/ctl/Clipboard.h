@@ -1,6 +1,6 @@
 #pragma once
-// Internal: the text clipboard as the controls use it (copy, cut, paste). Until the
-// window system carries a clipboard of its own, text is kept in this process only.
+// Internal: the text clipboard as the controls use it (copy, cut, paste): one open,
+// write or read, close of the window system's clipboard.
 #include <optional>
 #include <string>
 

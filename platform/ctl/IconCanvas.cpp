@@ -90,7 +90,9 @@ gfx::PixelBuffer IconCanvas::Picture() const {
     for (int x = 0; x < width_; ++x) {
       const double* p = &px_[static_cast<std::size_t>(y * width_ + x) * 4];
       auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-      out.Row32(y)[x] = (byte(p[3]) << 24) | (byte(p[0]) << 16) | (byte(p[1]) << 8) | byte(p[2]);
+      double a = p[3];
+      auto straight = [&](double v) { return a > 0 ? byte(v / a) : 0u; };
+      out.Row32(y)[x] = (byte(a) << 24) | (straight(p[0]) << 16) | (straight(p[1]) << 8) | straight(p[2]);
     }
   return out;
 }

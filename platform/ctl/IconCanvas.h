@@ -1,7 +1,7 @@
 #pragma once
 // Internal: a small picture for drawing icons with smooth edges. Shapes are sampled 4 x 4
-// times per pixel and composed over what is there; the result is a premultiplied 32-bit
-// picture ready for an alpha blend.
+// times per pixel and composed over what is there; the result is a 32-bit
+// picture with straight alpha, as window system icons are made from.
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -35,7 +35,7 @@ class IconCanvas {
   void Pixel(int x, int y, gfx::TColor color);
   void Rect(int l, int t, int r, int b, gfx::TColor color);
 
-  // Premultiplied B, G, R, A.
+  // B, G, R, A with straight (not premultiplied) alpha.
   gfx::PixelBuffer Picture() const;
 
  private:

@@ -9,6 +9,7 @@
 #include "platform/ctl/MessageBox.h"
 #include "platform/ctl/StaticApi.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"
@@ -80,7 +81,7 @@ BoxLayout Layout(const std::u16string& text, const std::u16string& caption, UINT
   l.text = text;
   l.buttons = ButtonsFor(type);
   l.defaultIndex = std::min<int>(static_cast<int>((type & MB_DEFMASK) >> 8), static_cast<int>(l.buttons.size()) - 1);
-  if (int id = IconFor(type)) l.icon = LoadIcon(nullptr, id);
+  if (int id = IconFor(type)) l.icon = LoadStandardIcon(id);
 
   gfx::Surface probe;
   probe.SetFont(DialogFont()->value);
@@ -143,6 +144,9 @@ LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (isDefault) def = b;
       }
       SendMessage(dialog, DM_SETDEFID, static_cast<WPARAM>(l->buttons[static_cast<std::size_t>(l->defaultIndex)].id), 0);
+      // Without Cancel (and not OK alone) the box cannot be closed: its close box is grey.
+      bool closable = HasButton(*l, IDCANCEL) || (l->buttons.size() == 1 && l->buttons[0].id == IDOK);
+      if (!closable) EnableMenuItem(GetSystemMenu(dialog, FALSE), static_cast<UINT>(SC_CLOSE), MF_BYCOMMAND | MF_GRAYED);
       SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(def), TRUE);
       return FALSE;
     }

@@ -14,6 +14,7 @@
 #include "platform/ctl/SaveDialog.h"
 #include "platform/ctl/StaticApi.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/win/IconApi.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
@@ -148,7 +149,7 @@ void DrawEntry(HWND dialog, const DRAWITEMSTRUCT& d) {
   if (d.itemID >= s.entries.size()) return;
   const FolderEntry& e = s.entries[d.itemID];
   int y = d.rcItem.Top + (d.rcItem.Height() - 16) / 2;
-  DrawIcon(dc, d.rcItem.Left + 2, y, LoadIcon(nullptr, e.folder ? IDI_SMALL_FOLDER : IDI_SMALL_DOCUMENT));
+  DrawIconEx(dc, d.rcItem.Left + 2, y, LoadStandardIcon(e.folder ? IDI_SMALL_FOLDER : IDI_SMALL_DOCUMENT), 0, 0);
   int level = dc->Save();
   dc->SetFont(DialogFont()->value);
   dc->SetBkMode(gfx::BkMode::Transparent);
@@ -170,7 +171,7 @@ void Build(HWND dialog, SaveState& s) {
         IDC_SAVE_FOLDER);
   HWND up = Child(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, gfx::Bounds(kWidth - 34, 10, 26, 21),
                   IDC_SAVE_UP);
-  SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_SMALL_UPFOLDER)));
+  SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadStandardIcon(IDI_SMALL_UPFOLDER)));
   Child(dialog, WC_LISTBOX, u"",
         LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);

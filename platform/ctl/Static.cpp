@@ -11,6 +11,7 @@
 #include "platform/ctl/Icons.h"
 #include "platform/ctl/StaticApi.h"
 #include "platform/win/HitCodes.h"
+#include "platform/win/IconApi.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
@@ -105,10 +106,10 @@ void Static::Paint(HDC dc) {
     }
     case SS_ETCHEDFRAME: draw::DrawEdge(dc, inner, draw::Edge::Etched); return;
     case SS_ICON: {
-      SIZE s = IconSize(icon_);
+      SIZE s = GetIconSize(icon_);
       int x = (st & SS_CENTERIMAGE) ? inner.Left + (inner.Width() - s.cx) / 2 : inner.Left;
       int y = (st & SS_CENTERIMAGE) ? inner.Top + (inner.Height() - s.cy) / 2 : inner.Top;
-      DrawIcon(dc, x, y, icon_);
+      DrawIconEx(dc, x, y, icon_, 0, 0);
       return;
     }
     case SS_BITMAP: return;
@@ -131,7 +132,7 @@ LRESULT Static::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case STM_SETICON: {
       HICON old = icon_;
       icon_ = reinterpret_cast<HICON>(wParam);
-      SIZE s = IconSize(icon_);
+      SIZE s = GetIconSize(icon_);
       // An icon static takes the icon's size (its frame included).
       if ((Style() & SS_TYPEMASK) == SS_ICON && s.cx > 0) {
         RECT wr, c;

@@ -31,7 +31,7 @@ constexpr win::DWORD SS_EDITCONTROL = 0x2000;  // wraps as a multi-line edit: lo
 constexpr win::DWORD SS_ENDELLIPSIS = 0x4000;
 constexpr win::DWORD SS_PATHELLIPSIS = 0x8000;
 
-constexpr win::UINT STM_SETICON = 0x0170;  // wParam an HICON; returns the previous one
+constexpr win::UINT STM_SETICON = 0x0170;  // wParam a win::HICON; returns the previous one
 constexpr win::UINT STM_GETICON = 0x0171;
 
 constexpr win::WORD STN_CLICKED = 0;

@@ -4,11 +4,15 @@
 // picture at 16 x 16.
 #include <map>
 
+#include <string>
+
 #include "platform/ctl/IconCanvas.h"
 #include "platform/ctl/Icons.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/FontFace.h"
-#include "platform/gfx/Surface.h"
+#include "platform/win/IconApi.h"
+#include "platform/win/Positions.h"
+#include "platform/win/WindowApi.h"
 
 namespace ctl {
 
@@ -21,7 +25,6 @@ constexpr gfx::TColor kShadow = RGB(0, 0, 0);
 
 bool Known(int id) {
   switch (id) {
-    case IDI_APPLICATION:
     case IDI_HAND:
     case IDI_QUESTION:
     case IDI_EXCLAMATION:
@@ -82,14 +85,6 @@ void QuestionIcon(IconCanvas& c) {
   c.Glyph(face, U'?', 16 - (advance + 1) / 2, 21, RGB(0, 0, 200));
 }
 
-void ApplicationIcon(IconCanvas& c) {
-  c.RoundRect(3, 5, 31, 29, 0.5, kShadow, 0.2);
-  c.Rect(2, 4, 30, 28, RGB(64, 64, 64));
-  c.Rect(3, 5, 29, 27, RGB(255, 255, 255));
-  c.Rect(3, 5, 29, 10, RGB(10, 36, 106));
-  c.Rect(24, 6, 28, 9, RGB(212, 208, 200));
-}
-
 void FolderIcon(IconCanvas& c) {
   gfx::TColor edge = RGB(128, 96, 0), body = RGB(255, 224, 120), light = RGB(255, 248, 200);
   c.Rect(1, 3, 7, 5, edge);
@@ -124,10 +119,7 @@ void UpFolderIcon(IconCanvas& c) {
   c.Rect(10, 11, 13, 12, ink);
 }
 
-gfx::PixelBuffer& Picture(int id) {
-  static std::map<int, gfx::PixelBuffer> cache;
-  auto it = cache.find(id);
-  if (it != cache.end()) return it->second;
+gfx::PixelBuffer Picture(int id) {
   IconCanvas c(Small(id) ? 16 : 32, Small(id) ? 16 : 32);
   switch (id) {
     case IDI_HAND: ErrorIcon(c); break;
@@ -136,37 +128,54 @@ gfx::PixelBuffer& Picture(int id) {
     case IDI_QUESTION: QuestionIcon(c); break;
     case IDI_SMALL_FOLDER: FolderIcon(c); break;
     case IDI_SMALL_DOCUMENT: DocumentIcon(c); break;
-    case IDI_SMALL_UPFOLDER: UpFolderIcon(c); break;
-    default: ApplicationIcon(c); break;
+    default: UpFolderIcon(c); break;
   }
-  return cache.emplace(id, c.Picture()).first->second;
+  return c.Picture();
+}
+
+std::u16string PropName(int id) { return u"CtlStandardIcon" + std::u16string(1, static_cast<char16_t>(id)); }
+
+constexpr const char16_t* kHolderClass = u"CtlStandardIcons";
+
+// The icons hang on a message-only window of their own, so that they go with the window
+// system that made them and a restarted one makes them again.
+win::HWND Holder(bool create) {
+  static win::HWND holder = nullptr;
+  if (holder && win::IsWindow(holder) && win::GetClassName(holder) == kHolderClass) return holder;
+  holder = nullptr;
+  if (!create) return nullptr;
+  win::WNDCLASSEX wc;
+  if (!win::GetClassInfoEx(nullptr, kHolderClass, &wc)) {
+    wc = win::WNDCLASSEX{};
+    wc.lpfnWndProc = &win::DefWindowProc;
+    wc.lpszClassName = kHolderClass;
+    win::RegisterClassEx(wc);
+  }
+  holder = win::CreateWindowEx(0, kHolderClass, u"", 0, 0, 0, 0, 0, win::HWND_MESSAGE, nullptr, nullptr, nullptr);
+  return holder;
 }
 
 }  // namespace
 
-HICON LoadIcon(win::HINSTANCE, int id) {
-  return Known(id) ? reinterpret_cast<HICON>(static_cast<std::uintptr_t>(id)) : nullptr;
+win::HICON LoadStandardIcon(int id) {
+  if (id == win::IDI_APPLICATION) return win::LoadIcon(nullptr, id);
+  if (!Known(id)) return nullptr;
+  win::HWND holder = Holder(true);
+  std::u16string name = PropName(id);
+  if (auto h = static_cast<win::HICON>(win::GetProp(holder, name.c_str()))) return h;
+  gfx::PixelBuffer pic = Picture(id);
+  win::HICON icon = win::CreateIconFromPixels(pic.View());
+  if (icon) win::SetProp(holder, name.c_str(), icon);
+  return icon;
 }
 
-int IconId(HICON icon) {
-  int id = static_cast<int>(reinterpret_cast<std::uintptr_t>(icon));
-  return Known(id) ? id : 0;
-}
-
-win::SIZE IconSize(HICON icon) {
-  int id = IconId(icon);
-  if (!id) return {0, 0};
-  return Small(id) ? win::SIZE{16, 16} : win::SIZE{32, 32};
-}
-
-bool DrawIcon(win::HDC dc, int x, int y, HICON icon) {
-  int id = IconId(icon);
-  if (!id || !dc) return false;
-  gfx::PixelBuffer& pic = Picture(id);
-  gfx::Surface src(pic.View());
-  gfx::BlendFunction bf;
-  bf.alphaFormat = gfx::AC_SRC_ALPHA;
-  return dc->AlphaBlend(x, y, pic.Width(), pic.Height(), src, 0, 0, pic.Width(), pic.Height(), bf);
+int StandardIconId(win::HICON icon) {
+  if (!icon) return 0;
+  if (icon == win::LoadIcon(nullptr, win::IDI_APPLICATION)) return win::IDI_APPLICATION;
+  win::HWND holder = Holder(false);
+  for (int id : {IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK, IDI_SMALL_FOLDER, IDI_SMALL_DOCUMENT, IDI_SMALL_UPFOLDER})
+    if (holder && win::GetProp(holder, PropName(id).c_str()) == icon) return id;
+  return 0;
 }
 
 }  // namespace ctl

@@ -101,6 +101,8 @@ TEST_F(MessageBoxTest, ClickingAButtonAnswersIt) {
 TEST_F(MessageBoxTest, ClosingAnswersLikeEscape) {
   EXPECT_EQ(Show(MB_OK, [](HWND box) { SendMessage(box, WM_CLOSE, 0, 0); }), IDOK);
   int answer = Show(MB_YESNO, [](HWND box) {
+    UINT close = GetMenuState(GetSystemMenu(box, FALSE), static_cast<UINT>(SC_CLOSE), MF_BYCOMMAND);
+    EXPECT_TRUE(close & MF_GRAYED);  // the close box is grey
     SendMessage(box, WM_CLOSE, 0, 0);
     EXPECT_TRUE(InModalLoop(box));
     SendMessage(box, WM_COMMAND, IDYES, 0);
@@ -118,7 +120,7 @@ TEST_F(MessageBoxTest, IconByKind) {
     int shown = -1;
     Show(MB_OK | flag, [&](HWND box) {
       HWND icon = GetDlgItem(box, IDC_MSGBOX_ICON);
-      shown = icon ? IconId(reinterpret_cast<HICON>(SendMessage(icon, STM_GETICON, 0, 0))) : 0;
+      shown = icon ? StandardIconId(reinterpret_cast<HICON>(SendMessage(icon, STM_GETICON, 0, 0))) : 0;
       if (icon) {
         EXPECT_EQ(GetWindowLongPtr(icon, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
       }

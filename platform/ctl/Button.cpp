@@ -55,7 +55,7 @@ class Button final : public ControlObject {
   void SetPushed(bool pushed);
   void Click();
   void UncheckGroupSiblings();
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& area) override;
   void PaintPush(HDC dc, const RECT& c);
   void PaintCheck(HDC dc, const RECT& c, Kind kind);
   void PaintGroup(HDC dc, const RECT& c);
@@ -212,7 +212,7 @@ void Button::DrawOwner(HDC dc, const RECT& c, UINT action) {
   if (HWND parent = GetParent(hwnd)) SendMessage(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 
-void Button::Paint(HDC dc) {
+void Button::Paint(HDC dc, const RECT&) {
   RECT c;
   GetClientRect(hwnd, &c);
   switch (TypeKind()) {
@@ -367,15 +367,6 @@ LRESULT Button::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(hfont_);
     case WM_ENABLE:
     case WM_STYLECHANGED: Invalidate(); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }

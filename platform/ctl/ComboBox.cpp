@@ -53,7 +53,7 @@ class ComboBox final : public ControlObject {
   void SelectByUser(int i);
   void SyncEdit();
   void Notify(WORD code) { NotifyParent(hwnd, code); }
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& area) override;
 
   HWND list_ = nullptr;
   HWND edit_ = nullptr;
@@ -238,7 +238,7 @@ bool ComboBox::EditKey(UINT msg, WPARAM wParam) {
   return true;
 }
 
-void ComboBox::Paint(HDC dc) {
+void ComboBox::Paint(HDC dc, const RECT&) {
   RECT c;
   GetClientRect(hwnd, &c);
   bool enabled = IsWindowEnabled(hwnd) != FALSE;
@@ -473,15 +473,6 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (edit_) EnableWindow(edit_, wParam ? TRUE : FALSE);
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }

@@ -18,6 +18,8 @@ using namespace win;
 struct ControlObject {
   explicit ControlObject(HWND h) : hwnd(h) {}
   virtual ~ControlObject() = default;
+  // Paints the client area, background included, into dc; only `area` needs it.
+  virtual void Paint(HDC dc, const RECT& area) = 0;
   HWND hwnd;
   int depth = 0;       // messages of this control being handled right now
   bool gone = false;   // WM_NCDESTROY arrived; freed when depth returns to 0
@@ -28,6 +30,10 @@ struct ControlObject {
 bool DialogKeyFilter(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 // A control of a dialog got the focus: the default push button look follows it.
 void DialogFocusChanged(HWND control);
+
+// WM_ERASEBKGND (nothing to erase: painting covers the background), WM_PAINT and
+// WM_PRINTCLIENT, the same for every control.
+LRESULT PaintMessage(ControlObject& control, UINT msg, WPARAM wParam);
 
 template <class T>
 LRESULT InstanceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -46,7 +52,8 @@ LRESULT InstanceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (DialogKeyFilter(hwnd, msg, wParam, lParam)) return 0;
   if (msg == WM_SETFOCUS) DialogFocusChanged(hwnd);
   ++self->depth;
-  LRESULT r = self->Handle(msg, wParam, lParam);
+  bool paint = msg == WM_ERASEBKGND || msg == WM_PAINT || msg == WM_PRINTCLIENT;
+  LRESULT r = paint ? PaintMessage(*self, msg, wParam) : self->Handle(msg, wParam, lParam);
   if (--self->depth == 0 && self->gone) delete self;
   return r;
 }

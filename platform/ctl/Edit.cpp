@@ -324,20 +324,6 @@ LRESULT Edit::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
       }
       return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc, ps.rcPaint);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT c;
-      GetClientRect(hwnd, &c);
-      Paint(reinterpret_cast<HDC>(wParam), c);
-      return 0;
-    }
     case WM_KEYDOWN: OnKeyDown(static_cast<int>(wParam)); return 0;
     case WM_CHAR: OnChar(static_cast<char16_t>(wParam)); return 0;
     case WM_LBUTTONDOWN: OnMouseDown(LParamToPoint(lParam), false); return 0;

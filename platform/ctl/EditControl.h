@@ -84,7 +84,7 @@ class Edit final : public ControlObject {
   int MaxLineWidth();
 
   // --- EditPaint.cpp ------------------------------------------------------------------
-  void Paint(HDC dc, const RECT& area);
+  void Paint(HDC dc, const RECT& area) override;
   std::u16string DisplayText(int line) const;
 
   EditModel model_;

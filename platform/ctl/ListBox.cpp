@@ -81,7 +81,7 @@ class ListBox final : public ControlObject {
   void OnKey(int vk);
   void OnChar(char16_t c);
   void OnMouse(UINT msg, POINT p);
-  void Paint(HDC dc, const RECT& area);
+  void Paint(HDC dc, const RECT& area) override;
   void Invalidate() { if (redraw_) InvalidateRect(hwnd, nullptr, FALSE); }
 
   std::vector<Item> items_;
@@ -528,20 +528,6 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
       }
       return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc, ps.rcPaint);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT c;
-      GetClientRect(hwnd, &c);
-      Paint(reinterpret_cast<HDC>(wParam), c);
-      return 0;
-    }
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }

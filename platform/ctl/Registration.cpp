@@ -4,6 +4,7 @@
 #include "platform/ctl/ControlProcs.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Metrics.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/Styles.h"
 
 namespace ctl {
@@ -21,6 +22,22 @@ void RegisterControlClass(const char16_t* name, WNDPROC proc, UINT classStyle, i
   if (backgroundColor >= 0) wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(backgroundColor + 1));
   wc.lpszClassName = name;
   RegisterClassEx(wc);
+}
+
+LRESULT PaintMessage(ControlObject& control, UINT msg, WPARAM wParam) {
+  HWND hwnd = control.hwnd;
+  if (msg == WM_ERASEBKGND) return 1;
+  if (msg == WM_PRINTCLIENT) {
+    RECT c;
+    GetClientRect(hwnd, &c);
+    if (wParam) control.Paint(reinterpret_cast<HDC>(wParam), c);
+    return 0;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (dc) control.Paint(dc, ps.rcPaint);
+  EndPaint(hwnd, &ps);
+  return 0;
 }
 
 PaintColors ParentColors(HWND control, UINT ctlColorMsg, HDC dc, gfx::TColor text, gfx::TColor back) {

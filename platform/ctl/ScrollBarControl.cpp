@@ -38,7 +38,9 @@ class ScrollBarControl final : public ControlObject, public ScrollSite {
   void Repaint() override {
     HDC dc = GetDC(hwnd);
     if (!dc) return;
-    Paint(dc);
+    RECT c;
+    GetClientRect(hwnd, &c);
+    Paint(dc, c);
     ReleaseDC(hwnd, dc);
   }
   void Notify(WORD code, int pos) override {
@@ -54,7 +56,7 @@ class ScrollBarControl final : public ControlObject, public ScrollSite {
   bool Grip() const { return (Style() & (SBS_SIZEGRIP | SBS_SIZEBOX)) != 0; }
   ScrollBarId Id() const { return {hwnd, SB_CTL}; }
   int SetInfo(const SCROLLINFO& si, bool redraw);
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& area) override;
 
   ScrollModel model_;
   int trackPos_ = 0;
@@ -76,7 +78,7 @@ int ScrollBarControl::SetInfo(const SCROLLINFO& si, bool redraw) {
   return m.pos;
 }
 
-void ScrollBarControl::Paint(HDC dc) {
+void ScrollBarControl::Paint(HDC dc, const RECT&) {
   RECT c;
   GetClientRect(hwnd, &c);
   if (Grip()) {
@@ -179,15 +181,6 @@ LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
     case WM_SIZE:
     case WM_STYLECHANGED: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }

@@ -25,7 +25,7 @@ class Static final : public ControlObject {
 
  private:
   DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE)); }
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& area) override;
   void PaintText(HDC dc, const RECT& c, const PaintColors& colors);
 
   const void* hfont_ = nullptr;
@@ -63,7 +63,7 @@ void Static::PaintText(HDC dc, const RECT& c, const PaintColors& colors) {
   dc->Restore(level);
 }
 
-void Static::Paint(HDC dc) {
+void Static::Paint(HDC dc, const RECT&) {
   RECT c;
   GetClientRect(hwnd, &c);
   DWORD st = Style();
@@ -159,15 +159,6 @@ LRESULT Static::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
     case WM_STYLECHANGED:
     case WM_SIZE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (dc) Paint(dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefWindowProc(hwnd, msg, wParam, lParam);
   }
 }

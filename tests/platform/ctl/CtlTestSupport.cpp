@@ -52,13 +52,7 @@ LRESULT DriverProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }  // namespace
 
 void WhenModal(std::function<void()> action) {
-  WNDCLASSEX wc;
-  if (!GetClassInfoEx(nullptr, u"CtlTestDriver", &wc)) {
-    wc = WNDCLASSEX{};
-    wc.lpfnWndProc = &DriverProc;
-    wc.lpszClassName = u"CtlTestDriver";
-    RegisterClassEx(wc);
-  }
+  RegisterTestClass(u"CtlTestDriver", &DriverProc);
   if (!g_driver)
     g_driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   if (!g_hook) g_hook = SetWindowsHookEx(WH_CBT, &ActivationHook, nullptr, GetCurrentThreadId());
@@ -80,16 +74,19 @@ void CtlTest::TearDown() {
   g_seenDialogs.clear();
 }
 
+void RegisterTestClass(const char16_t* name, WNDPROC proc, int background) {
+  WNDCLASSEX wc;
+  if (GetClassInfoEx(nullptr, name, &wc)) return;
+  wc = WNDCLASSEX{};
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  if (background >= 0) wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(background + 1));
+  RegisterClassEx(wc);
+}
+
 HWND CtlTest::Parent() {
   if (parent) return parent;
-  WNDCLASSEX wc;
-  if (!GetClassInfoEx(nullptr, u"CtlTestParent", &wc)) {
-    wc = WNDCLASSEX{};
-    wc.lpfnWndProc = &ParentProc;
-    wc.lpszClassName = u"CtlTestParent";
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1));
-    RegisterClassEx(wc);
-  }
+  RegisterTestClass(u"CtlTestParent", &ParentProc, gfx::COLOR_BTNFACE);
   RECT r{0, 0, 400, 300};
   AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
   parent = CreateWindowEx(0, u"CtlTestParent", u"Controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,

@@ -50,6 +50,9 @@ class CtlTest : public ::testing::Test {
 // window. Actions wait in order, one per dialog.
 void WhenModal(std::function<void()> action);
 
+// Registers a window class once per window system run (background: a COLOR_ index, or -1).
+void RegisterTestClass(const char16_t* name, WNDPROC proc, int background = -1);
+
 // Key helpers: a key pressed with modifiers held.
 void PressWith(int vk, bool ctrl, bool shift = false);
 

@@ -384,6 +384,38 @@ TEST_F(EditTest, RedrawOffBatchCountsAndCatchesUpAfterwards) {
   EXPECT_EQ(si.nPos + static_cast<int>(si.nPage), 501);
 }
 
+TEST_F(EditTest, HorizontalBarFollowsTheWidestLine) {
+  HWND e = Multi(u"", ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL);
+  Append(e, u"short\r\n");
+  std::u16string wide(200, u'w');
+  Append(e, wide + u"\r\n");
+  RECT fr;
+  SendMessage(e, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&fr));
+  SCROLLINFO si;
+  si.fMask = SIF_ALL;
+  GetScrollInfo(e, SB_HORZ, &si);
+  int widest = GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7 + 200, 0)) - GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7, 0));
+  EXPECT_EQ(si.nMax, widest);
+  EXPECT_EQ(static_cast<int>(si.nPage), fr.Width());
+  SendMessage(e, EM_SETSEL, 0, -1);
+  SendMessage(e, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(u"x"));
+  GetScrollInfo(e, SB_HORZ, &si);
+  EXPECT_LT(si.nMax, 20);  // the wide line is gone
+}
+
+TEST_F(EditTest, AlignmentPlacesTheText) {
+  HWND left = Single(u"abc");
+  HWND centre = Single(u"abc", ES_CENTER);
+  HWND right = Single(u"abc", ES_RIGHT);
+  auto x0 = [](HWND h) { return GET_X_LPARAM(SendMessage(h, EM_POSFROMCHAR, 0, 0)); };
+  RECT fr;
+  SendMessage(right, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&fr));
+  int width = GET_X_LPARAM(SendMessage(right, EM_POSFROMCHAR, 3, 0)) - x0(right);
+  EXPECT_EQ(x0(left), fr.Left);
+  EXPECT_NEAR(x0(centre), fr.Left + (fr.Width() - width) / 2, 1);
+  EXPECT_NEAR(x0(right) + width, fr.Right - 1, 1);
+}
+
 TEST_F(EditTest, WheelAndLineScroll) {
   HWND e = Multi();
   for (int i = 0; i < 50; ++i) Append(e, u"x\r\n");

@@ -44,14 +44,7 @@ class ScrollBarTest : public CtlTest {
   }
   // A framed window with a vertical bar over a range of 0..99 and a page of 10.
   HWND Document(bool attach = true) {
-    WNDCLASSEX wc;
-    if (!GetClassInfoEx(nullptr, u"CtlScrolling", &wc)) {
-      wc = WNDCLASSEX{};
-      wc.lpfnWndProc = &ScrollingProc;
-      wc.lpszClassName = u"CtlScrolling";
-      wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_WINDOW + 1));
-      RegisterClassEx(wc);
-    }
+    RegisterTestClass(u"CtlScrolling", &ScrollingProc, gfx::COLOR_WINDOW);
     HWND h = CreateWindowEx(WS_EX_CLIENTEDGE, u"CtlScrolling", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 20, 20, 200, 217, Parent(),
                             nullptr, nullptr, nullptr);
     SCROLLINFO si;
@@ -72,7 +65,7 @@ class ScrollBarTest : public CtlTest {
     POINT tl = Screen(h, c.Right, 0);
     return {tl.X, tl.Y, tl.X + GetSystemMetrics(SM_CXVSCROLL), tl.Y + c.Height()};
   }
-  static detail::ScrollLayout LayoutOf(HWND h) {
+  static detail::ScrollModel ModelOf(HWND h) {
     SCROLLINFO si;
     si.fMask = SIF_ALL;
     GetScrollInfo(h, SB_VERT, &si);
@@ -81,8 +74,9 @@ class ScrollBarTest : public CtlTest {
     m.max = si.nMax;
     m.page = si.nPage;
     m.pos = si.nPos;
-    return detail::LayoutScrollBar(Bar(h), true, m);
+    return m;
   }
+  static detail::ScrollLayout LayoutOf(HWND h) { return detail::LayoutScrollBar(Bar(h), true, ModelOf(h)); }
   static int Pos(HWND h) { return GetScrollPos(h, SB_VERT); }
   int Count(WORD code) const {
     return static_cast<int>(std::count_if(g_requests.begin(), g_requests.end(), [code](auto& r) { return r.first == code; }));
@@ -189,25 +183,17 @@ TEST_F(ScrollBarTest, EditScrollsWithItsFrameBar) {
   for (int i = 0; i < 300; ++i) text += u"line\r\n";
   SetWindowText(e, text);
   RunUntilIdle();
-  SCROLLINFO si;
-  si.fMask = SIF_ALL;
-  GetScrollInfo(e, SB_VERT, &si);
-  RECT c;
-  GetClientRect(e, &c);
-  POINT tl = Screen(e, c.Right, 0);
-  detail::ScrollModel m;
-  m.max = si.nMax;
-  m.page = si.nPage;
-  detail::ScrollLayout l = detail::LayoutScrollBar({tl.X, tl.Y, tl.X + 17, tl.Y + c.Height()}, true, m);
+  detail::ScrollModel m = ModelOf(e);
+  detail::ScrollLayout l = detail::LayoutScrollBar(Bar(e), true, m);
   POINT grab{l.bar.Left + 8, l.bar.Top + l.thumbStart + 2};
   headless::MouseMove(grab);
   headless::MouseDown(grab);
   headless::MouseMove({grab.X, grab.Y + (l.track - l.thumbLength) / 2});
   int middle = static_cast<int>(SendMessage(e, EM_GETFIRSTVISIBLELINE, 0, 0));
-  EXPECT_NEAR(middle, (300 - static_cast<int>(si.nPage) + 1) / 2, 3);
+  EXPECT_NEAR(middle, (300 - static_cast<int>(m.page) + 1) / 2, 3);
   headless::MouseMove({grab.X, l.bar.Bottom + 30});
   headless::MouseUp({grab.X, l.bar.Bottom + 30});
-  EXPECT_EQ(SendMessage(e, EM_GETFIRSTVISIBLELINE, 0, 0), 301 - static_cast<int>(si.nPage));
+  EXPECT_EQ(SendMessage(e, EM_GETFIRSTVISIBLELINE, 0, 0), 301 - static_cast<int>(m.page));
   EXPECT_GE(CountNotices(EN_VSCROLL), 2);
 }
 

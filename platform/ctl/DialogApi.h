@@ -86,6 +86,13 @@ win::HWND GetNextDlgGroupItem(win::HWND dialog, win::HWND control, win::BOOL pre
 // Moves the focus to a control of a dialog as Tab does (an edit gets all its text selected).
 void GotoDlgCtrl(win::HWND dialog, win::HWND control);
 
+// A child control of a dialog, made visible with the dialog font.
+win::HWND CreateDialogItem(win::HWND dialog, const char16_t* className, const std::u16string& text, win::DWORD style,
+                           const win::RECT& rect, int id, win::DWORD exStyle = 0);
+// A window rectangle of `size` centred on the owner's window (the work area without a
+// visible owner), kept on the work area.
+win::RECT CentredOn(win::HWND owner, win::SIZE size);
+
 // The dialog font: Tahoma 8 points (11 pixels), shared by every control that is given no
 // other font. A shared font object of the drawing layer's facade; never freed.
 gfx::FontObject* DialogFont();

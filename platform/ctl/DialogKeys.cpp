@@ -10,6 +10,7 @@
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/DialogInternal.h"
 #include "platform/ctl/EditApi.h"
+#include "platform/ctl/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Positions.h"
@@ -43,12 +44,6 @@ LRESULT DlgCode(HWND h, UINT msg = 0, WPARAM wParam = 0) {
   return SendMessage(h, WM_GETDLGCODE, wParam, msg ? reinterpret_cast<LPARAM>(&m) : 0);
 }
 
-char16_t Fold(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0x410 && c <= 0x42F)) return static_cast<char16_t>(c + 32);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 80);
-  return c;
-}
-
 // The letter a "&" marks in a control's text (0 for none; "&&" is a plain "&").
 char16_t Mnemonic(const std::u16string& text) {
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
@@ -57,7 +52,7 @@ char16_t Mnemonic(const std::u16string& text) {
       ++i;
       continue;
     }
-    return Fold(text[i + 1]);
+    return ToLowerCase(text[i + 1]);
   }
   return 0;
 }
@@ -73,7 +68,7 @@ void PressButton(HWND dialog, HWND button) {
 }
 
 bool DoMnemonic(HWND dialog, HWND focus, char16_t ch) {
-  ch = Fold(ch);
+  ch = ToLowerCase(ch);
   std::vector<HWND> kids = Children(dialog);
   if (kids.empty()) return false;
   HWND from = TopChild(dialog, focus);

@@ -9,6 +9,7 @@
 #include "platform/ctl/DialogInternal.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/Metrics.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 
@@ -159,6 +160,23 @@ HWND CreateDialogWindow(const DialogSpec& spec) {
     if (focusFirst && !d->focus) d->focus = GetNextDlgTabItem(hwnd, nullptr, FALSE);
   }
   return hwnd;
+}
+
+HWND CreateDialogItem(HWND dialog, const char16_t* className, const std::u16string& text, DWORD style, const RECT& r,
+                      int id, DWORD exStyle) {
+  HWND h = CreateWindowEx(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(),
+                          r.Height(), dialog, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
+  if (h) SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+  return h;
+}
+
+RECT CentredOn(HWND owner, SIZE size) {
+  RECT work = GetWorkArea();
+  RECT around = work;
+  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &around);
+  int x = std::clamp(around.Left + (around.Width() - size.cx) / 2, work.Left, std::max(work.Left, work.Right - size.cx));
+  int y = std::clamp(around.Top + (around.Height() - size.cy) / 2, work.Top, std::max(work.Top, work.Bottom - size.cy));
+  return gfx::Bounds(x, y, size.cx, size.cy);
 }
 
 LRESULT RunDialog(HWND dialog) {

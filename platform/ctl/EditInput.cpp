@@ -5,6 +5,7 @@
 #include "platform/ctl/ControlClasses.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/ctl/EditControl.h"
+#include "platform/ctl/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Styles.h"
@@ -17,18 +18,6 @@ constexpr UINT_PTR kAutoScrollTimer = 0xFFE1;
 constexpr UINT kAutoScrollMs = 50;
 
 bool Down(int vk) { return GetKeyState(vk) < 0; }
-
-char16_t ToUpper(char16_t c) {
-  if ((c >= u'a' && c <= u'z') || (c >= 0x430 && c <= 0x44F)) return static_cast<char16_t>(c - 32);
-  if (c >= 0x450 && c <= 0x45F) return static_cast<char16_t>(c - 80);
-  return c;
-}
-
-char16_t ToLower(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0x410 && c <= 0x42F)) return static_cast<char16_t>(c + 32);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 80);
-  return c;
-}
 
 // Pasted text: a multi-line edit takes every kind of line break as CR LF; a single-line
 // edit takes the text up to the first line break.
@@ -142,8 +131,8 @@ void Edit::OnChar(char16_t c) {
   }
   if (c < 0x20 || c == 0x7F) return;
   if ((style & ES_NUMBER) && (c < u'0' || c > u'9')) return;
-  if (style & ES_UPPERCASE) c = ToUpper(c);
-  if (style & ES_LOWERCASE) c = ToLower(c);
+  if (style & ES_UPPERCASE) c = ToUpperCase(c);
+  if (style & ES_LOWERCASE) c = ToLowerCase(c);
   ReplaceSel(std::u16string_view(&c, 1), true, EditKind::Typing, true);
 }
 

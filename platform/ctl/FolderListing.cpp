@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/base/Unicode.h"
+#include "platform/ctl/TextCase.h"
 
 namespace ctl::detail {
 
@@ -17,16 +18,11 @@ namespace {
 fs::path ToPath(const std::u16string& s) { return fs::path(base::Utf16ToUtf8(s)); }
 std::u16string FromPath(const fs::path& p) { return base::Utf8ToUtf16(p.string()); }
 
-char16_t Fold(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0x410 && c <= 0x42F)) return static_cast<char16_t>(c + 32);
-  return c;
-}
-
 bool Glob(std::u16string_view name, std::u16string_view pattern) {
   // Iterative match with one back-tracking point for the last "*".
   std::size_t n = 0, p = 0, star = std::u16string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == u'?' || Fold(pattern[p]) == Fold(name[n]))) {
+    if (p < pattern.size() && (pattern[p] == u'?' || ToLowerCase(pattern[p]) == ToLowerCase(name[n]))) {
       ++n;
       ++p;
     } else if (p < pattern.size() && pattern[p] == u'*') {
@@ -46,7 +42,7 @@ bool Glob(std::u16string_view name, std::u16string_view pattern) {
 bool LessNoCase(const FolderEntry& a, const FolderEntry& b) {
   std::size_t n = std::min(a.name.size(), b.name.size());
   for (std::size_t i = 0; i < n; ++i) {
-    char16_t x = Fold(a.name[i]), y = Fold(b.name[i]);
+    char16_t x = ToLowerCase(a.name[i]), y = ToLowerCase(b.name[i]);
     if (x != y) return x < y;
   }
   return a.name.size() < b.name.size();

@@ -14,6 +14,7 @@
 #include "platform/ctl/ListBoxApi.h"
 #include "platform/ctl/ScrollBarApi.h"
 #include "platform/ctl/ScrollTracking.h"
+#include "platform/ctl/TextCase.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
@@ -25,23 +26,17 @@ namespace ctl::detail {
 
 namespace {
 
-char16_t Fold(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0x410 && c <= 0x42F)) return static_cast<char16_t>(c + 32);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 80);
-  return c;
-}
-
 bool StartsWithNoCase(const std::u16string& s, std::u16string_view prefix) {
   if (prefix.size() > s.size()) return false;
   for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (Fold(s[i]) != Fold(prefix[i])) return false;
+    if (ToLowerCase(s[i]) != ToLowerCase(prefix[i])) return false;
   return true;
 }
 
 int CompareNoCase(const std::u16string& a, const std::u16string& b) {
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    char16_t x = Fold(a[i]), y = Fold(b[i]);
+    char16_t x = ToLowerCase(a[i]), y = ToLowerCase(b[i]);
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;

@@ -117,13 +117,6 @@ bool HasButton(const BoxLayout& l, int id) {
   return std::any_of(l.buttons.begin(), l.buttons.end(), [id](const ButtonSpec& b) { return b.id == id; });
 }
 
-HWND Child(HWND dialog, const char16_t* cls, const std::u16string& text, DWORD style, const RECT& r, int id) {
-  HWND h = CreateWindowEx(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(), r.Height(), dialog,
-                          reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
-  if (h) SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-  return h;
-}
-
 LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* l = reinterpret_cast<BoxLayout*>(GetWindowLongPtr(dialog, DWLP_USER));
   switch (msg) {
@@ -131,14 +124,14 @@ LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
       l = reinterpret_cast<BoxLayout*>(lParam);
       SetWindowLongPtr(dialog, DWLP_USER, lParam);
       if (l->icon) {
-        HWND icon = Child(dialog, WC_STATIC, u"", SS_ICON, l->iconRect, IDC_MSGBOX_ICON);
+        HWND icon = CreateDialogItem(dialog, WC_STATIC, u"", SS_ICON, l->iconRect, IDC_MSGBOX_ICON);
         SendMessage(icon, STM_SETICON, reinterpret_cast<WPARAM>(l->icon), 0);
       }
-      Child(dialog, WC_STATIC, l->text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, l->textRect, IDC_MSGBOX_TEXT);
+      CreateDialogItem(dialog, WC_STATIC, l->text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, l->textRect, IDC_MSGBOX_TEXT);
       HWND def = nullptr;
       for (std::size_t i = 0; i < l->buttons.size(); ++i) {
         bool isDefault = static_cast<int>(i) == l->defaultIndex;
-        HWND b = Child(dialog, WC_BUTTON, l->buttons[i].label,
+        HWND b = CreateDialogItem(dialog, WC_BUTTON, l->buttons[i].label,
                        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                        l->buttonRects[i], l->buttons[i].id);
         if (isDefault) def = b;
@@ -165,17 +158,6 @@ LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-RECT Centred(HWND owner, SIZE size) {
-  RECT work = GetWorkArea();
-  RECT around = work;
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &around);
-  int x = around.Left + (around.Width() - size.cx) / 2;
-  int y = around.Top + (around.Height() - size.cy) / 2;
-  x = std::clamp(x, work.Left, std::max(work.Left, work.Right - size.cx));
-  y = std::clamp(y, work.Top, std::max(work.Top, work.Bottom - size.cy));
-  return gfx::Bounds(x, y, size.cx, size.cy);
-}
-
 }  // namespace
 
 int MessageBox(HWND owner, const std::u16string& text, const char16_t* caption, UINT type) {
@@ -189,7 +171,7 @@ int MessageBox(HWND owner, const std::u16string& text, const char16_t* caption, 
   spec.title = title;
   spec.style = kBoxStyle;
   spec.exStyle = kBoxExStyle;
-  spec.rect = Centred(owner, {outer.Width(), outer.Height()});
+  spec.rect = CentredOn(owner, {outer.Width(), outer.Height()});
   spec.proc = &BoxProc;
   spec.param = reinterpret_cast<LPARAM>(&layout);
   LRESULT r = DialogBox(spec);

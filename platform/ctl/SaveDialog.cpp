@@ -45,13 +45,6 @@ struct SaveState {
 
 int ClientHeight(bool typeBox) { return typeBox ? 286 : 260; }
 
-HWND Child(HWND dialog, const char16_t* cls, const std::u16string& text, DWORD style, RECT r, int id, DWORD ex = 0) {
-  HWND h = CreateWindowEx(ex, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(), r.Height(), dialog,
-                          reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
-  if (h) SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-  return h;
-}
-
 SaveState* StateOf(HWND dialog) { return reinterpret_cast<SaveState*>(GetWindowLongPtr(dialog, DWLP_USER)); }
 
 std::u16string Patterns(HWND dialog, const SaveState& s) {
@@ -166,30 +159,30 @@ void DrawEntry(HWND dialog, const DRAWITEMSTRUCT& d) {
 
 void Build(HWND dialog, SaveState& s) {
   const int labelW = 78, x = 8 + labelW + 4;
-  Child(dialog, WC_STATIC, u"Save &in:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, 10, labelW, 21), IDC_SAVE_FOLDERLABEL);
-  Child(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, gfx::Bounds(x, 10, kWidth - x - 40, 240),
+  CreateDialogItem(dialog, WC_STATIC, u"Save &in:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, 10, labelW, 21), IDC_SAVE_FOLDERLABEL);
+  CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, gfx::Bounds(x, 10, kWidth - x - 40, 240),
         IDC_SAVE_FOLDER);
-  HWND up = Child(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, gfx::Bounds(kWidth - 34, 10, 26, 21),
+  HWND up = CreateDialogItem(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, gfx::Bounds(kWidth - 34, 10, 26, 21),
                   IDC_SAVE_UP);
   SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadStandardIcon(IDI_SMALL_UPFOLDER)));
-  Child(dialog, WC_LISTBOX, u"",
+  CreateDialogItem(dialog, WC_LISTBOX, u"",
         LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);
   int row = 214;
-  Child(dialog, WC_STATIC, u"File &name:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_NAMELABEL);
-  HWND name = Child(dialog, WC_EDIT, FileNameOf(s.ofn->file), ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(x, row, kWidth - x - 96, 21),
+  CreateDialogItem(dialog, WC_STATIC, u"File &name:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_NAMELABEL);
+  HWND name = CreateDialogItem(dialog, WC_EDIT, FileNameOf(s.ofn->file), ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(x, row, kWidth - x - 96, 21),
                     IDC_SAVE_NAME, WS_EX_CLIENTEDGE);
   if (s.typeBox) {
     row += 27;
-    Child(dialog, WC_STATIC, u"Save as &type:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_TYPELABEL);
-    HWND type = Child(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+    CreateDialogItem(dialog, WC_STATIC, u"Save as &type:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_TYPELABEL);
+    HWND type = CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                       gfx::Bounds(x, row, kWidth - x - 96, 160), IDC_SAVE_TYPE);
     for (const FileFilter& f : s.ofn->filters) SendMessage(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.name.c_str()));
     int index = std::clamp(s.ofn->nFilterIndex, 1, static_cast<int>(s.ofn->filters.size())) - 1;
     SendMessage(type, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
-  Child(dialog, WC_BUTTON, u"&Save", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, gfx::Bounds(kWidth - 88, 214, 80, 23), IDOK);
-  Child(dialog, WC_BUTTON, u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(kWidth - 88, 241, 80, 23), IDCANCEL);
+  CreateDialogItem(dialog, WC_BUTTON, u"&Save", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, gfx::Bounds(kWidth - 88, 214, 80, 23), IDOK);
+  CreateDialogItem(dialog, WC_BUTTON, u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(kWidth - 88, 241, 80, 23), IDCANCEL);
   SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(name), TRUE);
 }
 
@@ -257,15 +250,6 @@ LRESULT SaveProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-RECT Placed(HWND owner, SIZE size) {
-  RECT work = GetWorkArea();
-  RECT around = work;
-  if (owner && IsWindowVisible(owner)) GetWindowRect(owner, &around);
-  int x = std::clamp(around.Left + (around.Width() - size.cx) / 2, work.Left, std::max(work.Left, work.Right - size.cx));
-  int y = std::clamp(around.Top + (around.Height() - size.cy) / 2, work.Top, std::max(work.Top, work.Bottom - size.cy));
-  return gfx::Bounds(x, y, size.cx, size.cy);
-}
-
 }  // namespace
 
 bool GetSaveFileName(OPENFILENAME* ofn) {
@@ -288,7 +272,7 @@ bool GetSaveFileName(OPENFILENAME* ofn) {
   spec.title = ofn->title.empty() ? u"Save As" : ofn->title;
   spec.style = kStyle;
   spec.exStyle = kExStyle;
-  spec.rect = Placed(owner, {outer.Width(), outer.Height()});
+  spec.rect = CentredOn(owner, {outer.Width(), outer.Height()});
   spec.proc = &SaveProc;
   spec.param = reinterpret_cast<LPARAM>(&state);
   return DialogBox(spec) == IDOK;

@@ -15,21 +15,14 @@ using namespace ctl;
 
 class DemoTest : public CtlTest {};
 
-HWND Child(HWND parent, const char16_t* cls, const std::u16string& text, DWORD style, RECT r, int id, DWORD ex = 0) {
-  HWND h = CreateWindowEx(ex, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(), r.Height(), parent,
-                          reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
-  SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-  return h;
-}
-
 TEST_F(DemoTest, ControlsAndAnErrorBox) {
   HWND top = Parent();
   SetWindowText(top, u"Sitemap links");
-  HWND address = Child(top, WC_EDIT, u"", ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(10, 12, 280, 21), 1, WS_EX_CLIENTEDGE);
+  HWND address = CreateDialogItem(top, WC_EDIT, u"", ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(10, 12, 280, 21), 1, WS_EX_CLIENTEDGE);
   SendMessage(address, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(u"https://example.com/sitemap.xml"));
-  Child(top, WC_BUTTON, u"&Get list", BS_DEFPUSHBUTTON | WS_TABSTOP, gfx::Bounds(300, 11, 90, 23), 2);
-  Child(top, WC_BUTTON, u" Found URLs: 40 ", BS_GROUPBOX, gfx::Bounds(8, 42, 384, 170), 3);
-  HWND memo = Child(top, WC_EDIT, u"", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+  CreateDialogItem(top, WC_BUTTON, u"&Get list", BS_DEFPUSHBUTTON | WS_TABSTOP, gfx::Bounds(300, 11, 90, 23), 2);
+  CreateDialogItem(top, WC_BUTTON, u" Found URLs: 40 ", BS_GROUPBOX, gfx::Bounds(8, 42, 384, 170), 3);
+  HWND memo = CreateDialogItem(top, WC_EDIT, u"", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
                     gfx::Bounds(16, 60, 368, 144), 4, WS_EX_CLIENTEDGE);
   std::u16string text;
   for (int i = 1; i <= 40; ++i) {
@@ -38,18 +31,18 @@ TEST_F(DemoTest, ControlsAndAnErrorBox) {
   }
   SetWindowText(memo, text);
   SendMessage(memo, EM_SETSEL, 0, 33);
-  Child(top, WC_BUTTON, u"Keep &duplicates", BS_AUTOCHECKBOX | WS_TABSTOP, gfx::Bounds(10, 220, 120, 18), 5);
+  CreateDialogItem(top, WC_BUTTON, u"Keep &duplicates", BS_AUTOCHECKBOX | WS_TABSTOP, gfx::Bounds(10, 220, 120, 18), 5);
   SendDlgItemMessage(top, 5, BM_SETCHECK, BST_CHECKED, 0);
-  Child(top, WC_BUTTON, u"&Pages", BS_AUTORADIOBUTTON | WS_GROUP, gfx::Bounds(140, 220, 70, 18), 6);
-  Child(top, WC_BUTTON, u"&Images", BS_AUTORADIOBUTTON, gfx::Bounds(210, 220, 70, 18), 7);
+  CreateDialogItem(top, WC_BUTTON, u"&Pages", BS_AUTORADIOBUTTON | WS_GROUP, gfx::Bounds(140, 220, 70, 18), 6);
+  CreateDialogItem(top, WC_BUTTON, u"&Images", BS_AUTORADIOBUTTON, gfx::Bounds(210, 220, 70, 18), 7);
   SendDlgItemMessage(top, 6, BM_SETCHECK, BST_CHECKED, 0);
-  HWND combo = Child(top, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL, gfx::Bounds(10, 246, 140, 120), 8);
+  HWND combo = CreateDialogItem(top, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL, gfx::Bounds(10, 246, 140, 120), 8);
   for (const char16_t* s : {u"UTF-8", u"Windows-1251", u"KOI8-R"}) SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
   SendMessage(combo, CB_SETCURSEL, 1, 0);
-  Child(top, WC_BUTTON, u"&Save", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(220, 272, 80, 23), 9);
-  Child(top, WC_BUTTON, u"Disabled", BS_PUSHBUTTON | WS_DISABLED, gfx::Bounds(310, 272, 80, 23), 10);
-  Child(top, WC_BUTTON, u"Ready", BS_AUTOCHECKBOX | WS_DISABLED, gfx::Bounds(290, 220, 100, 18), 11);
-  HWND list = Child(top, WC_LISTBOX, u"", LBS_NOTIFY | WS_VSCROLL, gfx::Bounds(160, 246, 50, 48), 12, WS_EX_CLIENTEDGE);
+  CreateDialogItem(top, WC_BUTTON, u"&Save", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(220, 272, 80, 23), 9);
+  CreateDialogItem(top, WC_BUTTON, u"Disabled", BS_PUSHBUTTON | WS_DISABLED, gfx::Bounds(310, 272, 80, 23), 10);
+  CreateDialogItem(top, WC_BUTTON, u"Ready", BS_AUTOCHECKBOX | WS_DISABLED, gfx::Bounds(290, 220, 100, 18), 11);
+  HWND list = CreateDialogItem(top, WC_LISTBOX, u"", LBS_NOTIFY | WS_VSCROLL, gfx::Bounds(160, 246, 50, 48), 12, WS_EX_CLIENTEDGE);
   for (const char16_t* s : {u"one", u"two", u"three", u"four", u"five"}) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
   SendMessage(list, LB_SETCURSEL, 1, 0);
   SetFocus(memo);

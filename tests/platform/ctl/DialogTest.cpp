@@ -10,10 +10,7 @@ using namespace ctl;
 constexpr int kLabel = 10, kName = 11, kRemember = 12, kOne = 13, kTwo = 14, kOff = 15, kNotes = 16;
 
 HWND Add(HWND d, const char16_t* cls, const char16_t* text, DWORD style, int y, int id, DWORD ex = 0) {
-  HWND h = CreateWindowEx(ex, cls, text, WS_CHILD | WS_VISIBLE | style, 10, y, 200, 21, d,
-                          reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
-  SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
-  return h;
+  return CreateDialogItem(d, cls, text, style, gfx::Bounds(10, y, 200, 21), id, ex);
 }
 
 LRESULT FormProc(HWND d, UINT msg, WPARAM wParam, LPARAM) {

@@ -339,7 +339,11 @@ LRESULT Edit::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == 0xFFE1) OnAutoScroll();
       return 0;
-    case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_MOUSEWHEEL:
+      if (!Multiline()) return DefWindowProc(hwnd, msg, wParam, lParam);
+      OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_CONTEXTMENU: OnContextMenu(LParamToPoint(lParam)); return 0;
     case WM_VSCROLL: OnScroll(SB_VERT, wParam, true); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, wParam, true); return 0;
     case WM_COPY: Copy(); return 0;

@@ -43,6 +43,9 @@ class Edit final : public ControlObject {
   void OnMouseUp();
   void OnAutoScroll();
   void OnWheel(int delta);
+  // The classic edit menu (Undo, Cut, Copy, Paste, Delete, Select All) at a screen point;
+  // (-1, -1) places it at the caret.
+  void OnContextMenu(POINT screen);
   // Moves the caret (extending the selection) and scrolls it into view; a vertical
   // move keeps the pixel column it started from.
   void MoveCaret(int pos, bool extend, bool vertical = false);

@@ -7,6 +7,7 @@
 #include "platform/ctl/EditControl.h"
 #include "platform/ctl/TextCase.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Styles.h"
 
@@ -195,6 +196,32 @@ void Edit::OnWheel(int delta) {
   if (lines == 0) return;
   NotifyParent(hwnd, EN_VSCROLL);
   if (IsWindow(hwnd)) ScrollTo(firstLine_ + lines, xOffset_);
+}
+
+void Edit::OnContextMenu(POINT screen) {
+  if (!focused_) SetFocus(hwnd);
+  if (!IsWindow(hwnd)) return;
+  if (screen.X == -1 && screen.Y == -1) {
+    screen = ClientPos(model_.Caret());
+    screen.Y += lineHeight_;
+    ClientToScreen(hwnd, &screen);
+  }
+  const TextBuffer& t = model_.Text();
+  bool sel = model_.HasSelection(), writable = !ReadOnly(), secret = password_ != 0;
+  std::optional<std::u16string> clip = GetClipboardText(hwnd);
+  HMENU menu = CreatePopupMenu();
+  auto item = [&](UINT id, const char16_t* text, bool on) { AppendMenu(menu, on ? MF_STRING : MF_GRAYED, id, text); };
+  item(WM_UNDO, u"&Undo", writable && model_.CanUndo());
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  item(WM_CUT, u"Cu&t", sel && writable && !secret);
+  item(WM_COPY, u"&Copy", sel && !secret);
+  item(WM_PASTE, u"&Paste", writable && clip && !clip->empty());
+  item(WM_CLEAR, u"&Delete", sel && writable);
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  item(EM_SETSEL, u"Select &All", t.Length() > 0 && (model_.SelStart() > 0 || model_.SelEnd() < t.Length()));
+  UINT command = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, hwnd, nullptr));
+  DestroyMenu(menu);
+  if (command && IsWindow(hwnd)) SendMessage(hwnd, command, 0, command == EM_SETSEL ? -1 : 0);
 }
 
 void Edit::Copy() {

@@ -102,11 +102,14 @@ void OnSave(HWND dialog) {
   SaveState& s = *StateOf(dialog);
   HWND nameBox = GetDlgItem(dialog, IDC_SAVE_NAME);
   std::u16string typed = Trimmed(GetWindowText(nameBox));
-  if (typed.empty()) {
-    // Enter with nothing typed opens the folder chosen in the list.
-    if (const FolderEntry* e = Selected(dialog); e && e->folder) GoTo(dialog, ResolvePath(s.folder, e->name));
+  // Enter in the list, or with nothing typed, opens the folder chosen in the list.
+  const FolderEntry* chosen = Selected(dialog);
+  bool inList = GetFocus() == GetDlgItem(dialog, IDC_SAVE_LIST);
+  if (chosen && chosen->folder && (inList || typed.empty())) {
+    GoTo(dialog, ResolvePath(s.folder, chosen->name));
     return;
   }
+  if (typed.empty()) return;
   if (HasWildcards(typed)) {
     s.typedPattern = typed;
     Fill(dialog);

@@ -146,6 +146,30 @@ TEST_F(EditTest, ClipboardRoundTrip) {
   EXPECT_EQ(Text(e), u" worldworldhello");
 }
 
+TEST_F(EditTest, ContextMenuOffersTheEditCommands) {
+  HWND e = Single(u"hello world");
+  Focus(e);
+  SendMessage(e, EM_SETSEL, 0, 5);
+  POINT p = Screen(e, 20, 8);
+  {
+    headless::Batch batch;  // the menu runs its own loop: its keys wait in the queue
+    headless::Click(p, MouseButton::Right);
+    headless::KeyPress('C');  // Copy
+  }
+  {
+    headless::Batch batch;
+    headless::Click(p, MouseButton::Right);
+    headless::KeyPress('A');  // Select All
+  }
+  EXPECT_EQ(Sel(e), std::make_pair(0, 11));
+  {
+    headless::Batch batch;
+    headless::Click(p, MouseButton::Right);
+    headless::KeyPress('P');  // Paste over the selection
+  }
+  EXPECT_EQ(Text(e), u"hello");
+}
+
 TEST_F(EditTest, PasteTakesLineBreaksAsTheEditKeepsThem) {
   HWND single = Single();
   HWND multi = Multi();

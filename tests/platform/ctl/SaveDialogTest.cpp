@@ -125,6 +125,22 @@ TEST_F(SaveDialogTest, DoubleClickOpensAFolderAndUpComesBack) {
   EXPECT_EQ(ofn.file, Root("Alpha/inner/deep"));
 }
 
+TEST_F(SaveDialogTest, EnterInTheListOpensTheChosenFolder) {
+  OPENFILENAME ofn;
+  ofn.file = u"kept";
+  ASSERT_TRUE(Run(ofn, [&](HWND d) {
+    HWND list = GetDlgItem(d, IDC_SAVE_LIST);
+    SetFocus(list);
+    headless::KeyPress(VK_DOWN);  // Alpha
+    headless::KeyPress(VK_RETURN);
+    EXPECT_EQ(Folder(d), Root("Alpha"));
+    headless::KeyPress(VK_TAB);  // the name box follows the list
+    EXPECT_EQ(GetFocus(), GetDlgItem(d, IDC_SAVE_NAME));
+    headless::KeyPress(VK_RETURN);
+  }));
+  EXPECT_EQ(ofn.file, Root("Alpha/kept"));
+}
+
 TEST_F(SaveDialogTest, ChoosingAFileInTheListNamesIt) {
   OPENFILENAME ofn;
   ASSERT_TRUE(Run(ofn, [&](HWND d) { DoubleClickItem(d, u"b.csv"); }));

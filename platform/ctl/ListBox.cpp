@@ -19,6 +19,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
 #include "platform/win/ScrollApi.h"
 #include "platform/win/Styles.h"
 
@@ -78,6 +79,9 @@ class ListBox final : public ControlObject {
   void OnMouse(UINT msg, POINT p);
   void Paint(HDC dc, const RECT& area) override;
   void Invalidate() { if (redraw_) InvalidateRect(hwnd, nullptr, FALSE); }
+  // Without LBS_NOINTEGRALHEIGHT the list shows whole items only: its height is cut to fit.
+  bool IntegralHeight() const { return !combo_ && !(Style() & LBS_NOINTEGRALHEIGHT); }
+  void FitHeight();
 
   std::vector<Item> items_;
   int sel_ = -1;
@@ -339,6 +343,13 @@ void ListBox::Paint(HDC dc, const RECT& area) {
   dc->Restore(level);
 }
 
+void ListBox::FitHeight() {
+  if (!IntegralHeight()) return;
+  RECT wr;
+  GetWindowRect(hwnd, &wr);
+  SetWindowPos(hwnd, nullptr, 0, 0, wr.Width(), wr.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (HandleFrameScrollBars(hwnd, msg, wParam, lParam, &result)) {
@@ -362,7 +373,20 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         measured_ = true;
       }
       UpdateScrollBar();
+      FitHeight();
       return 0;
+    case WM_WINDOWPOSCHANGING: {
+      auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
+      if (IntegralHeight() && wp && !(wp->flags & SWP_NOSIZE)) {
+        RECT wr, c;
+        GetWindowRect(hwnd, &wr);
+        GetClientRect(hwnd, &c);
+        int frame = wr.Height() - c.Height();
+        int rows = std::max(1, (wp->cy - frame) / itemHeight_);
+        wp->cy = std::min(wp->cy, frame + rows * itemHeight_);
+      }
+      return DefWindowProc(hwnd, msg, wParam, lParam);
+    }
     case LB_ADDSTRING: {
       int at = Count();
       if ((Style() & LBS_SORT) && HasStrings()) {
@@ -428,6 +452,7 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (lParam <= 0 || lParam > 255) return LB_ERR;
       itemHeight_ = static_cast<int>(lParam);
       Changed();
+      FitHeight();
       return LB_OKAY;
     case LB_GETITEMDATA: return Valid(index) ? static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].data) : LB_ERR;
     case LB_SETITEMDATA:
@@ -463,6 +488,7 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         itemHeight_ = std::max(1, probe.GetTextMetrics().tmHeight);
       }
       Changed();
+      FitHeight();
       return 0;
     }
     case WM_GETFONT: return reinterpret_cast<LRESULT>(hfont_);

@@ -52,7 +52,7 @@ constexpr int DWLP_USER = 16;
 // DWLP_MSGRESULT.
 using DLGPROC = win::LRESULT (*)(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
 
-struct DialogSpec {
+struct DialogParams {
   win::HWND owner = nullptr;
   std::u16string title;
   win::DWORD style = 0;    // 0: a popup with a caption, system menu and modal frame
@@ -65,13 +65,13 @@ struct DialogSpec {
 // Creates the dialog hidden, sends WM_SETFONT with the dialog font and WM_INITDIALOG
 // (the procedure creates its controls there), then focuses the first tab stop unless
 // the procedure answered 0. Returns null when the window cannot be made.
-win::HWND CreateDialogWindow(const DialogSpec& spec);
+win::HWND CreateDialogWindow(const DialogParams& params);
 // Runs a dialog made by CreateDialogWindow modally: shows it, disables its owner and
 // returns what EndDialog was given (IDCANCEL when the loop ends otherwise); the dialog
 // is destroyed afterwards.
 win::LRESULT RunDialog(win::HWND dialog);
 // Both steps; -1 when the dialog cannot be made.
-win::LRESULT DialogBox(const DialogSpec& spec);
+win::LRESULT DialogBox(const DialogParams& params);
 // Ends a modal dialog with a result; without a modal loop the dialog is destroyed.
 win::BOOL EndDialog(win::HWND dialog, win::LRESULT result);
 

@@ -137,21 +137,21 @@ LRESULT CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 
 gfx::FontObject* DialogFont() { return static_cast<gfx::FontObject*>(gfx::GetStockObject(gfx::DEFAULT_GUI_FONT)); }
 
-HWND CreateDialogWindow(const DialogSpec& spec) {
+HWND CreateDialogWindow(const DialogParams& params) {
   RegisterControlClasses();
-  DWORD style = spec.style ? spec.style : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-  DWORD exStyle = spec.exStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
-  g_pendingProc = spec.proc ? spec.proc : [](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; };
+  DWORD style = params.style ? params.style : (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+  DWORD exStyle = params.exStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
+  g_pendingProc = params.proc ? params.proc : [](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; };
   g_creationHook = SetWindowsHookEx(WH_CBT, &CreationHook, nullptr, GetCurrentThreadId());
-  HWND hwnd = CreateWindowEx(exStyle, WC_DIALOG, spec.title.c_str(), style & ~WS_VISIBLE, spec.rect.Left, spec.rect.Top,
-                             spec.rect.Width(), spec.rect.Height(), spec.owner, nullptr, nullptr, nullptr);
+  HWND hwnd = CreateWindowEx(exStyle, WC_DIALOG, params.title.c_str(), style & ~WS_VISIBLE, params.rect.Left, params.rect.Top,
+                             params.rect.Width(), params.rect.Height(), params.owner, nullptr, nullptr, nullptr);
   UnhookWindowsHookEx(g_creationHook);
   g_creationHook = nullptr;
   g_pendingProc = nullptr;
   if (!hwnd) return nullptr;
   SendMessage(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
   HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
-  LRESULT focusFirst = SendMessage(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), spec.param);
+  LRESULT focusFirst = SendMessage(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), params.param);
   if (!IsWindow(hwnd)) return nullptr;
   if (DialogData* d = DataOf(hwnd)) {
     // The focus goes where the procedure put it, or to the first tab stop once the
@@ -189,8 +189,8 @@ LRESULT RunDialog(HWND dialog) {
   return r;
 }
 
-LRESULT DialogBox(const DialogSpec& spec) {
-  HWND dialog = CreateDialogWindow(spec);
+LRESULT DialogBox(const DialogParams& params) {
+  HWND dialog = CreateDialogWindow(params);
   return dialog ? RunDialog(dialog) : -1;
 }
 

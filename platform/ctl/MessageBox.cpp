@@ -32,7 +32,7 @@ constexpr int kMaxTextWidth = 420;
 constexpr DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME;
 
-struct ButtonSpec {
+struct ButtonDef {
   int id;
   const char16_t* label;
 };
@@ -40,7 +40,7 @@ struct ButtonSpec {
 struct BoxLayout {
   std::u16string text;
   HICON icon = nullptr;
-  std::vector<ButtonSpec> buttons;
+  std::vector<ButtonDef> buttons;
   int defaultIndex = 0;
   RECT iconRect;
   RECT textRect;
@@ -48,7 +48,7 @@ struct BoxLayout {
   SIZE client;
 };
 
-std::vector<ButtonSpec> ButtonsFor(UINT type) {
+std::vector<ButtonDef> ButtonsFor(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{IDOK, u"OK"}, {IDCANCEL, u"Cancel"}};
     case MB_ABORTRETRYIGNORE: return {{IDABORT, u"&Abort"}, {IDRETRY, u"&Retry"}, {IDIGNORE, u"&Ignore"}};
@@ -81,7 +81,7 @@ BoxLayout Layout(const std::u16string& text, const std::u16string& caption, UINT
   l.text = text;
   l.buttons = ButtonsFor(type);
   l.defaultIndex = std::min<int>(static_cast<int>((type & MB_DEFMASK) >> 8), static_cast<int>(l.buttons.size()) - 1);
-  if (int id = IconFor(type)) l.icon = LoadStandardIcon(id);
+  if (int id = IconFor(type)) l.icon = LoadIcon(nullptr, id);
 
   gfx::Surface probe;
   probe.SetFont(DialogFont()->value);
@@ -114,7 +114,7 @@ BoxLayout Layout(const std::u16string& text, const std::u16string& caption, UINT
 }
 
 bool HasButton(const BoxLayout& l, int id) {
-  return std::any_of(l.buttons.begin(), l.buttons.end(), [id](const ButtonSpec& b) { return b.id == id; });
+  return std::any_of(l.buttons.begin(), l.buttons.end(), [id](const ButtonDef& b) { return b.id == id; });
 }
 
 LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -166,15 +166,15 @@ int MessageBox(HWND owner, const std::u16string& text, const char16_t* caption, 
   RECT outer{0, 0, layout.client.cx, layout.client.cy};
   AdjustWindowRectEx(&outer, kBoxStyle, FALSE, kBoxExStyle);
   if (owner) owner = GetAncestor(owner, GA_ROOT);
-  DialogSpec spec;
-  spec.owner = owner;
-  spec.title = title;
-  spec.style = kBoxStyle;
-  spec.exStyle = kBoxExStyle;
-  spec.rect = CentredOn(owner, {outer.Width(), outer.Height()});
-  spec.proc = &BoxProc;
-  spec.param = reinterpret_cast<LPARAM>(&layout);
-  LRESULT r = DialogBox(spec);
+  DialogParams params;
+  params.owner = owner;
+  params.title = title;
+  params.style = kBoxStyle;
+  params.exStyle = kBoxExStyle;
+  params.rect = CentredOn(owner, {outer.Width(), outer.Height()});
+  params.proc = &BoxProc;
+  params.param = reinterpret_cast<LPARAM>(&layout);
+  LRESULT r = DialogBox(params);
   return r > 0 ? static_cast<int>(r) : 0;
 }
 

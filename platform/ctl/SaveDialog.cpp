@@ -145,7 +145,7 @@ void DrawEntry(HWND dialog, const DRAWITEMSTRUCT& d) {
   if (d.itemID >= s.entries.size()) return;
   const FolderEntry& e = s.entries[d.itemID];
   int y = d.rcItem.Top + (d.rcItem.Height() - 16) / 2;
-  DrawIconEx(dc, d.rcItem.Left + 2, y, LoadStandardIcon(e.folder ? IDI_SMALL_FOLDER : IDI_SMALL_DOCUMENT), 0, 0);
+  DrawIcon(dc, d.rcItem.Left + 2, y, LoadIcon(nullptr, e.folder ? IDI_SMALL_FOLDER : IDI_SMALL_DOCUMENT));
   int level = dc->Save();
   dc->SetFont(DialogFont()->value);
   dc->SetBkMode(gfx::BkMode::Transparent);
@@ -167,7 +167,7 @@ void Build(HWND dialog, SaveState& s) {
         IDC_SAVE_FOLDER);
   HWND up = CreateDialogItem(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, gfx::Bounds(kWidth - 34, 10, 26, 21),
                   IDC_SAVE_UP);
-  SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadStandardIcon(IDI_SMALL_UPFOLDER)));
+  SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_SMALL_UPFOLDER)));
   CreateDialogItem(dialog, WC_LISTBOX, u"",
         LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);
@@ -270,15 +270,15 @@ bool GetSaveFileName(OPENFILENAME* ofn) {
   RECT outer{0, 0, kWidth, ClientHeight(state.typeBox)};
   AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   HWND owner = ofn->hwndOwner ? GetAncestor(ofn->hwndOwner, GA_ROOT) : nullptr;
-  DialogSpec spec;
-  spec.owner = owner;
-  spec.title = ofn->title.empty() ? u"Save As" : ofn->title;
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.rect = CentredOn(owner, {outer.Width(), outer.Height()});
-  spec.proc = &SaveProc;
-  spec.param = reinterpret_cast<LPARAM>(&state);
-  return DialogBox(spec) == IDOK;
+  DialogParams params;
+  params.owner = owner;
+  params.title = ofn->title.empty() ? u"Save As" : ofn->title;
+  params.style = kStyle;
+  params.exStyle = kExStyle;
+  params.rect = CentredOn(owner, {outer.Width(), outer.Height()});
+  params.proc = &SaveProc;
+  params.param = reinterpret_cast<LPARAM>(&state);
+  return DialogBox(params) == IDOK;
 }
 
 }  // namespace ctl

@@ -157,7 +157,7 @@ win::HWND Holder(bool create) {
 
 }  // namespace
 
-win::HICON LoadStandardIcon(int id) {
+HICON LoadIcon(win::HINSTANCE, int id) {
   if (id == win::IDI_APPLICATION) return win::LoadIcon(nullptr, id);
   if (!Known(id)) return nullptr;
   win::HWND holder = Holder(true);
@@ -177,5 +177,7 @@ int StandardIconId(win::HICON icon) {
     if (holder && win::GetProp(holder, PropName(id).c_str()) == icon) return id;
   return 0;
 }
+
+bool DrawIcon(win::HDC dc, int x, int y, HICON icon) { return win::DrawIconEx(dc, x, y, icon, 0, 0) != win::FALSE; }
 
 }  // namespace ctl

@@ -36,13 +36,13 @@ LRESULT FormProc(HWND d, UINT msg, WPARAM wParam, LPARAM) {
 class DialogTest : public CtlTest {
  protected:
   LRESULT Run(std::function<void(HWND)> inside) {
-    DialogSpec spec;
-    spec.owner = Parent();
+    DialogParams params;
+    params.owner = Parent();
     WhenModal([inside] { inside(GetActiveWindow()); });
-    spec.title = u"Form";
-    spec.rect = gfx::Bounds(200, 200, 240, 280);
-    spec.proc = &FormProc;
-    return DialogBox(spec);
+    params.title = u"Form";
+    params.rect = gfx::Bounds(200, 200, 240, 280);
+    params.proc = &FormProc;
+    return DialogBox(params);
   }
   static int FocusId() { return GetDlgCtrlID(GetFocus()); }
 };

@@ -1,0 +1,158 @@
+// Lookups of a loaded skin by name: sections, image entries and textures, with the
+// section inheritance of image keys, and image entries read straight from the options
+// text for another density.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "skin/data/acImageRef.h"
+#include "skin/data/acMaskRescale.h"
+#include "skin/data/acScaleVariants.h"
+#include "skin/data/acSkinData.h"
+#include "skin/data/acSkinLoader.h"
+#include "skin/data/acSkinPictures.h"
+#include "skin/data/acText.h"
+
+namespace skin {
+
+namespace {
+
+bool EndsChain(const std::u16string& parent, std::u16string_view own) {
+  return parent.empty() || parent == u"?" || parent == own;
+}
+
+}  // namespace
+
+int TacSkinLoader::GetSkinIndex(std::u16string_view name, const TacSkinData* data) const {
+  data = DataOrDefault(data);
+  if (data == nullptr || name.empty()) return -1;
+  for (std::size_t i = 0; i < data->gd.size(); ++i)
+    if (data->gd[i].ClassName == name) return static_cast<int>(i);
+  return -1;
+}
+
+int TacSkinLoader::MaskIndexInChain(int skinIndex, std::u16string_view sectionName, const TacSkinData& data,
+                                    std::u16string_view key, TacEntryMatch match,
+                                    std::vector<int>& visited) const {
+  for (;;) {
+    for (std::size_t i = 0; i < data.ma.size(); ++i) {
+      const TsMaskData& md = data.ma[i];
+      if (md.PropertyName != key) continue;
+      if (match == TacEntryMatch::TextureByName ? md.ClassName != sectionName : md.SkinIndex != skinIndex) continue;
+      if (match != TacEntryMatch::AnyByIndex && md.ImgType != itisaTexture) continue;
+      return static_cast<int>(i);
+    }
+    if (skinIndex < 0 || skinIndex >= static_cast<int>(data.gd.size())) return -1;
+    const std::u16string& parent = data.gd[static_cast<std::size_t>(skinIndex)].ParentClass;
+    if (EndsChain(parent, sectionName)) return -1;
+    const int parentIndex = GetSkinIndex(parent, &data);
+    if (parentIndex < 0 || std::find(visited.begin(), visited.end(), parentIndex) != visited.end()) return -1;
+    visited.push_back(parentIndex);
+    skinIndex = parentIndex;
+    sectionName = data.gd[static_cast<std::size_t>(parentIndex)].ClassName;
+  }
+}
+
+int TacSkinLoader::GetMaskIndex(int skinIndex, std::u16string_view sectionName, const TacSkinData* data,
+                                std::u16string_view key) const {
+  data = DataOrDefault(data);
+  if (data == nullptr) return -1;
+  std::vector<int> visited{skinIndex};
+  return MaskIndexInChain(skinIndex, sectionName, *data, key, TacEntryMatch::AnyByIndex, visited);
+}
+
+int TacSkinLoader::GetMaskIndex(int skinIndex, std::u16string_view key, const TacSkinData* data) const {
+  data = DataOrDefault(data);
+  if (data == nullptr) return -1;
+  const std::u16string_view name = skinIndex >= 0 && skinIndex < static_cast<int>(data->gd.size())
+                                       ? std::u16string_view(data->gd[static_cast<std::size_t>(skinIndex)].ClassName)
+                                       : std::u16string_view();
+  return GetMaskIndex(skinIndex, name, data, key);
+}
+
+int TacSkinLoader::GetMaskIndex(std::u16string_view sectionName, std::u16string_view key,
+                                const TacSkinData* data) const {
+  data = DataOrDefault(data);
+  if (data == nullptr) return -1;
+  for (std::size_t i = 0; i < data->ma.size(); ++i)
+    if (data->ma[i].ClassName == sectionName && data->ma[i].PropertyName == key) return static_cast<int>(i);
+  return -1;
+}
+
+int TacSkinLoader::GetTextureIndex(int skinIndex, std::u16string_view sectionName, const TacSkinData* data,
+                                   std::u16string_view key) const {
+  data = DataOrDefault(data);
+  if (data == nullptr) return -1;
+  std::vector<int> visited{skinIndex};
+  return MaskIndexInChain(skinIndex, sectionName, *data, key, TacEntryMatch::TextureByName, visited);
+}
+
+int TacSkinLoader::GetTextureIndex(int skinIndex, std::u16string_view key, const TacSkinData* data) const {
+  data = DataOrDefault(data);
+  if (data == nullptr) return -1;
+  const std::u16string_view name = skinIndex >= 0 && skinIndex < static_cast<int>(data->gd.size())
+                                       ? std::u16string_view(data->gd[static_cast<std::size_t>(skinIndex)].ClassName)
+                                       : std::u16string_view();
+  std::vector<int> visited{skinIndex};
+  return MaskIndexInChain(skinIndex, name, *data, key, TacEntryMatch::TextureByIndex, visited);
+}
+
+int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string_view key, TsMaskData& md,
+                                     Bitmap32Ptr& picture, int ppi) const {
+  if (!IsActive() && !IsChanging()) return -1;
+  const int sectionIndex = SkinFile.IndexOfSection(section);
+  auto value = [&](int i) { return SkinFile.FindValueAt(sectionIndex, std::u16string(key) + std::u16string(acScaleSuffix[i])); };
+  int found = -1;
+  for (int i = 0; i < acScaleCount && found < 0; ++i)
+    if (value(i) != nullptr && acScalePPI[i] > ppi) found = i;
+  for (int i = acScaleCount - 1; i >= 0 && found < 0; --i)
+    if (value(i) != nullptr && acScalePPI[i] <= ppi) found = i;
+  if (found < 0) return -1;
+
+  const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(UpperCase(*value(found))));
+  md = TsMaskData{};
+  md.ClassName = std::u16string(section);
+  md.PropertyName = std::u16string(key);
+  md.SkinIndex = GetSkinIndex(section);
+  md.R = ref.R;
+  md.ImageCount = static_cast<std::int16_t>(ref.ImageCount);
+  md.MaskType = static_cast<std::int16_t>(ref.MaskType);
+  md.ImgType = static_cast<TacImgType>(ref.ImgType);
+  md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
+  md.Manager = const_cast<TacSkinLoader*>(this);
+  md.MulPPi = ppi;
+  md.DivPPI = acScalePPI[found];
+  md.WL = static_cast<std::int16_t>(ref.WL);
+  md.WT = static_cast<std::int16_t>(ref.WT);
+  md.WR = static_cast<std::int16_t>(ref.WR);
+  md.WB = static_cast<std::int16_t>(ref.WB);
+
+  picture.reset();
+  const Bitmap32* source = MasterBitmap.get();
+  bool keyless = md.ImgType == itisaTexture || md.ImgType == itisaGlow;
+  if (!ref.File.empty()) {
+    TacBytes holder;
+    std::span<const std::uint8_t> bytes;
+    if (!ReadSkinFile(ref.File, holder, bytes)) return -1;
+    const TacPictureCodec codec = EntryPictureCodec(ref.File);
+    picture = DecodeSkinPicture(bytes, codec, ref.File, false);
+    if (codec == TacPictureCodec::Png && Settings.Brightness < 1 && md.ImgType != itisaBorder) {
+      PremultiplyAlpha(picture.get(), TRect{0, 0, picture->Width(), picture->Height()}, Settings.CompositionEnabled);
+    }
+    if (md.R.IsEmpty()) md.R = TRect{0, 0, picture->Width(), picture->Height()};
+    source = picture.get();
+    keyless = keyless || md.ImgType == itisaPngGlyph;
+  }
+  const bool ownPicture = picture != nullptr;
+  if (md.MulPPi != md.DivPPI && source != nullptr && (ownPicture || (md.DrawMode & dmNoRescale) == 0)) {
+    if (Bitmap32Ptr scaled = RescaleMaskPicture(md, *source, keyless, Palette[pcMainColor])) picture = std::move(scaled);
+  }
+  md.Bmp = picture.get();
+  const int count = std::max<int>(1, md.ImageCount);
+  md.Width = md.R.Width() / count;
+  md.Height = md.MaskType != 0 ? md.R.Height() / (md.MaskType + 1) : md.R.Height();
+  if (md.ImgType == itisaBorder) md.Cfg = CornerKeyCfg(md, md.Bmp != nullptr ? md.Bmp : MasterBitmap.get());
+  return found;
+}
+
+}  // namespace skin

@@ -1,0 +1,87 @@
+#include "skin/data/acSkinPictures.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/base/Unicode.h"
+#include "platform/gfx/ImageCodec.h"
+#include "skin/data/acSkinErrors.h"
+#include "skin/render/sColors.h"
+
+namespace skin {
+
+namespace {
+
+bool Contains(std::u16string_view s, std::u16string_view part) { return s.find(part) != std::u16string_view::npos; }
+
+}  // namespace
+
+TacPictureCodec EntryPictureCodec(std::u16string_view upperName) {
+  if (Contains(upperName, u".BMP")) return TacPictureCodec::Bmp;
+  if (Contains(upperName, u".JPG") || Contains(upperName, u".JPEG")) return TacPictureCodec::Jpeg;
+  if (Contains(upperName, u".PNG")) return TacPictureCodec::Png;
+  return TacPictureCodec::None;
+}
+
+TacPictureCodec MasterPictureCodec(std::u16string_view upperName) {
+  return Contains(upperName, u".PNG") ? TacPictureCodec::Png : TacPictureCodec::Bmp;
+}
+
+Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec,
+                              std::u16string_view name, bool opaqueKeyToClear) {
+  if (codec == TacPictureCodec::None) return NewBitmap32(0, 0);
+  gfx::DecodeResult r;
+  switch (codec) {
+    case TacPictureCodec::Bmp: r = gfx::DecodeBmp(bytes); break;
+    case TacPictureCodec::Jpeg: r = gfx::DecodeJpeg(bytes); break;
+    default: r = gfx::DecodePng(bytes); break;
+  }
+  if (!r.ok) {
+    throw EInvalidGraphic(u"Bitmap image is not valid: " + std::u16string(name) + u" (" +
+                          base::Utf8ToUtf16(r.error) + u")");
+  }
+  const gfx::PixelBuffer& px = r.image.pixels;
+  Bitmap32Ptr bmp = NewBitmap32(px.Width(), px.Height());
+  const bool convert = r.image.sourceBits != 32;
+  for (int y = 0; y < px.Height(); ++y) {
+    const std::uint32_t* s = px.Row32(y);
+    std::uint32_t* d = bmp->Row(y);
+    for (int x = 0; x < px.Width(); ++x) {
+      std::uint32_t v = s[x];
+      if (convert) {
+        v = (v & 0x00FFFFFFu) == KeyPixel ? KeyPixel : (v | 0xFF000000u);
+      } else if (opaqueKeyToClear && v == 0xFFFF00FFu) {
+        v = KeyPixel;
+      }
+      d[x] = v;
+    }
+  }
+  return bmp;
+}
+
+void PremultiplyAlpha(Bitmap32* bmp, const TRect& rect, bool compositionEnabled) {
+  if (bmp == nullptr || !bmp->Is32Bit()) return;
+  const TRect r = gfx::Intersect(rect, TRect{0, 0, bmp->Width(), bmp->Height()});
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    std::uint32_t* row = bmp->Row(y);
+    for (int x = r.Left; x < r.Right; ++x) {
+      const std::uint32_t v = row[x];
+      if (v == 0x00FFFFFFu) {
+        row[x] = 0;
+        continue;
+      }
+      const std::uint32_t a = v >> 24;
+      const std::uint32_t b = v & 0xFF, g = (v >> 8) & 0xFF, rr = (v >> 16) & 0xFF;
+      std::uint32_t nb = (b * a) >> 8, ng = (g * a) >> 8, nr = (rr * a) >> 8;
+      if (!compositionEnabled && b >= 245 && g >= 245 && rr >= 245) {
+        nb = std::min<std::uint32_t>(244, nb);
+        ng = std::min<std::uint32_t>(244, ng);
+        nr = std::min<std::uint32_t>(244, nr);
+      }
+      row[x] = (a << 24) | (nr << 16) | (ng << 8) | nb;
+    }
+  }
+}
+
+}  // namespace skin

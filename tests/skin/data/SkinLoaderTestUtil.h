@@ -62,7 +62,7 @@ inline std::string SourceTree() {
 inline TacBytes StoredEmberfield() {
   std::ifstream in(SourceTree() + "/skins/Emberfield/Emberfield.asz", std::ios::binary);
   TacBytes bytes(std::istreambuf_iterator<char>(in), {});
-  EXPECT_GT(bytes.size(), 100000u) << "the stored skin is missing";
+  EXPECT_GT(bytes.size(), 10000u) << "the stored skin is missing";
   return bytes;
 }
 

@@ -1,7 +1,7 @@
 #include "skin/data/acSkinPictures.h"
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 #include <string>
 
 #include "platform/base/Unicode.h"
@@ -41,20 +41,21 @@ Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCod
     throw EInvalidGraphic(u"Bitmap image is not valid: " + std::u16string(name) + u" (" +
                           base::Utf8ToUtf16(r.error) + u")");
   }
-  const gfx::PixelBuffer& px = r.image.pixels;
-  Bitmap32Ptr bmp = NewBitmap32(px.Width(), px.Height());
+  // The decoded pixels become the bitmap's own; only the key-colour rules touch them.
+  Bitmap32Ptr bmp = std::make_unique<Bitmap32>();
+  bmp->Pixels() = std::move(r.image.pixels);
   const bool convert = r.image.sourceBits != 32;
-  for (int y = 0; y < px.Height(); ++y) {
-    const std::uint32_t* s = px.Row32(y);
-    std::uint32_t* d = bmp->Row(y);
-    for (int x = 0; x < px.Width(); ++x) {
-      std::uint32_t v = s[x];
-      if (convert) {
-        v = (v & 0x00FFFFFFu) == KeyPixel ? KeyPixel : (v | 0xFF000000u);
-      } else if (opaqueKeyToClear && v == 0xFFFF00FFu) {
-        v = KeyPixel;
+  if (convert || opaqueKeyToClear) {
+    for (int y = 0; y < bmp->Height(); ++y) {
+      std::uint32_t* row = bmp->Row(y);
+      for (int x = 0; x < bmp->Width(); ++x) {
+        std::uint32_t& v = row[x];
+        if (convert) {
+          v = (v & 0x00FFFFFFu) == KeyPixel ? KeyPixel : (v | 0xFF000000u);
+        } else if (v == 0xFFFF00FFu) {
+          v = KeyPixel;
+        }
       }
-      d[x] = v;
     }
   }
   return bmp;

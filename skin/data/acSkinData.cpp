@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/data/acImageRef.h"
 #include "skin/data/acScaleVariants.h"
 
 namespace skin {
@@ -55,6 +56,27 @@ void TacSkinData::Clear() {
   SmallCheckBox.fill(-1);
   ExBorder = GripVertical = GripHorizontal = GripRightBottom = -1;
   fallbackCopies_.clear();
+}
+
+TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key,
+                           int skinIndex, TacSkinLoader* manager, int mul, int div) {
+  TsMaskData md;
+  md.ClassName = std::u16string(section);
+  md.PropertyName = std::u16string(key);
+  md.SkinIndex = skinIndex;
+  md.R = ref.R;
+  md.ImageCount = static_cast<std::int16_t>(ref.ImageCount);
+  md.MaskType = static_cast<std::int16_t>(ref.MaskType);
+  md.ImgType = static_cast<TacImgType>(ref.ImgType);
+  md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
+  md.Manager = manager;
+  md.MulPPi = mul;
+  md.DivPPI = div;
+  md.WL = static_cast<std::int16_t>(ref.WL);
+  md.WT = static_cast<std::int16_t>(ref.WT);
+  md.WR = static_cast<std::int16_t>(ref.WR);
+  md.WB = static_cast<std::int16_t>(ref.WB);
+  return md;
 }
 
 TacSkinData& SharedEmptySkinData(int scaleIndex) {

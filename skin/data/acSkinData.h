@@ -113,6 +113,11 @@ class TacSkinData {
   std::vector<std::pair<int, int>> fallbackCopies_;
 };
 
+// An image entry with the fields of an image reference, for a section and key, prepared
+// for density mul from a picture drawn for density div. Its picture is not loaded.
+TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key,
+                           int skinIndex, TacSkinLoader* manager, int mul, int div);
+
 // The shared empty data set of a scale index (0..3): no sections and no images, with the
 // sizes of its density. One per index for the whole process, made on first use; the manager
 // hands them out while no skin is active.

@@ -59,22 +59,7 @@ void TacSkinData::AddMaskEntry(int sectionIndex, std::u16string_view section, st
   if (!variant) return;
   const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(UpperCase(variant->Value)));
 
-  TsMaskData md;
-  md.PropertyName = std::u16string(key);
-  md.ClassName = std::u16string(section);
-  md.SkinIndex = sectionIndex;
-  md.R = ref.R;
-  md.ImageCount = Short(ref.ImageCount);
-  md.MaskType = Short(ref.MaskType);
-  md.ImgType = static_cast<TacImgType>(ref.ImgType);
-  md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
-  md.Manager = FOwner;
-  md.MulPPi = PPI;
-  md.DivPPI = variant->PPI;
-  md.WL = Short(ref.WL);
-  md.WT = Short(ref.WT);
-  md.WR = Short(ref.WR);
-  md.WB = Short(ref.WB);
+  TsMaskData md = MaskDataFromRef(ref, section, key, sectionIndex, FOwner, PPI, variant->PPI);
   if (!LoadEntryPicture(md, ref)) return;  // a missing picture drops the entry
 
   if (md.ImgType == itisaBorder) {
@@ -108,11 +93,8 @@ bool TacSkinData::LoadEntryPicture(TsMaskData& md, const TacImageRef& ref) {
     TacBytes holder;
     std::span<const std::uint8_t> bytes;
     if (!m.ReadSkinFile(ref.File, holder, bytes)) return false;
-    const TacPictureCodec codec = EntryPictureCodec(ref.File);
-    Bitmap32Ptr bmp = DecodeSkinPicture(bytes, codec, ref.File, false);
-    if (codec == TacPictureCodec::Png && m.Settings.Brightness < 1 && md.ImgType != itisaBorder) {
-      PremultiplyAlpha(bmp.get(), WholeOf(*bmp), m.Settings.CompositionEnabled);
-    }
+    Bitmap32Ptr bmp = DecodeEntryPicture(bytes, ref.File, m.Settings.Brightness < 1 && md.ImgType != itisaBorder,
+                                         m.Settings.CompositionEnabled);
     // An entry that names an area of its file keeps it; otherwise it is the whole picture.
     if (md.R.IsEmpty()) md.R = WholeOf(*bmp);
     md.Width = md.R.Width();
@@ -187,21 +169,8 @@ void TacSkinData::LoadCommonSectionMasks() {
           ref.File.find(u':') != std::u16string::npos ? ref.File : FOwner->SkinCommonInfo.SkinPath + ref.File;
       if (ref.File.empty() || !FileExists(path)) continue;
       Bitmap32Ptr bmp = DecodeSkinPicture(ReadWholeFile(path, 64u << 20), TacPictureCodec::Bmp, ref.File, false);
-      TsMaskData md;
-      md.ClassName = section.Name;
-      md.PropertyName = e.Key;
-      md.SkinIndex = CommonSectionIndex(section.Name);
-      md.R = ref.R.IsEmpty() ? WholeOf(*bmp) : ref.R;
-      md.ImageCount = Short(ref.ImageCount);
-      md.MaskType = Short(ref.MaskType);
-      md.ImgType = static_cast<TacImgType>(ref.ImgType);
-      md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
-      md.Manager = FOwner;
-      md.MulPPi = md.DivPPI = PPI;
-      md.WL = Short(ref.WL);
-      md.WT = Short(ref.WT);
-      md.WR = Short(ref.WR);
-      md.WB = Short(ref.WB);
+      TsMaskData md = MaskDataFromRef(ref, section.Name, e.Key, CommonSectionIndex(section.Name), FOwner, PPI, PPI);
+      if (md.R.IsEmpty()) md.R = WholeOf(*bmp);
       md.Bmp = KeepPicture(md, path, md.R, std::move(bmp)).Bmp.get();
       ma.push_back(std::move(md));
     }

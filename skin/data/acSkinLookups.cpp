@@ -21,6 +21,13 @@ bool EndsChain(const std::u16string& parent, std::u16string_view own) {
   return parent.empty() || parent == u"?" || parent == own;
 }
 
+// The name of a section record, or empty for an index outside the records.
+std::u16string_view SectionNameAt(const TacSkinData& data, int skinIndex) {
+  return skinIndex >= 0 && skinIndex < static_cast<int>(data.gd.size())
+             ? std::u16string_view(data.gd[static_cast<std::size_t>(skinIndex)].ClassName)
+             : std::u16string_view();
+}
+
 }  // namespace
 
 int TacSkinLoader::GetSkinIndex(std::u16string_view name, const TacSkinData* data) const {
@@ -64,10 +71,7 @@ int TacSkinLoader::GetMaskIndex(int skinIndex, std::u16string_view sectionName, 
 int TacSkinLoader::GetMaskIndex(int skinIndex, std::u16string_view key, const TacSkinData* data) const {
   data = DataOrDefault(data);
   if (data == nullptr) return -1;
-  const std::u16string_view name = skinIndex >= 0 && skinIndex < static_cast<int>(data->gd.size())
-                                       ? std::u16string_view(data->gd[static_cast<std::size_t>(skinIndex)].ClassName)
-                                       : std::u16string_view();
-  return GetMaskIndex(skinIndex, name, data, key);
+  return GetMaskIndex(skinIndex, SectionNameAt(*data, skinIndex), data, key);
 }
 
 int TacSkinLoader::GetMaskIndex(std::u16string_view sectionName, std::u16string_view key,
@@ -90,11 +94,9 @@ int TacSkinLoader::GetTextureIndex(int skinIndex, std::u16string_view sectionNam
 int TacSkinLoader::GetTextureIndex(int skinIndex, std::u16string_view key, const TacSkinData* data) const {
   data = DataOrDefault(data);
   if (data == nullptr) return -1;
-  const std::u16string_view name = skinIndex >= 0 && skinIndex < static_cast<int>(data->gd.size())
-                                       ? std::u16string_view(data->gd[static_cast<std::size_t>(skinIndex)].ClassName)
-                                       : std::u16string_view();
   std::vector<int> visited{skinIndex};
-  return MaskIndexInChain(skinIndex, name, *data, key, TacEntryMatch::TextureByIndex, visited);
+  return MaskIndexInChain(skinIndex, SectionNameAt(*data, skinIndex), *data, key, TacEntryMatch::TextureByIndex,
+                          visited);
 }
 
 int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string_view key, TsMaskData& md,
@@ -110,23 +112,8 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
   if (found < 0) return -1;
 
   const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(UpperCase(*value(found))));
-  md = TsMaskData{};
-  md.ClassName = std::u16string(section);
-  md.PropertyName = std::u16string(key);
-  md.SkinIndex = GetSkinIndex(section);
-  md.R = ref.R;
-  md.ImageCount = static_cast<std::int16_t>(ref.ImageCount);
-  md.MaskType = static_cast<std::int16_t>(ref.MaskType);
-  md.ImgType = static_cast<TacImgType>(ref.ImgType);
-  md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
-  md.Manager = const_cast<TacSkinLoader*>(this);
-  md.MulPPi = ppi;
-  md.DivPPI = acScalePPI[found];
-  md.WL = static_cast<std::int16_t>(ref.WL);
-  md.WT = static_cast<std::int16_t>(ref.WT);
-  md.WR = static_cast<std::int16_t>(ref.WR);
-  md.WB = static_cast<std::int16_t>(ref.WB);
-
+  md = MaskDataFromRef(ref, section, key, GetSkinIndex(section), const_cast<TacSkinLoader*>(this), ppi,
+                       acScalePPI[found]);
   picture.reset();
   const Bitmap32* source = MasterBitmap.get();
   bool keyless = md.ImgType == itisaTexture || md.ImgType == itisaGlow;
@@ -134,11 +121,8 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
     TacBytes holder;
     std::span<const std::uint8_t> bytes;
     if (!ReadSkinFile(ref.File, holder, bytes)) return -1;
-    const TacPictureCodec codec = EntryPictureCodec(ref.File);
-    picture = DecodeSkinPicture(bytes, codec, ref.File, false);
-    if (codec == TacPictureCodec::Png && Settings.Brightness < 1 && md.ImgType != itisaBorder) {
-      PremultiplyAlpha(picture.get(), TRect{0, 0, picture->Width(), picture->Height()}, Settings.CompositionEnabled);
-    }
+    picture = DecodeEntryPicture(bytes, ref.File, Settings.Brightness < 1 && md.ImgType != itisaBorder,
+                                 Settings.CompositionEnabled);
     if (md.R.IsEmpty()) md.R = TRect{0, 0, picture->Width(), picture->Height()};
     source = picture.get();
     keyless = keyless || md.ImgType == itisaPngGlyph;

@@ -61,6 +61,16 @@ Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCod
   return bmp;
 }
 
+Bitmap32Ptr DecodeEntryPicture(std::span<const std::uint8_t> bytes, std::u16string_view upperName, bool premultiplyPng,
+                               bool compositionEnabled) {
+  const TacPictureCodec codec = EntryPictureCodec(upperName);
+  Bitmap32Ptr bmp = DecodeSkinPicture(bytes, codec, upperName, false);
+  if (codec == TacPictureCodec::Png && premultiplyPng) {
+    PremultiplyAlpha(bmp.get(), TRect{0, 0, bmp->Width(), bmp->Height()}, compositionEnabled);
+  }
+  return bmp;
+}
+
 void PremultiplyAlpha(Bitmap32* bmp, const TRect& rect, bool compositionEnabled) {
   if (bmp == nullptr || !bmp->Is32Bit()) return;
   const TRect r = gfx::Intersect(rect, TRect{0, 0, bmp->Width(), bmp->Height()});

@@ -27,6 +27,11 @@ TacPictureCodec MasterPictureCodec(std::u16string_view upperName);
 Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec,
                               std::u16string_view name, bool opaqueKeyToClear);
 
+// The picture of an image entry's own file (decoder by EntryPictureCodec); a PNG picture is
+// premultiplied when premultiplyPng is set.
+Bitmap32Ptr DecodeEntryPicture(std::span<const std::uint8_t> bytes, std::u16string_view upperName, bool premultiplyPng,
+                               bool compositionEnabled);
+
 // Premultiplies the pixels of rect (cut to the bitmap) by their alpha. A pixel whose whole
 // value is 0x00FFFFFF becomes 0. Without desktop composition, pixels whose R, G and B are
 // all 245 or more are kept at 244 at most.

@@ -110,6 +110,21 @@ TEST_F(SyntheticSkin, FallbacksApplyInOrder) {
   EXPECT_GE(copy.BorderIndex, 0);
 }
 
+TEST_F(SyntheticSkin, CommonSectionsJoinAfterTheSkinsOwn) {
+  m.Settings.CommonSections = u"[GLOBALINFO]\r\nCOLOR=1\r\n[EDIT]\r\nCOLOR=2\r\n[EXTRA]\r\nCOLOR=3\r\n"
+                              u"[EXTRA]\r\nCOLOR=4\r\n[MORE]\r\nPARENTCLASS=EDIT\r\n";
+  ASSERT_TRUE(Load("COLOR=5\r\n[EDIT]\r\nCOLOR=6\r\n"));
+  const auto& gd = D().gd;
+  ASSERT_GE(gd.size(), 6u);
+  EXPECT_EQ(gd[1].Props[0].Color, 6u);  // the skin's own section wins
+  EXPECT_EQ(gd[2].ClassName, u"EXTRA");
+  EXPECT_EQ(gd[2].Props[0].Color, 3u);
+  EXPECT_EQ(gd[3].ClassName, u"MORE");
+  EXPECT_EQ(gd[3].Props[0].Color, 2u);  // inherits within the common text
+  EXPECT_EQ(gd[4].ClassName, u"TRANSPARENT");
+  EXPECT_EQ(m.Palette[pcMainColor], 5u);
+}
+
 // ---- Image entries ----
 
 TEST_F(SyntheticSkin, EntriesWithImageCountZero) {

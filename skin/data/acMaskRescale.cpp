@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/gfx/ImageCodec.h"
 #include "skin/render/acSmoothResize.h"
 
 namespace skin {
@@ -89,6 +90,11 @@ Bitmap32Ptr RescaleMaskPicture(TsMaskData& md, const Bitmap32& source, bool keyl
   const int W = w * count;
   const int H = md.MaskType != 0 ? (h * mul / div) * 2 : md.R.Height() * mul / div;
   if (w <= 0 || H <= 0) return nullptr;
+  // An area reaching beyond its picture, or a result larger than any picture may be, is
+  // left as it is (painting clips it).
+  const TRect bounds{0, 0, source.Width(), source.Height()};
+  if (gfx::Intersect(md.R, bounds) != md.R) return nullptr;
+  if (static_cast<std::int64_t>(W) * H > gfx::kMaxImagePixels) return nullptr;
 
   const bool ownAlpha = (md.DrawMode & dmOwnAlpha) != 0;
   const std::uint32_t mainPixel = SwapRedBlue(mainColor) & 0x00FFFFFFu;

@@ -181,8 +181,9 @@ void TacSkinData::InitMaskIndexes() {
   }
 
   for (TsMaskData& md : ma) {
-    md.Width = md.ImageCount != 0 ? md.R.Width() / md.ImageCount : 0;
-    md.Height = md.MaskType != 0 ? md.R.Height() / (md.MaskType + 1) : md.R.Height();
+    // An area written right to left or bottom to top holds no picture.
+    md.Width = md.ImageCount != 0 ? std::max(0, md.R.Width()) / md.ImageCount : 0;
+    md.Height = std::max(0, md.R.Height()) / (md.MaskType + 1);
     if (md.ImageCount == 0) {
       if (md.WT <= 0) md.WT = static_cast<std::int16_t>((md.Height - 1) / ((md.MaskType + 1) * 2));
       if (md.WB <= 0) md.WB = static_cast<std::int16_t>((md.Height - 1) / ((md.MaskType + 1) * 2));

@@ -95,7 +95,9 @@ bool TacSkinData::LoadEntryPicture(TsMaskData& md, const TacImageRef& ref) {
     if (!m.ReadSkinFile(ref.File, holder, bytes)) return false;
     Bitmap32Ptr bmp = DecodeEntryPicture(bytes, ref.File, m.Settings.Brightness < 1 && md.ImgType != itisaBorder,
                                          m.Settings.CompositionEnabled);
-    // An entry that names an area of its file keeps it; otherwise it is the whole picture.
+    // An entry that names an area of its file keeps it (cut to the picture); otherwise it
+    // is the whole picture.
+    md.R = gfx::Intersect(md.R, WholeOf(*bmp));
     if (md.R.IsEmpty()) md.R = WholeOf(*bmp);
     md.Width = md.R.Width();
     md.Height = md.R.Height();

@@ -1,5 +1,7 @@
 #include "skin/data/acSkinLoader.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "skin/data/acFiles.h"
@@ -241,17 +243,20 @@ int TacSkinLoader::GetScale() const {
 }
 
 int TacSkinLoader::ScaleInt(int value, int scale) const {
+  const std::int64_t v = value;
+  std::int64_t r = v;
   if (Settings.ScaleMode == TacScaleMode::smCustomPPI) {
-    return static_cast<int>(static_cast<std::int64_t>(value) * Settings.PixelsPerInch / 96);
+    r = v * Settings.PixelsPerInch / 96;
+  } else {
+    const int s = Settings.ScaleMode == TacScaleMode::smOldMode ? 0 : (scale < 0 ? GetScale() : scale);
+    switch (s) {
+      case 1: r = v + v / 4; break;
+      case 2: r = v + v / 2; break;
+      case 3: r = v * 2; break;
+      default: break;
+    }
   }
-  int s = scale < 0 ? GetScale() : scale;
-  if (Settings.ScaleMode == TacScaleMode::smOldMode) s = 0;
-  switch (s) {
-    case 1: return value + value / 4;
-    case 2: return value + value / 2;
-    case 3: return value * 2;
-    default: return value;
-  }
+  return static_cast<int>(std::clamp<std::int64_t>(r, INT32_MIN, INT32_MAX));
 }
 
 bool TacSkinLoader::IsValidSkinIndex(int index) const {

@@ -123,6 +123,7 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
     if (!ReadSkinFile(ref.File, holder, bytes)) return -1;
     picture = DecodeEntryPicture(bytes, ref.File, Settings.Brightness < 1 && md.ImgType != itisaBorder,
                                  Settings.CompositionEnabled);
+    md.R = gfx::Intersect(md.R, TRect{0, 0, picture->Width(), picture->Height()});
     if (md.R.IsEmpty()) md.R = TRect{0, 0, picture->Width(), picture->Height()};
     source = picture.get();
     keyless = keyless || md.ImgType == itisaPngGlyph;
@@ -133,8 +134,8 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
   }
   md.Bmp = picture.get();
   const int count = std::max<int>(1, md.ImageCount);
-  md.Width = md.R.Width() / count;
-  md.Height = md.MaskType != 0 ? md.R.Height() / (md.MaskType + 1) : md.R.Height();
+  md.Width = std::max(0, md.R.Width()) / count;
+  md.Height = std::max(0, md.R.Height()) / (md.MaskType + 1);
   if (md.ImgType == itisaBorder) md.Cfg = CornerKeyCfg(md, md.Bmp != nullptr ? md.Bmp : MasterBitmap.get());
   return found;
 }

@@ -136,6 +136,10 @@ TEST(MaskRescale, SmallOrOnePixelBordersStayAsTheyAre) {
   EXPECT_EQ(thin.R, (TRect{0, 0, 3, 6}));
   TsMaskData tiny = Entry(TRect{0, 0, 6, 2}, 1, 0, 0, 144, 96);
   EXPECT_EQ(RescaleMaskPicture(tiny, src, false, 0), nullptr);
+  // An area beyond its picture stays as it is.
+  TsMaskData outside = Entry(TRect{0, 0, 9000, 9000}, 1, 0, 3, 192, 96);
+  EXPECT_EQ(RescaleMaskPicture(outside, src, false, 0), nullptr);
+  EXPECT_EQ(outside.R, (TRect{0, 0, 9000, 9000}));
   // An image count of 0 counts as 1 instead of dividing by zero.
   TsMaskData none = Entry(TRect{0, 0, 6, 6}, 0, 0, 2, 192, 96);
   ASSERT_NE(RescaleMaskPicture(none, src, true, 0), nullptr);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "skin/data/acSkinErrors.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
@@ -424,6 +425,7 @@ TEST_F(SyntheticSkin, DataSetsPerScaleMode) {
   EXPECT_EQ(m.ScaleInt(10), 15);
   EXPECT_EQ(m.ScaleInt(10, 3), 20);
   EXPECT_EQ(m.ScaleInt(-5, 1), -6);
+  EXPECT_EQ(m.ScaleInt(INT32_MAX, 3), INT32_MAX);
   m.Settings.ScaleMode = TacScaleMode::smOldMode;
   EXPECT_EQ(m.ScaleInt(10, 3), 10);
   m.Settings.ScaleMode = TacScaleMode::smVCL;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/base/Unicode.h"
+#include "skin/data/acImageRef.h"
 #include "skin/data/acScaleVariants.h"
 #include "skin/data/acSectionReader.h"
 #include "skin/data/acShadowFrame.h"
@@ -238,21 +239,17 @@ std::int32_t TacSkinData::AddComputedFrame(std::u16string_view section, std::u16
                                            int blur, const std::array<int, 4>& offsets,
                                            const std::array<TColor, 4>& colors) {
   TacShadowFrame frame = MakeShadowFrame(radius, blur, offsets, colors);
-  TsMaskData md;
-  md.ClassName = std::u16string(section);
-  md.PropertyName = std::u16string(key);
-  md.SkinIndex = FOwner->GetSkinIndex(section, this);
-  md.R = TRect{0, 0, frame.Bmp->Width(), frame.Bmp->Height()};
-  md.ImageCount = 1;
-  md.MaskType = 1;
-  md.DrawMode = 1;
-  md.ImgType = itisaBorder;
-  md.Manager = FOwner;
-  md.WL = static_cast<std::int16_t>(frame.WL);
-  md.WT = static_cast<std::int16_t>(frame.WT);
-  md.WR = static_cast<std::int16_t>(frame.WR);
-  md.WB = static_cast<std::int16_t>(frame.WB);
-  md.MulPPi = md.DivPPI = PPI;
+  TacImageRef ref;  // one masked border picture, stretched
+  ref.R = TRect{0, 0, frame.Bmp->Width(), frame.Bmp->Height()};
+  ref.WL = frame.WL;
+  ref.WT = frame.WT;
+  ref.WR = frame.WR;
+  ref.WB = frame.WB;
+  ref.ImageCount = 1;
+  ref.MaskType = 1;
+  ref.ImgType = itisaBorder;
+  ref.DrawMode = 1;
+  TsMaskData md = MaskDataFromRef(ref, section, key, FOwner->GetSkinIndex(section, this), FOwner, PPI, PPI);
   md.Width = frame.Width;
   md.Height = frame.Height;
   // A computed picture is never taken for an area of the master bitmap.

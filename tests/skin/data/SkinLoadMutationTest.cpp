@@ -15,17 +15,7 @@
 namespace skin {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCases = 12;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int kCases = 12;
-#else
-constexpr int kCases = 80;
-#endif
-#else
-constexpr int kCases = 80;
-#endif
+constexpr int kCases = test::kSanitized ? 12 : 80;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;

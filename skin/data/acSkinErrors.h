@@ -39,6 +39,12 @@ class EListError : public base::Exception {
   explicit EListError(std::u16string message) : Exception("EListError", std::move(message)) {}
 };
 
+// A picture of a skin could not be decoded.
+class EInvalidGraphic : public base::Exception {
+ public:
+  explicit EInvalidGraphic(std::u16string message) : Exception("EInvalidGraphic", std::move(message)) {}
+};
+
 // The text of a short read.
 inline constexpr char16_t kStreamReadError[] = u"Stream read error";
 

@@ -16,17 +16,7 @@
 namespace skin {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kCases = 20000;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int kCases = 20000;
-#else
-constexpr int kCases = 100000;
-#endif
-#else
-constexpr int kCases = 100000;
-#endif
+constexpr int kCases = test::kSanitized ? 20000 : 100000;
 
 constexpr char kOptions[] =
     "[GLOBALINFO]\r\nVERSION=14.01\r\nAUTHOR=Test\r\nMASTERBITMAP=MASTER.BMP\r\nCOLOR=8217672\r\n"

@@ -17,6 +17,19 @@
 
 namespace skin::test {
 
+// Randomised tests run fewer cases under the sanitizers, which are an order of magnitude slower.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 inline TacBytes Bytes(std::string_view s) { return TacBytes(s.begin(), s.end()); }
 
 inline std::u16string U(std::string_view utf8) { return base::Utf8ToUtf16(utf8); }

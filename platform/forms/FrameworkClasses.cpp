@@ -1,0 +1,14 @@
+// Registers the framework's own classes, so that descriptions can name them.
+#include "platform/forms/Classes.h"
+#include "platform/forms/Collections.h"
+#include "platform/forms/Strings.h"
+#include "platform/forms/TypInfo.h"
+
+namespace forms {
+
+void RegisterFrameworkClasses() {
+  RegisterClasses({&TPersistent::StaticClass(), &TComponent::StaticClass(), &TCollection::StaticClass(),
+                   &TCollectionItem::StaticClass(), &TStringList::StaticClass()});
+}
+
+}  // namespace forms

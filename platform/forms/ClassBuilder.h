@@ -125,7 +125,7 @@ class TClassBuilder {
     TPropInfo p;
     p.name = name;
     p.kind = TPropKind::Component;
-    p.componentClass = &V::StaticClass();
+    p.componentClass = &V::StaticClass;  // resolved when used: V may be the class being built
     p.getComp = [get](const TObject* o) -> forms::TComponent* { return std::invoke(get, Self(o)); };
     p.setComp = [set](TObject* o, forms::TComponent* c) { std::invoke(set, Self(o), static_cast<V*>(c)); };
     return Add(std::move(p));
@@ -198,16 +198,23 @@ class TClassBuilder {
     using Arg = typename SetterArg<S>::type;
     std::invoke(set, self, static_cast<Arg>(v));
   }
-  template <class S>
+  // The parameter type of a setter: a member function's, or a callable's second one.
+  template <class S, class = void>
   struct SetterArg {
     using type = std::int64_t;
   };
-  template <class C, class A>
-  struct SetterArg<void (C::*)(A)> {
+  template <class S>
+  struct SetterArg<S, std::void_t<decltype(&S::operator())>> : SetterArg<decltype(&S::operator())> {};
+  template <class L, class O, class A>
+  struct SetterArg<void (L::*)(O, A) const> {
     using type = std::remove_cvref_t<A>;
   };
   template <class C, class A>
-  struct SetterArg<void (C::*)(A) noexcept> {
+  struct SetterArg<void (C::*)(A), void> {
+    using type = std::remove_cvref_t<A>;
+  };
+  template <class C, class A>
+  struct SetterArg<void (C::*)(A) noexcept, void> {
     using type = std::remove_cvref_t<A>;
   };
 

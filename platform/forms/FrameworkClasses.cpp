@@ -1,5 +1,7 @@
 // Registers the framework's own classes, so that descriptions can name them.
+#include "platform/forms/Bitmaps.h"
 #include "platform/forms/Classes.h"
+#include "platform/forms/Picture.h"
 #include "platform/forms/Collections.h"
 #include "platform/forms/Strings.h"
 #include "platform/forms/TypInfo.h"
@@ -8,7 +10,9 @@ namespace forms {
 
 void RegisterFrameworkClasses() {
   RegisterClasses({&TPersistent::StaticClass(), &TComponent::StaticClass(), &TCollection::StaticClass(),
-                   &TCollectionItem::StaticClass(), &TStringList::StaticClass()});
+                   &TCollectionItem::StaticClass(), &TStringList::StaticClass(), &TFont::StaticClass(),
+                   &TBrush::StaticClass(), &TPen::StaticClass(), &TBitmap::StaticClass(), &TPngImage::StaticClass(),
+                   &TJPEGImage::StaticClass(), &TPicture::StaticClass()});
 }
 
 }  // namespace forms

@@ -375,8 +375,8 @@ void TReader::FixupReferences() {
     currentPath_ = f.prop->name;
     TComponent* c = FindComponentRef(f.name);
     if (!c) Error(u"Component " + f.name + u" not found");
-    if (!c->InheritsFrom(*f.prop->componentClass))
-      Error(u"Component " + f.name + u" is not a " + f.prop->componentClass->name);
+    if (!c->InheritsFrom(f.prop->componentClass()))
+      Error(u"Component " + f.name + u" is not a " + f.prop->componentClass().name);
     try {
       f.prop->setComp(f.obj, c);
     } catch (const std::exception& e) {

@@ -20,12 +20,6 @@ namespace {
   throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
 }
 
-std::string NativePath(const std::u16string& path) {
-  std::u16string p = path;
-  std::replace(p.begin(), p.end(), u'\\', u'/');
-  return base::Utf16ToUtf8(p);
-}
-
 }  // namespace
 
 // --- TStrings -------------------------------------------------------------------------------
@@ -232,9 +226,9 @@ void TStrings::DefineProperties(TFiler& filer) {
 }
 
 void TStrings::LoadFromFile(const std::u16string& path) {
-  std::ifstream f(NativePath(path), std::ios::binary);
-  if (!f) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
-  std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> raw;
+  if (!ReadFileBytes(path, raw)) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
+  std::string bytes(raw.begin(), raw.end());
   std::u16string text;
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)

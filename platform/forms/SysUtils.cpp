@@ -1,9 +1,30 @@
 #include "platform/forms/SysUtils.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 
+#include "platform/base/Unicode.h"
+
 namespace forms {
+
+std::string NativePath(std::u16string_view path) {
+  std::u16string p(path);
+  for (char16_t& c : p)
+    if (c == u'\\') c = u'/';
+  return base::Utf16ToUtf8(p);
+}
+
+bool ReadFileBytes(std::u16string_view path, std::vector<std::uint8_t>& out) {
+  out.clear();
+  FILE* f = std::fopen(NativePath(path).c_str(), "rb");
+  if (!f) return false;
+  std::uint8_t buf[65536];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) out.insert(out.end(), buf, buf + n);
+  bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
 
 std::u16string Ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace forms {
 
@@ -23,6 +24,11 @@ std::u16string UpperCase(std::u16string_view s);
 
 // The file name after the last "\" or "/".
 std::u16string ExtractFileName(std::u16string_view path);
+
+// A path as the file system takes it: UTF-8, "\\" turned into "/".
+std::string NativePath(std::u16string_view path);
+// The whole file; false when it cannot be read.
+bool ReadFileBytes(std::u16string_view path, std::vector<std::uint8_t>& out);
 
 // ASCII text as UTF-16 (for literals built at run time).
 std::u16string Ascii(std::string_view s);

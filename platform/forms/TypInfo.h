@@ -47,7 +47,7 @@ struct TPropInfo {
   const TIdentMap* idents = nullptr;    // integers written as identifiers
   std::optional<std::int64_t> defaultOrd;  // ordinal default; none: always stored
   std::optional<double> defaultFloat;
-  const TClassInfo* componentClass = nullptr;  // components: the class a value must have
+  const TClassInfo& (*componentClass)() = nullptr;  // components: the class a value must have
   std::type_index eventType = typeid(void);    // events: the std::function type
 
   std::function<std::int64_t(const TObject*)> getOrd;

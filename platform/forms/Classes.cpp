@@ -209,7 +209,7 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent
 
 void TComponent::Loaded() { state_.Exclude(TComponentStateItem::csLoading); }
 
-void TComponent::ReadState(TReader&) {}
+void TComponent::ReadState(TReader& reader) { reader.ReadData(this); }
 
 void TComponent::SetLoadingState(bool loading) { state_.Set(TComponentStateItem::csLoading, loading); }
 

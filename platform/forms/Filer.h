@@ -87,6 +87,10 @@ class TReader {
   TComponent* Current() const { return current_; }
   TComponent* Parent() const { return parent_; }
 
+  // Reads the properties and nested components of the component being read (called by
+  // TComponent::ReadState, so that a class can act before and after).
+  void ReadData(TComponent* c);
+
   // Values of a defined property, read in order: the value itself, or, inside a list,
   // its elements one by one.
   std::u16string ReadString();
@@ -131,6 +135,7 @@ class TReader {
   int line_ = 0;
   std::vector<TComponent*> loaded_;
   std::vector<Fixup> fixups_;
+  const TDfmObject* node_ = nullptr;  // the description of the component being read
   const TDfmValue* value_ = nullptr;  // the defined property's value
   bool valueTaken_ = false;
   std::vector<ListPos> lists_;

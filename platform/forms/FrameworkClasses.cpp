@@ -3,6 +3,7 @@
 #include "platform/forms/Classes.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/Collections.h"
+#include "platform/forms/Forms.h"
 #include "platform/forms/Strings.h"
 #include "platform/forms/TypInfo.h"
 
@@ -12,7 +13,8 @@ void RegisterFrameworkClasses() {
   RegisterClasses({&TPersistent::StaticClass(), &TComponent::StaticClass(), &TCollection::StaticClass(),
                    &TCollectionItem::StaticClass(), &TStringList::StaticClass(), &TFont::StaticClass(),
                    &TBrush::StaticClass(), &TPen::StaticClass(), &TBitmap::StaticClass(), &TPngImage::StaticClass(),
-                   &TJPEGImage::StaticClass(), &TPicture::StaticClass()});
+                   &TJPEGImage::StaticClass(), &TPicture::StaticClass(),
+                   &TSizeConstraints::StaticClass(), &TForm::StaticClass()});
 }
 
 }  // namespace forms

@@ -85,10 +85,9 @@ void TReader::ReadRootComponent(const TDfmObject& d) {
   root_->SetReadingState(true);
   loaded_.push_back(root_);
   current_ = root_;
-  parent_ = root_;
+  parent_ = nullptr;
+  node_ = &d;
   root_->ReadState(*this);
-  ReadProperties(root_, d.props, root_->Name());
-  for (const TDfmObject& child : d.children) ReadComponent(child, root_);
   current_ = root_;
   currentPath_.clear();
   FixupReferences();
@@ -132,16 +131,21 @@ void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
   }
   TComponent* savedCurrent = current_;
   TComponent* savedParent = parent_;
+  const TDfmObject* savedNode = node_;
   current_ = c;
   parent_ = parent;
-  if (!node.inherited) {
-    loaded_.push_back(c);
-    c->ReadState(*this);
-  }
-  ReadProperties(c, node.props, node.name);
-  for (const TDfmObject& child : node.children) ReadComponent(child, c);
+  node_ = &node;
+  if (!node.inherited) loaded_.push_back(c);
+  c->ReadState(*this);
   current_ = savedCurrent;
   parent_ = savedParent;
+  node_ = savedNode;
+}
+
+void TReader::ReadData(TComponent* c) {
+  const TDfmObject& node = *node_;
+  ReadProperties(c, node.props, c == root_ ? root_->Name() : node.name);
+  for (const TDfmObject& child : node.children) ReadComponent(child, c);
 }
 
 void TReader::ReadProperties(TPersistent* obj, const std::vector<TDfmProperty>& props, const std::u16string& path) {

@@ -5,6 +5,7 @@
 // the window is destroyed while one of its own messages is still being handled).
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Surface.h"
+#include "platform/gfx/TextLayout.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowApi.h"

@@ -92,5 +92,6 @@ gfx::FontObject* DialogFont();
 
 std::u16string GetDlgItemText(win::HWND dialog, int id);
 win::BOOL SetDlgItemText(win::HWND dialog, int id, const std::u16string& text);
+win::LRESULT SendDlgItemMessage(win::HWND dialog, int id, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
 }  // namespace ctl

@@ -27,6 +27,7 @@ constexpr win::DWORD SS_NOPREFIX = 0x80;
 constexpr win::DWORD SS_NOTIFY = 0x100;
 constexpr win::DWORD SS_CENTERIMAGE = 0x200;
 constexpr win::DWORD SS_SUNKEN = 0x1000;
+constexpr win::DWORD SS_EDITCONTROL = 0x2000;  // wraps as a multi-line edit: long words break too
 constexpr win::DWORD SS_ENDELLIPSIS = 0x4000;
 constexpr win::DWORD SS_PATHELLIPSIS = 0x8000;
 

@@ -10,10 +10,45 @@ LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   if (m == WM_COMMAND || m == WM_VSCROLL || m == WM_HSCROLL)
     g_notices.push_back({m, LOWORD(w), static_cast<WORD>(m == WM_COMMAND ? HIWORD(w) : LOWORD(w)),
                          static_cast<int>(HIWORD(w)), reinterpret_cast<HWND>(l)});
+  if (m == WM_DRAWITEM) {
+    auto* d = reinterpret_cast<const ctl::DRAWITEMSTRUCT*>(l);
+    g_notices.push_back({m, static_cast<WORD>(d->CtlID), static_cast<WORD>(d->itemState), static_cast<int>(d->CtlType), d->hwndItem});
+  }
+  if (m == WM_SYSCOMMAND) {
+    g_notices.push_back({m, 0, static_cast<WORD>(w), 0, nullptr});
+    return 0;
+  }
+  return DefWindowProc(h, m, w, l);
+}
+
+std::vector<std::function<void()>> g_actions;
+HWND g_driver = nullptr;
+
+LRESULT DriverProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_USER && !g_actions.empty()) {
+    auto action = std::move(g_actions.front());
+    g_actions.erase(g_actions.begin());
+    action();
+    return 0;
+  }
   return DefWindowProc(h, m, w, l);
 }
 
 }  // namespace
+
+void WhenModal(std::function<void()> action) {
+  WNDCLASSEX wc;
+  if (!GetClassInfoEx(nullptr, u"CtlTestDriver", &wc)) {
+    wc = WNDCLASSEX{};
+    wc.lpfnWndProc = &DriverProc;
+    wc.lpszClassName = u"CtlTestDriver";
+    RegisterClassEx(wc);
+  }
+  if (!g_driver)
+    g_driver = CreateWindowEx(0, u"CtlTestDriver", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  g_actions.push_back(std::move(action));
+  PostMessage(g_driver, WM_USER, 0, 0);
+}
 
 void CtlTest::SetUp() {
   screen = &headless::Start();
@@ -24,6 +59,8 @@ void CtlTest::SetUp() {
 void CtlTest::TearDown() {
   Shutdown();
   g_notices.clear();
+  g_actions.clear();
+  g_driver = nullptr;
 }
 
 HWND CtlTest::Parent() {

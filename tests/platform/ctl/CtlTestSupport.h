@@ -4,9 +4,11 @@
 // helpers to make controls and drive them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/base/Unicode.h"
 #include "platform/ctl/Ctl.h"
 #include "platform/win/Headless.h"
 #include "platform/win/Win.h"
@@ -16,10 +18,10 @@ namespace ctltest {
 using namespace win;
 
 struct Notice {
-  UINT msg;       // WM_COMMAND, WM_VSCROLL, WM_HSCROLL
+  UINT msg;       // WM_COMMAND, WM_VSCROLL, WM_HSCROLL, WM_DRAWITEM, WM_SYSCOMMAND
   WORD id;
-  WORD code;      // notification or SB_ code
-  int pos;        // SB_ position (high word)
+  WORD code;      // notification, SB_ code, owner-draw item state, or system command
+  int pos;        // SB_ position (high word); owner-draw control type
   HWND from;
 };
 
@@ -42,6 +44,11 @@ class CtlTest : public ::testing::Test {
   HeadlessBackend* screen = nullptr;
   HWND parent = nullptr;
 };
+
+// Runs `action` from inside the next message loop, for instance a modal dialog's: the
+// action is posted now and runs once that loop takes its messages. The dialog is then
+// the active window.
+void WhenModal(std::function<void()> action);
 
 // Key helpers: a key pressed with modifiers held.
 void PressWith(int vk, bool ctrl, bool shift = false);

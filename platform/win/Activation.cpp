@@ -47,6 +47,7 @@ bool Activate(HWND hwnd, bool byMouse, bool) {
   Deactivate(old, hwnd);
   if (!(w = W(hwnd))) return false;
   s.active = hwnd;
+  s.backend->TopLevelActivated(hwnd);
   if (!w->parent->children.empty() && w->parent->children.front() != w)
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!s.appActive) {
@@ -106,6 +107,23 @@ void WindowLeaving(Window* w, bool destroying) {
       s.appActive = false;
       BroadcastActivateApp(FALSE);
     }
+  }
+}
+
+void DeactivateApplication() {
+  State& s = S();
+  HWND old = s.active;
+  if (!old) return;
+  Deactivate(old, nullptr);
+  if (s.active != old) return;  // something activated meanwhile
+  s.active = nullptr;
+  if (HWND f = s.focus) {
+    s.focus = nullptr;
+    if (W(f)) Send(f, WM_KILLFOCUS, 0, 0);
+  }
+  if (s.appActive) {
+    s.appActive = false;
+    BroadcastActivateApp(FALSE);
   }
 }
 

@@ -6,6 +6,7 @@
 // backend maps each top-level window to an OS window.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/gfx/Geometry.h"
@@ -18,9 +19,17 @@ enum class MouseButton : std::uint8_t { Left, Right, Middle };
 
 // One raw input event in screen coordinates. Keys carry virtual key codes; a character
 // typed without a key of its own (text input) comes as a Char event.
+// A desktop also asks things of one window (`window`): close it (its close command),
+// show its system menu at `pt`, activate it (the desktop focused its OS window), or it
+// tells that the application lost the focus to another program, that it moved the window
+// to `pt`, minimized or restored it, or that the pointer left all of our windows.
 struct InputEvent {
-  enum class Kind : std::uint8_t { MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char };
+  enum class Kind : std::uint8_t {
+    MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char,
+    Close, SystemMenu, Activate, Deactivate, Moved, Minimize, Restore, MouseLeave
+  };
   Kind kind = Kind::MouseMove;
+  HWND window = nullptr;                   // the window requests
   gfx::TPoint pt;                          // mouse events
   MouseButton button = MouseButton::Left;  // MouseDown, MouseUp
   int wheelDelta = 0;                      // Wheel: multiples of 120, positive away from the user
@@ -55,8 +64,19 @@ class Backend {
     (void)visible;
   }
   virtual void TopLevelDestroyed(HWND) {}
-  // The pointer shape the window system chose (an IDC_ value).
+  // The window system activated this top-level window (desktops raise and focus it).
+  virtual void TopLevelActivated(HWND) {}
+  // The pointer shape the window system chose (an IDC_ value), and whether it shows.
   virtual void CursorChanged(int cursorId) { (void)cursorId; }
+  virtual void CursorVisible(bool shown) { (void)shown; }
+
+  // The clipboard's text: UTF-16 with CR LF line breaks. Without a desktop clipboard the
+  // backend keeps it in memory. Text is nullopt when the clipboard holds none.
+  virtual void SetClipboardText(std::optional<std::u16string> text) { clipboard_ = std::move(text); }
+  virtual std::optional<std::u16string> ClipboardText() { return clipboard_; }
+
+ private:
+  std::optional<std::u16string> clipboard_;
 };
 
 }  // namespace win

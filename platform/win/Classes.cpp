@@ -3,6 +3,7 @@
 
 #include "platform/win/Classes.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/MenuObject.h"
 #include "platform/win/Styles.h"
 #include "platform/win/SystemState.h"
 #include "platform/win/WindowApi.h"
@@ -35,19 +36,21 @@ WindowClass* FindClass(const char16_t* nameOrAtom) {
 void EnsureSystemClasses() {
   State& s = S();
   if (!s.classes.empty()) return;
-  auto add = [&](const char16_t* name, ATOM atom, UINT style, HBRUSH bg) {
+  auto add = [&](const char16_t* name, ATOM atom, UINT style, HBRUSH bg, WNDPROC proc) {
     auto c = std::make_unique<WindowClass>();
     c->name = name;
     c->atom = atom;
     c->style = style;
-    c->proc = &DefWindowProc;
+    c->proc = proc;
     c->cursor = LoadCursor(nullptr, 32512);
     c->background = bg;
     c->wndExtra = 32;  // room for a dialog manager's longs
     s.classes.push_back(std::move(c));
   };
-  add(u"#32770", 32770, CS_DBLCLKS | CS_SAVEBITS, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)));
-  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)));
+  add(u"#32770", 32770, CS_DBLCLKS | CS_SAVEBITS, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)),
+      &DefWindowProc);
+  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)),
+      &MenuWindowProc);
 }
 
 }  // namespace detail

@@ -2,7 +2,9 @@
 // passes on.
 #include <algorithm>
 
+#include "platform/win/FrameLayout.h"
 #include "platform/win/HitCodes.h"
+#include "platform/win/IconApi.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Keys.h"
@@ -65,16 +67,6 @@ void PosChanged(HWND hwnd, const WINDOWPOS* wp) {
   }
 }
 
-LRESULT SysCommand(HWND hwnd, WPARAM wParam) {
-  switch (wParam & 0xFFF0) {
-    case SC_CLOSE: Send(hwnd, WM_CLOSE); return 0;
-    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); return 0;
-    case SC_MAXIMIZE: ShowWindow(hwnd, SW_SHOWMAXIMIZED); return 0;
-    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;
-    default: return 0;  // move, size and the menus belong to the frame's own loops
-  }
-}
-
 }  // namespace
 
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -117,6 +109,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       auto* t = reinterpret_cast<const char16_t*>(lParam);
       w->text = t ? t : u"";
       if ((w->style & WS_CAPTION) == WS_CAPTION) InvalidateFrame(w);
+      if (w->IsTopLevel()) S().backend->TopLevelChanged(hwnd, w->rect, w->Visible());  // the title
       return TRUE;
     }
     case WM_GETTEXT: {
@@ -129,10 +122,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SYSCOMMAND: return SysCommand(hwnd, wParam);
+    case WM_SYSCOMMAND: return DefSysCommand(hwnd, wParam, lParam);
     case WM_SYSKEYDOWN:
-      if (wParam == static_cast<WPARAM>(VK_F4) && (lParam & (LPARAM(1) << 29)))
-        PostMessage(TopLevelOf(w)->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+      if (wParam == static_cast<WPARAM>(VK_F4) && (lParam & (LPARAM(1) << 29))) {
+        Window* top = TopLevelOf(w);
+        if (ButtonEnabled(top, HTCLOSE)) PostMessage(top->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
       return 0;
     case WM_SYSCHAR:
       if (wParam == u' ' && (lParam & (LPARAM(1) << 29))) Send(TopLevelOf(w)->handle, WM_SYSCOMMAND, SC_KEYMENU, u' ');
@@ -160,13 +155,32 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-    case WM_CONTEXTMENU:
+    case WM_HELP:
       if (w->IsChild() && w->parent) return Send(w->parent->handle, msg, wParam, lParam);
       return 0;
-    case WM_NCLBUTTONDBLCLK:
-      if (wParam == static_cast<WPARAM>(HTCAPTION) && (w->style & WS_MAXIMIZEBOX))
-        Send(hwnd, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
+    case WM_RBUTTONUP: {
+      POINT pt = LParamToPoint(lParam);
+      ClientToScreen(hwnd, &pt);
+      Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), PointToLParam(pt));
       return 0;
+    }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONUP:
+    case WM_CONTEXTMENU:
+    case WM_POPUPSYSTEMMENU: return DefNonClientMouse(hwnd, msg, wParam, lParam);
+    case WM_SETICON: {
+      HICON icon = reinterpret_cast<HICON>(lParam);
+      HICON& slot = wParam == ICON_BIG ? w->iconBig : w->iconSmall;
+      HICON old = slot;
+      slot = icon;
+      if ((w->style & WS_CAPTION) == WS_CAPTION) InvalidateFrame(w);
+      return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_GETICON:
+      if (wParam == ICON_BIG) return reinterpret_cast<LRESULT>(w->iconBig);
+      if (wParam == ICON_SMALL) return reinterpret_cast<LRESULT>(w->iconSmall);
+      return reinterpret_cast<LRESULT>(w->iconSmall ? w->iconSmall : w->iconBig);
     case WM_QUERYENDSESSION: return TRUE;
     default: return 0;
   }

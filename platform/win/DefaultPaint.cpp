@@ -1,10 +1,11 @@
-// The default look before anyone paints a window: the class background, a plain classic
-// frame (borders, a caption band in the active or inactive caption colour, client and
-// static edges, scroll bar areas) and WM_PRINT's copy of a window and its children.
+// The default look before anyone paints a window: the class background, the classic
+// frame (ClassicFrame.cpp) with client and static edges and scroll bar areas, and
+// WM_PRINT's copy of a window and its children.
 #include <algorithm>
 
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
+#include "platform/win/ClassicFrame.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"
@@ -17,31 +18,6 @@ namespace detail {
 namespace {
 
 using gfx::TRect;
-
-void Line(gfx::Surface& s, const TRect& r, int sysColor) { s.FillRect(r, gfx::GetSysColor(sysColor)); }
-
-// A 1-pixel frame: top and left in one colour, bottom and right in another.
-void Frame(gfx::Surface& s, TRect& r, int topLeft, int bottomRight) {
-  Line(s, {r.Left, r.Top, r.Right, r.Top + 1}, topLeft);
-  Line(s, {r.Left, r.Top, r.Left + 1, r.Bottom}, topLeft);
-  Line(s, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
-  Line(s, {r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
-  r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-}
-
-void FillBand(gfx::Surface& s, const TRect& outer, const TRect& inner, gfx::TColor c) {
-  s.FillRect({outer.Left, outer.Top, outer.Right, inner.Top}, c);
-  s.FillRect({outer.Left, inner.Bottom, outer.Right, outer.Bottom}, c);
-  s.FillRect({outer.Left, inner.Top, inner.Left, inner.Bottom}, c);
-  s.FillRect({inner.Right, inner.Top, outer.Right, inner.Bottom}, c);
-}
-
-void RaisedBox(gfx::Surface& s, TRect box) {
-  if (box.IsEmpty()) return;
-  s.FillRect(box, gfx::GetSysColor(gfx::COLOR_BTNFACE));
-  Frame(s, box, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-  Frame(s, box, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
-}
 
 // A classic scroll bar: two arrow boxes, the track, and a thumb sized by the page when
 // the bar can scroll.
@@ -67,46 +43,13 @@ void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical, const Scrol
 }
 
 void DrawFrame(Window* w, gfx::Surface& s) {
-  TRect r{0, 0, w->rect.Width(), w->rect.Height()};
+  TRect r = DrawClassicFrame(w, s);
   DWORD st = w->style, ex = w->exStyle;
-  if (st & WS_THICKFRAME || st & WS_DLGFRAME || ex & WS_EX_DLGMODALFRAME) {
-    TRect outer = r;
-    Frame(s, r, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-    Frame(s, r, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
-    int b = (st & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER)
-                                 : GetSystemMetrics(SM_CXFIXEDFRAME);
-    TRect inner{outer.Left + b, outer.Top + b, outer.Right - b, outer.Bottom - b};
-    if (!inner.IsEmpty())
-      FillBand(s, r, inner, gfx::GetSysColor(w->paint.ncActive ? gfx::COLOR_ACTIVEBORDER : gfx::COLOR_INACTIVEBORDER));
-    r = inner;
-  } else if (st & WS_BORDER) {
-    Frame(s, r, gfx::COLOR_WINDOWFRAME, gfx::COLOR_WINDOWFRAME);
-  }
-  if ((st & WS_CAPTION) == WS_CAPTION) {
-    int cap = GetSystemMetrics((ex & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
-    s.FillRect({r.Left, r.Top, r.Right, r.Top + cap - 1},
-               gfx::GetSysColor(w->paint.ncActive ? gfx::COLOR_ACTIVECAPTION : gfx::COLOR_INACTIVECAPTION));
-    s.FillRect({r.Left, r.Top + cap - 1, r.Right, r.Top + cap}, gfx::GetSysColor(gfx::COLOR_BTNFACE));
-    if (!w->text.empty()) {
-      // The caption in the classic caption font: Tahoma, bold, 8 points.
-      int level = s.Save();
-      gfx::FontDesc f;
-      f.weight = gfx::FW_BOLD;
-      f.height = -11;
-      s.SetFont(gfx::Font(f));
-      s.SetBkMode(gfx::BkMode::Transparent);
-      s.SetTextColor(gfx::GetSysColor(w->paint.ncActive ? gfx::COLOR_CAPTIONTEXT : gfx::COLOR_INACTIVECAPTIONTEXT));
-      TRect t{r.Left + 5, r.Top, r.Right - 5, r.Top + cap - 1};
-      s.DrawText(w->text, t, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | gfx::DT_END_ELLIPSIS);
-      s.Restore(level);
-    }
-    r.Top += cap;
-  }
   if (ex & WS_EX_CLIENTEDGE) {
-    Frame(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
-    Frame(s, r, gfx::COLOR_3DDKSHADOW, gfx::COLOR_3DLIGHT);
+    EdgeLine(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
+    EdgeLine(s, r, gfx::COLOR_3DDKSHADOW, gfx::COLOR_3DLIGHT);
   }
-  if (ex & WS_EX_STATICEDGE) Frame(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
+  if (ex & WS_EX_STATICEDGE) EdgeLine(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
   const TRect& c = w->client;
   int sw = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
   bool v = (st & WS_VSCROLL) && c.Right + sw <= r.Right;

@@ -14,9 +14,11 @@ using namespace win::detail;
 
 namespace {
 
+int g_batchDepth = 0;
+
 void Feed(InputEvent e) {
   Screen().Push(e);
-  RunUntilIdle();
+  if (g_batchDepth == 0) RunUntilIdle();
 }
 
 InputEvent Mouse(InputEvent::Kind k, POINT pt, MouseButton b = MouseButton::Left) {
@@ -89,7 +91,13 @@ void TypeText(const std::u16string& text) {
     e.ch = c;
     Screen().Push(e);
   }
-  RunUntilIdle();
+  if (g_batchDepth == 0) RunUntilIdle();
+}
+
+Batch::Batch() { ++g_batchDepth; }
+
+Batch::~Batch() {
+  if (--g_batchDepth == 0) RunUntilIdle();
 }
 
 void AdvanceTime(std::uint64_t ms) {

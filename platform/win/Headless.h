@@ -27,6 +27,17 @@ void KeyPress(int vk, char16_t ch = 0);
 // Each character arrives as text input (a packet key typed and released).
 void TypeText(const std::u16string& text);
 
+// While a Batch lives, the input calls above only queue their events; it runs them all
+// when it ends. Needed to drive loops that wait for input inside one call, such as an
+// open popup menu: `{ Batch b; KeyDown(VK_MENU); KeyPress(VK_SPACE); KeyPress(VK_ESCAPE); }`.
+class Batch {
+ public:
+  Batch();
+  ~Batch();
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
+};
+
 // Moves the virtual clock forward by `ms`, stopping at every timer due on the way so that
 // timers fire at their times and in their order; runs until idle at the end.
 void AdvanceTime(std::uint64_t ms);

@@ -41,12 +41,16 @@ void ClampToTrackSize(const MINMAXINFO& mmi, int& cx, int& cy);
 
 // Activation and focus (Activation.cpp).
 bool Activate(HWND hwnd, bool byMouse, bool bringToTop);
+// Another program took the focus: the active window is deactivated, the focus dropped.
+void DeactivateApplication();
 // The active or focused window is going away or hidden: activation moves to its owner or
 // the next visible top-level window; focus inside `w` is dropped.
 void WindowLeaving(Window* w, bool destroying);
 
 // Input state (MouseInput.cpp, Timers.cpp).
 void ForgetInputFor(HWND hwnd);
+// The pointer left every window of ours: mouse tracking ends.
+void PointerLeftWindows();
 void ForgetTimersFor(HWND hwnd);
 
 // Painting (Invalidation.cpp, Compositor).
@@ -74,8 +78,18 @@ void CaretBeforePaint(HWND hwnd);
 void CaretAfterPaint(HWND hwnd);
 void CaretWindowGone(HWND hwnd);
 
-// Non-client defaults (NonClient.cpp).
+// Non-client defaults (NonClient.cpp, TitleButtons.cpp, SystemCommands.cpp).
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& windowRect);
 int DefaultHitTest(Window* w, gfx::TPoint screenPt);
+// Starts pressing a title button (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP) when its
+// function is available.
+void PressTitleButton(HWND hwnd, int hit);
+LRESULT DefSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+// SC_MOVE / SC_SIZE (MoveSizeLoop.cpp) and SC_CONTEXTHELP (ContextHelp.cpp).
+void StartMoveSize(HWND hwnd, WPARAM command, LPARAM lParam);
+void StartContextHelp(HWND hwnd);
+// DefWindowProc's share of the non-client mouse messages, WM_CONTEXTMENU and
+// WM_POPUPSYSTEMMENU.
+LRESULT DefNonClientMouse(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace win::detail

@@ -2,6 +2,7 @@
 // window when nothing has the focus), key state, and the key-to-character translation.
 #include "platform/win/Input.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/InputMode.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Messages.h"
@@ -68,13 +69,19 @@ char16_t UsCharacter(int vk, bool shift, bool caps) {
 
 }  // namespace
 
-void ConvertKey(const InputEvent& e) {
+bool NoteKeyState(const InputEvent& e) {
+  bool isChar = e.kind == InputEvent::Kind::Char;
+  int vk = isChar ? VK_PACKET : (e.vk & 0xFF);
+  bool wasDown = Down(vk);
+  if (!isChar) UpdateModifiers(vk, e.kind == InputEvent::Kind::KeyDown);
+  return wasDown;
+}
+
+void ConvertKey(const InputEvent& e, bool wasDown) {
   State& s = S();
   bool isChar = e.kind == InputEvent::Kind::Char;
   bool down = e.kind == InputEvent::Kind::KeyDown || isChar;
   int vk = isChar ? VK_PACKET : (e.vk & 0xFF);
-  bool wasDown = Down(vk);
-  if (!isChar) UpdateModifiers(vk, down);
   int gvk = Generic(vk);
 
   bool alt = Down(VK_MENU);
@@ -105,8 +112,19 @@ void ConvertInput(const InputEvent& e) {
   switch (e.kind) {
     case InputEvent::Kind::KeyDown:
     case InputEvent::Kind::KeyUp:
-    case InputEvent::Kind::Char: ConvertKey(e); break;
-    default: ConvertMouse(e); break;
+    case InputEvent::Kind::Char: {
+      bool wasDown = NoteKeyState(e);
+      if (!OfferToMode(e)) ConvertKey(e, wasDown);
+      break;
+    }
+    case InputEvent::Kind::MouseMove:
+    case InputEvent::Kind::MouseDown:
+    case InputEvent::Kind::MouseUp:
+    case InputEvent::Kind::Wheel:
+      NoteMouseState(e);
+      if (!OfferToMode(e)) ConvertMouse(e);
+      break;
+    default: ConvertWindowRequest(e); break;
   }
 }
 

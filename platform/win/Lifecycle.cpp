@@ -10,6 +10,7 @@
 #include "platform/win/Classes.h"
 #include "platform/win/Internal.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Metrics.h"
@@ -69,6 +70,11 @@ void FreeWindow(HWND hwnd) {
   w = W(hwnd);
   if (!w) return;
   CaretWindowGone(hwnd);
+  if (w->systemMenu) {
+    HMENU m = w->systemMenu;
+    w->systemMenu = nullptr;
+    DestroyMenu(m);
+  }
   ForgetTimersFor(hwnd);
   ForgetInputFor(hwnd);
   DetachSurfaces(hwnd);

@@ -81,7 +81,9 @@ bool TakeTimer(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64
 
 }  // namespace
 
-bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t now) {
+namespace {
+
+bool TakePosted(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
   State& s = S();
   for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
     if (!Matches(*it, filter, lo, hi)) continue;
@@ -89,19 +91,23 @@ bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t
     if (remove) s.posted.erase(it);
     return true;
   }
+  return false;
+}
+
+}  // namespace
+
+bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t now) {
+  State& s = S();
+  if (TakePosted(out, filter, lo, hi, remove)) return true;
   if (s.quitPosted) {
     *out = Stamp(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
     if (remove) s.quitPosted = false;
     return true;
   }
   CheckHover(now);
-  for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {  // hover messages just posted
-    if (!Matches(*it, filter, lo, hi)) continue;
-    *out = *it;
-    if (remove) s.posted.erase(it);
-    return true;
-  }
+  if (TakePosted(out, filter, lo, hi, remove)) return true;  // hover messages just posted
   if (TakeInput(out, filter, lo, hi, remove)) return true;
+  if (TakePosted(out, filter, lo, hi, remove)) return true;  // converting input may post
   if (!(lo || hi) || (WM_PAINT >= lo && WM_PAINT <= hi)) {
     if (Window* w = FindPaintTarget(s.desktop.get(), filter == reinterpret_cast<HWND>(-1) ? nullptr : filter)) {
       *out = Stamp(w->handle, WM_PAINT, 0, 0);

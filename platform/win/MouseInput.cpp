@@ -6,6 +6,7 @@
 #include "platform/win/HitCodes.h"
 #include "platform/win/Input.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/InputMode.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Messages.h"
@@ -126,12 +127,16 @@ bool IsDoubleClick(HWND target, UINT downMsg, int hit, gfx::TPoint pt, bool nonC
 
 }  // namespace
 
-void ConvertMouse(const InputEvent& e) {
+void NoteMouseState(const InputEvent& e) {
   State& s = S();
   s.cursorPos = e.pt;
   int vk = e.button == MouseButton::Left ? VK_LBUTTON : e.button == MouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
   if (e.kind == InputEvent::Kind::MouseDown) s.keys[vk] |= 0x80;
   if (e.kind == InputEvent::Kind::MouseUp) s.keys[vk] &= 0x7F;
+}
+
+void ConvertMouse(const InputEvent& e) {
+  State& s = S();
   UINT clientMsg = ClientMessage(e);
 
   int hit = HTNOWHERE;
@@ -195,6 +200,13 @@ void ConvertMouse(const InputEvent& e) {
   s.input.push_back(m);
 }
 
+void PointerLeftWindows() {
+  State& s = S();
+  s.mouseWindow = nullptr;
+  s.mouseHit = HTNOWHERE;
+  UpdateTracking(nullptr, HTNOWHERE, s.cursorPos);
+}
+
 void CheckHover(std::uint64_t now) {
   State& s = S();
   for (auto& t : s.tracking) {
@@ -213,6 +225,8 @@ void CheckHover(std::uint64_t now) {
 
 void ForgetInputFor(HWND hwnd) {
   State& s = S();
+  CancelModes(hwnd);
+  if (s.captionPress.hwnd == hwnd) s.captionPress = {};
   s.tracking.erase(std::remove_if(s.tracking.begin(), s.tracking.end(),
                                   [hwnd](const LeaveTracking& t) { return t.hwnd == hwnd; }),
                    s.tracking.end());
@@ -235,6 +249,7 @@ HWND SetCapture(HWND hwnd) {
   HWND old = s.capture;
   s.capture = hwnd;
   if (old && old != hwnd && W(old)) Send(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+  if (old != hwnd) CaptureMovedAway();
   return old;
 }
 
@@ -244,6 +259,7 @@ BOOL ReleaseCapture() {
   if (!old) return TRUE;
   s.capture = nullptr;
   if (W(old)) Send(old, WM_CAPTURECHANGED, 0, 0);
+  CaptureMovedAway();
   return TRUE;
 }
 

@@ -1,7 +1,8 @@
-// The default non-client layout and hit testing for a plain frame: borders by style, the
-// caption band, client and static edges and the standard scroll bars.
+// The default non-client layout and hit testing: borders by style, the caption band with
+// its icon and title buttons, client and static edges and the standard scroll bars.
 #include <algorithm>
 
+#include "platform/win/FrameLayout.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Metrics.h"
@@ -9,28 +10,12 @@
 
 namespace win::detail {
 
-namespace {
-
-int FrameWidth(DWORD style, DWORD exStyle) {
-  if (style & WS_THICKFRAME) return GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
-  if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) return GetSystemMetrics(SM_CXFIXEDFRAME);
-  if (style & WS_BORDER) return GetSystemMetrics(SM_CXBORDER);
-  return 0;
-}
-
-int CaptionHeight(DWORD style, DWORD exStyle) {
-  if ((style & WS_CAPTION) != WS_CAPTION) return 0;
-  return GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
-}
-
-}  // namespace
-
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& r) {
   gfx::TRect c = r;
   if (style & WS_MINIMIZE) return {c.Left, c.Top, c.Left, c.Top};
-  int b = FrameWidth(style, exStyle);
+  int b = BorderWidth(BorderOf(style, exStyle));
   c = {c.Left + b, c.Top + b, c.Right - b, c.Bottom - b};
-  c.Top += CaptionHeight(style, exStyle);
+  c.Top += CaptionHeightOf(style, exStyle);
   int edge = (exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : 0;
   if (exStyle & WS_EX_STATICEDGE) edge += GetSystemMetrics(SM_CXBORDER);
   c = {c.Left + edge, c.Top + edge, c.Right - edge, c.Bottom - edge};
@@ -47,6 +32,33 @@ gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& r) {
   c.Bottom = std::max(c.Bottom, c.Top);
   return c;
 }
+
+namespace {
+
+// Sizing border codes: the corners reach along each edge as far as a caption is high.
+int SizingCode(gfx::TPoint p, int width, int height, int b) {
+  int corner = b + GetSystemMetrics(SM_CYCAPTION) - 7;
+  bool left = p.X < b, right = p.X >= width - b, top = p.Y < b, bottom = p.Y >= height - b;
+  if (!(left || right || top || bottom)) return HTNOWHERE;
+  bool nearLeft = p.X < corner, nearRight = p.X >= width - corner;
+  bool nearTop = p.Y < corner, nearBottom = p.Y >= height - corner;
+  if ((top && nearLeft) || (left && nearTop)) return HTTOPLEFT;
+  if ((top && nearRight) || (right && nearTop)) return HTTOPRIGHT;
+  if ((bottom && nearLeft) || (left && nearBottom)) return HTBOTTOMLEFT;
+  if ((bottom && nearRight) || (right && nearBottom)) return HTBOTTOMRIGHT;
+  if (left) return HTLEFT;
+  if (right) return HTRIGHT;
+  if (top) return HTTOP;
+  return HTBOTTOM;
+}
+
+// Title buttons answer over the whole height of the caption band.
+bool InColumn(const gfx::TRect& button, const gfx::TRect& caption, gfx::TPoint p) {
+  return !button.IsEmpty() && p.X >= button.Left && p.X < button.Right && p.Y >= caption.Top &&
+         p.Y < caption.Bottom;
+}
+
+}  // namespace
 
 int DefaultHitTest(Window* w, gfx::TPoint pt) {
   gfx::TRect wr = ScreenRect(w);
@@ -68,39 +80,20 @@ int DefaultHitTest(Window* w, gfx::TPoint pt) {
     if (bar.Contains(p)) return HTHSCROLL;
   }
 
-  int width = wr.Width(), height = wr.Height();
-  int b = FrameWidth(w->style, w->exStyle);
-  if ((w->style & WS_THICKFRAME) && !(w->style & WS_MAXIMIZE)) {
-    int corner = b + GetSystemMetrics(SM_CYCAPTION) - 7;
-    bool left = p.X < b, right = p.X >= width - b, top = p.Y < b, bottom = p.Y >= height - b;
-    bool nearLeft = p.X < corner, nearRight = p.X >= width - corner;
-    bool nearTop = p.Y < corner, nearBottom = p.Y >= height - corner;
-    if ((top && nearLeft) || (left && nearTop)) return HTTOPLEFT;
-    if ((top && nearRight) || (right && nearTop)) return HTTOPRIGHT;
-    if ((bottom && nearLeft) || (left && nearBottom)) return HTBOTTOMLEFT;
-    if ((bottom && nearRight) || (right && nearBottom)) return HTBOTTOMRIGHT;
-    if (left) return HTLEFT;
-    if (right) return HTRIGHT;
-    if (top) return HTTOP;
-    if (bottom) return HTBOTTOM;
+  FrameLayout f = FrameOf(w);
+  int width = wr.Width(), height = wr.Height(), b = f.borderWidth;
+  if (f.border == BorderKind::Sizing && !(w->style & WS_MAXIMIZE)) {
+    if (int code = SizingCode(p, width, height, b)) return code;
   } else if (b > 0 && (p.X < b || p.Y < b || p.X >= width - b || p.Y >= height - b)) {
     return HTBORDER;
   }
 
-  int cap = CaptionHeight(w->style, w->exStyle);
-  if (cap > 0 && p.Y >= b && p.Y < b + cap) {
-    if ((w->style & WS_SYSMENU) && !(w->exStyle & WS_EX_TOOLWINDOW) && p.X < b + cap) return HTSYSMENU;
-    if (w->style & WS_SYSMENU) {
-      int bw = GetSystemMetrics((w->exStyle & WS_EX_TOOLWINDOW) ? SM_CXSMSIZE : SM_CXSIZE);
-      int x = width - b;
-      if (p.X >= x - bw) return HTCLOSE;
-      x -= bw;
-      if ((w->style & WS_MAXIMIZEBOX) && !(w->exStyle & WS_EX_TOOLWINDOW)) {
-        if (p.X >= x - bw) return HTMAXBUTTON;
-        x -= bw;
-      }
-      if ((w->style & WS_MINIMIZEBOX) && !(w->exStyle & WS_EX_TOOLWINDOW) && p.X >= x - bw) return HTMINBUTTON;
-    }
+  if (f.caption.Contains(p)) {
+    if (InColumn(f.close, f.caption, p)) return HTCLOSE;
+    if (InColumn(f.maximize, f.caption, p)) return HTMAXBUTTON;
+    if (InColumn(f.minimize, f.caption, p)) return HTMINBUTTON;
+    if (InColumn(f.help, f.caption, p)) return HTHELP;
+    if (f.sysMenu.Contains(p)) return HTSYSMENU;
     return HTCAPTION;
   }
   return HTBORDER;

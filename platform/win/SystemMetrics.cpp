@@ -24,7 +24,7 @@ int Fixed(int index) {
     case SM_SWAPBUTTON: return 0;
     case SM_CXMIN: return 136;
     case SM_CYMIN: return 39;
-    case SM_CXSIZE: return 36;
+    case SM_CXSIZE: return 22;
     case SM_CYSIZE: return 22;
     case SM_CXFRAME: case SM_CYFRAME: return 4;
     case SM_CXMINTRACK: return 136;
@@ -127,7 +127,10 @@ HCURSOR GetCursor() { return LoadCursor(nullptr, S().cursorId); }
 
 int ShowCursor(BOOL show) {
   State& s = S();
+  bool before = s.cursorShowCount >= 0;
   s.cursorShowCount += show ? 1 : -1;
+  bool after = s.cursorShowCount >= 0;
+  if (before != after) s.backend->CursorVisible(after);
   return s.cursorShowCount;
 }
 

@@ -3,6 +3,9 @@
 #include "platform/gfx/Surface.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/HeadlessBackend.h"
+#include "platform/win/IconObject.h"
+#include "platform/win/InputMode.h"
+#include "platform/win/MenuObject.h"
 #include "platform/win/Styles.h"
 
 namespace win::detail {
@@ -18,6 +21,8 @@ std::unique_ptr<State>& Holder() {
 State::State() {
   backend = std::make_unique<HeadlessBackend>();
   compositor = std::make_unique<Compositor>();
+  menus = std::make_unique<HandleMap<Menu>>();
+  icons = std::make_unique<HandleMap<IconObject>>();
   desktop = std::make_unique<Window>();
   desktop->style = WS_VISIBLE | WS_CLIPCHILDREN;
   desktop->created = true;

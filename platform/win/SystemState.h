@@ -13,6 +13,11 @@
 namespace win::detail {
 
 class Compositor;
+class InputMode;
+struct IconObject;
+struct Menu;
+template <class T>
+class HandleMap;
 
 // A window surface handed out by GetDC, GetWindowDC or BeginPaint until it is released.
 struct DcRecord {
@@ -74,6 +79,19 @@ struct ModalFrame {
   LRESULT result = 0;
 };
 
+// The title button drawn pressed while the pointer holds it down over the button.
+struct CaptionPress {
+  HWND hwnd = nullptr;
+  int hit = 0;
+};
+
+struct ClipboardState {
+  bool open = false;
+  HWND openedBy = nullptr;
+  HWND owner = nullptr;
+  bool emptied = false;  // EmptyClipboard ran since it was opened
+};
+
 struct State {
   State();
   ~State();
@@ -113,6 +131,12 @@ struct State {
   ClickRecord lastClick;
 
   std::vector<ModalFrame> modal;
+  std::vector<std::shared_ptr<InputMode>> modes;  // running input modes, newest last
+  CaptionPress captionPress;
+  std::unique_ptr<HandleMap<Menu>> menus;
+  std::unique_ptr<HandleMap<IconObject>> icons;
+  HICON appIcon = nullptr;
+  ClipboardState clipboard;
   CaretState caret;
   std::vector<DcRecord> dcs;
 

@@ -11,6 +11,7 @@ struct HWND__;
 struct HCURSOR__;
 struct HINSTANCE__;
 struct HMENU__;
+struct HICON__;
 
 namespace gfx {
 class Surface;
@@ -29,6 +30,7 @@ using HBRUSH = gfx::BrushObject*;
 using HRGN = gfx::RegionObject*;
 using HINSTANCE = HINSTANCE__*;
 using HMENU = HMENU__*;    // also carries a child window's id at creation
+using HICON = HICON__*;
 using HANDLE = void*;
 
 using UINT = unsigned int;
@@ -159,6 +161,17 @@ struct TRACKMOUSEEVENT {
   DWORD dwFlags = 0;
   HWND hwndTrack = nullptr;
   DWORD dwHoverTime = 0;
+};
+
+// WM_HELP's record: what the user asked help for.
+constexpr int HELPINFO_WINDOW = 1;
+struct HELPINFO {
+  UINT cbSize = sizeof(HELPINFO);
+  int iContextType = HELPINFO_WINDOW;
+  int iCtrlId = 0;
+  HANDLE hItemHandle = nullptr;  // the window
+  UINT_PTR dwContextId = 0;
+  POINT MousePos;                // screen coordinates
 };
 
 // Creation record the CBT hook receives with HCBT_CREATEWND.

@@ -1,9 +1,12 @@
 #pragma once
 // The whole window system interface in one include.
 #include "platform/win/Backend.h"
+#include "platform/win/ClipboardApi.h"
 #include "platform/win/HitCodes.h"
+#include "platform/win/IconApi.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"

@@ -65,6 +65,9 @@ struct Window {
   gfx::TRect normalRect;  // rectangle to restore to after minimize or maximize
 
   std::vector<Property> props;
+  HMENU systemMenu = nullptr;  // the window's own copy of the system menu, made on first use
+  HICON iconSmall = nullptr;   // WM_SETICON; not owned
+  HICON iconBig = nullptr;
   ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
 
   bool created = false;     // WM_NCCREATE has been sent

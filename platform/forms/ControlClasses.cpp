@@ -124,6 +124,7 @@ FORMS_DEFINE_CLASS(TForm, TCustomForm, [](auto& b) {
   publish::Color(b, clBtnFace);
   b.Object(u"Constraints", [](TControl* c) -> TPersistent* { return c->Constraints(); });
   publish::Font(b);
+  b.Bool(u"ParentFont", &TControl::ParentFont, &TControl::SetParentFont, false);
   b.Enum(u"FormStyle", FormStyleInfo(), &TCustomForm::FormStyle, &TCustomForm::SetFormStyle,
          std::optional(TFormStyle::fsNormal));
   b.Bool(u"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false);

@@ -27,6 +27,7 @@ void TCustomForm::Init() {
   canvas_ = std::make_unique<TControlCanvas>(this);
   TControl::SetVisible(false);
   SetColor(clBtnFace);
+  SetParentFont(false);  // a form has no parent to take a font from
   SetBounds(0, 0, 320, 240);
   Screen->AddForm(this);
 }
@@ -204,12 +205,15 @@ void TCustomForm::ChangeScale(int m, int d) {
   DisableAlign();
   try {
     for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(m, d);
-    if (!ParentFont()) Font()->SetHeight(MulDiv(Font()->Height(), m, d));
+    Font()->SetHeight(MulDiv(Font()->Height(), m, d));
+    // The frame keeps its size at every density: size limits scale on their client part.
     TSizeConstraints* c = Constraints();
     auto saved = c->OnChange;
     c->OnChange.Clear();
-    int minW = MulDiv(c->MinWidth(), m, d), maxW = MulDiv(c->MaxWidth(), m, d);
-    int minH = MulDiv(c->MinHeight(), m, d), maxH = MulDiv(c->MaxHeight(), m, d);
+    int fw = Width() - ClientWidth(), fh = Height() - ClientHeight();
+    auto scale = [&](int v, int frame) { return v > 0 ? MulDiv(v - frame, m, d) + frame : 0; };
+    int minW = scale(c->MinWidth(), fw), maxW = scale(c->MaxWidth(), fw);
+    int minH = scale(c->MinHeight(), fh), maxH = scale(c->MaxHeight(), fh);
     c->SetMaxWidth(0);
     c->SetMaxHeight(0);
     c->SetMinWidth(minW);

@@ -2,6 +2,7 @@
 #include "platform/forms/Bitmaps.h"
 #include "platform/forms/Classes.h"
 #include "platform/forms/Picture.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/forms/Collections.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/Strings.h"
@@ -14,7 +15,9 @@ void RegisterFrameworkClasses() {
                    &TCollectionItem::StaticClass(), &TStringList::StaticClass(), &TFont::StaticClass(),
                    &TBrush::StaticClass(), &TPen::StaticClass(), &TBitmap::StaticClass(), &TPngImage::StaticClass(),
                    &TJPEGImage::StaticClass(), &TPicture::StaticClass(),
-                   &TSizeConstraints::StaticClass(), &TForm::StaticClass()});
+                   &TSizeConstraints::StaticClass(), &TForm::StaticClass(),
+                   &TButton::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(), &TGroupBox::StaticClass(),
+                   &TLabel::StaticClass()});
 }
 
 }  // namespace forms

@@ -326,14 +326,7 @@ TPoint TWinControl::ClientOrigin() const {
   return {base.X + Left() - frame.Left, base.Y + Top() - frame.Top};
 }
 
-void TWinControl::AdjustClientRect(TRect& r) const {
-  int b = borderWidth_;
-  if (bevelKind_ != TBevelKind::bkNone) {
-    if (bevelOuter_ != TBevelCut::bvNone) b += bevelWidth_;
-    if (bevelInner_ != TBevelCut::bvNone) b += bevelWidth_;
-  }
-  r = {r.Left + b, r.Top + b, r.Right - b, r.Bottom - b};
-}
+void TWinControl::AdjustClientRect(TRect&) const {}
 
 void TWinControl::ChangeScale(int m, int d) {
   if (m == d) return;

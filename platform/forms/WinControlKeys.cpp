@@ -93,7 +93,10 @@ bool TWinControl::HandleKeyMessage(TMessage& m) {
           case VK_CANCEL: mask = ctl::DLGC_WANTALLKEYS; break;
           default: break;
         }
-        if (mask && Perform(CM_WANTSPECIALKEY, key, m.LParam) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {
+        // The control is asked with the message, as a dialog asks its controls.
+        win::MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
+        if (mask && Perform(CM_WANTSPECIALKEY, key, m.LParam) == 0 &&
+            (Perform(WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg)) & mask) == 0) {
           TWinControl* host = KeyHost(this);
           for (TWinControl* p = Parent(); p && !used; p = p->Parent())
             used = p->Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0;
@@ -123,7 +126,8 @@ bool TWinControl::HandleKeyMessage(TMessage& m) {
         return true;
       }
       m.WParam = ch;
-      if ((Perform(WM_GETDLGCODE) & ctl::DLGC_WANTCHARS) == 0 &&
+      win::MSG msg{handle_, m.Msg, m.WParam, m.LParam, 0, {}};
+      if ((Perform(WM_GETDLGCODE, ch, reinterpret_cast<LPARAM>(&msg)) & ctl::DLGC_WANTCHARS) == 0 &&
           KeyHost(this)->Perform(CM_DIALOGCHAR, ch, m.LParam) != 0) {
         m.Result = 0;
         return true;

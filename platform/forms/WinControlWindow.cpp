@@ -278,7 +278,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_ERASEBKGND: WMEraseBkgnd(m); return;
     case WM_PRINTCLIENT:
       if (m.WParam) {
-        TMessage erase{WM_ERASEBKGND, m.WParam, m.WParam, 0};
+        TMessage erase{WM_ERASEBKGND, m.WParam, static_cast<LPARAM>(m.WParam), 0};
         WMEraseBkgnd(erase);
         TMessage paint{WM_PAINT, m.WParam, 0, 0};
         WMPaint(paint);
@@ -537,7 +537,7 @@ void TWinControl::PaintTo(win::HDC dc, int x, int y) {
   if (handle_) {
     Perform(print.Msg, print.WParam, print.LParam);
   } else {
-    TMessage erase{win::WM_ERASEBKGND, print.WParam, print.WParam, 0};
+    TMessage erase{win::WM_ERASEBKGND, print.WParam, static_cast<LPARAM>(print.WParam), 0};
     WMEraseBkgnd(erase);
     TMessage paint{win::WM_PAINT, print.WParam, 0, 0};
     PaintHandler(paint);

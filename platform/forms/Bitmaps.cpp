@@ -5,6 +5,7 @@
 
 #include "platform/base/Unicode.h"
 #include "platform/forms/ClassBuilder.h"
+#include "platform/forms/Filer.h"
 #include "platform/forms/SysUtils.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/gfx/Surface.h"
@@ -88,6 +89,12 @@ void TGraphic::SetTransparent(bool v) {
   if (v == transparent_) return;
   transparent_ = v;
   Changed();
+}
+
+void TGraphic::DefineProperties(TFiler& filer) {
+  filer.DefineBinaryProperty(
+      u"Data", [this](std::span<const std::uint8_t> d) { ReadData(d); },
+      [this](std::vector<std::uint8_t>& out) { WriteData(out); }, !Empty());
 }
 
 void TGraphic::Changed() {

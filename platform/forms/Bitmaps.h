@@ -38,6 +38,8 @@ class TGraphic : public TPersistent {
   // class stores more.
   virtual void ReadData(std::span<const std::uint8_t> data) { LoadFromBytes(data); }
   virtual void WriteData(std::vector<std::uint8_t>& out) const { out = SaveToBytes(); }
+  // A graphic held directly by a property is stored as "Data".
+  void DefineProperties(TFiler& filer) override;
 
   TNotifyEvent OnChange;
 

@@ -1,9 +1,12 @@
 // Registers the framework's own classes, so that descriptions can name them.
 #include "platform/forms/Bitmaps.h"
+#include "platform/forms/Buttons.h"
+#include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Classes.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Collections.h"
+#include "platform/forms/Dialogs.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/Strings.h"
 #include "platform/forms/TypInfo.h"
@@ -17,7 +20,9 @@ void RegisterFrameworkClasses() {
                    &TJPEGImage::StaticClass(), &TPicture::StaticClass(),
                    &TSizeConstraints::StaticClass(), &TForm::StaticClass(),
                    &TButton::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(), &TGroupBox::StaticClass(),
-                   &TLabel::StaticClass()});
+                   &TLabel::StaticClass(), &TBitBtn::StaticClass(), &TPanel::StaticClass(),
+                   &TImage::StaticClass(), &TMessageForm::StaticClass(), &TOpenDialog::StaticClass(),
+                   &TSaveDialog::StaticClass()});
 }
 
 }  // namespace forms

@@ -24,8 +24,8 @@ void Layout(B& b) {
 }
 
 template <class B>
-void Caption(B& b, const char16_t* name = u"Caption") {
-  b.String(name, &TControl::GetText, &TControl::SetText);
+TPropInfo& Caption(B& b, const char16_t* name = u"Caption") {
+  return b.String(name, &TControl::GetText, &TControl::SetText);
 }
 
 template <class B>

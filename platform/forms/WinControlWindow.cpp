@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/ControlClasses.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Forms.h"
@@ -325,10 +326,19 @@ void TWinControl::Dispatch(TMessage& m) {
       return;
     }
     case WM_DRAWITEM:
+      if (m.LParam) {
+        ReflectNotification(m, reinterpret_cast<const ctl::DRAWITEMSTRUCT*>(m.LParam)->hwndItem, CN_DRAWITEM);
+        return;
+      }
+      DefaultHandler(m);
+      return;
     case WM_MEASUREITEM: {
-      // The item record names the control in its second field (CtlID) and, for drawing,
-      // its window: look the control up by id among the children.
-      UINT id = reinterpret_cast<const UINT*>(m.LParam)[1];
+      // The item record names the control by id only.
+      if (!m.LParam) {
+        DefaultHandler(m);
+        return;
+      }
+      UINT id = reinterpret_cast<const ctl::MEASUREITEMSTRUCT*>(m.LParam)->CtlID;
       for (TWinControl* c : tabList_)
         if (c->handle_ && static_cast<UINT>(win::GetDlgCtrlID(c->handle_)) == id) {
           m.Result = c->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);

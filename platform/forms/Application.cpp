@@ -181,8 +181,9 @@ bool TApplication::ProcessMessage() {
 
 void TApplication::Idle() {
   MouseMoved();
-  if (OnIdle) OnIdle(this);
-  if (!terminated_) win::WaitMessage();
+  bool done = true;
+  if (OnIdle) OnIdle(this, done);
+  if (done && !terminated_) win::WaitMessage();
 }
 
 void TApplication::HandleMessage() {

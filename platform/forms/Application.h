@@ -22,6 +22,8 @@ std::u16string ErrorBoxText(const std::u16string& message);
 
 using TExceptionEvent = TEvent<void(TObject* Sender, const base::Exception& E)>;
 using TMessageEvent = TEvent<void(win::MSG& Msg, bool& Handled)>;
+// Done false: the loop looks at its state again instead of waiting for a message.
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
 // A hook on the application window's messages; true: handled, not passed on.
 using TWindowHook = std::function<bool(TMessage& m)>;
 
@@ -85,7 +87,7 @@ class TApplication : public TComponent {
   void UnhookMainWindow(const void* id);
 
   TExceptionEvent OnException;
-  TNotifyEvent OnIdle;
+  TIdleEvent OnIdle;
   TMessageEvent OnMessage;
 
   // Mouse enter and leave: the control under the pointer is tracked on mouse messages

@@ -12,13 +12,15 @@ void FormsTest::SetUp() {
 }
 
 void FormsTest::TearDown() {
+  EXPECT_TRUE(steps_.empty()) << steps_.size() << " scripted steps never ran";
   forms::Application->OnIdle.Clear();
   forms::TApplicationRef::Reset();
 }
 
 void FormsTest::Script(std::deque<std::function<void()>> steps) {
   steps_ = std::move(steps);
-  forms::Application->OnIdle = [this](forms::TObject*) {
+  forms::Application->OnIdle = [this](forms::TObject*, bool& done) {
+    done = false;
     if (steps_.empty()) {
       ADD_FAILURE() << "the message loop idles with no scripted step left";
       forms::Application->Terminate();

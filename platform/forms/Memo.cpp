@@ -103,8 +103,9 @@ void TMemoStrings::Insert(int index, const std::u16string& s) {
       if (start < 0) return;
       LRESULT len = Send(memo_, ctl::EM_LINELENGTH, static_cast<WPARAM>(start), 0);
       if (len == 0) return;
+      // The last line has no break yet: it gets one before the new line.
       start += len;
-      line = u"\r\n" + s;
+      line = u"\r\n" + s + u"\r\n";
     }
     Replace(static_cast<std::size_t>(start), static_cast<std::size_t>(start), line);
     return;

@@ -239,9 +239,11 @@ void TCustomEdit::Dispatch(TMessage& m) {
       TWinControl::Dispatch(m);
       AdjustHeight();
       return;
-    case WM_SETTEXT:
+    case CM_TEXTCHANGED:
+      // Text set by the program: a multi-line edit does not tell of it itself.
       TWinControl::Dispatch(m);
-      if (!HandleAllocated() && !IsLoading()) Change();  // no window to tell of the change
+      if (!IsLoading() && (!HandleAllocated() || (GetWindowLongPtr(Handle(), GWL_STYLE) & ctl::ES_MULTILINE)))
+        Change();
       return;
     default: TWinControl::Dispatch(m); return;
   }

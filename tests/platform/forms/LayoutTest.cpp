@@ -238,14 +238,3 @@ TEST_F(Layout, ScaledToTheScreenDensity) {
 }
 
 }  // namespace formstest
-
-namespace formstest {
-TEST_F(Layout, ShotForEyes) {
-  auto* f = MakeForm<TLayoutForm>(kMainLike);
-  f->Memo1->Lines()->Add(u"http://example.org/a");
-  f->Memo1->Lines()->Add(u"http://example.org/b");
-  f->Show();
-  win::RunUntilIdle();
-  win::headless::SaveScreenshot(OutputPath("layout.png"));
-}
-}  // namespace formstest

@@ -197,7 +197,13 @@ void TApplication::ProcessMessages() {
 
 void TApplication::Run() {
   if (mainForm_ && showMainForm_) mainForm_->Show();
-  while (!terminated_) HandleMessage();
+  while (!terminated_) {
+    try {
+      HandleMessage();
+    } catch (...) {
+      HandleException(this);
+    }
+  }
 }
 
 void TApplication::Terminate() {
@@ -269,13 +275,8 @@ int TApplication::MessageBox(const std::u16string& text, const std::u16string& c
   HWND owner = nullptr;
   if (TCustomForm* f = Screen->ActiveForm(); f && f->HandleAllocated() && f->Visible()) owner = f->Handle();
   else if (HWND m = MainFormHandle(); m && win::IsWindowVisible(m)) owner = m;
-  HWND active = win::GetActiveWindow();
-  std::vector<HWND> disabled = DisableTaskWindows(nullptr);
   std::u16string title = caption.empty() ? Title() : caption;
-  int r = ctl::MessageBox(owner, text, title.c_str(), flags);
-  EnableTaskWindows(disabled);
-  if (active && win::IsWindow(active) && win::IsWindowVisible(active)) win::SetActiveWindow(active);
-  return r;
+  return RunTaskModal([&] { return ctl::MessageBox(owner, text, title.c_str(), flags); });
 }
 
 }  // namespace forms

@@ -243,11 +243,7 @@ bool TSaveDialog::Execute() {
   if (options_.Contains(TOpenOption::ofNoChangeDir)) ofn.flags |= ctl::OFN_NOCHANGEDIR;
   if (options_.Contains(TOpenOption::ofPathMustExist)) ofn.flags |= ctl::OFN_PATHMUSTEXIST;
   if (OnShow) OnShow(this);
-  HWND active = win::GetActiveWindow();
-  std::vector<HWND> disabled = DisableTaskWindows(nullptr);
-  bool ok = ctl::GetSaveFileName(&ofn);
-  EnableTaskWindows(disabled);
-  if (active && win::IsWindow(active) && win::IsWindowVisible(active)) win::SetActiveWindow(active);
+  bool ok = RunTaskModal([&] { return ctl::GetSaveFileName(&ofn); });
   if (OnClose) OnClose(this);
   if (ok) {
     fileName_ = ofn.file;

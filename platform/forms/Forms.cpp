@@ -134,7 +134,7 @@ void TCustomForm::CreateParams(TCreateParams& p) {
   p.Style |= WS_CLIPCHILDREN;
   p.ExStyle &= ~WS_EX_CONTROLPARENT;
   p.WndParent = nullptr;
-  if (!Parent()) {
+  if (!Parent() && !ParamsForMetrics()) {
     // Forms are owned by the main form's window (or the application window), so that
     // they stay above it; the main form owns itself when it is the task-bar window.
     TCustomForm* mainForm = Application->MainForm();
@@ -411,6 +411,13 @@ std::vector<HWND> DisableTaskWindows(HWND except) {
 void EnableTaskWindows(const std::vector<HWND>& windows) {
   for (HWND h : windows)
     if (win::IsWindow(h)) win::EnableWindow(h, win::TRUE);
+}
+
+HWND ActiveWindowForModal() { return win::GetActiveWindow(); }
+
+void EndTaskModal(HWND active, const std::vector<HWND>& disabled) {
+  EnableTaskWindows(disabled);
+  if (active && win::IsWindow(active) && win::IsWindowVisible(active)) win::SetActiveWindow(active);
 }
 
 // --- Focus -------------------------------------------------------------------------------------

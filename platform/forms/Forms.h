@@ -219,5 +219,20 @@ extern TScreenRef Screen;
 // disabled (while a modal form runs); EnableTaskWindows gives them back.
 std::vector<HWND> DisableTaskWindows(HWND except);
 void EnableTaskWindows(const std::vector<HWND>& windows);
+// Runs a dialog of the window system modally over the program's windows: they are
+// disabled meanwhile, and the window that was active is active again afterwards.
+template <class F>
+auto RunTaskModal(F&& run) {
+  HWND active = ActiveWindowForModal();
+  std::vector<HWND> disabled = DisableTaskWindows(nullptr);
+  struct Restore {
+    HWND active;
+    std::vector<HWND>& disabled;
+    ~Restore() { EndTaskModal(active, disabled); }
+  } restore{active, disabled};
+  return run();
+}
+HWND ActiveWindowForModal();
+void EndTaskModal(HWND active, const std::vector<HWND>& disabled);
 
 }  // namespace forms

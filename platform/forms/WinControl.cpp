@@ -296,19 +296,33 @@ void TWinControl::UpdateBounds() {
   UpdateBoundsRect(r);
 }
 
+void TWinControl::StylesForMetrics(win::DWORD& style, win::DWORD& exStyle) const {
+  TCreateParams p;
+  paramsForMetrics_ = true;
+  try {
+    const_cast<TWinControl*>(this)->CreateParams(p);
+  } catch (...) {
+    paramsForMetrics_ = false;
+    throw;
+  }
+  paramsForMetrics_ = false;
+  style = p.Style;
+  exStyle = p.ExStyle;
+}
+
 TRect TWinControl::ClientRect() const {
   if (handle_) {
     win::RECT r;
     win::GetClientRect(handle_, &r);
     return r;
   }
-  TCreateParams p;
-  const_cast<TWinControl*>(this)->CreateParams(p);
+  win::DWORD style, exStyle;
+  StylesForMetrics(style, exStyle);
   win::RECT frame{0, 0, 0, 0};
-  win::AdjustWindowRectEx(&frame, p.Style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, p.ExStyle);
+  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, exStyle);
   int w = Width() - frame.Width(), h = Height() - frame.Height();
-  if (p.Style & win::WS_VSCROLL) w -= win::GetSystemMetrics(win::SM_CXVSCROLL);
-  if (p.Style & win::WS_HSCROLL) h -= win::GetSystemMetrics(win::SM_CYHSCROLL);
+  if (style & win::WS_VSCROLL) w -= win::GetSystemMetrics(win::SM_CXVSCROLL);
+  if (style & win::WS_HSCROLL) h -= win::GetSystemMetrics(win::SM_CYHSCROLL);
   return {0, 0, std::max(w, 0), std::max(h, 0)};
 }
 
@@ -318,10 +332,10 @@ TPoint TWinControl::ClientOrigin() const {
     win::ClientToScreen(handle_, &p);
     return p;
   }
-  TCreateParams params;
-  const_cast<TWinControl*>(this)->CreateParams(params);
+  win::DWORD style, exStyle;
+  StylesForMetrics(style, exStyle);
   win::RECT frame{0, 0, 0, 0};
-  win::AdjustWindowRectEx(&frame, params.Style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, params.ExStyle);
+  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, exStyle);
   TPoint base = Parent() ? Parent()->ClientOrigin() : TPoint{0, 0};
   return {base.X + Left() - frame.Left, base.Y + Top() - frame.Top};
 }

@@ -62,7 +62,9 @@ LRESULT FormsWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   TMessage m{msg, wParam, lParam, 0};
   try {
-    c->WindowProc(m);
+    // A handler may free the control (a form's release): the chain runs from a copy.
+    TWndMethod proc = c->WindowProc;
+    proc(m);
   } catch (...) {
     Application->HandleException(c);
   }
@@ -94,7 +96,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
   p.Y = Top();
   p.Width = Width();
   p.Height = Height();
-  p.WndParent = Parent() ? Parent()->Handle() : parentWindow_;
+  p.WndParent = ParamsForMetrics() ? nullptr : Parent() ? Parent()->Handle() : parentWindow_;
   p.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   p.WindowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   p.WinClassName = ClassName();

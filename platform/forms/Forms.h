@@ -219,6 +219,8 @@ extern TScreenRef Screen;
 // disabled (while a modal form runs); EnableTaskWindows gives them back.
 std::vector<HWND> DisableTaskWindows(HWND except);
 void EnableTaskWindows(const std::vector<HWND>& windows);
+HWND ActiveWindowForModal();
+void EndTaskModal(HWND active, const std::vector<HWND>& disabled);
 // Runs a dialog of the window system modally over the program's windows: they are
 // disabled meanwhile, and the window that was active is active again afterwards.
 template <class F>
@@ -232,7 +234,5 @@ auto RunTaskModal(F&& run) {
   } restore{active, disabled};
   return run();
 }
-HWND ActiveWindowForModal();
-void EndTaskModal(HWND active, const std::vector<HWND>& disabled);
 
 }  // namespace forms

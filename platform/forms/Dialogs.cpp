@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ctl/Icons.h"
+#include "platform/win/IconApi.h"
 #include "platform/ctl/SaveDialog.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ExtCtrls.h"
@@ -83,7 +84,7 @@ int IconOf(TMsgDlgType t) {
 std::unique_ptr<TBitmap> IconPicture(int id) {
   ctl::HICON icon = ctl::LoadIcon(nullptr, id);
   if (!icon) return nullptr;
-  win::SIZE s = ctl::IconSize(icon);
+  win::SIZE s = win::GetIconSize(icon);
   auto b = std::make_unique<TBitmap>(s.cx, s.cy);
   ctl::DrawIcon(&b->Surface(), 0, 0, icon);
   b->SetPixelFormat(TPixelFormat::pf32bit);

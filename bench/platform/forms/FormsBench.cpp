@@ -10,6 +10,7 @@
 #include "platform/forms/Filer.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Headless.h"
+#include "platform/win/MessageApi.h"
 
 namespace {
 using namespace forms;

@@ -93,7 +93,7 @@ class App : public FormsTest {
       box.title = win::GetWindowText(h);
       box.text = ctl::GetDlgItemText(h, ctl::IDC_MSGBOX_TEXT);
       if (HWND icon = win::GetDlgItem(h, ctl::IDC_MSGBOX_ICON))
-        box.icon = ctl::IconId(reinterpret_cast<ctl::HICON>(win::SendMessage(icon, 0x0171, 0, 0)));
+        box.icon = ctl::StandardIconId(reinterpret_cast<ctl::HICON>(win::SendMessage(icon, 0x0171, 0, 0)));
       win::InputEvent e;
       e.kind = win::InputEvent::Kind::KeyDown;
       e.vk = win::VK_RETURN;

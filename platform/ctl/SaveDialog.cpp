@@ -43,7 +43,13 @@ struct SaveState {
   std::vector<FolderEntry> entries;
 };
 
-int ClientHeight(bool typeBox) { return typeBox ? 286 : 260; }
+// The name row and the type row below it; Save and Cancel stand beside them, so the
+// dialog ends under the second row whether or not the type box is there.
+constexpr int kNameRow = 214;
+constexpr int kRowStep = 27;
+constexpr int kButtonHeight = 23;
+constexpr int kMargin = 10;
+constexpr int kClientHeight = kNameRow + kRowStep + kButtonHeight + kMargin;
 
 SaveState* StateOf(HWND dialog) { return reinterpret_cast<SaveState*>(GetWindowLongPtr(dialog, DWLP_USER)); }
 
@@ -171,12 +177,12 @@ void Build(HWND dialog, SaveState& s) {
   CreateDialogItem(dialog, WC_LISTBOX, u"",
         LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);
-  int row = 214;
+  int row = kNameRow;
   CreateDialogItem(dialog, WC_STATIC, u"File &name:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_NAMELABEL);
   HWND name = CreateDialogItem(dialog, WC_EDIT, FileNameOf(s.ofn->file), ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(x, row, kWidth - x - 96, 21),
                     IDC_SAVE_NAME, WS_EX_CLIENTEDGE);
   if (s.typeBox) {
-    row += 27;
+    row += kRowStep;
     CreateDialogItem(dialog, WC_STATIC, u"Save as &type:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_TYPELABEL);
     HWND type = CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                       gfx::Bounds(x, row, kWidth - x - 96, 160), IDC_SAVE_TYPE);
@@ -184,8 +190,10 @@ void Build(HWND dialog, SaveState& s) {
     int index = std::clamp(s.ofn->nFilterIndex, 1, static_cast<int>(s.ofn->filters.size())) - 1;
     SendMessage(type, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
-  CreateDialogItem(dialog, WC_BUTTON, u"&Save", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, gfx::Bounds(kWidth - 88, 214, 80, 23), IDOK);
-  CreateDialogItem(dialog, WC_BUTTON, u"Cancel", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(kWidth - 88, 241, 80, 23), IDCANCEL);
+  CreateDialogItem(dialog, WC_BUTTON, u"&Save", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                   gfx::Bounds(kWidth - 88, kNameRow, 80, kButtonHeight), IDOK);
+  CreateDialogItem(dialog, WC_BUTTON, u"Cancel", BS_PUSHBUTTON | WS_TABSTOP,
+                   gfx::Bounds(kWidth - 88, kNameRow + kRowStep, 80, kButtonHeight), IDCANCEL);
   SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(name), TRUE);
 }
 
@@ -267,7 +275,7 @@ bool GetSaveFileName(OPENFILENAME* ofn) {
     start = !ofn->file.empty() && ofn->file.find(u'/') != std::u16string::npos && IsFolder(fromName) ? fromName : CurrentFolder();
   }
   state.folder = ResolvePath(start, u".");
-  RECT outer{0, 0, kWidth, ClientHeight(state.typeBox)};
+  RECT outer{0, 0, kWidth, kClientHeight};
   AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   HWND owner = ofn->hwndOwner ? GetAncestor(ofn->hwndOwner, GA_ROOT) : nullptr;
   DialogParams params;

@@ -118,7 +118,7 @@ void BM_ScrollTopToBottomByPages(benchmark::State& state) {
     }
   }
   state.counters["pages"] = pages;
-  state.counters["us_per_page"] =
+  state.counters["time_per_page"] =
       benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   Shutdown();
 }

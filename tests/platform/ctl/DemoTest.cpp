@@ -1,7 +1,7 @@
 // The controls' demo: a window with a single-line edit (with a cue banner), a filled
 // multi-line edit with its scroll bar, check boxes, radio buttons, a list, a combo box and
 // push buttons, then an error message box over it, and the save-file dialog on a small
-// folder tree. Writes ctldemo.png and ctlsave.png next to the test program for eyes; the
+// folder tree. Writes ctlwindow.png, ctldemo.png, ctlquestion.png and ctlsave.png next to the test program for eyes; the
 // checks are on what the user would do with them.
 #include <filesystem>
 #include <fstream>
@@ -36,13 +36,13 @@ TEST_F(DemoTest, ControlsAndAnErrorBox) {
   CreateDialogItem(top, WC_BUTTON, u"&Pages", BS_AUTORADIOBUTTON | WS_GROUP, gfx::Bounds(140, 220, 70, 18), 6);
   CreateDialogItem(top, WC_BUTTON, u"&Images", BS_AUTORADIOBUTTON, gfx::Bounds(210, 220, 70, 18), 7);
   SendDlgItemMessage(top, 6, BM_SETCHECK, BST_CHECKED, 0);
-  HWND combo = CreateDialogItem(top, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL, gfx::Bounds(10, 246, 140, 120), 8);
+  HWND combo = CreateDialogItem(top, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL, gfx::Bounds(10, 246, 120, 120), 8);
   for (const char16_t* s : {u"UTF-8", u"Windows-1251", u"KOI8-R"}) SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
   SendMessage(combo, CB_SETCURSEL, 1, 0);
   CreateDialogItem(top, WC_BUTTON, u"&Save", BS_PUSHBUTTON | WS_TABSTOP, gfx::Bounds(220, 272, 80, 23), 9);
   CreateDialogItem(top, WC_BUTTON, u"Disabled", BS_PUSHBUTTON | WS_DISABLED, gfx::Bounds(310, 272, 80, 23), 10);
   CreateDialogItem(top, WC_BUTTON, u"Ready", BS_AUTOCHECKBOX | WS_DISABLED, gfx::Bounds(290, 220, 100, 18), 11);
-  HWND list = CreateDialogItem(top, WC_LISTBOX, u"", LBS_NOTIFY | WS_VSCROLL, gfx::Bounds(160, 246, 50, 48), 12, WS_EX_CLIENTEDGE);
+  HWND list = CreateDialogItem(top, WC_LISTBOX, u"", LBS_NOTIFY | WS_VSCROLL, gfx::Bounds(140, 246, 70, 48), 12, WS_EX_CLIENTEDGE);
   for (const char16_t* s : {u"one", u"two", u"three", u"four", u"five"}) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
   SendMessage(list, LB_SETCURSEL, 1, 0);
   SetFocus(memo);
@@ -68,6 +68,26 @@ TEST_F(DemoTest, ControlsAndAnErrorBox) {
   EXPECT_EQ(answer, IDOK);
   EXPECT_EQ(boxText, u"Cannot create file \"/home/user/list.txt\". Permission denied.");
   EXPECT_TRUE(IsWindowEnabled(top));
+
+  // A long question wraps to a few lines and keeps its buttons in one row.
+  WhenModal([&] {
+    HWND box = GetActiveWindow();
+    RECT text, yes, cancel;
+    GetWindowRect(GetDlgItem(box, IDC_MSGBOX_TEXT), &text);
+    GetWindowRect(GetDlgItem(box, IDYES), &yes);
+    GetWindowRect(GetDlgItem(box, IDCANCEL), &cancel);
+    EXPECT_GE(text.Height(), 2 * 13);  // more than one line
+    EXPECT_EQ(yes.Top, cancel.Top);
+    EXPECT_GE(yes.Top, text.Bottom);
+    RunUntilIdle();
+    headless::SaveScreenshot("ctlquestion.png");
+    headless::KeyPress(VK_ESCAPE);
+  });
+  answer = MessageBox(top,
+                      u"The list holds 40 addresses that are not saved yet. Closing the window now "
+                      u"loses them. Do you want to save the list to a text file before closing?",
+                      u"Sitemap", MB_YESNOCANCEL | MB_ICONQUESTION);
+  EXPECT_EQ(answer, IDCANCEL);
 }
 
 TEST_F(DemoTest, SaveDialogOnAFolderTree) {

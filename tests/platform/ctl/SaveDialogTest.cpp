@@ -90,6 +90,35 @@ TEST_F(SaveDialogTest, ChildrenAreStandardControlsAndTheNameHasTheFocus) {
   });
 }
 
+// Every control lies wholly inside the dialog, with a margin to spare, with the type box
+// or without it.
+TEST_F(SaveDialogTest, EveryControlFitsInsideTheDialog) {
+  for (bool filters : {false, true}) {
+    OPENFILENAME ofn;
+    if (filters) ofn.filters = {{u"Text files (*.txt)", u"*.txt"}};
+    Run(ofn, [&](HWND d) {
+      RECT client;
+      GetClientRect(d, &client);
+      int lowest = 0;
+      for (HWND c = GetWindow(d, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (GetClassName(c) == u"ComboLBox" || !IsWindowVisible(c)) continue;
+        RECT r;
+        GetWindowRect(c, &r);
+        POINT tl{r.Left, r.Top}, br{r.Right, r.Bottom};
+        ScreenToClient(d, &tl);
+        ScreenToClient(d, &br);
+        EXPECT_GE(tl.X, 4) << "filters " << filters;
+        EXPECT_GE(tl.Y, 4) << "filters " << filters;
+        EXPECT_LE(br.X, client.Right - 4) << "filters " << filters;
+        EXPECT_LE(br.Y, client.Bottom - 4) << "filters " << filters;
+        lowest = std::max(lowest, static_cast<int>(br.Y));
+      }
+      EXPECT_LE(client.Bottom - lowest, 12) << "no empty band at the bottom; filters " << filters;
+      headless::KeyPress(VK_ESCAPE);
+    });
+  }
+}
+
 TEST_F(SaveDialogTest, ReturnsTheFullPathOfTheTypedName) {
   OPENFILENAME ofn;
   ASSERT_TRUE(Run(ofn, [&](HWND d) {

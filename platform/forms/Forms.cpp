@@ -358,10 +358,9 @@ TModalResult TCustomForm::ShowModal() {
   if (HWND cap = GetCapture()) SendMessage(cap, WM_CANCELMODE, 0, 0);
   ReleaseCapture();
   formState_.Include(TFormStateItem::fsModal);
-  HWND previous = GetActiveWindow();
-  std::vector<HWND> disabled = DisableTaskWindows(Handle());
   TModalResult result = mrNone;
   try {
+    TTaskModalScope scope(Handle());
     modalResult_ = mrNone;
     Show();
     Perform(CM_ACTIVATE);
@@ -373,20 +372,17 @@ TModalResult TCustomForm::ShowModal() {
       } while (modalResult_ == mrNone);
       result = modalResult_;
       Perform(CM_DEACTIVATE);
-      if (GetActiveWindow() != Handle()) previous = nullptr;
+      // Another window took the activation meanwhile: it keeps it.
+      if (GetActiveWindow() != Handle()) scope.KeepActivation();
     } catch (...) {
       Hide();
       throw;
     }
     Hide();
   } catch (...) {
-    EnableTaskWindows(disabled);
-    if (previous && IsWindow(previous)) SetActiveWindow(previous);
     formState_.Exclude(TFormStateItem::fsModal);
     throw;
   }
-  EnableTaskWindows(disabled);
-  if (previous && IsWindow(previous)) SetActiveWindow(previous);
   formState_.Exclude(TFormStateItem::fsModal);
   return result;
 }
@@ -413,11 +409,12 @@ void EnableTaskWindows(const std::vector<HWND>& windows) {
     if (win::IsWindow(h)) win::EnableWindow(h, win::TRUE);
 }
 
-HWND ActiveWindowForModal() { return win::GetActiveWindow(); }
+TTaskModalScope::TTaskModalScope(HWND except)
+    : active_(win::GetActiveWindow()), disabled_(DisableTaskWindows(except)) {}
 
-void EndTaskModal(HWND active, const std::vector<HWND>& disabled) {
-  EnableTaskWindows(disabled);
-  if (active && win::IsWindow(active) && win::IsWindowVisible(active)) win::SetActiveWindow(active);
+TTaskModalScope::~TTaskModalScope() {
+  EnableTaskWindows(disabled_);
+  if (active_ && win::IsWindow(active_) && win::IsWindowVisible(active_)) win::SetActiveWindow(active_);
 }
 
 // --- Focus -------------------------------------------------------------------------------------

@@ -219,19 +219,30 @@ extern TScreenRef Screen;
 // disabled (while a modal form runs); EnableTaskWindows gives them back.
 std::vector<HWND> DisableTaskWindows(HWND except);
 void EnableTaskWindows(const std::vector<HWND>& windows);
-HWND ActiveWindowForModal();
-void EndTaskModal(HWND active, const std::vector<HWND>& disabled);
-// Runs a dialog of the window system modally over the program's windows: they are
-// disabled meanwhile, and the window that was active is active again afterwards.
+
+// While it lives, the program's windows other than `except` are disabled; when it ends
+// they are enabled again and the window that was active at its start is active again
+// (unless KeepActivation was called, or that window is gone or hidden). Modal forms and
+// the dialogs of the window system run inside one.
+class TTaskModalScope {
+ public:
+  explicit TTaskModalScope(HWND except = nullptr);
+  ~TTaskModalScope();
+  TTaskModalScope(const TTaskModalScope&) = delete;
+  TTaskModalScope& operator=(const TTaskModalScope&) = delete;
+  // Leaves the activation where it is when the scope ends.
+  void KeepActivation() { active_ = nullptr; }
+
+ private:
+  HWND active_;
+  std::vector<HWND> disabled_;
+};
+
+// Runs a dialog of the window system (a message box, the save-file dialog) modally over
+// all the program's windows and returns what it returns, also when it throws.
 template <class F>
 auto RunTaskModal(F&& run) {
-  HWND active = ActiveWindowForModal();
-  std::vector<HWND> disabled = DisableTaskWindows(nullptr);
-  struct Restore {
-    HWND active;
-    std::vector<HWND>& disabled;
-    ~Restore() { EndTaskModal(active, disabled); }
-  } restore{active, disabled};
+  TTaskModalScope scope;
   return run();
 }
 

@@ -41,6 +41,8 @@ FORMS_DEFINE_CLASS(TLabel, TCustomLabel, [](auto& b) {
 
 // --- TCustomGroupBox -----------------------------------------------------------------------------
 
+constexpr int kCaptionGap = 2;  // pixels between the frame line and the caption
+
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle({TControlStyleItem::csAcceptsControls, TControlStyleItem::csCaptureMouse,
                    TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks,
@@ -79,6 +81,8 @@ void TCustomGroupBox::Paint() {
   if (UseRightToLeftReading()) flags |= gfx::DT_RTLREADING;
   c->DrawText(text, t, flags | gfx::DT_CALCRECT);
   c->Brush()->SetColor(Color());
+  // The frame stops a little short of the caption on both sides.
+  c->FillRect({t.Left - kCaptionGap, t.Top, t.Right + kCaptionGap, t.Bottom});
   if (!Enabled()) c->Font()->SetColor(clGrayText);
   c->DrawText(text, t, flags);
 }

@@ -296,7 +296,7 @@ void TWinControl::UpdateBounds() {
   UpdateBoundsRect(r);
 }
 
-void TWinControl::StylesForMetrics(win::DWORD& style, win::DWORD& exStyle) const {
+win::RECT TWinControl::FrameForMetrics(win::DWORD& style) const {
   TCreateParams p;
   paramsForMetrics_ = true;
   try {
@@ -307,7 +307,9 @@ void TWinControl::StylesForMetrics(win::DWORD& style, win::DWORD& exStyle) const
   }
   paramsForMetrics_ = false;
   style = p.Style;
-  exStyle = p.ExStyle;
+  win::RECT frame{0, 0, 0, 0};
+  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, p.ExStyle);
+  return frame;
 }
 
 TRect TWinControl::ClientRect() const {
@@ -316,10 +318,8 @@ TRect TWinControl::ClientRect() const {
     win::GetClientRect(handle_, &r);
     return r;
   }
-  win::DWORD style, exStyle;
-  StylesForMetrics(style, exStyle);
-  win::RECT frame{0, 0, 0, 0};
-  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, exStyle);
+  win::DWORD style;
+  win::RECT frame = FrameForMetrics(style);
   int w = Width() - frame.Width(), h = Height() - frame.Height();
   if (style & win::WS_VSCROLL) w -= win::GetSystemMetrics(win::SM_CXVSCROLL);
   if (style & win::WS_HSCROLL) h -= win::GetSystemMetrics(win::SM_CYHSCROLL);
@@ -332,10 +332,8 @@ TPoint TWinControl::ClientOrigin() const {
     win::ClientToScreen(handle_, &p);
     return p;
   }
-  win::DWORD style, exStyle;
-  StylesForMetrics(style, exStyle);
-  win::RECT frame{0, 0, 0, 0};
-  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, exStyle);
+  win::DWORD style;
+  win::RECT frame = FrameForMetrics(style);
   TPoint base = Parent() ? Parent()->ClientOrigin() : TPoint{0, 0};
   return {base.X + Left() - frame.Left, base.Y + Top() - frame.Top};
 }

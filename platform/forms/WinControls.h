@@ -10,8 +10,6 @@
 // (CM_DIALOGCHAR). TCustomControl adds a canvas and a Paint method.
 #include <vector>
 
-#include "platform/win/Types.h"
-
 #include "platform/forms/Controls.h"
 #include "platform/win/Types.h"
 
@@ -202,8 +200,9 @@ class TWinControl : public TControl {
   int alignLevel_ = 0;
   int readTabOrder_ = -1;  // TabOrder read from a description, applied once all siblings exist
   static inline bool paramsForMetrics_ = false;
-  // The styles of the window the control would get.
-  void StylesForMetrics(win::DWORD& style, win::DWORD& exStyle) const;
+  // The frame the control's window would have around its client area, scroll bars left
+  // out, from the styles it would get (given back in `style`).
+  win::RECT FrameForMetrics(win::DWORD& style) const;
 };
 
 // A windowed control that paints itself on a canvas.

@@ -32,15 +32,15 @@ object DemoForm: TDemoForm
     object Edit1: TEdit
       Left = 12
       Top = 24
-      Width = 340
+      Width = 324
       Height = 24
       TabOrder = 1
       TextHint = 'http://www.example.org/sitemap.php (sitemap.xml)'
     end
     object FetchButton: TButton
-      Left = 360
+      Left = 344
       Top = 22
-      Width = 108
+      Width = 124
       Height = 28
       Caption = #1055#1086#1083#1091#1095#1080#1090#1100' '#1089#1087#1080#1089#1086#1082
       TabOrder = 0

@@ -38,6 +38,12 @@ T* MakeForm(const std::string& description, const std::u16string& file = u"Test.
   return f;
 }
 
+// Runs `action` with the dialog once a dialog of the window system ("#32770": a message
+// box, the save-file dialog) is active and runs its own loop; the loop sees a timer.
+void WhenDialogRuns(std::function<void(win::HWND)> action);
+// Queues a press of `vk` for the loop that runs next (a dialog's own loop).
+void QueueKey(int vk);
+
 // Where test pictures go (next to the test program).
 std::string OutputPath(const std::string& name);
 

@@ -1,13 +1,18 @@
 // Modal forms and message boxes: the keyboard on a modal form (Enter to the default or
 // focused button, Escape to the cancel button, Space on the focused button, Alt+letter),
-// MessageDlg's results and look, the close button kind, closing from the title bar.
+// MessageDlg's results and look, the close button kind, closing from the title bar, and
+// the program's windows waiting while a modal form or a dialog of the window system runs.
 #include "FormsTestSupport.h"
 
+#include "platform/base/Exception.h"
 #include "platform/ctl/ControlClasses.h"
+#include "platform/ctl/DialogApi.h"
+#include "platform/ctl/MessageBox.h"
 #include "platform/forms/Buttons.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
+#include "platform/forms/Forms.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Styles.h"
@@ -224,6 +229,43 @@ TEST_F(Modal, ModalFormDisablesTheOthersAndGivesActivationBack) {
     hl::KeyPress(win::VK_RETURN);
   }});
   info->ShowModal();
+  EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
+  EXPECT_EQ(win::GetActiveWindow(), main->Handle());
+}
+
+TEST_F(Modal, MessageBoxesDisableEveryFormAndGiveTheActivationBack) {
+  // A window that was disabled before the box stays disabled after it.
+  HWND idle = win::CreateWindowEx(0, ctl::WC_STATIC, u"idle", win::WS_POPUP | win::WS_VISIBLE | win::WS_DISABLED, 0, 0,
+                                  50, 20, nullptr, nullptr, nullptr, nullptr);
+  auto* main = MakeForm<TAskForm>(kAsk, u"Main.dfm");
+  main->Show();
+  auto* info = MakeForm<TInfoLike>(kInfo);
+  info->Show();
+  win::RunUntilIdle();
+  ASSERT_EQ(win::GetActiveWindow(), info->Handle());
+  bool mainEnabled = true, infoEnabled = true;
+  WhenDialogRuns([&](HWND) {
+    mainEnabled = win::IsWindowEnabled(main->Handle()) != win::FALSE;
+    infoEnabled = win::IsWindowEnabled(info->Handle()) != win::FALSE;
+    QueueKey(win::VK_ESCAPE);
+  });
+  EXPECT_EQ(Application->MessageBox(u"Go on?", u"", ctl::MB_OKCANCEL), ctl::IDCANCEL);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_FALSE(infoEnabled);
+  EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
+  EXPECT_TRUE(win::IsWindowEnabled(info->Handle()));
+  EXPECT_FALSE(win::IsWindowEnabled(idle));
+  EXPECT_EQ(win::GetActiveWindow(), info->Handle()) << "the form active before the box is active again";
+  win::DestroyWindow(idle);
+}
+
+TEST_F(Modal, ATaskModalRunGivesItsResultAndTheWindowsBackEvenWhenItThrows) {
+  auto* main = MakeForm<TAskForm>(kAsk, u"Main.dfm");
+  main->Show();
+  win::RunUntilIdle();
+  EXPECT_EQ(RunTaskModal([&] { return win::IsWindowEnabled(main->Handle()) ? 1 : 2; }), 2);
+  EXPECT_THROW(RunTaskModal([]() -> int { throw base::Exception("EFCreateError", u"Cannot create file"); }),
+               base::Exception);
   EXPECT_TRUE(win::IsWindowEnabled(main->Handle()));
   EXPECT_EQ(win::GetActiveWindow(), main->Handle());
 }

@@ -28,34 +28,14 @@ class SaveDialogs : public FormsTest {
     std::filesystem::remove_all(dir);
     FormsTest::TearDown();
   }
-  // Once the dialog runs (its loop sees a timer): note its title, then either type a
-  // name and save, or cancel.
-  void Answer(const std::u16string& name, std::u16string* title) {
-    pending = [name, title] {
-      HWND h = win::GetActiveWindow();
-      if (!h || win::GetClassName(h) != u"#32770") return;
+  // Once the dialog runs: note its title, then either type a name and save, or cancel.
+  static void Answer(const std::u16string& name, std::u16string* title) {
+    WhenDialogRuns([name, title](HWND h) {
       if (title) *title = win::GetWindowText(h);
-      win::InputEvent e;
-      e.vk = win::VK_ESCAPE;
-      if (!name.empty()) {
-        ctl::SetDlgItemText(h, ctl::IDC_SAVE_NAME, name);
-        e.vk = win::VK_RETURN;
-      }
-      e.kind = win::InputEvent::Kind::KeyDown;
-      hl::Screen().Push(e);
-      e.kind = win::InputEvent::Kind::KeyUp;
-      hl::Screen().Push(e);
-    };
-    win::SetTimer(nullptr, 0, 50, [](HWND, UINT, win::UINT_PTR id, win::DWORD) {
-      win::KillTimer(nullptr, id);
-      if (pending) {
-        auto p = std::move(pending);
-        pending = nullptr;
-        p();
-      }
+      if (!name.empty()) ctl::SetDlgItemText(h, ctl::IDC_SAVE_NAME, name);
+      QueueKey(name.empty() ? win::VK_ESCAPE : win::VK_RETURN);
     });
   }
-  static inline std::function<void()> pending;
   std::filesystem::path dir;
 };
 
@@ -72,6 +52,25 @@ TEST_F(SaveDialogs, ReturnsTheChosenPathOrNothing) {
   EXPECT_FALSE(d->Execute());
   EXPECT_EQ(title, u"Save the list");
   EXPECT_EQ(d->FileName(), base::Utf8ToUtf16((dir / "list").string())) << "cancelling keeps the old name";
+}
+
+TEST_F(SaveDialogs, TheFormsWaitWhileTheDialogRunsAndGetTheActivationBack) {
+  auto* f = New<TForm>(Application.Get());
+  f->SetCaption(u"Main");
+  f->Show();
+  win::RunUntilIdle();
+  ASSERT_EQ(win::GetActiveWindow(), f->Handle());
+  auto* d = New<TSaveDialog>(f);
+  d->SetInitialDir(base::Utf8ToUtf16(dir.string()));
+  bool enabledMeanwhile = true;
+  WhenDialogRuns([&](HWND) {
+    enabledMeanwhile = win::IsWindowEnabled(f->Handle()) != win::FALSE;
+    QueueKey(win::VK_ESCAPE);
+  });
+  EXPECT_FALSE(d->Execute());
+  EXPECT_FALSE(enabledMeanwhile);
+  EXPECT_TRUE(win::IsWindowEnabled(f->Handle()));
+  EXPECT_EQ(win::GetActiveWindow(), f->Handle());
 }
 
 TEST_F(SaveDialogs, DefaultExtensionIsAdded) {

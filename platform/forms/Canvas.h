@@ -95,4 +95,23 @@ class TCanvas : public TPersistent {
   int lockCount_ = 0;
 };
 
+// Lends a canvas the surface of one paint: while it lives the canvas is locked and draws
+// on `dc`; afterwards it lets go of the surface and is unlocked, also when painting throws.
+class TCanvasPaintScope {
+ public:
+  TCanvasPaintScope(TCanvas& canvas, gfx::Surface* dc) : canvas_(canvas) {
+    canvas_.Lock();
+    canvas_.SetHandle(dc);
+  }
+  ~TCanvasPaintScope() {
+    canvas_.SetHandle(nullptr);
+    canvas_.Unlock();
+  }
+  TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+  TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+ private:
+  TCanvas& canvas_;
+};
+
 }  // namespace forms

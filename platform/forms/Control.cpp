@@ -677,17 +677,8 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::Dispatch(TMessage& m) {
   if (m.Msg == win::WM_PAINT) {
     if (m.WParam) {
-      canvas_->Lock();
-      canvas_->SetHandle(reinterpret_cast<win::HDC>(m.WParam));
-      try {
-        Paint();
-      } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
-      }
-      canvas_->SetHandle(nullptr);
-      canvas_->Unlock();
+      TCanvasPaintScope scope(*canvas_, reinterpret_cast<win::HDC>(m.WParam));
+      Paint();
     }
     return;
   }

@@ -563,17 +563,8 @@ void TCustomForm::Dispatch(TMessage& m) {
 }
 
 void TCustomForm::PaintWindow(win::HDC dc) {
-  canvas_->Lock();
-  canvas_->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  TCanvasPaintScope scope(*canvas_, dc);
+  Paint();
 }
 
 void TCustomForm::Paint() {

@@ -144,6 +144,7 @@ class Streaming : public ::testing::Test {
     if (root) root->Free();
   }
   TSampleRoot* Read(const std::string& text) {
+    if (root) root->Free();  // a test may read several descriptions in turn
     root = New<TSampleRoot>(nullptr);
     ReadComponentFromText(root, text, u"Sample.dfm");
     return root;

@@ -27,6 +27,10 @@ class TForm2 : public forms::TForm {
   forms::TImage* sImage4 = nullptr;
   forms::TBitBtn* sBitBtn1 = nullptr;
 
+  // The description's label face may not be installed: the labels then take the window's
+  // own face, whose letters fit their lines, instead of a wider stand-in.
+  void Loaded() override;
+
   void sImage1Click(forms::TObject* Sender);
   void sImage2Click(forms::TObject* Sender);
   void sImage3Click(forms::TObject* Sender);

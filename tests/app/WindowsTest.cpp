@@ -141,5 +141,20 @@ TEST_F(Windows, ThePicturesAreThereWithTheirSizes) {
   EXPECT_TRUE(f2->sStickyLabel1->Caption().ends_with(u"угостить автора \r\nчашечкой ароматного кофе."));
 }
 
+TEST_F(Windows, EveryLineOfTheInfoTextFitsItsLabel) {
+  for (forms::TLabel* label : {f2->sStickyLabel1, f2->sStickyLabel2}) {
+    const std::u16string text = label->Caption();
+    int lines = 0;
+    for (std::size_t start = 0; start <= text.size(); ++lines) {
+      std::size_t end = text.find(u"\r\n", start);
+      if (end == std::u16string::npos) end = text.size();
+      const std::u16string line = text.substr(start, end - start);
+      EXPECT_LE(forms::MeasureText(*label->Font(), line).cx, label->Width()) << base::Utf16ToUtf8(line);
+      start = end + 2;
+    }
+    EXPECT_LE(lines * forms::FontMetrics(*label->Font()).tmHeight, label->Height()) << "the lines fit its height";
+  }
+}
+
 }  // namespace
 }  // namespace apptest

@@ -14,6 +14,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Headless.h"
+#include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 
@@ -103,6 +104,28 @@ TEST_F(Program, ClosingTheMainWindowWhileAMessageBoxIsOpenEndsTheProgram) {
                                 win::PostMessage(app::Form1->Handle(), win::WM_CLOSE, 0, 0);
                               }});
   EXPECT_EQ(code, 0);
+}
+
+TEST_F(Program, ClosingTheMainWindowWhileTheSaveDialogIsOpenEndsTheProgram) {
+  // A running timer keeps the program from ever starving, so the steps are the timer's:
+  // open the save dialog, then close the main window while the dialog is active.
+  static bool opened, closed;
+  opened = closed = false;
+  win::UINT_PTR timer = win::SetTimer(nullptr, 0, 100, [](win::HWND, win::UINT, win::UINT_PTR, win::DWORD) {
+    if (!app::Form1 || closed) return;
+    win::HWND active = win::GetActiveWindow();
+    if (!opened) {
+      opened = true;
+      app::Form1->sButton1->Click();  // runs the dialog until the program ends
+    } else if (active && win::GetClassName(active) == u"#32770") {
+      closed = true;
+      win::PostMessage(app::Form1->Handle(), win::WM_CLOSE, 0, 0);
+    }
+  });
+  int code = Run("pellomir", {});
+  win::KillTimer(nullptr, timer);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(closed);
 }
 
 }  // namespace

@@ -46,6 +46,20 @@ TEST_F(Fetching, NamespacedSitemapListsEveryLocInOrderAndCountsThem) {
   EXPECT_EQ(Caption(), std::u16string(kCountPrefix) + u"3");
 }
 
+TEST_F(Fetching, TheCaptionCountsUpOnceForEveryAddedLine) {
+  FetchBody("<urlset><url><loc>old</loc></url></urlset>", "/old.xml");
+  std::vector<std::u16string> captions;
+  auto handler = f1->sMemo1->OnChange;
+  f1->sMemo1->OnChange = [&](forms::TObject* sender) {
+    handler(sender);
+    captions.push_back(Caption());
+  };
+  FetchBody(kNamespaced);
+  const std::u16string prefix = kCountPrefix;
+  EXPECT_EQ(captions, (std::vector<std::u16string>{prefix + u"0", prefix + u"1", prefix + u"2", prefix + u"3"}))
+      << "one change for clearing the old list, then one per line";
+}
+
 TEST_F(Fetching, SitemapShapesGiveTheSameLinesAsThePlainOne) {
   const std::vector<std::pair<std::string, std::u16string>> cases{
       {"<urlset><url><loc>a</loc></url><url><loc>b</loc></url></urlset>", u"a\r\nb\r\n"},

@@ -68,6 +68,29 @@ TEST_F(ScriptTest, CommandsWhileAMessageBoxIsUpGoToTheBox) {
   EXPECT_THAT(Log(), ElementsAre("box=7", "box=2", "box=6", "closed", "ended"));
 }
 
+TEST_F(ScriptTest, TheWindowSystemsErrorBoxTakesKeysAndDumpsWithoutNames) {
+  RunResult r = RunTest(
+      "click FailButton\n"
+      "dump\n"
+      "key Enter\n"
+      "click Edit1\n"
+      "type works again\n"
+      "text Edit1\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  std::vector<std::string> lines = r.Lines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_THAT(lines[1], ::testing::MatchesRegex("#32770 - \"Tester\" [0-9]+,[0-9]+,[0-9]+,[0-9]+ active"));
+  EXPECT_THAT(lines, ::testing::Contains(::testing::MatchesRegex("  Button - \"OK\" [0-9,]+ focused")));
+  // The message keeps its quotes escaped (and gets no full stop after a quote).
+  EXPECT_THAT(lines, ::testing::Contains(::testing::StartsWith("  Static - \"Cannot create file \\\"x\\\"\" ")));
+  EXPECT_THAT(lines, ::testing::Contains(::testing::StartsWith("TMainForm Form1 \"Script test\" 0,0,")));
+  EXPECT_EQ(lines.back(), "TEXT Edit1 works again");
+  // Its button has no component name to find.
+  r = RunTest("click FailButton\nclick OK\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "ERROR line 2: no component \"OK\" in any form\n");
+}
+
 TEST_F(ScriptTest, BareNamesLookInTheActiveFormFirst) {
   RunResult r = RunTest(
       "click Edit1\n"

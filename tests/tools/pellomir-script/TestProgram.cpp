@@ -1,5 +1,6 @@
 #include "TestProgram.h"
 
+#include "platform/base/Exception.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ClassBuilder.h"
@@ -45,6 +46,7 @@ class TMainForm : public TForm {
     if (!g_timer) g_timer = win::SetTimer(nullptr, 0, 100, &Tick);
   }
   void CloseButtonClick(TObject*) { Close(); }
+  void FailButtonClick(TObject*) { throw base::Exception("EFCreateError", u"Cannot create file \"x\""); }
   void InnerButtonClick(TObject*) { g_log.push_back("inner"); }
   void Label1MouseDown(TObject*, TMouseButton b, TShiftState, int, int) {
     g_log.push_back(b == TMouseButton::mbRight ? "down right" : "down left");
@@ -69,6 +71,7 @@ FORMS_DEFINE_CLASS(TMainForm, TForm, [](auto& b) {
   b.Method(u"OpenButtonClick", &TMainForm::OpenButtonClick);
   b.Method(u"TimerButtonClick", &TMainForm::TimerButtonClick);
   b.Method(u"CloseButtonClick", &TMainForm::CloseButtonClick);
+  b.Method(u"FailButtonClick", &TMainForm::FailButtonClick);
   b.Method(u"InnerButtonClick", &TMainForm::InnerButtonClick);
   b.Method(u"Label1MouseDown", &TMainForm::Label1MouseDown);
   b.Method(u"Label1DblClick", &TMainForm::Label1DblClick);
@@ -145,6 +148,15 @@ const char* kMain = R"(object Form1: TMainForm
     Caption = 'Quit'
     TabOrder = 6
     OnClick = CloseButtonClick
+  end
+  object FailButton: TButton
+    Left = 330
+    Top = 104
+    Width = 60
+    Height = 25
+    Caption = 'Fail'
+    TabOrder = 8
+    OnClick = FailButtonClick
   end
   object Label1: TLabel
     Left = 330

@@ -1,7 +1,8 @@
 #pragma once
 // A small program on the framework for driving under scripts: a main form (edit, memo,
 // buttons opening a message box and a modal form, a timer, a label, a hidden button, a
-// group box with a button inside) and a second form shown modally (an edit of the same
+// group box with a button inside, a button whose handler fails so that the error box of
+// the window system shows) and a second form shown modally (an edit of the same
 // name as the main form's, an OK button, a button opening a box over it). Handlers write
 // what happened to a log the tests read after the run.
 #include <string>

@@ -54,6 +54,18 @@ TEST_F(ScriptTest, KeysEditTextWithModifiers) {
   EXPECT_THAT(r.Lines(), ElementsAre("TEXT Edit1 abd", "TEXT Edit1 Zd", "TEXT Edit1 ZdqQ5 "));
 }
 
+TEST_F(ScriptTest, AltCombinationsReleaseAltAndLeaveNoMenuModeBehind) {
+  RunResult r = RunTest(
+      "click Edit1\n"
+      "key Alt+x\n"  // no menu takes it; the edit does not type it either
+      "type y\n"
+      "key Ctrl+Shift+Left\n"
+      "type z\n"
+      "text Edit1\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_THAT(r.Lines(), ElementsAre("TEXT Edit1 z"));
+}
+
 TEST_F(ScriptTest, CommandsWhileAMessageBoxIsUpGoToTheBox) {
   RunResult r = RunTest(
       "click BoxButton\n"

@@ -4,8 +4,12 @@
 // at the end (modal windows open or not), and the errors of commands that cannot run.
 #include <gmock/gmock.h>
 
+#include <iostream>
+#include <sstream>
+
 #include "RunnerSupport.h"
 #include "TestProgram.h"
+#include "platform/win/MessageApi.h"
 
 namespace scripttest {
 namespace {
@@ -336,6 +340,27 @@ TEST_F(ScriptTest, AProgramThatFailsOrEndsEarlyIsReported) {
   status = script::RunScriptText("\ndump\n", {}, [] { return 0; }, out2, err2);
   EXPECT_EQ(status, 2);
   EXPECT_EQ(err2.str(), "ERROR line 2: the program has closed\n");
+  std::ostringstream out3, err3;
+  status = script::RunScriptText("dump\n", {}, [] { return 1; }, out3, err3);  // it could not start
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(err3.str(), "ERROR line 1: the program has closed with status 1\n");
+}
+
+TEST(ScriptDeathTest, AProgramThatIgnoresEveryQuitIsAbandoned) {
+  // A loop of its own that never ends: the driver gives up after many requests to quit.
+  auto stubborn = [] {
+    for (;;) {
+      win::MSG m;
+      win::GetMessage(&m, nullptr, 0, 0);
+    }
+    return 0;
+  };
+  EXPECT_EXIT(
+      {
+        std::ostringstream out;
+        script::RunScriptText("dump\n", {}, stubborn, out, std::cerr);
+      },
+      ::testing::ExitedWithCode(2), "ERROR line 1: the program does not close");
 }
 
 }  // namespace

@@ -179,10 +179,12 @@ ScriptRunner::Step ScriptRunner::Execute(const Command& c) {
   return Step::Next;
 }
 
-int ScriptRunner::Finish(std::optional<std::string> failure) {
+int ScriptRunner::Finish(int status, std::optional<std::string> failure) {
   if (failure && !failed_) Report(CurrentLine(), "the program stopped with an error: " + *failure);
   // Commands the program did not live to see.
-  if (!failed_ && next_ < commands_.size()) Report(commands_[next_].line, "the program has closed");
+  if (!failed_ && next_ < commands_.size())
+    Report(commands_[next_].line,
+           status == 0 ? "the program has closed" : "the program has closed with status " + std::to_string(status));
   return failed_ ? kExitError : kExitOk;
 }
 
@@ -193,8 +195,9 @@ int RunScript(const std::vector<Command>& commands, const RunOptions& options, c
   ScriptRunner runner(commands, screen, out, err);
   screen.onIdle = [&runner](std::optional<std::uint64_t> deadline) { return runner.OnIdle(deadline); };
   std::optional<std::string> failure;
+  int status = 0;
   try {
-    program();
+    status = program();
   } catch (const std::exception& e) {
     failure = e.what();
   } catch (...) {
@@ -202,7 +205,7 @@ int RunScript(const std::vector<Command>& commands, const RunOptions& options, c
   }
   screen.onIdle = nullptr;
   out.flush();
-  return runner.Finish(failure);
+  return runner.Finish(status, failure);
 }
 
 int RunScriptText(std::string_view text, const RunOptions& options, const Program& program, std::ostream& out,

@@ -49,8 +49,8 @@ class ScriptRunner {
   // The program would wait (until `deadline`, or for input only). True: the runner fed
   // input, moved the clock or asked the program to close, so it should look again.
   bool OnIdle(std::optional<std::uint64_t> deadline);
-  // The program has ended (with `failure` when it ended by an error escaping it).
-  int Finish(std::optional<std::string> failure);
+  // The program has ended with `status`, or by an error escaping it (`failure`).
+  int Finish(int status, std::optional<std::string> failure);
 
  private:
   enum class Step { Next, Yield };

@@ -1,6 +1,7 @@
 #include "RunnerSupport.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "TestProgram.h"
@@ -32,8 +33,9 @@ void ScriptTest::SetUp() {
 void ScriptTest::TearDown() { forms::TApplicationRef::Reset(); }
 
 std::string OutputPath(const std::string& name) {
+  // Under CTest the build folder; run by hand, the temporary folder (not the source tree).
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
-  return std::string(dir ? dir : ".") + "/" + name;
+  return (dir ? std::filesystem::path(dir) : std::filesystem::temp_directory_path()) / name;
 }
 
 }  // namespace scripttest

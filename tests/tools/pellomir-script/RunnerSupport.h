@@ -25,7 +25,7 @@ class ScriptTest : public ::testing::Test {
   void TearDown() override;
 };
 
-// Where test files go (the build folder).
+// Where test files go (the build folder, or the temporary folder outside CTest).
 std::string OutputPath(const std::string& name);
 
 }  // namespace scripttest

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# End-to-end test of the program on a desktop: starts Xvfb (on a display it picks itself)
+# and a loopback server with the sample sitemap, starts Pellomir on that display, checks
+# that its main window opens at the top-left corner with its title, then with xdotool
+# types the sitemap address, presses the fetch button, presses the save button, types a
+# file name in the save dialog and checks the saved list against the sample sitemap.
+# Where to click comes from the script driver's `dump` of the same program, so the test
+# follows the stored window description. Exit 77 (skipped) without Xvfb or xdotool.
+# Usage: pellomir_desktop_e2e.sh PELLOMIR DRIVER SERVER SAMPLES_DIR OUTPUT_DIR
+set -u
+exe="$(realpath "$1")" driver="$2" server="$3" samples="$4" out="$5"
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+rm -rf "$out"
+mkdir -p "$out"
+dfile="$out/display"
+
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null; done
+  for p in "${pids[@]}"; do
+    for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$p" 2>/dev/null
+    wait "$p" 2>/dev/null
+  done
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+  echo "FAIL: $*"
+  [ -s "$out/pellomir.err" ] && sed 's/^/  stderr: /' "$out/pellomir.err"
+  exit 1
+}
+
+# Waits up to $1 tenths of a second for a command to succeed.
+wait_for() {
+  local n="$1"
+  shift
+  for ((i = 0; i < n; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The centre of a component's screen rectangle, from the driver's dump: "X Y".
+layout="$(printf 'dump\n' | "$driver" --screen 1280x1024 -)" || fail "the driver could not dump the program"
+centre() {
+  grep -E "^ *[A-Za-z0-9_]+ $1 " <<<"$layout" | grep -oE ' -?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+' | head -n1 |
+    awk -F, '{ printf "%d %d\n", ($1 + $3) / 2, ($2 + $4) / 2 }'
+}
+read -r editX editY < <(centre sEdit1)
+read -r fetchX fetchY < <(centre sBitBtn1)
+read -r saveX saveY < <(centre sButton1)
+[ -n "${saveY:-}" ] || fail "no layout in the dump: $layout"
+
+# The sample sitemap on loopback; the server stops when its input closes.
+coproc SERVER { exec "$server" --root "$samples"; }
+pids+=($SERVER_PID)
+read -r -t 10 base <&"${SERVER[0]}" || fail "the loopback server did not start"
+address="${base%/}/sitemap.xml"
+
+# Every process runs under a hard time limit too, in case this script itself is killed.
+timeout -s KILL 120 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$dfile" 2>"$out/xvfb.err" &
+pids+=($!)
+wait_for 100 test -s "$dfile" || fail "Xvfb did not start: $(cat "$out/xvfb.err")"
+export DISPLAY=":$(head -n1 "$dfile")"
+
+# The desktop libraries keep a few allocations until exit; the program's own leaks are
+# checked by the headless tests, so the leak check is off for this run.
+(cd "$out" && ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+  exec timeout -s KILL 90 "$exe" 2>"$out/pellomir.err") &
+pid=$!
+pids+=($pid)
+
+title="Pellomir by Orvanta V1.0"
+# The window is looked for until it is mapped and the X server reports its place.
+find_window() {
+  win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
+  [ -n "$win" ] && geometry="$(xdotool getwindowgeometry "$win" 2>/dev/null)" && grep -q Position <<<"$geometry"
+}
+wait_for 150 find_window || fail "no window titled '$title'"
+grep -q "Position: 0,0 " <<<"$geometry" || fail "the main window is not at the top-left corner: $geometry"
+sleep 0.5
+
+xdotool mousemove "$editX" "$editY" click 1; sleep 0.3
+xdotool type --delay 5 "$address"; sleep 0.3
+xdotool mousemove "$fetchX" "$fetchY" click 1; sleep 1.5
+import -window root "$out/fetched.png" || fail "no screenshot"
+
+xdotool mousemove "$saveX" "$saveY" click 1
+wait_for 50 sh -c "xdotool search --name '^Save As\$' >/dev/null 2>&1" || fail "the save dialog did not open"
+sleep 0.3
+xdotool type --delay 5 "list"; sleep 0.2
+xdotool key Return
+wait_for 50 test -s "$out/list.txt" || fail "the list was not saved as list.txt in the current folder"
+
+# The saved list: the sample's addresses in order, CR LF after each, no byte-order mark.
+expected="$(grep -o '<loc>[^<]*</loc>' "$samples/sitemap.xml" | sed 's/<loc>\(.*\)<\/loc>/\1/' | sed 's/$/\r/')"
+[ "$(cat "$out/list.txt")" == "$expected" ] || fail "the saved list differs from the sitemap's addresses"
+
+# Without a window manager nobody gives the focus back when the dialog closes.
+xdotool windowfocus "$win"; sleep 0.3
+xdotool key alt+F4
+wait_for 100 sh -c "! kill -0 $pid 2>/dev/null" || fail "the program did not exit after its window closed"
+wait "$pid"
+code=$?
+[ "$code" -eq 0 ] || fail "the program exited with $code"
+echo "passed: opened at the top-left, fetched $(wc -l <"$out/list.txt") addresses, saved them and closed"

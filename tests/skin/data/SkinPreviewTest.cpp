@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -253,6 +254,53 @@ TEST_F(ManagerTest, PreviewArrivesOverTheLocalSocket) {
 
   m->Owner()->Free();
   EXPECT_NE(lstat(path.c_str(), &st), 0) << "the socket file goes with the manager";
+}
+
+// Runs the sender tool while the test's user interface thread keeps the clock going;
+// returns its exit status and output.
+std::pair<int, std::string> RunSender(const std::string& args) {
+  const char* build = std::getenv("PELLOMIR_BUILD_DIR");
+  const std::string tool = std::string(build ? build : ".") + "/tools/skinsend/skinsend";
+  std::atomic<bool> done{false};
+  int status = -1;
+  std::string output;
+  std::thread runner([&] {
+    if (FILE* p = popen(("'" + tool + "' " + args + " 2>&1").c_str(), "r")) {
+      char buf[256];
+      while (std::fgets(buf, sizeof buf, p) != nullptr) output += buf;
+      status = pclose(p);
+    }
+    done = true;
+  });
+  for (int i = 0; i < 3000 && !done; ++i) {
+    win::headless::AdvanceTime(TacPreviewListener::PollIntervalMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  runner.join();
+  win::RunUntilIdle();
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST_F(ManagerTest, SenderToolSendsASkinFolder) {
+  TempFolder runtime, skins;
+  MakeSkinFolder(skins.path);
+  std::ofstream(skins.path + "/Preview Skin/OPTIONS.DAT", std::ios::binary) << kPreviewOptions;
+  forms::TApplicationRef::Reset();
+  RuntimeDir env(runtime.path);
+  TsSkinManager* m = MakeProgramManager();
+  ASSERT_FALSE(m->PreviewSocketPath().empty());
+
+  const auto [status, output] = RunSender("'" + skins.path + "/Preview Skin' --pid " + std::to_string(getpid()));
+  EXPECT_EQ(status, 0) << output;
+  EXPECT_NE(output.find("taken"), std::string::npos) << output;
+  EXPECT_EQ(m->SkinName(), u"Preview Skin");
+  EXPECT_EQ(m->SkinDirectory(), base::Utf8ToUtf16(skins.path));
+  EXPECT_EQ(m->SkinInfo(), u"13.5");
+
+  // Errors the tool reports itself.
+  EXPECT_EQ(RunSender("'" + skins.path + "'").first, 2) << "a folder without options";
+  EXPECT_EQ(RunSender("").first, 2);
+  EXPECT_EQ(RunSender("'" + skins.path + "/Preview Skin' --pid 1").first, 3) << "nobody listens there";
 }
 
 TEST_F(ManagerTest, ListenerDropsOversizedAndStalledSenders) {

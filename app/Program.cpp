@@ -1,0 +1,77 @@
+// Start-up and shutdown of the program: registration of the classes and descriptions the
+// windows are made from, the application object, the two forms, the message loop, and
+// freeing everything again so that the window system is left as it was found.
+#include "app/Program.h"
+
+#include <cstdio>
+
+#include "RegisterAppDescriptions.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/XMLDocComponent.h"
+#include "platform/base/Unicode.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Buttons.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/ExtCtrls.h"
+#include "platform/forms/StdCtrls.h"
+#include "platform/forms/TypInfo.h"
+
+namespace app {
+
+namespace {
+
+std::vector<std::string> g_params;
+
+// The classes the descriptions name, and the descriptions themselves (once per process;
+// registering again is harmless but needless).
+void RegisterProgramClasses() {
+  static const bool once = [] {
+    forms::RegisterClasses({&TForm1::StaticClass(), &TForm2::StaticClass(), &TXMLDocument::StaticClass(),
+                            &forms::TGroupBox::StaticClass(), &forms::TBitBtn::StaticClass(),
+                            &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(),
+                            &forms::TMemo::StaticClass(), &forms::TImage::StaticClass(),
+                            &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
+                            &forms::TSaveDialog::StaticClass()});
+    RegisterAppDescriptions();
+    return true;
+  }();
+  (void)once;
+}
+
+// Frees the application, its forms and the screen on every way out of RunProgram.
+struct ProgramScope {
+  ~ProgramScope() {
+    forms::Application->OnException.Clear();
+    forms::TApplicationRef::Reset();
+    Form1 = nullptr;
+    Form2 = nullptr;
+    g_params.clear();
+  }
+};
+
+}  // namespace
+
+const std::vector<std::string>& ProgramParams() { return g_params; }
+
+int RunProgram(const std::string& exePath, const std::vector<std::string>& params) {
+  RegisterProgramClasses();
+  ProgramScope scope;
+  g_params = params;
+  try {
+    forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
+    forms::Application->Initialize();
+    forms::Application->SetMainFormOnTaskBar(true);
+    forms::Application->CreateForm(Form1);
+    forms::Application->CreateForm(Form2);
+  } catch (const std::exception& e) {
+    // The windows come from descriptions built into the program: failing here is a fault
+    // of the build, reported where a developer looks.
+    std::fprintf(stderr, "pellomir: the program could not start: %s\n", e.what());
+    return 1;
+  }
+  forms::Application->Run();
+  return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,115 @@
+#include "app/Unit1.h"
+
+#include "app/ListFile.h"
+#include "app/Unit2.h"
+#include "app/XMLDocComponent.h"
+#include "platform/base/Unicode.h"
+#include "platform/forms/Buttons.h"
+#include "platform/forms/ClassBuilder.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/ExtCtrls.h"
+#include "platform/forms/StdCtrls.h"
+#include "platform/forms/SysUtils.h"
+#include "platform/xml/DOMDocument.h"
+#include "platform/xml/XMLHTTP.h"
+
+namespace app {
+
+TForm1* Form1 = nullptr;
+
+FORMS_DEFINE_CLASS(TForm1, forms::TForm, [](auto& b) {
+  b.Field(u"sGroupBox1", &TForm1::sGroupBox1);
+  b.Field(u"sBitBtn1", &TForm1::sBitBtn1);
+  b.Field(u"sEdit1", &TForm1::sEdit1);
+  b.Field(u"sGroupBox2", &TForm1::sGroupBox2);
+  b.Field(u"sMemo1", &TForm1::sMemo1);
+  b.Field(u"sGroupBox3", &TForm1::sGroupBox3);
+  b.Field(u"sButton1", &TForm1::sButton1);
+  b.Field(u"sImage1", &TForm1::sImage1);
+  b.Field(u"XMLDocument1", &TForm1::XMLDocument1);
+  b.Field(u"sSaveDialog1", &TForm1::sSaveDialog1);
+  b.Method(u"sBitBtn1Click", &TForm1::sBitBtn1Click);
+  b.Method(u"sMemo1Change", &TForm1::sMemo1Change);
+  b.Method(u"sButton1Click", &TForm1::sButton1Click);
+  b.Method(u"sImage1Click", &TForm1::sImage1Click);
+})
+
+namespace {
+
+// The fetched text held no XML document, so there is no root element to list from.
+class ENoSitemap : public base::Exception {
+ public:
+  explicit ENoSitemap(std::u16string message) : Exception("ENoSitemap", std::move(message)) {}
+};
+
+// Says in plain words why nothing can be listed, from what the server sent.
+std::u16string NoSitemapMessage(const xml::XMLHTTP& request) {
+  const long status = request.status();
+  std::u16string answer = u"The server";
+  if (status < 200 || status > 299) {
+    answer += u" answered " + forms::IntToStr(status);
+    if (std::u16string text = request.statusText(); !text.empty()) answer += u" " + text;
+    answer += u" and";
+  }
+  if (request.responseBody().empty()) return answer + u" sent an empty page: there is no sitemap to list";
+  return answer + u" sent a page that is not XML, so it holds no sitemap to list";
+}
+
+// Closes the list's batch update on every way out of the listing.
+class ListUpdate {
+ public:
+  explicit ListUpdate(forms::TStrings* lines) : lines_(lines) { lines_->BeginUpdate(); }
+  ~ListUpdate() { lines_->EndUpdate(); }
+  ListUpdate(const ListUpdate&) = delete;
+  ListUpdate& operator=(const ListUpdate&) = delete;
+
+ private:
+  forms::TStrings* lines_;
+};
+
+}  // namespace
+
+std::u16string FoundCountCaption(int count) {
+  return u" Полученный список URL. Найдено URL:   " + forms::IntToStr(count);
+}
+
+void TForm1::sBitBtn1Click(forms::TObject*) {
+  const std::u16string address = sEdit1->Text();
+  if (address.empty()) {
+    forms::MessageDlg(u"", forms::TMsgDlgType::mtWarning, {forms::TMsgDlgBtn::mbOK});
+    return;
+  }
+  forms::TStrings* lines = sMemo1->Lines();
+  lines->Clear();
+
+  xml::XMLHTTP request;
+  request.open(u"GET", address, false);
+  request.send();  // the window waits here until the whole answer has arrived
+  std::shared_ptr<xml::DOMDocument> response = request.responseXML();
+
+  try {
+    XMLDocument1->LoadFromXML(response->xml());
+  } catch (const base::Exception& e) {
+    forms::ShowMessage(base::Utf8ToUtf16(e.ClassName()) + u"\r\n" + e.Message());
+  }
+
+  lines->Clear();
+  ListUpdate update(lines);
+  if (!XMLDocument1->DocumentElement()) throw ENoSitemap(NoSitemapMessage(request));
+  const int count = XMLDocument1->DocumentElement().ChildNodes().Count();
+  for (int i = 0; i < count; ++i) {
+    xml::TXMLNode entry = XMLDocument1->DocumentElement().ChildNodes()[i];
+    lines->Add(entry.ChildNodes()[u"loc"].Text());
+  }
+}
+
+void TForm1::sMemo1Change(forms::TObject*) { sGroupBox2->SetCaption(FoundCountCaption(sMemo1->Lines()->Count())); }
+
+void TForm1::sButton1Click(forms::TObject*) {
+  if (!sSaveDialog1->Execute()) return;
+  SaveListFile(sSaveDialog1->FileName() + u".txt", sMemo1->Lines()->Text());
+}
+
+void TForm1::sImage1Click(forms::TObject*) { Form2->ShowModal(); }
+
+}  // namespace app

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/Filer.h"
+#include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/Color.h"
@@ -13,6 +14,7 @@
 #include "platform/win/WindowApi.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acSkinMessageBoxes.h"
 #include "tests/skin/data/SkinManagerTestUtil.h"
 
 namespace skin::test {
@@ -404,6 +406,34 @@ TEST_F(ManagerTest, WrittenDescriptionKeepsTheStoredValues) {
   EXPECT_NE(text.find("Version = 14.01"), std::string::npos);
   EXPECT_EQ(text.find("'14.31'"), std::string::npos) << "the engine version is never written";
   EXPECT_EQ(text.find("IsDefault"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace skin::test
+
+namespace skin::test {
+namespace {
+
+TEST_F(ManagerTest, FormsSinkShowsBoxesTitledByKind) {
+  TacFormsMessageSink sink;
+  std::vector<std::u16string> captions;
+  int answerWith = forms::mrNo;
+  forms::Application->OnIdle = [&](forms::TObject*, bool& done) {
+    done = false;
+    if (forms::TCustomForm* box = forms::Screen->ActiveForm()) {
+      captions.push_back(box->Caption());
+      box->SetModalResult(answerWith);
+    }
+  };
+  EXPECT_EQ(sink.Show(TacMsgKind::Warning, u"careful"), TacMsgAnswer::Ok);
+  EXPECT_EQ(sink.Show(TacMsgKind::Confirmation, u"sure?"), TacMsgAnswer::No);
+  answerWith = forms::mrYes;
+  EXPECT_EQ(sink.Show(TacMsgKind::Confirmation, u"sure?"), TacMsgAnswer::Yes);
+  forms::Application->SetTitle(u"Lister");
+  sink.Show(TacMsgKind::Plain, u"Quillon v14.31");
+  forms::Application->OnIdle.Clear();
+  const std::vector<std::u16string> expected = {u"Warning", u"Confirm", u"Confirm", u"Lister"};
+  EXPECT_EQ(captions, expected);
 }
 
 }  // namespace

@@ -29,6 +29,9 @@ class HeadlessBackend final : public Backend {
   // would wait forever: `onStarved` may feed input (returning true); otherwise this throws
   // std::logic_error, because a headless program has nobody else to wait for.
   void WaitUntil(std::optional<std::uint64_t> deadline) override;
+  // With the real clock the wait also ends when a descriptor is readable; with the
+  // virtual clock descriptors do not count (time moves only as the test says).
+  void WaitUntilReadable(std::optional<std::uint64_t> deadline, std::span<const int> fds) override;
   void Present(const gfx::PixelView& screen, const std::vector<gfx::TRect>& damaged) override;
   void CursorChanged(int id) override { cursor_ = id; }
 

@@ -12,8 +12,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 
 #include "platform/win/MessageApi.h"
+#include "platform/win/Session.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowApi.h"
 #include "skin/data/acSkinPreview.h"
@@ -26,8 +28,6 @@ namespace {
 constexpr std::size_t kMaxConnections = 4;
 // Bytes read from one sender per poll.
 constexpr std::size_t kReadPerPoll = 16 * 1024;
-// A sender that has not finished its frame after this many polls is dropped.
-constexpr int kMaxPolls = 200;
 
 // A folder that is the user's own: a real folder (no link), owned by the user, closed
 // to group and others.
@@ -49,7 +49,7 @@ std::map<win::UINT_PTR, TacPreviewListener*>& Listeners() {
   return listeners;
 }
 
-void PollTimer(win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
+void StallTimer(win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
   auto it = Listeners().find(id);
   if (it != Listeners().end()) it->second->Poll();
 }
@@ -117,16 +117,17 @@ std::vector<std::string> PreviewSockets(const std::string& folder) {
 
 struct TacPreviewListener::Connection {
   int fd = -1;
+  win::UINT_PTR watch = 0;
+  std::uint64_t started = 0;
   std::uint8_t header[4]{};
   std::size_t headerRead = 0;
   std::vector<std::uint8_t> block;
   std::size_t blockRead = 0;
-  int polls = 0;
 };
 
-TacPreviewListener::TacPreviewListener(std::function<win::HWND()> target) : target_(std::move(target)) {
+TacPreviewListener::TacPreviewListener(win::HWND window, win::UINT notifyMsg) : window_(window), notifyMsg_(notifyMsg) {
   const std::optional<std::string> folder = PreviewSocketFolder();
-  if (!folder) return;
+  if (!folder || window == nullptr) return;
   const std::string path = *folder + "/" + PreviewSocketName(static_cast<long>(getpid()));
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
@@ -150,54 +151,75 @@ TacPreviewListener::TacPreviewListener(std::function<win::HWND()> target) : targ
   }
   fd_ = fd;
   path_ = path;
-  timer_ = win::SetTimer(nullptr, 0, PollIntervalMs, &PollTimer);
-  Listeners()[timer_] = this;
+  watch_ = win::WatchReadable(fd_, window_, notifyMsg_);
 }
 
 TacPreviewListener::~TacPreviewListener() {
-  if (timer_ != 0) {
-    win::KillTimer(nullptr, timer_);
-    Listeners().erase(timer_);
-  }
-  for (Connection& c : connections_) close(c.fd);
+  for (Connection& c : connections_) Close(c);
+  connections_.clear();
+  UpdateStallTimer();
   if (fd_ >= 0) {
+    win::UnwatchReadable(watch_);
     close(fd_);
     unlink(path_.c_str());
   }
 }
 
+void TacPreviewListener::Close(Connection& c) {
+  win::UnwatchReadable(c.watch);
+  close(c.fd);
+  c.fd = -1;
+}
+
 void TacPreviewListener::Poll() {
   if (fd_ < 0) return;
   Accept();
+  const std::uint64_t now = win::CurrentBackend().Now();
   for (std::size_t i = 0; i < connections_.size();) {
-    if (Serve(connections_[i])) {
+    Connection& c = connections_[i];
+    if (now - c.started <= SenderTimeoutMs && Serve(c)) {
       ++i;
     } else {
-      close(connections_[i].fd);
+      Close(c);
       connections_.erase(connections_.begin() + static_cast<std::ptrdiff_t>(i));
     }
+  }
+  UpdateStallTimer();
+}
+
+void TacPreviewListener::UpdateStallTimer() {
+  // While senders are connected a timer makes sure a silent one is dropped in time.
+  if (!connections_.empty() && stallTimer_ == 0) {
+    stallTimer_ = win::SetTimer(nullptr, 0, SenderTimeoutMs / 5, &StallTimer);
+    Listeners()[stallTimer_] = this;
+  } else if (connections_.empty() && stallTimer_ != 0) {
+    win::KillTimer(nullptr, stallTimer_);
+    Listeners().erase(stallTimer_);
+    stallTimer_ = 0;
   }
 }
 
 void TacPreviewListener::Accept() {
-  while (connections_.size() < kMaxConnections) {
+  for (;;) {
     const int fd = accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) return;
-    // Only the user's own processes may send.
+    // Only the user's own processes may send, and only a few at a time.
     ucred cred{};
     socklen_t len = sizeof cred;
-    if (getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0 || cred.uid != getuid()) {
+    if (connections_.size() >= kMaxConnections || getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0 ||
+        cred.uid != getuid()) {
       close(fd);
       continue;
     }
     Connection c;
     c.fd = fd;
+    c.started = win::CurrentBackend().Now();
+    c.watch = win::WatchReadable(fd, window_, notifyMsg_);
     connections_.push_back(std::move(c));
   }
 }
 
 bool TacPreviewListener::Serve(Connection& c) {
-  if (++c.polls > kMaxPolls) return false;
   std::size_t budget = kReadPerPoll;
   while (c.headerRead < sizeof c.header) {
     const ssize_t n = recv(c.fd, c.header + c.headerRead, sizeof c.header - c.headerRead, 0);
@@ -227,12 +249,11 @@ bool TacPreviewListener::Serve(Connection& c) {
 
 void TacPreviewListener::Deliver(Connection& c) {
   std::uint32_t answer = 0;
-  const win::HWND target = target_ ? target_() : nullptr;
-  if (target != nullptr && win::IsWindow(target)) {
+  if (win::IsWindow(window_)) {
     win::COPYDATASTRUCT cds;
     cds.cbData = static_cast<win::DWORD>(c.block.size());
     cds.lpData = c.block.data();
-    answer = win::SendMessage(target, win::WM_COPYDATA, acPreviewSender, reinterpret_cast<win::LPARAM>(&cds)) != 0 ? 1 : 0;
+    answer = win::SendMessage(window_, win::WM_COPYDATA, acPreviewSender, reinterpret_cast<win::LPARAM>(&cds)) != 0 ? 1 : 0;
   }
   std::uint8_t reply[4];
   for (int i = 0; i < 4; ++i) reply[i] = static_cast<std::uint8_t>(answer >> (8 * i));

@@ -12,7 +12,6 @@
 // with mode 0700, must be a real folder (no link) owned by the user with no access for
 // others, and the socket file is "preview-<pid>.sock" with mode 0600.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -43,20 +42,22 @@ std::vector<std::string> PreviewSockets(const std::string& folder);
 
 class TacPreviewListener {
  public:
-  // Listens on the socket of this process and delivers blocks to target (looked up at
-  // each delivery, so it may change). Check Listening(): nothing listens when the folder
-  // or the socket cannot be made safely.
-  explicit TacPreviewListener(std::function<win::HWND()> target);
+  // Listens on the socket of this process. Its descriptors are watched by the window
+  // system's loop, which posts notifyMsg to window when one is readable; the window's
+  // owner then calls Poll. Complete blocks go to the same window as copy-data messages.
+  // Check Listening(): nothing listens when the folder or the socket cannot be made safely.
+  TacPreviewListener(win::HWND window, win::UINT notifyMsg);
   ~TacPreviewListener();
   TacPreviewListener(const TacPreviewListener&) = delete;
   TacPreviewListener& operator=(const TacPreviewListener&) = delete;
 
   bool Listening() const { return fd_ >= 0; }
   const std::string& Path() const { return path_; }
-  // Accepts waiting senders and reads what they have sent; delivers complete blocks.
+  // Accepts waiting senders, reads what they have sent (a bounded amount each), delivers
+  // complete blocks and drops senders that took too long.
   void Poll();
-  // How often the timer polls.
-  static constexpr unsigned PollIntervalMs = 50;
+  // A sender has this long to send its frame.
+  static constexpr unsigned SenderTimeoutMs = 5000;
 
  private:
   struct Connection;
@@ -64,12 +65,16 @@ class TacPreviewListener {
   // False when the connection is finished (answered or broken).
   bool Serve(Connection& c);
   void Deliver(Connection& c);
+  void Close(Connection& c);
+  void UpdateStallTimer();
 
-  std::function<win::HWND()> target_;
+  win::HWND window_;
+  win::UINT notifyMsg_;
   int fd_ = -1;
+  win::UINT_PTR watch_ = 0;
   std::string path_;
   std::vector<Connection> connections_;
-  win::UINT_PTR timer_ = 0;
+  win::UINT_PTR stallTimer_ = 0;
 };
 
 }  // namespace skin

@@ -68,21 +68,27 @@ TsSkinManager::TsSkinManager(forms::TComponent* owner)
       app->HookMainWindow([this](forms::TMessage& m) { return AppWindowHook(m); }, this);
       app->FreeNotification(this);
       watchedApp_ = app;
-      listener_ = std::make_unique<TacPreviewListener>([] { return forms::Application->Handle(); });
+      listener_ = std::make_unique<TacPreviewListener>(app->Handle(), acPreviewSocketMessage);
     }
   }
   FActive = true;
-  hotTimer_ = win::SetTimer(nullptr, 0, kHotCheckMs, &HotTimerProc);
-  HotTimers()[hotTimer_] = this;
 }
 
-void TsSkinManager::Destroy() {
-  if (IsActive() && OnDeactivate) OnDeactivate(this);
-  if (hotTimer_ != 0) {
+void TsSkinManager::SetHotTimer(bool on) {
+  // The check runs only while there is a hot control, so an idle program sleeps.
+  if (on && hotTimer_ == 0) {
+    hotTimer_ = win::SetTimer(nullptr, 0, kHotCheckMs, &HotTimerProc);
+    HotTimers()[hotTimer_] = this;
+  } else if (!on && hotTimer_ != 0) {
     win::KillTimer(nullptr, hotTimer_);
     HotTimers().erase(hotTimer_);
     hotTimer_ = 0;
   }
+}
+
+void TsSkinManager::Destroy() {
+  if (IsActive() && OnDeactivate) OnDeactivate(this);
+  SetHotTimer(false);
   listener_.reset();
   if (watchedApp_ != nullptr) {
     static_cast<forms::TApplication*>(watchedApp_)->UnhookMainWindow(this);
@@ -254,6 +260,7 @@ void TsSkinManager::SetActiveControl(win::HWND h) {
   if (h == FActiveControl) return;
   const win::HWND previous = FActiveControl;
   FActiveControl = h;
+  SetHotTimer(h != nullptr);
   if (previous != nullptr && win::IsWindow(previous)) SendSkinCommand(previous, scMouseLeave, 0);
   if (h != nullptr && win::IsWindow(h)) SendSkinCommand(h, scMouseEnter, 0);
 }
@@ -262,6 +269,7 @@ void TsSkinManager::CheckHotControl() {
   if ((ManagerState & msAnimScaling) != 0 || FActiveControl == nullptr) return;
   if (!win::IsWindow(FActiveControl)) {
     FActiveControl = nullptr;
+    SetHotTimer(false);
     return;
   }
   win::RECT r;

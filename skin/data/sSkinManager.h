@@ -37,6 +37,9 @@ using TacSkinningRules = forms::TSet<TacSkinningRule>;
 // OnSkinChanging: allow false keeps the current skin (the new name stays stored).
 using TacSkinChangingEvent = forms::TEvent<void(forms::TObject* Sender, const std::u16string& NewName, bool& Allow)>;
 
+// Posted to the application window when the preview socket has something to read.
+inline constexpr win::UINT acPreviewSocketMessage = 0xA101;
+
 inline constexpr char16_t acDefaultSkinDirectory[] = u"c:\\Skins";
 inline constexpr char16_t acEngineVersion[] = u"14.31";
 
@@ -137,6 +140,7 @@ class TsSkinManager : public forms::TComponent, public TacSkinLoader {
   void MakeBrushes();
   void FreeBrushes();
   void UpdateLoadSettings();
+  void SetHotTimer(bool on);
   void SendToWindow(win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
   TacSkinningRules skinningRules_{TacSkinningRule::srStdForms, TacSkinningRule::srStdDialogs,

@@ -31,6 +31,10 @@ bool TsSkinManager::AppWindowHook(forms::TMessage& m) {
     copyingPreview_ = false;
     return true;
   }
+  if (m.Msg == acPreviewSocketMessage) {
+    if (listener_) listener_->Poll();
+    return true;
+  }
   if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scApplyPreview) {
     ApplyPreview();
     return true;

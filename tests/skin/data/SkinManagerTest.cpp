@@ -351,6 +351,23 @@ TEST_F(ManagerTest, HotTrackingSendsEnterAndLeave) {
   EXPECT_EQ(std::count(CommandLog::Entries().begin(), CommandLog::Entries().end(), std::make_pair(b, 30u)), 1);
 }
 
+TEST_F(ManagerTest, AnIdleProgramWithAManagerSleeps) {
+  TsSkinManager* m = MakeProgramManager();
+  ASSERT_EQ(m->FActiveControl, nullptr);
+  win::RunUntilIdle();
+  // Nothing is due: the loop waits for input (here: the test's quit) instead of waking.
+  bool starved = false;
+  win::headless::Screen().onStarved = [&] {
+    starved = true;
+    win::PostQuitMessage(0);
+    return true;
+  };
+  win::MSG msg;
+  EXPECT_FALSE(win::GetMessage(&msg, nullptr, 0, 0));
+  win::headless::Screen().onStarved = nullptr;
+  EXPECT_TRUE(starved);
+}
+
 TEST_F(ManagerTest, NewerSkinVersionWarnsUnlessPreviewing) {
   TsSkinManager* m = MakeProgramManager();
   TsStoredSkinItem* item = static_cast<TsStoredSkinItem*>(m->InternalSkinsItems.Add());

@@ -209,8 +209,8 @@ TEST(PreviewSocketFolder, UsesAPrivateRuntimeFolderOrAPrivateFallback) {
   }
 }
 
-// Runs a blocking sender beside the test's user interface thread, which keeps the
-// window system's clock going until the sender is done.
+// Runs a blocking sender beside the test's user interface thread, which keeps taking
+// messages until the sender is done.
 TacPreviewSendResult SendWhileRunning(const std::string& path, std::vector<std::uint8_t> block) {
   std::atomic<bool> done{false};
   TacPreviewSendResult result = TacPreviewSendResult::NoAnswer;
@@ -219,7 +219,7 @@ TacPreviewSendResult SendWhileRunning(const std::string& path, std::vector<std::
     done = true;
   });
   for (int i = 0; i < 2000 && !done; ++i) {
-    win::headless::AdvanceTime(TacPreviewListener::PollIntervalMs);
+    win::RunUntilIdle();
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   sender.join();
@@ -256,7 +256,7 @@ TEST_F(ManagerTest, PreviewArrivesOverTheLocalSocket) {
   EXPECT_NE(lstat(path.c_str(), &st), 0) << "the socket file goes with the manager";
 }
 
-// Runs the sender tool while the test's user interface thread keeps the clock going;
+// Runs the sender tool while the test's user interface thread keeps taking messages;
 // returns its exit status and output.
 std::pair<int, std::string> RunSender(const std::string& args) {
   const char* build = std::getenv("PELLOMIR_BUILD_DIR");
@@ -273,7 +273,7 @@ std::pair<int, std::string> RunSender(const std::string& args) {
     done = true;
   });
   for (int i = 0; i < 3000 && !done; ++i) {
-    win::headless::AdvanceTime(TacPreviewListener::PollIntervalMs);
+    win::RunUntilIdle();
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   runner.join();
@@ -325,11 +325,11 @@ TEST_F(ManagerTest, ListenerDropsOversizedAndStalledSenders) {
   const int stalled = connectRaw();
   const std::uint8_t half[6] = {10, 0, 0, 0, 0, 0xA4};
   ASSERT_EQ(send(stalled, half, 6, 0), 6);
-  win::headless::AdvanceTime(TacPreviewListener::PollIntervalMs * 2);
+  win::RunUntilIdle();
   std::uint8_t reply[4];
   EXPECT_EQ(recv(big, reply, 4, MSG_DONTWAIT), 0) << "closed";
   EXPECT_LT(recv(stalled, reply, 4, MSG_DONTWAIT), 0) << "still waiting";
-  win::headless::AdvanceTime(TacPreviewListener::PollIntervalMs * 210);
+  win::headless::AdvanceTime(TacPreviewListener::SenderTimeoutMs + 1000);
   EXPECT_EQ(recv(stalled, reply, 4, MSG_DONTWAIT), 0) << "dropped";
   close(big);
   close(stalled);

@@ -16,6 +16,8 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/TypInfo.h"
+#include "skin/data/acSkinMessageBoxes.h"
+#include "skin/data/sSkinManager.h"
 
 namespace app {
 
@@ -58,6 +60,13 @@ int RunProgram(const std::string& exePath, const std::vector<std::string>& param
   RegisterProgramClasses();
   ProgramScope scope;
   g_params = params;
+  // The skin engine's process start (its classes, "/acver", "/acpreview"); its boxes are
+  // the framework's message boxes while the program runs.
+  skin::TacFormsMessageSink skinBoxes;
+  skin::TacScopedMessageSink showSkinBoxes(skinBoxes);
+  std::vector<std::u16string> params16;
+  for (const std::string& p : params) params16.push_back(base::Utf8ToUtf16(p));
+  skin::SkinEngineStartup(params16);
   try {
     forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
     forms::Application->Initialize();

@@ -15,6 +15,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
@@ -41,38 +42,48 @@ void RegisterProgramClasses() {
   (void)once;
 }
 
-// Frees the application, its forms and the screen on every way out of RunProgram.
-struct ProgramScope {
-  ~ProgramScope() {
-    forms::Application->OnException.Clear();
-    forms::TApplicationRef::Reset();
-    Form1 = nullptr;
-    Form2 = nullptr;
-    g_params.clear();
-  }
-};
-
 }  // namespace
 
 const std::vector<std::string>& ProgramParams() { return g_params; }
 
-int RunProgram(const std::string& exePath, const std::vector<std::string>& params) {
+std::u16string ProgramTitle(const std::string& exePath) {
+  std::u16string title = forms::TitleFromExeName(base::Utf8ToUtf16(exePath));
+  if (!title.empty()) title[0] = forms::UpperChar(title[0]);
+  return title;
+}
+
+void StartProgram(const std::string& exePath, const std::vector<std::string>& params) {
   RegisterProgramClasses();
-  ProgramScope scope;
   g_params = params;
   // The skin engine's process start (its classes, "/acver", "/acpreview"); its boxes are
   // the framework's message boxes while the program runs.
-  skin::TacFormsMessageSink skinBoxes;
-  skin::TacScopedMessageSink showSkinBoxes(skinBoxes);
+  static skin::TacFormsMessageSink skinBoxes;
+  skin::SetSkinMessageSink(&skinBoxes);
   std::vector<std::u16string> params16;
   for (const std::string& p : params) params16.push_back(base::Utf8ToUtf16(p));
   skin::SkinEngineStartup(params16);
+  forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
+  forms::Application->SetTitle(ProgramTitle(exePath));
+  forms::Application->Initialize();
+  forms::Application->SetMainFormOnTaskBar(true);
+  forms::Application->CreateForm(Form1);
+  forms::Application->CreateForm(Form2);
+}
+
+void EndProgram() {
+  forms::TApplicationRef::Reset();
+  Form1 = nullptr;
+  Form2 = nullptr;
+  g_params.clear();
+  skin::SetSkinMessageSink(nullptr);
+}
+
+int RunProgram(const std::string& exePath, const std::vector<std::string>& params) {
+  struct Scope {
+    ~Scope() { EndProgram(); }
+  } scope;
   try {
-    forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
-    forms::Application->Initialize();
-    forms::Application->SetMainFormOnTaskBar(true);
-    forms::Application->CreateForm(Form1);
-    forms::Application->CreateForm(Form2);
+    StartProgram(exePath, params);
   } catch (const std::exception& e) {
     // The windows come from descriptions built into the program: failing here is a fault
     // of the build, reported where a developer looks.

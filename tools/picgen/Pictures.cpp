@@ -35,8 +35,16 @@ PicCanvas PayServiceOne() {
   PicCanvas c(460, 510);
   const Box all{0, 0, 460, 510};
   c.Fill(all, RoundRect({10, 10, 450, 500}, 80), VerticalGradient(10, Hex(0x8A4FD8), 500, Hex(0x5A2AA0)));
-  // A heart: two discs and the point below them.
-  const Inside heart = Or(Or(Disc(178, 190, 70), Disc(282, 190, 70)), Polygon({{114, 222}, {346, 222}, {230, 350}}));
+  // A heart: two discs and the point below them, its sides tangent to the discs.
+  const double r = 70, cy = 190, tipX = 230, tipY = 350;
+  auto tangent = [&](double cx, double side) {
+    const double d = std::hypot(tipX - cx, tipY - cy);
+    const double a = std::atan2(tipY - cy, tipX - cx) + side * std::acos(r / d);
+    return std::pair<double, double>{cx + r * std::cos(a), cy + r * std::sin(a)};
+  };
+  const auto left = tangent(178, 1), right = tangent(282, -1);
+  const Inside heart = Or(Or(Disc(178, cy, r), Disc(282, cy, r)),
+                          Polygon({left, {178, cy}, {282, cy}, right, {tipX, tipY}}));
   c.Fill(all, heart, Hex(0xFFFFFF));
   const int w = PicCanvas::TextWidth(u"Donora", u"DejaVu Sans", 64, true, false);
   c.FillText(u"Donora", u"DejaVu Sans", 64, true, false, (460 - w) / 2.0, 380, Hex(0xFFFFFF));

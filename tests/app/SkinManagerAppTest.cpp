@@ -31,9 +31,9 @@ namespace {
 namespace fs = std::filesystem;
 namespace hl = win::headless;
 
+// The build folder: the test program lies in its tests/app/.
 std::string BuildDir() {
-  const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
-  return dir ? dir : ".";
+  return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string();
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {

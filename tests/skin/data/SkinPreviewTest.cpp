@@ -256,11 +256,15 @@ TEST_F(ManagerTest, PreviewArrivesOverTheLocalSocket) {
   EXPECT_NE(lstat(path.c_str(), &st), 0) << "the socket file goes with the manager";
 }
 
+// The build folder: the test program lies in its tests/skin/.
+std::string BuildDir() {
+  return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string();
+}
+
 // Runs the sender tool while the test's user interface thread keeps taking messages;
 // returns its exit status and output.
 std::pair<int, std::string> RunSender(const std::string& args) {
-  const char* build = std::getenv("PELLOMIR_BUILD_DIR");
-  const std::string tool = std::string(build ? build : ".") + "/tools/skinsend/skinsend";
+  const std::string tool = BuildDir() + "/tools/skinsend/skinsend";
   std::atomic<bool> done{false};
   int status = -1;
   std::string output;

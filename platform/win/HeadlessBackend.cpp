@@ -41,6 +41,7 @@ bool HeadlessBackend::PollEvent(InputEvent& out) {
 
 void HeadlessBackend::WaitUntil(std::optional<std::uint64_t> deadline) {
   if (!events_.empty()) return;
+  if (onIdle && onIdle(deadline)) return;
   if (!deadline) {
     if (onStarved && onStarved()) return;
     throw std::logic_error("headless backend: the message loop waits for input that nobody feeds");

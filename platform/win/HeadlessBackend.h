@@ -28,6 +28,8 @@ class HeadlessBackend final : public Backend {
   // Virtual clock: jumps to the deadline. Without a deadline and without input the loop
   // would wait forever: `onStarved` may feed input (returning true); otherwise this throws
   // std::logic_error, because a headless program has nobody else to wait for.
+  // `onIdle` comes first, on every wait (timers pending or not): a script driver runs its
+  // next step there. True: it fed input or moved the clock, so the wait returns at once.
   void WaitUntil(std::optional<std::uint64_t> deadline) override;
   // With the real clock the wait also ends when a descriptor is readable; with the
   // virtual clock descriptors do not count (time moves only as the test says).
@@ -40,6 +42,7 @@ class HeadlessBackend final : public Backend {
   // Moves the virtual clock forward (no effect on a real clock).
   void Advance(std::uint64_t ms) { now_ += ms; }
   std::function<bool()> onStarved;
+  std::function<bool(std::optional<std::uint64_t> deadline)> onIdle;
 
   // The presented screen: every rectangle the compositor presented is copied here.
   const gfx::PixelBuffer& Screen() const { return screen_; }

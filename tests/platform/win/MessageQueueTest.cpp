@@ -1,5 +1,5 @@
 // The queue: send and post, retrieval order and filters, quit, private messages,
-// WM_COPYDATA, timers on the clock, and a loop that sleeps instead of spinning.
+// WM_COPYDATA, timers on the clock, a loop that sleeps instead of spinning, and the idle hook.
 #include "WinTestSupport.h"
 
 namespace wintest {
@@ -163,6 +163,42 @@ TEST_F(MessageQueueTest, GetMessageSleepsUntilTheNextTimerInsteadOfSpinning) {
   // With nothing to wait for, a headless loop reports it instead of hanging.
   KillTimer(w, 1);
   EXPECT_THROW(GetMessage(&m, nullptr, 0, 0), std::logic_error);
+}
+
+TEST_F(MessageQueueTest, OnIdleSeesEveryWaitWithItsDeadlineAndMayFeedInput) {
+  HWND w = MakeTop(0, 0, 10, 10, WS_POPUP);
+  RunUntilIdle();
+  std::uint64_t t0 = screen->Now();
+  SetTimer(w, 1, 250, nullptr);
+  std::vector<std::optional<std::uint64_t>> seen;
+  // First wait: the hook posts a message instead of letting the clock jump to the timer.
+  screen->onIdle = [&](std::optional<std::uint64_t> deadline) {
+    seen.push_back(deadline);
+    if (seen.size() > 1) return false;
+    PostMessage(w, WM_USER + 7, 0, 0);
+    return true;
+  };
+  MSG m;
+  ASSERT_TRUE(GetMessage(&m, nullptr, 0, 0));
+  EXPECT_EQ(m.message, WM_USER + 7);
+  EXPECT_EQ(screen->Now(), t0);  // what the hook gave came first; no time passed
+  // Second wait: declined, so the clock jumps to the timer as usual.
+  ASSERT_TRUE(GetMessage(&m, nullptr, 0, 0));
+  EXPECT_EQ(m.message, WM_TIMER);
+  EXPECT_EQ(screen->Now(), t0 + 250);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0], t0 + 250);
+  EXPECT_EQ(seen[1], t0 + 250);
+  // Without timers the hook sees no deadline and still comes before onStarved.
+  KillTimer(w, 1);
+  bool starved = false;
+  screen->onStarved = [&] { starved = true; return false; };
+  EXPECT_THROW(GetMessage(&m, nullptr, 0, 0), std::logic_error);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_FALSE(seen[2].has_value());
+  EXPECT_TRUE(starved);
+  screen->onIdle = nullptr;
+  screen->onStarved = nullptr;
 }
 
 TEST_F(MessageQueueTest, BroadcastReachesEveryTopLevelWindow) {

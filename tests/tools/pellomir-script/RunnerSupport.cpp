@@ -1,0 +1,39 @@
+#include "RunnerSupport.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "TestProgram.h"
+#include "platform/forms/Application.h"
+
+namespace scripttest {
+
+std::vector<std::string> RunResult::Lines() const {
+  std::vector<std::string> lines;
+  std::istringstream s(out);
+  for (std::string l; std::getline(s, l);) lines.push_back(l);
+  return lines;
+}
+
+RunResult RunTest(const std::string& script, const script::RunOptions& options) {
+  std::ostringstream out, err;
+  RunResult r;
+  r.status = script::RunScriptText(script, options, &RunTestProgram, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+void ScriptTest::SetUp() {
+  Log().clear();
+  forms::TApplicationRef::Reset();
+}
+
+void ScriptTest::TearDown() { forms::TApplicationRef::Reset(); }
+
+std::string OutputPath(const std::string& name) {
+  const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
+  return std::string(dir ? dir : ".") + "/" + name;
+}
+
+}  // namespace scripttest

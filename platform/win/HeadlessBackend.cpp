@@ -62,6 +62,7 @@ void HeadlessBackend::WaitUntilReadable(std::optional<std::uint64_t> deadline, s
   std::vector<pollfd> polled;
   for (int fd : fds) polled.push_back({fd, POLLIN, 0});
   int timeout = -1;
+  if (onIdle && onIdle(deadline)) return;
   if (!deadline && onStarved && onStarved()) return;
   if (deadline) {
     const std::uint64_t now = Now();

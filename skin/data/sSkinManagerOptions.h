@@ -109,6 +109,8 @@ class TsStoredSkinsCollection : public forms::TOwnedCollection {
   FORMS_CLASS(TsStoredSkinsCollection)
  public:
   TsStoredSkinsCollection(forms::TPersistent* owner, TsStoredSkins& skins);
+  // The items go while the collection is still whole: they remove their stored skins.
+  ~TsStoredSkinsCollection() override { Clear(); }
   TsStoredSkins& Skins() const { return skins_; }
 
  private:

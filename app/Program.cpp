@@ -17,6 +17,8 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
+#include "skin/data/acSkinMessageBoxes.h"
+#include "skin/data/sSkinManager.h"
 
 namespace app {
 
@@ -53,6 +55,13 @@ std::u16string ProgramTitle(const std::string& exePath) {
 void StartProgram(const std::string& exePath, const std::vector<std::string>& params) {
   RegisterProgramClasses();
   g_params = params;
+  // The skin engine's process start (its classes, "/acver", "/acpreview"); its boxes are
+  // the framework's message boxes while the program runs.
+  static skin::TacFormsMessageSink skinBoxes;
+  skin::SetSkinMessageSink(&skinBoxes);
+  std::vector<std::u16string> params16;
+  for (const std::string& p : params) params16.push_back(base::Utf8ToUtf16(p));
+  skin::SkinEngineStartup(params16);
   forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
   forms::Application->SetTitle(ProgramTitle(exePath));
   forms::Application->Initialize();
@@ -66,6 +75,7 @@ void EndProgram() {
   Form1 = nullptr;
   Form2 = nullptr;
   g_params.clear();
+  skin::SetSkinMessageSink(nullptr);
 }
 
 int RunProgram(const std::string& exePath, const std::vector<std::string>& params) {

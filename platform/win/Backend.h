@@ -6,6 +6,7 @@
 // backend maps each top-level window to an OS window.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ class Backend {
   // Sleeps until input is available or the deadline (a Now() value) passes; no deadline
   // waits for input only. Returns at once when input is already pending.
   virtual void WaitUntil(std::optional<std::uint64_t> deadline) = 0;
+  // The same wait, which also ends when one of the file descriptors is readable (the
+  // window system's watched descriptors; never empty). This default waits in steps of
+  // 50 ms and looks at the descriptors between them; a backend that can wait on them
+  // directly does better.
+  virtual void WaitUntilReadable(std::optional<std::uint64_t> deadline, std::span<const int> fds);
 
   // The composed screen changed in `damaged` (screen coordinates, clipped to the screen).
   virtual void Present(const gfx::PixelView& screen, const std::vector<gfx::TRect>& damaged) = 0;

@@ -1,5 +1,8 @@
 #include "platform/win/HeadlessBackend.h"
 
+#include <poll.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
@@ -49,6 +52,23 @@ void HeadlessBackend::WaitUntil(std::optional<std::uint64_t> deadline) {
   }
   std::uint64_t now = Now();
   if (*deadline > now) std::this_thread::sleep_for(std::chrono::milliseconds(*deadline - now));
+}
+
+void HeadlessBackend::WaitUntilReadable(std::optional<std::uint64_t> deadline, std::span<const int> fds) {
+  if (options_.clock == Clock::Virtual || !events_.empty()) {
+    WaitUntil(deadline);
+    return;
+  }
+  std::vector<pollfd> polled;
+  for (int fd : fds) polled.push_back({fd, POLLIN, 0});
+  int timeout = -1;
+  if (onIdle && onIdle(deadline)) return;
+  if (!deadline && onStarved && onStarved()) return;
+  if (deadline) {
+    const std::uint64_t now = Now();
+    timeout = *deadline > now ? static_cast<int>(std::min<std::uint64_t>(*deadline - now, 1 << 30)) : 0;
+  }
+  poll(polled.data(), polled.size(), timeout);
 }
 
 void HeadlessBackend::Present(const gfx::PixelView& screen, const std::vector<gfx::TRect>& damaged) {

@@ -31,6 +31,9 @@ class HeadlessBackend final : public Backend {
   // `onIdle` comes first, on every wait (timers pending or not): a script driver runs its
   // next step there. True: it fed input or moved the clock, so the wait returns at once.
   void WaitUntil(std::optional<std::uint64_t> deadline) override;
+  // With the real clock the wait also ends when a descriptor is readable; with the
+  // virtual clock descriptors do not count (time moves only as the test says).
+  void WaitUntilReadable(std::optional<std::uint64_t> deadline, std::span<const int> fds) override;
   void Present(const gfx::PixelView& screen, const std::vector<gfx::TRect>& damaged) override;
   void CursorChanged(int id) override { cursor_ = id; }
 

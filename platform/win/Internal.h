@@ -2,6 +2,7 @@
 // Internal: helpers the window system's files share. Every call that sends a message may
 // destroy windows, so callers keep handles across sends and look the record up again.
 #include <optional>
+#include <vector>
 
 #include "platform/gfx/Region.h"
 #include "platform/win/SystemState.h"
@@ -14,6 +15,12 @@ LRESULT CallHooks(int type, int code, WPARAM wParam, LPARAM lParam);
 // The earliest time a timer or a hover notice falls due; none when nothing waits.
 std::optional<std::uint64_t> NextDeadline();
 bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t now);
+// Sleeps in the backend until the next deadline, input, or a watched descriptor.
+void WaitForMessages();
+
+// Watched file descriptors (FdWatch.cpp): posts the owners' messages for the readable ones.
+void PollWatchedFds();
+std::vector<int> WatchedFds();
 
 // Tree (Tree.cpp).
 Window* TopLevelOf(Window* w);  // the top-level ancestor (itself for a top-level window)

@@ -33,6 +33,13 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
 constexpr UINT USER_TIMER_MINIMUM = 10;
 
+// Watches a file descriptor from the message loop: whenever it is readable, `msg` is
+// posted to `hwnd` with WParam = fd (once until that message has been taken), and a loop
+// waiting for messages wakes up for it. The owner reads the descriptor when the message
+// comes. Returns 0 when fd is negative or already watched.
+UINT_PTR WatchReadable(int fd, HWND hwnd, UINT msg);
+void UnwatchReadable(UINT_PTR id);
+
 // Hooks: WH_CBT for the current thread. The newest hook runs first and passes on with
 // CallNextHookEx; a nonzero answer vetoes creation, destruction, activation or focus.
 constexpr int WH_CBT = 5;

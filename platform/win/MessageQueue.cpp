@@ -98,6 +98,7 @@ bool TakePosted(MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
 
 bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t now) {
   State& s = S();
+  PollWatchedFds();
   if (TakePosted(out, filter, lo, hi, remove)) return true;
   if (s.quitPosted) {
     *out = Stamp(nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0);
@@ -115,6 +116,12 @@ bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t
     }
   }
   return TakeTimer(out, filter, lo, hi, remove, now);
+}
+
+void WaitForMessages() {
+  const std::vector<int> fds = WatchedFds();
+  if (fds.empty()) S().backend->WaitUntil(NextDeadline());
+  else S().backend->WaitUntilReadable(NextDeadline(), fds);
 }
 
 std::optional<std::uint64_t> NextDeadline() {
@@ -174,7 +181,7 @@ BOOL WaitMessage() {
   MSG m;
   while (!PeekAny(&m, nullptr, 0, 0, false, Now())) {
     s.compositor->Present();
-    s.backend->WaitUntil(NextDeadline());
+    WaitForMessages();
   }
   return TRUE;
 }
@@ -184,7 +191,7 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT lo, UINT hi) {
   MSG m;
   while (!PeekAny(&m, hwnd, lo, hi, true, Now())) {
     s.compositor->Present();
-    s.backend->WaitUntil(NextDeadline());
+    WaitForMessages();
   }
   s.current = m;
   if (msg) *msg = m;

@@ -83,6 +83,7 @@ constexpr Verb kVerbs[] = {
     {"move", CommandKind::Move},     {"press", CommandKind::Press},         {"release", CommandKind::Release},
     {"type", CommandKind::Type},     {"key", CommandKind::Key},             {"wait", CommandKind::Wait},
     {"text", CommandKind::Text},     {"dump", CommandKind::Dump},           {"screenshot", CommandKind::Screenshot},
+    {"skin", CommandKind::Skin},
 };
 
 Command ParseLine(int line, std::string_view s) {
@@ -127,6 +128,9 @@ Command ParseLine(int line, std::string_view s) {
       break;
     case CommandKind::Dump:
       if (!args.empty()) throw ScriptError(line, "dump takes no arguments");
+      break;
+    case CommandKind::Skin:
+      if (!args.empty()) throw ScriptError(line, "skin takes no arguments");
       break;
     case CommandKind::Screenshot:
       if (args.empty()) throw ScriptError(line, "screenshot needs a file name");

@@ -10,6 +10,7 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 #include "tools/pellomir-script/driver/Escaping.h"
+#include "tools/pellomir-script/driver/SkinState.h"
 #include "tools/pellomir-script/driver/Targets.h"
 #include "tools/pellomir-script/driver/WindowDump.h"
 
@@ -169,6 +170,10 @@ ScriptRunner::Step ScriptRunner::Execute(const Command& c) {
     }
     case CommandKind::Dump:
       DumpWindows(out_);
+      out_.flush();
+      return Step::Next;
+    case CommandKind::Skin:
+      out_ << SkinStateLine() << '\n';
       out_.flush();
       return Step::Next;
     case CommandKind::Screenshot:

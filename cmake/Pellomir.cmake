@@ -43,11 +43,12 @@ endfunction()
 function(pellomir_test name)
   cmake_parse_arguments(A "" "" "DIRS;DEPS;SOURCES" ${ARGN})
   pellomir_sources(srcs ${A_DIRS})
-  add_executable(${name} ${srcs} ${A_SOURCES})
+  add_executable(${name} ${srcs} ${A_SOURCES} ${PROJECT_SOURCE_DIR}/tests/TestPaths.cpp)
   target_link_libraries(${name} PRIVATE pellomir_options ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  set_property(SOURCE ${PROJECT_SOURCE_DIR}/tests/TestPaths.cpp TARGET_DIRECTORY ${name} APPEND PROPERTY
+    COMPILE_DEFINITIONS PELLOMIR_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}" PELLOMIR_TEST_BUILD_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "PELLOMIR_SOURCE_DIR=${PROJECT_SOURCE_DIR};PELLOMIR_BUILD_DIR=${PROJECT_BINARY_DIR}")
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
 
 # pellomir_bench(<name> [DIRS <sub-folders>] [DEPS <libs>])

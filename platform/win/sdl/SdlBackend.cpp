@@ -17,6 +17,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/Styles.h"
 #include "platform/win/sdl/SdlKeys.h"
+#include "platform/win/sdl/SdlX11Errors.h"
 
 namespace win {
 
@@ -401,6 +402,7 @@ std::unique_ptr<Backend> CreateSdlBackend(std::string* error) {
     if (error) *error = SDL_GetError();
     return nullptr;
   }
+  sdl::TolerateX11Errors();
   SDL_StartTextInput();
   return std::make_unique<SdlBackend>();
 }

@@ -81,7 +81,7 @@ find_window() {
   win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
   [ -n "$win" ] && geometry="$(xdotool getwindowgeometry "$win" 2>/dev/null)" && grep -q Position <<<"$geometry"
 }
-wait_for 150 find_window || fail "no window titled '$title'"
+wait_for 400 find_window || fail "no window titled '$title'"
 grep -q "Position: 0,0 " <<<"$geometry" || fail "the main window is not at the top-left corner: $geometry"
 sleep 0.5
 
@@ -91,11 +91,11 @@ xdotool mousemove "$fetchX" "$fetchY" click 1; sleep 1.5
 import -window root "$out/fetched.png" || fail "no screenshot"
 
 xdotool mousemove "$saveX" "$saveY" click 1
-wait_for 50 sh -c "xdotool search --name '^Save As\$' >/dev/null 2>&1" || fail "the save dialog did not open"
+wait_for 150 sh -c "xdotool search --name '^Save As\$' >/dev/null 2>&1" || fail "the save dialog did not open"
 sleep 0.3
 xdotool type --delay 5 "list"; sleep 0.2
 xdotool key Return
-wait_for 50 test -s "$out/list.txt" || fail "the list was not saved as list.txt in the current folder"
+wait_for 150 test -s "$out/list.txt" || fail "the list was not saved as list.txt in the current folder"
 
 # The saved list: the sample's addresses in order, CR LF after each, no byte-order mark.
 expected="$(grep -o '<loc>[^<]*</loc>' "$samples/sitemap.xml" | sed 's/<loc>\(.*\)<\/loc>/\1/' | sed 's/$/\r/')"

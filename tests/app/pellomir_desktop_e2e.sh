@@ -9,41 +9,10 @@
 # Usage: pellomir_desktop_e2e.sh PELLOMIR DRIVER SERVER SAMPLES_DIR OUTPUT_DIR
 set -u
 exe="$(realpath "$1")" driver="$2" server="$3" samples="$4" out="$5"
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
 rm -rf "$out"
 mkdir -p "$out"
-dfile="$out/display"
-
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do
-    for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$p" 2>/dev/null
-    wait "$p" 2>/dev/null
-  done
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-fail() {
-  echo "FAIL: $*"
-  [ -s "$out/pellomir.err" ] && sed 's/^/  stderr: /' "$out/pellomir.err"
-  exit 1
-}
-
-# Waits up to $1 tenths of a second for a command to succeed.
-wait_for() {
-  local n="$1"
-  shift
-  for ((i = 0; i < n; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+fail_details() { [ -s "$out/pellomir.err" ] && sed 's/^/  stderr: /' "$out/pellomir.err"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop_e2e.sh"
 
 # The centre of a component's screen rectangle, from the driver's dump: "X Y".
 layout="$(printf 'dump\n' | "$driver" --screen 1280x1024 -)" || fail "the driver could not dump the program"
@@ -62,11 +31,7 @@ pids+=($SERVER_PID)
 read -r -t 10 base <&"${SERVER[0]}" || fail "the loopback server did not start"
 address="${base%/}/sitemap.xml"
 
-# Every process runs under a hard time limit too, in case this script itself is killed.
-timeout -s KILL 120 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$dfile" 2>"$out/xvfb.err" &
-pids+=($!)
-wait_for 100 test -s "$dfile" || fail "Xvfb did not start: $(cat "$out/xvfb.err")"
-export DISPLAY=":$(head -n1 "$dfile")"
+start_xvfb 1280x1024
 
 # The desktop libraries keep a few allocations until exit; the program's own leaks are
 # checked by the headless tests, so the leak check is off for this run.

@@ -8,48 +8,13 @@
 set -u
 demo="$1"
 out="$2"
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
 mkdir -p "$out"
 log="$out/windemo.log"
-dfile="$out/display"
-rm -f "$log" "$dfile" "$out/windemo-e2e.png"
+rm -f "$log" "$out/windemo-e2e.png"
+fail_details() { [ -f "$log" ] && sed 's/^/  log: /' "$log"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/desktop_e2e.sh"
 
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do
-    for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$p" 2>/dev/null
-    wait "$p" 2>/dev/null
-  done
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-fail() {
-  echo "FAIL: $*"
-  [ -f "$log" ] && sed 's/^/  log: /' "$log"
-  exit 1
-}
-
-# Waits up to $1 tenths of a second for a command to succeed.
-wait_for() {
-  local n="$1"
-  shift
-  for ((i = 0; i < n; i++)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Every process runs under a hard time limit too, in case this script itself is killed.
-timeout -s KILL 120 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$dfile" 2>"$out/xvfb.err" &
-pids+=($!)
-wait_for 100 test -s "$dfile" || fail "Xvfb did not start: $(cat "$out/xvfb.err")"
-export DISPLAY=":$(head -n1 "$dfile")"
+start_xvfb 1024x768
 echo "display $DISPLAY"
 
 # The desktop libraries (D-Bus, X11 drivers loaded and unloaded at run time) keep a few

@@ -46,7 +46,12 @@ DumpLine ParseDumpLine(const std::string& line) {
   if (line.at(q) != '"') throw std::runtime_error("no text in dump line: " + line);
   std::size_t end = q + 1;
   while (end < line.size() && line[end] != '"') end += line[end] == '\\' ? 2 : 1;
-  d.text = line.substr(q + 1, end - q - 1);
+  // As `text` prints it: the dump's extra escape of the quote is undone.
+  for (std::size_t k = q + 1; k < end; ++k) {
+    if (line[k] == '\\' && line[k + 1] == '"') continue;
+    d.text += line[k];
+    if (line[k] == '\\') d.text += line[++k];
+  }
   std::istringstream rest(line.substr(end + 1));
   char comma;
   rest >> d.rect.Left >> comma >> d.rect.Top >> comma >> d.rect.Right >> comma >> d.rect.Bottom;

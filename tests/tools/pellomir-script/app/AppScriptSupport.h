@@ -24,7 +24,7 @@ std::string SaveLines(const std::string& path);
 // One window line of a dump.
 struct DumpLine {
   int depth = 0;
-  std::string cls, name, text;  // text as printed (escaped)
+  std::string cls, name, text;  // text escaped as the `text` command prints it
   gfx::TRect rect;
   bool focused = false, active = false, disabled = false;
 };

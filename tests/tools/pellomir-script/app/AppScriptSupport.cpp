@@ -87,6 +87,16 @@ const DumpLine* Dump::Named(const std::string& name) const {
   return nullptr;
 }
 
+const DumpLine* Dump::Named(const std::string& name, std::size_t index) const {
+  std::size_t seen = 0;
+  bool inside = false;
+  for (const DumpLine& l : lines) {
+    if (l.depth == 0) inside = seen++ == index;
+    else if (inside && l.name == name) return &l;
+  }
+  return nullptr;
+}
+
 std::vector<DumpLine> Dump::ChildrenOf(std::size_t index) const {
   std::vector<DumpLine> children;
   std::size_t seen = 0;

@@ -36,6 +36,8 @@ struct Dump {
   std::vector<DumpLine> TopLevel() const;
   // The first window of that component name (anywhere), or null.
   const DumpLine* Named(const std::string& name) const;
+  // The first window of that name under the top-level window at `index` of TopLevel().
+  const DumpLine* Named(const std::string& name, std::size_t index) const;
   // The children (one level down) of the top-level window at `index` of TopLevel().
   std::vector<DumpLine> ChildrenOf(std::size_t index) const;
 };

@@ -104,11 +104,25 @@ TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale
                                            "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
                                            "<url><loc>https://пример.рф/日本</loc></url>\n"
                                            "</urlset>\n"));
-  AppRun r = RunPellomirExecutable(FetchLines(server.Url("/ru.xml")) + "text sGroupBox2\n" + SaveLines(dir / "список") +
-                                       "dump\n",
+  // The same sitemap as a Russian site may serve it: in Windows-1251, the ideographs as
+  // character references.
+  server.Serve("/ru-1251.xml",
+               HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                                "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
+                                "\xEE-\xED\xE0\xF1</loc></url>\n"
+                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
+                                "2</loc></url>\n"
+                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#x65E5;&#x672C;</loc></url>\n"
+                                "</urlset>\n"));
+  AppRun r = RunPellomirExecutable(FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" +
+                                       FetchLines(server.Url("/ru.xml")) + "text sMemo1\ntext sGroupBox2\n" +
+                                       SaveLines(dir / "список") + "dump\n",
                                    "ru_RU.UTF-8");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
+  const std::string list = "https://пример.рф/страница/о-нас\\r\\nhttps://пример.рф/ёлка?№=1–2\\r\\nhttps://пример.рф/日本\\r\\n";
+  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{list, list}));
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(3)});
   ASSERT_EQ(r.Dumps().size(), 1u);
   EXPECT_TRUE(MainWindowAlone(r.Dumps()[0])) << r.out;

@@ -106,6 +106,10 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
       {"<urlset><url><loc>https://a.example/1</loc></url><url><lastmod>2024-01-01</lastmod></url>"
        "<url><loc>https://a.example/3</loc></url></urlset>",
        "https://a.example/1\\r\\n\\r\\nhttps://a.example/3\\r\\n", 3},
+      // An address in another namespace than its entry's is not the entry's address.
+      {"<urlset xmlns=\"urn:a\"><url><loc xmlns=\"urn:b\">https://a.example/1</loc></url>"
+       "<url><loc>https://a.example/2</loc></url></urlset>",
+       "\\r\\nhttps://a.example/2\\r\\n", 2},
       // Line breaks and blanks around the address are kept.
       {"<urlset><url><loc>\n  https://a.example/1\n</loc></url></urlset>", "\\n  https://a.example/1\\n\\r\\n", 1},
       // A declaration, a style sheet and comments around the root change nothing.

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -56,23 +56,31 @@ DumpLine ParseDumpLine(const std::string& line) {
   char comma;
   rest >> d.rect.Left >> comma >> d.rect.Top >> comma >> d.rect.Right >> comma >> d.rect.Bottom;
   for (std::string flag; rest >> flag;) {
-    if (flag == "focused") d.focused = true;
-    else if (flag == "active") d.active = true;
-    else if (flag == "disabled") d.disabled = true;
-    else throw std::runtime_error("unknown flag in dump line: " + line);
+    if (flag == "focused")
+      d.focused = true;
+    else if (flag == "active")
+      d.active = true;
+    else if (flag == "disabled")
+      d.disabled = true;
+    else
+      throw std::runtime_error("unknown flag in dump line: " + line);
   }
   return d;
 }
 
 }  // namespace
 
-std::string CountCaption(int count) { return " Полученный список URL. Найдено URL:   " + std::to_string(count); }
+std::string CountCaption(int count) {
+  return " Полученный список URL. Найдено URL:   " + std::to_string(count);
+}
 
 std::string FetchLines(const std::string& address) {
   return "click sEdit1\nkey Ctrl+A\nkey Delete\ntype " + address + "\nclick sBitBtn1\n";
 }
 
-std::string SaveLines(const std::string& path) { return "click sButton1\ntype " + path + "\nkey Enter\n"; }
+std::string SaveLines(const std::string& path) {
+  return "click sButton1\ntype " + path + "\nkey Enter\n";
+}
 
 std::vector<DumpLine> Dump::TopLevel() const {
   std::vector<DumpLine> top;
@@ -91,8 +99,10 @@ const DumpLine* Dump::Named(const std::string& name, std::size_t index) const {
   std::size_t seen = 0;
   bool inside = false;
   for (const DumpLine& l : lines) {
-    if (l.depth == 0) inside = seen++ == index;
-    else if (inside && l.name == name) return &l;
+    if (l.depth == 0)
+      inside = seen++ == index;
+    else if (inside && l.name == name)
+      return &l;
   }
   return nullptr;
 }
@@ -144,7 +154,8 @@ AppRun RunPellomir(const std::string& script, std::vector<std::vector<std::strin
   });
   std::ostringstream out, err;
   AppRun r;
-  r.status = script::RunScriptText(script, {}, [] { return app::RunProgram("pellomir", {}); }, out, err);
+  r.status = script::RunScriptText(
+      script, {}, [] { return app::RunProgram("pellomir", {}); }, out, err);
   shell::SetLauncher(std::move(previous));
   r.out = out.str();
   r.err = err.str();
@@ -153,13 +164,15 @@ AppRun RunPellomir(const std::string& script, std::vector<std::vector<std::strin
 
 AppRun RunPellomirExecutable(const std::string& script, const std::string& locale) {
   TempFolder work;
-  const std::string scriptFile = work / "script.txt", outFile = work / "out.txt", errFile = work / "err.txt";
+  const std::string scriptFile = work / "script.txt", outFile = work / "out.txt",
+                    errFile = work / "err.txt";
   std::ofstream(scriptFile, std::ios::binary) << script;
 
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string v = *e;
-    if (!v.starts_with("LC_ALL=") && !v.starts_with("LC_CTYPE=") && !v.starts_with("LANG=")) env.push_back(v);
+    if (!v.starts_with("LC_ALL=") && !v.starts_with("LC_CTYPE=") && !v.starts_with("LANG="))
+      env.push_back(v);
   }
   env.push_back("LC_ALL=" + locale);
   std::vector<char*> envp;
@@ -171,8 +184,10 @@ AppRun RunPellomirExecutable(const std::string& script, const std::string& local
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   pid_t pid = -1;
   const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);

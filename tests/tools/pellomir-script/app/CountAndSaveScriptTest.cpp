@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 using testsupport::HttpResponse;
 
 const char* const kThree =
-    "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>https://a.example/1</loc></url>"
+    "<urlset "
+    "xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>https://a.example/1</loc></"
+    "url>"
     "<url><loc>https://a.example/2</loc></url><url><loc>https://a.example/3</loc></url></urlset>";
 
 // Whether the dump shows the main window alone, taking input.
@@ -50,23 +52,29 @@ TEST_F(SaveScript, TheCaptionCountsTheListAsFetchedAndAsEdited) {
                          "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.Texts("sGroupBox2"),
-            (std::vector<std::string>{kStoredCaption, CountCaption(3), CountCaption(4), CountCaption(3),
-                                      CountCaption(3)}));
+            (std::vector<std::string>{kStoredCaption, CountCaption(3), CountCaption(4),
+                                      CountCaption(3), CountCaption(3)}));
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3https://a.example/4"});
+            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://"
+                                     "a.example/3https://a.example/4"});
 }
 
 TEST_F(SaveScript, TxtIsAppendedToTheChosenNameAndAnExistingFileIsReplacedWithoutAsking) {
   std::ofstream(dir / "x.txt", std::ios::binary) << "keep me";
-  AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) + SaveLines(dir / "x.txt") + "dump\n" +
-                         SaveLines(dir / "x") + "dump\n" +
-                         "click sMemo1\nkey Ctrl+End\ntype https://a.example/4\n" + SaveLines(dir / "x") + "dump\n");
+  AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) + SaveLines(dir / "x.txt") +
+                         "dump\n" + SaveLines(dir / "x") + "dump\n" +
+                         "click sMemo1\nkey Ctrl+End\ntype https://a.example/4\n" +
+                         SaveLines(dir / "x") + "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.Dumps().size(), 3u);
-  for (const Dump& d : r.Dumps()) EXPECT_TRUE(MainWindowAlone(d)) << "no question, no error: " << r.out;
+  for (const Dump& d : r.Dumps())
+    EXPECT_TRUE(MainWindowAlone(d)) << "no question, no error: " << r.out;
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"x.txt", "x.txt.txt"}));
-  EXPECT_EQ(ReadBytes(dir / "x.txt.txt"), "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n");
-  EXPECT_EQ(ReadBytes(dir / "x.txt"), "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\nhttps://a.example/4")
+  EXPECT_EQ(ReadBytes(dir / "x.txt.txt"),
+            "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n");
+  EXPECT_EQ(
+      ReadBytes(dir / "x.txt"),
+      "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\nhttps://a.example/4")
       << "the second save of x replaced the first, as the list stood";
 }
 
@@ -76,11 +84,15 @@ TEST_F(SaveScript, TheDialogReachedByKeysSavesAnEmptyListAsAnEmptyFileAndEscapeC
       "key Tab\n"
       "key Space\n"
       "dump\n"
-      "type " + (dir / "empty") + "\n"
+      "type " +
+      (dir / "empty") +
+      "\n"
       "key Enter\n"
       "dump\n"
       "key Space\n"
-      "type " + (dir / "cancelled") + "\n"
+      "type " +
+      (dir / "cancelled") +
+      "\n"
       "key Escape\n"
       "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
@@ -98,30 +110,35 @@ TEST_F(SaveScript, TheDialogReachedByKeysSavesAnEmptyListAsAnEmptyFileAndEscapeC
 }
 
 TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale) {
-  server.Serve("/ru.xml", HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                           "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                                           "<url><loc>https://пример.рф/страница/о-нас</loc></url>\n"
-                                           "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
-                                           "<url><loc>https://пример.рф/日本</loc></url>\n"
-                                           "</urlset>\n"));
+  server.Serve("/ru.xml",
+               HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                                "<url><loc>https://пример.рф/страница/о-нас</loc></url>\n"
+                                "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
+                                "<url><loc>https://пример.рф/日本</loc></url>\n"
+                                "</urlset>\n"));
   // The same sitemap as a Russian site may serve it: in Windows-1251, the ideographs as
   // character references.
-  server.Serve("/ru-1251.xml",
-               HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
-                                "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
-                                "\xEE-\xED\xE0\xF1</loc></url>\n"
-                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
-                                "2</loc></url>\n"
-                                "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#x65E5;&#x672C;</loc></url>\n"
-                                "</urlset>\n"));
-  AppRun r = RunPellomirExecutable(FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" +
-                                       FetchLines(server.Url("/ru.xml")) + "text sMemo1\ntext sGroupBox2\n" +
-                                       SaveLines(dir / "список") + "dump\n",
-                                   "ru_RU.UTF-8");
+  server.Serve(
+      "/ru-1251.xml",
+      HttpResponse::Ok(
+          "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+          "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
+          "\xEE-\xED\xE0\xF1</loc></url>\n"
+          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
+          "2</loc></url>\n"
+          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#x65E5;&#x672C;</loc></url>\n"
+          "</urlset>\n"));
+  AppRun r = RunPellomirExecutable(
+      FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" + FetchLines(server.Url("/ru.xml")) +
+          "text sMemo1\ntext sGroupBox2\n" + SaveLines(dir / "список") + "dump\n",
+      "ru_RU.UTF-8");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
-  const std::string list = "https://пример.рф/страница/о-нас\\r\\nhttps://пример.рф/ёлка?№=1–2\\r\\nhttps://пример.рф/日本\\r\\n";
+  const std::string list =
+      "https://пример.рф/страница/о-нас\\r\\nhttps://пример.рф/ёлка?№=1–2\\r\\nhttps://пример.рф/"
+      "日本\\r\\n";
   EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{list, list}));
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(3)});
   ASSERT_EQ(r.Dumps().size(), 1u);
@@ -129,7 +146,8 @@ TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"список.txt"});
   // Windows-1251, no byte-order mark, CR LF kept; the ideographs it lacks become "?".
   EXPECT_EQ(ReadBytes(dir / "список.txt"),
-            "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/\xEE-\xED\xE0\xF1\r\n"
+            "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
+            "\xEE-\xED\xE0\xF1\r\n"
             "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
             "2\r\n"
             "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/??\r\n");
@@ -163,12 +181,15 @@ TEST_F(SaveScript, APlaceThatCannotTakeTheFileIsReportedAndNothingIsLost) {
   std::vector<std::string> texts;
   bool icon = false;
   for (const DumpLine& c : dumps[0].ChildrenOf(0)) {
-    if (c.cls == "Static" && c.text.empty()) icon = true;
-    else texts.push_back(c.text);
+    if (c.cls == "Static" && c.text.empty())
+      icon = true;
+    else
+      texts.push_back(c.text);
   }
   EXPECT_TRUE(icon);
-  EXPECT_THAT(texts, ::testing::UnorderedElementsAre(
-                         "Cannot create file \"" + (dir / "taken.txt") + "\". " + std::strerror(EISDIR) + ".", "OK"))
+  EXPECT_THAT(texts, ::testing::UnorderedElementsAre("Cannot create file \"" + (dir / "taken.txt") +
+                                                         "\". " + std::strerror(EISDIR) + ".",
+                                                     "OK"))
       << "the absolute path, the system's reason and a full stop";
   EXPECT_TRUE(MainWindowAlone(dumps[1]));
 
@@ -181,12 +202,14 @@ TEST_F(SaveScript, APlaceThatCannotTakeTheFileIsReportedAndNothingIsLost) {
   EXPECT_TRUE(MainWindowAlone(dumps[3])) << "cancelled";
 
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3\\r\\n"});
+            std::vector<std::string>{
+                "https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3\\r\\n"});
   EXPECT_TRUE(MainWindowAlone(dumps[4]));
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"after.txt", "plain", "sub", "taken.txt"}));
   EXPECT_TRUE(fs::is_empty(dir.Path() / "taken.txt"));
   EXPECT_EQ(ReadBytes(dir / "plain"), "plain");
-  EXPECT_EQ(ReadBytes(dir / "after.txt"), "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n")
+  EXPECT_EQ(ReadBytes(dir / "after.txt"),
+            "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n")
       << "saving works afterwards";
 }
 

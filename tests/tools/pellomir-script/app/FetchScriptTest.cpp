@@ -44,8 +44,10 @@ Box FrontBox(const Dump& d) {
   b.title = top[0].text;
   for (const DumpLine& c : d.ChildrenOf(0)) {
     if (c.cls == "Static" || c.cls == "TLabel") {
-      if (c.text.empty() && c.cls == "Static") b.icon = true;
-      else b.text = c.text;
+      if (c.text.empty() && c.cls == "Static")
+        b.icon = true;
+      else
+        b.text = c.text;
     }
     if (c.cls == "TImage") b.icon = true;
   }
@@ -53,24 +55,26 @@ Box FrontBox(const Dump& d) {
 }
 
 TEST_F(FetchScript, FetchesASitemapAndShowsTheListAndItsCount) {
-  AppRun r = RunPellomir("text sGroupBox2\n" +
-                         Fetch("/sitemap.xml",
-                               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                               "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                               "  <url><loc>http://example.org/</loc><lastmod>2024-05-01</lastmod>"
-                               "<changefreq>daily</changefreq><priority>1.0</priority></url>\n"
-                               "  <url><loc>http://example.org/about</loc><priority>0.5</priority></url>\n"
-                               "  <url><loc>http://example.org/about</loc></url>\n"
-                               "  <url><loc>http://example.org/contact</loc></url>\n"
-                               "</urlset>\n") +
-                         "dump\n"
-                         "text sMemo1\n"
-                         "text sGroupBox2\n");
+  AppRun r =
+      RunPellomir("text sGroupBox2\n" +
+                  Fetch("/sitemap.xml",
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                        "  <url><loc>http://example.org/</loc><lastmod>2024-05-01</lastmod>"
+                        "<changefreq>daily</changefreq><priority>1.0</priority></url>\n"
+                        "  <url><loc>http://example.org/about</loc><priority>0.5</priority></url>\n"
+                        "  <url><loc>http://example.org/about</loc></url>\n"
+                        "  <url><loc>http://example.org/contact</loc></url>\n"
+                        "</urlset>\n") +
+                  "dump\n"
+                  "text sMemo1\n"
+                  "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{"http://example.org/\\r\\nhttp://example.org/about\\r\\nhttp://example.org/about"
-                                     "\\r\\nhttp://example.org/contact\\r\\n"})
+            std::vector<std::string>{
+                "http://example.org/\\r\\nhttp://example.org/about\\r\\nhttp://example.org/about"
+                "\\r\\nhttp://example.org/contact\\r\\n"})
       << "one line per entry in document order, duplicates kept";
   EXPECT_EQ(r.Texts("sGroupBox2"), (std::vector<std::string>{kStoredCaption, CountCaption(4)}));
   ASSERT_EQ(r.Dumps().size(), 1u);
@@ -93,11 +97,13 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
        "<sitemap><loc>SERVER/part2.xml</loc></sitemap></sitemapindex>",
        "SERVER/part1.xml\\r\\nSERVER/part2.xml\\r\\n", 2},
       // One declared prefix on every element.
-      {"<sm:urlset xmlns:sm=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sm:url><sm:loc>https://a.example/1</sm:loc>"
-       "</sm:url><sm:url><sm:loc>https://a.example/2</sm:loc></sm:url></sm:urlset>",
+      {"<sm:urlset xmlns:sm=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+       "<sm:url><sm:loc>https://a.example/1</sm:loc></sm:url>"
+       "<sm:url><sm:loc>https://a.example/2</sm:loc></sm:url></sm:urlset>",
        "https://a.example/1\\r\\nhttps://a.example/2\\r\\n", 2},
       // No namespace at all.
-      {"<urlset><url><loc>https://a.example/1</loc></url><url><loc>https://a.example/2</loc></url></urlset>",
+      {"<urlset><url><loc>https://a.example/1</loc></url>"
+       "<url><loc>https://a.example/2</loc></url></urlset>",
        "https://a.example/1\\r\\nhttps://a.example/2\\r\\n", 2},
       // An address in a CDATA section, with characters markup would have to escape.
       {"<urlset><url><loc><![CDATA[https://a.example/?q=1&r=<2>]]></loc></url></urlset>",
@@ -111,22 +117,28 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
        "<url><loc>https://a.example/2</loc></url></urlset>",
        "\\r\\nhttps://a.example/2\\r\\n", 2},
       // Line breaks and blanks around the address are kept.
-      {"<urlset><url><loc>\n  https://a.example/1\n</loc></url></urlset>", "\\n  https://a.example/1\\n\\r\\n", 1},
+      {"<urlset><url><loc>\n  https://a.example/1\n</loc></url></urlset>",
+       "\\n  https://a.example/1\\n\\r\\n", 1},
       // A declaration, a style sheet and comments around the root change nothing.
-      {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"s.xsl\"?>\n"
-       "<!-- made by hand -->\n<urlset><url><loc>https://a.example/1</loc></url></urlset>\n<!-- end -->\n",
+      {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+       "<?xml-stylesheet type=\"text/xsl\" href=\"s.xsl\"?>\n<!-- made by hand -->\n"
+       "<urlset><url><loc>https://a.example/1</loc></url></urlset>\n<!-- end -->\n",
        "https://a.example/1\\r\\n", 1},
       // An empty root clears the list and says nothing.
       {"<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"></urlset>", "", 0},
   };
   const std::string serverRoot = server.Url("");
+  auto withServer = [&](std::string text) {
+    for (std::size_t at; (at = text.find("SERVER")) != std::string::npos;)
+      text.replace(at, 6, serverRoot);
+    return text;
+  };
   server.Serve("/part1.xml", HttpResponse::Ok("<urlset/>"));
   server.Serve("/part2.xml", HttpResponse::Ok("<urlset/>"));
   std::string script;
   for (std::size_t i = 0; i < shapes.size(); ++i) {
-    std::string body = shapes[i].body;
-    for (std::size_t at; (at = body.find("SERVER")) != std::string::npos;) body.replace(at, 6, serverRoot);
-    script += Fetch("/shape" + std::to_string(i) + ".xml", body) + "text sMemo1\ntext sGroupBox2\n";
+    script += Fetch("/shape" + std::to_string(i) + ".xml", withServer(shapes[i].body)) +
+              "text sMemo1\ntext sGroupBox2\n";
   }
   AppRun r = RunPellomir(script + "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
@@ -134,25 +146,25 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
   ASSERT_EQ(lists.size(), shapes.size());
   ASSERT_EQ(captions.size(), shapes.size());
   for (std::size_t i = 0; i < shapes.size(); ++i) {
-    std::string list = shapes[i].list;
-    for (std::size_t at; (at = list.find("SERVER")) != std::string::npos;) list.replace(at, 6, serverRoot);
-    EXPECT_EQ(lists[i], list) << "only this run's lines: " << shapes[i].body;
+    EXPECT_EQ(lists[i], withServer(shapes[i].list)) << "only this run's lines: " << shapes[i].body;
     EXPECT_EQ(captions[i], CountCaption(shapes[i].count)) << shapes[i].body;
   }
-  EXPECT_EQ(RequestsFor("/part1.xml") + RequestsFor("/part2.xml"), 0u) << "sub-sitemaps are not followed";
+  EXPECT_EQ(RequestsFor("/part1.xml") + RequestsFor("/part2.xml"), 0u)
+      << "sub-sitemaps are not followed";
   EXPECT_EQ(r.Dumps().back().TopLevel().size(), 1u) << "no run showed a box";
 }
 
 TEST_F(FetchScript, AnEmptyAddressWarnsAndKeepsThePreviousList) {
-  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/kept</loc></url></urlset>") +
-                         "click sEdit1\n"
-                         "key Ctrl+A\n"
-                         "key Backspace\n"
-                         "click sBitBtn1\n"
-                         "dump\n"
-                         "key Enter\n"
-                         "text sMemo1\n"
-                         "text sGroupBox2\n");
+  AppRun r = RunPellomir(
+      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/kept</loc></url></urlset>") +
+      "click sEdit1\n"
+      "key Ctrl+A\n"
+      "key Backspace\n"
+      "click sBitBtn1\n"
+      "dump\n"
+      "key Enter\n"
+      "text sMemo1\n"
+      "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.Dumps().size(), 1u);
   const Box box = FrontBox(r.Dumps()[0]);
@@ -166,20 +178,22 @@ TEST_F(FetchScript, AnEmptyAddressWarnsAndKeepsThePreviousList) {
 }
 
 TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunWorks) {
-  AppRun r = RunPellomir(Fetch("/first.xml", "<urlset><!-- generated --><url><loc>https://a.example/1</loc></url></urlset>") +
-                         "dump\n"
-                         "key Enter\n"
-                         "text sMemo1\n" +
-                         Fetch("/later.xml",
-                               "<urlset><url><loc>https://a.example/1</loc></url><!-- more -->"
-                               "<url><loc>https://a.example/2</loc></url></urlset>") +
-                         "dump\n"
-                         "key Enter\n"
-                         "text sMemo1\n"
-                         "text sGroupBox2\n" +
-                         Fetch("/good.xml", "<urlset><url><loc>https://a.example/good</loc></url></urlset>") +
-                         "text sMemo1\n"
-                         "dump\n");
+  AppRun r = RunPellomir(
+      Fetch("/first.xml",
+            "<urlset><!-- generated --><url><loc>https://a.example/1</loc></url></urlset>") +
+      "dump\n"
+      "key Enter\n"
+      "text sMemo1\n" +
+      Fetch("/later.xml",
+            "<urlset><url><loc>https://a.example/1</loc></url><!-- more -->"
+            "<url><loc>https://a.example/2</loc></url></urlset>") +
+      "dump\n"
+      "key Enter\n"
+      "text sMemo1\n"
+      "text sGroupBox2\n" +
+      Fetch("/good.xml", "<urlset><url><loc>https://a.example/good</loc></url></urlset>") +
+      "text sMemo1\n"
+      "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
@@ -190,23 +204,27 @@ TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunW
     EXPECT_FALSE(box.text.empty());
     EXPECT_NE(box.cls, "TMessageForm") << "not the plain box of a parse failure";
   }
-  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "https://a.example/1\\r\\n", "https://a.example/good\\r\\n"}))
-      << "no line before the first comment; lines before a later one stay; the next run lists normally";
+  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "https://a.example/1\\r\\n",
+                                                         "https://a.example/good\\r\\n"}))
+      << "no line before the first comment; lines before a later one stay; the next run lists "
+         "normally";
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(1)});
   EXPECT_EQ(dumps[2].TopLevel().size(), 1u);
 }
 
 TEST_F(FetchScript, ADocumentTypeShowsTheParseErrorThenNoActiveDocument) {
-  const std::string doctype = "<!DOCTYPE urlset SYSTEM \"http://a.example/definitions/sitemap.dtd\">";
-  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-                         Fetch("/doctype.xml", "<?xml version=\"1.0\"?>\n" + doctype +
-                                                   "\n<urlset><url><loc>https://a.example/1</loc></url></urlset>\n") +
-                         "dump\n"
-                         "key Enter\n"
-                         "dump\n"
-                         "key Enter\n"
-                         "dump\n"
-                         "text sMemo1\n");
+  const std::string doctype =
+      "<!DOCTYPE urlset SYSTEM \"http://a.example/definitions/sitemap.dtd\">";
+  AppRun r = RunPellomir(
+      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+      Fetch("/doctype.xml", "<?xml version=\"1.0\"?>\n" + doctype +
+                                "\n<urlset><url><loc>https://a.example/1</loc></url></urlset>\n") +
+      "dump\n"
+      "key Enter\n"
+      "dump\n"
+      "key Enter\n"
+      "dump\n"
+      "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
@@ -227,13 +245,18 @@ TEST_F(FetchScript, ADocumentTypeShowsTheParseErrorThenNoActiveDocument) {
 }
 
 TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
-  server.Serve("/page.html", HttpResponse::Ok("<html><head><title>Shop</title></head><body>Hello<br>there</body></html>",
-                                              "text/html"));
-  server.Serve("/missing.xml", HttpResponse::Status(404, "<html><body><h1>Not Found</h1><hr></body></html>"));
-  AppRun r = RunPellomir(Fetch("/first.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-                         FetchLines(server.Url("/page.html")) + "dump\nkey Enter\ntext sMemo1\n" +
-                         Fetch("/empty.xml", "") + "dump\nkey Enter\ntext sMemo1\n" +
-                         FetchLines(server.Url("/missing.xml")) + "dump\nkey Enter\ntext sMemo1\ntext sGroupBox2\ndump\n");
+  server.Serve(
+      "/page.html",
+      HttpResponse::Ok("<html><head><title>Shop</title></head><body>Hello<br>there</body></html>",
+                       "text/html"));
+  server.Serve("/missing.xml",
+               HttpResponse::Status(404, "<html><body><h1>Not Found</h1><hr></body></html>"));
+  AppRun r = RunPellomir(
+      Fetch("/first.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+      FetchLines(server.Url("/page.html")) + "dump\nkey Enter\ntext sMemo1\n" +
+      Fetch("/empty.xml", "") + "dump\nkey Enter\ntext sMemo1\n" +
+      FetchLines(server.Url("/missing.xml")) +
+      "dump\nkey Enter\ntext sMemo1\ntext sGroupBox2\ndump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 4u);
@@ -244,7 +267,8 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
     EXPECT_TRUE(box.icon);
     EXPECT_FALSE(box.text.empty());
     EXPECT_TRUE(box.text.ends_with(".")) << box.text;
-    EXPECT_EQ(box.text.find("Error"), std::string::npos) << "plain words, not an error kind: " << box.text;
+    EXPECT_EQ(box.text.find("Error"), std::string::npos)
+        << "plain words, not an error kind: " << box.text;
   }
   EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "", ""}));
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
@@ -253,13 +277,14 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
 
 TEST_F(FetchScript, AnUnreachableAddressShowsTheRequestErrorAfterClearingTheList) {
   testsupport::ClosedLoopbackPort closed;
-  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-                         FetchLines(closed.Url("/sitemap.xml")) +
-                         "dump\n"
-                         "key Enter\n"
-                         "dump\n"
-                         "text sMemo1\n"
-                         "text sGroupBox2\n");
+  AppRun r = RunPellomir(
+      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+      FetchLines(closed.Url("/sitemap.xml")) +
+      "dump\n"
+      "key Enter\n"
+      "dump\n"
+      "text sMemo1\n"
+      "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 2u);
@@ -270,7 +295,8 @@ TEST_F(FetchScript, AnUnreachableAddressShowsTheRequestErrorAfterClearingTheList
   EXPECT_FALSE(box.text.empty());
   EXPECT_EQ(dumps[1].TopLevel().size(), 1u);
   EXPECT_TRUE(dumps[1].TopLevel()[0].active);
-  EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{""}) << "the list was cleared before the request";
+  EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{""})
+      << "the list was cleared before the request";
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
 }
 

@@ -4,6 +4,7 @@
 // and what the user is told when the chosen place cannot take the file.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -102,6 +103,11 @@ TEST_F(SaveScript, TheDialogReachedByKeysSavesAnEmptyListAsAnEmptyFileAndEscapeC
   ASSERT_EQ(top.size(), 2u) << r.out;
   EXPECT_TRUE(top[0].active) << "the save dialog, in front";
   EXPECT_TRUE(top[1].disabled) << "the main window waits behind it";
+  const std::vector<DumpLine> fields = dumps[0].ChildrenOf(0);
+  const auto nameBox =
+      std::find_if(fields.begin(), fields.end(), [](const DumpLine& l) { return l.focused; });
+  ASSERT_NE(nameBox, fields.end());
+  EXPECT_EQ(nameBox->text, "") << "no initial file name; typing goes into the name box";
   EXPECT_TRUE(MainWindowAlone(dumps[1]));
   EXPECT_TRUE(dumps[1].Named("sButton1")->focused) << "the focus goes back to the save button";
   EXPECT_TRUE(MainWindowAlone(dumps[2]));

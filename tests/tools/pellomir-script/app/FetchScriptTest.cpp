@@ -275,8 +275,9 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
   EXPECT_EQ(dumps[3].TopLevel().size(), 1u);
 }
 
-TEST_F(FetchScript, AnUnreachableAddressShowsTheRequestErrorAfterClearingTheList) {
+TEST_F(FetchScript, UnusableAddressesShowTheRequestErrorAfterClearingTheList) {
   testsupport::ClosedLoopbackPort closed;
+  // A refused connection, then blanks, which are not an empty address.
   AppRun r = RunPellomir(
       Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
       FetchLines(closed.Url("/sitemap.xml")) +
@@ -284,20 +285,28 @@ TEST_F(FetchScript, AnUnreachableAddressShowsTheRequestErrorAfterClearingTheList
       "key Enter\n"
       "dump\n"
       "text sMemo1\n"
-      "text sGroupBox2\n");
+      "text sGroupBox2\n" +
+      Fetch("/again.xml", "<urlset><url><loc>https://a.example/again</loc></url></urlset>") +
+      FetchLines("   ") +
+      "dump\n"
+      "key Enter\n"
+      "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
-  ASSERT_EQ(dumps.size(), 2u);
-  const Box box = FrontBox(dumps[0]);
-  EXPECT_EQ(box.title, "Pellomir");
-  EXPECT_NE(box.cls, "TMessageForm");
-  EXPECT_TRUE(box.icon);
-  EXPECT_FALSE(box.text.empty());
+  ASSERT_EQ(dumps.size(), 3u);
+  for (int i : {0, 2}) {
+    const Box box = FrontBox(dumps[i]);
+    EXPECT_EQ(box.title, "Pellomir");
+    EXPECT_NE(box.cls, "TMessageForm") << "the application's error box, not the empty warning";
+    EXPECT_TRUE(box.icon);
+    EXPECT_FALSE(box.text.empty());
+  }
   EXPECT_EQ(dumps[1].TopLevel().size(), 1u);
   EXPECT_TRUE(dumps[1].TopLevel()[0].active);
-  EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{""})
+  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", ""}))
       << "the list was cleared before the request";
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
+  EXPECT_EQ(server.Requests().size(), 2u);
 }
 
 }  // namespace

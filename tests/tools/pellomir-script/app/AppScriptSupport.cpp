@@ -121,6 +121,25 @@ std::vector<DumpLine> Dump::ChildrenOf(std::size_t index) const {
   return children;
 }
 
+std::optional<Box> FrontBox(const Dump& d) {
+  const std::vector<DumpLine> top = d.TopLevel();
+  if (top.size() != 2 || top[1].name != "Form1" || !top[1].disabled || !top[0].active)
+    return std::nullopt;
+  Box b;
+  b.cls = top[0].cls;
+  b.title = top[0].text;
+  // The system's box shows its icon as a text-less static, a message form as an image.
+  for (const DumpLine& c : d.ChildrenOf(0)) {
+    if (c.cls == "Button" || c.cls == "TButton")
+      b.buttons.push_back(c.text);
+    else if (c.cls == "TImage" || (c.cls == "Static" && c.text.empty()))
+      b.icon = true;
+    else if (c.cls == "Static" || c.cls == "TLabel")
+      b.text = c.text;
+  }
+  return b;
+}
+
 std::vector<std::string> AppRun::Texts(const std::string& name) const {
   const std::string prefix = "TEXT " + name + " ";
   std::vector<std::string> texts;

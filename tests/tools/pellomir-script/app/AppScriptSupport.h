@@ -4,6 +4,7 @@
 // process (the driver library, with the shell's launcher replaced so that no browser opens)
 // or as the pellomir-script executable in a child process with its own locale variables.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,15 @@ struct Dump {
   // The children (one level down) of the top-level window at `index` of TopLevel().
   std::vector<DumpLine> ChildrenOf(std::size_t index) const;
 };
+
+// A message box as a dump shows it: the front window, modal over the main window.
+struct Box {
+  std::string cls, title, text;
+  bool icon = false;
+  std::vector<std::string> buttons;  // captions
+};
+// The box in front of the dump, when one modal window is up over the disabled main window.
+std::optional<Box> FrontBox(const Dump& d);
 
 struct AppRun {
   int status = -1;

@@ -27,33 +27,6 @@ class FetchScript : public ::testing::Test {
   testsupport::LoopbackServer server;
 };
 
-// The single message box of a dump (the window in front), with the main window behind it.
-struct Box {
-  std::string cls, title, text;
-  bool icon = false;
-};
-
-Box FrontBox(const Dump& d) {
-  Box b;
-  const std::vector<DumpLine> top = d.TopLevel();
-  if (top.size() != 2 || top[1].name != "Form1" || !top[1].disabled || !top[0].active) {
-    ADD_FAILURE() << "expected one modal box over the main window";
-    return b;
-  }
-  b.cls = top[0].cls;
-  b.title = top[0].text;
-  for (const DumpLine& c : d.ChildrenOf(0)) {
-    if (c.cls == "Static" || c.cls == "TLabel") {
-      if (c.text.empty() && c.cls == "Static")
-        b.icon = true;
-      else
-        b.text = c.text;
-    }
-    if (c.cls == "TImage") b.icon = true;
-  }
-  return b;
-}
-
 TEST_F(FetchScript, FetchesASitemapAndShowsTheListAndItsCount) {
   AppRun r =
       RunPellomir("text sGroupBox2\n" +
@@ -167,11 +140,13 @@ TEST_F(FetchScript, AnEmptyAddressWarnsAndKeepsThePreviousList) {
       "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.Dumps().size(), 1u);
-  const Box box = FrontBox(r.Dumps()[0]);
-  EXPECT_EQ(box.cls, "TMessageForm");
-  EXPECT_EQ(box.title, "Warning");
-  EXPECT_EQ(box.text, "");
-  EXPECT_TRUE(box.icon);
+  const std::optional<Box> box = FrontBox(r.Dumps()[0]);
+  ASSERT_TRUE(box) << r.out;
+  EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(box->cls, "TMessageForm");
+  EXPECT_EQ(box->title, "Warning");
+  EXPECT_EQ(box->text, "");
+  EXPECT_TRUE(box->icon);
   EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{"https://a.example/kept\\r\\n"});
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(1)});
   EXPECT_EQ(server.Requests().size(), 1u) << "nothing is fetched for an empty address";
@@ -198,11 +173,13 @@ TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunW
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
   for (int i = 0; i < 2; ++i) {
-    const Box box = FrontBox(dumps[i]);
-    EXPECT_EQ(box.title, "Pellomir") << "the application's error box";
-    EXPECT_TRUE(box.icon);
-    EXPECT_FALSE(box.text.empty());
-    EXPECT_NE(box.cls, "TMessageForm") << "not the plain box of a parse failure";
+    const std::optional<Box> box = FrontBox(dumps[i]);
+    ASSERT_TRUE(box) << r.out;
+    EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(box->title, "Pellomir") << "the application's error box";
+    EXPECT_TRUE(box->icon);
+    EXPECT_FALSE(box->text.empty());
+    EXPECT_NE(box->cls, "TMessageForm") << "not the plain box of a parse failure";
   }
   EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "https://a.example/1\\r\\n",
                                                          "https://a.example/good\\r\\n"}))
@@ -228,18 +205,22 @@ TEST_F(FetchScript, ADocumentTypeShowsTheParseErrorThenNoActiveDocument) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
-  const Box parse = FrontBox(dumps[0]);
-  EXPECT_EQ(parse.cls, "TMessageForm") << "a plain message box";
-  EXPECT_EQ(parse.title, "Pellomir");
-  EXPECT_FALSE(parse.icon);
-  EXPECT_THAT(parse.text, ::testing::StartsWith("EDOMParseError\\r\\n"));
-  EXPECT_THAT(parse.text, ::testing::EndsWith("\\r\\nLine: 2\\r\\n" + doctype.substr(0, 40)))
+  const std::optional<Box> parse = FrontBox(dumps[0]);
+  ASSERT_TRUE(parse) << r.out;
+  EXPECT_EQ(parse->buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(parse->cls, "TMessageForm") << "a plain message box";
+  EXPECT_EQ(parse->title, "Pellomir");
+  EXPECT_FALSE(parse->icon);
+  EXPECT_THAT(parse->text, ::testing::StartsWith("EDOMParseError\\r\\n"));
+  EXPECT_THAT(parse->text, ::testing::EndsWith("\\r\\nLine: 2\\r\\n" + doctype.substr(0, 40)))
       << "the line number and the first 40 characters of the offending line";
-  const Box noDocument = FrontBox(dumps[1]);
-  EXPECT_NE(noDocument.cls, "TMessageForm");
-  EXPECT_EQ(noDocument.title, "Pellomir");
-  EXPECT_TRUE(noDocument.icon);
-  EXPECT_EQ(noDocument.text, "No active document.");
+  const std::optional<Box> noDocument = FrontBox(dumps[1]);
+  ASSERT_TRUE(noDocument) << r.out;
+  EXPECT_EQ(noDocument->buttons, std::vector<std::string>{"OK"});
+  EXPECT_NE(noDocument->cls, "TMessageForm");
+  EXPECT_EQ(noDocument->title, "Pellomir");
+  EXPECT_TRUE(noDocument->icon);
+  EXPECT_EQ(noDocument->text, "No active document.");
   EXPECT_EQ(dumps[2].TopLevel().size(), 1u);
   EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{""});
 }
@@ -261,14 +242,16 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 4u);
   for (int i = 0; i < 3; ++i) {
-    const Box box = FrontBox(dumps[i]);
-    EXPECT_EQ(box.title, "Pellomir");
-    EXPECT_NE(box.cls, "TMessageForm") << "the application's error box";
-    EXPECT_TRUE(box.icon);
-    EXPECT_FALSE(box.text.empty());
-    EXPECT_TRUE(box.text.ends_with(".")) << box.text;
-    EXPECT_EQ(box.text.find("Error"), std::string::npos)
-        << "plain words, not an error kind: " << box.text;
+    const std::optional<Box> box = FrontBox(dumps[i]);
+    ASSERT_TRUE(box) << r.out;
+    EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(box->title, "Pellomir");
+    EXPECT_NE(box->cls, "TMessageForm") << "the application's error box";
+    EXPECT_TRUE(box->icon);
+    EXPECT_FALSE(box->text.empty());
+    EXPECT_TRUE(box->text.ends_with(".")) << box->text;
+    EXPECT_EQ(box->text.find("Error"), std::string::npos)
+        << "plain words, not an error kind: " << box->text;
   }
   EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "", ""}));
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
@@ -295,11 +278,13 @@ TEST_F(FetchScript, UnusableAddressesShowTheRequestErrorAfterClearingTheList) {
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
   for (int i : {0, 2}) {
-    const Box box = FrontBox(dumps[i]);
-    EXPECT_EQ(box.title, "Pellomir");
-    EXPECT_NE(box.cls, "TMessageForm") << "the application's error box, not the empty warning";
-    EXPECT_TRUE(box.icon);
-    EXPECT_FALSE(box.text.empty());
+    const std::optional<Box> box = FrontBox(dumps[i]);
+    ASSERT_TRUE(box) << r.out;
+    EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(box->title, "Pellomir");
+    EXPECT_NE(box->cls, "TMessageForm") << "the application's error box, not the empty warning";
+    EXPECT_TRUE(box->icon);
+    EXPECT_FALSE(box->text.empty());
   }
   EXPECT_EQ(dumps[1].TopLevel().size(), 1u);
   EXPECT_TRUE(dumps[1].TopLevel()[0].active);

@@ -18,10 +18,10 @@ namespace fs = std::filesystem;
 using testsupport::HttpResponse;
 
 const char* const kThree =
-    "<urlset "
-    "xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>https://a.example/1</loc></"
-    "url>"
-    "<url><loc>https://a.example/2</loc></url><url><loc>https://a.example/3</loc></url></urlset>";
+    "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+    "<url><loc>https://a.example/1</loc></url>"
+    "<url><loc>https://a.example/2</loc></url>"
+    "<url><loc>https://a.example/3</loc></url></urlset>";
 
 // Whether the dump shows the main window alone, taking input.
 bool MainWindowAlone(const Dump& d) {
@@ -56,8 +56,8 @@ TEST_F(SaveScript, TheCaptionCountsTheListAsFetchedAndAsEdited) {
             (std::vector<std::string>{kStoredCaption, CountCaption(3), CountCaption(4),
                                       CountCaption(3), CountCaption(3)}));
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://"
-                                     "a.example/3https://a.example/4"});
+            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\n"
+                                     "https://a.example/3https://a.example/4"});
 }
 
 TEST_F(SaveScript, TxtIsAppendedToTheChosenNameAndAnExistingFileIsReplacedWithoutAsking) {
@@ -123,19 +123,21 @@ TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale
                                 "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
                                 "<url><loc>https://пример.рф/日本</loc></url>\n"
                                 "</urlset>\n"));
-  // The same sitemap as a Russian site may serve it: in Windows-1251, the ideographs as
+  // The same addresses in Windows-1251: "https://пример.рф/" and the two paths.
+  const std::string host = "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/";
+  const std::string page1 = host + "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/\xEE-\xED\xE0\xF1";
+  const std::string page2 = host +
+                            "\xB8\xEB\xEA\xE0?\xB9=1\x96"
+                            "2";
+  // The sitemap as a Russian site may serve it: in Windows-1251, the ideographs as
   // character references.
   server.Serve(
       "/ru-1251.xml",
-      HttpResponse::Ok(
-          "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
-          "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
-          "\xEE-\xED\xE0\xF1</loc></url>\n"
-          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
-          "2</loc></url>\n"
-          "<url><loc>https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#x65E5;&#x672C;</loc></url>\n"
-          "</urlset>\n"));
+      HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                       "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                       "<url><loc>" +
+                       page1 + "</loc></url>\n<url><loc>" + page2 + "</loc></url>\n<url><loc>" +
+                       host + "&#x65E5;&#x672C;</loc></url>\n</urlset>\n"));
   AppRun r = RunPellomirExecutable(
       FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" + FetchLines(server.Url("/ru.xml")) +
           "text sMemo1\ntext sGroupBox2\n" + SaveLines(dir / "список") + "dump\n",
@@ -151,12 +153,7 @@ TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale
   EXPECT_TRUE(MainWindowAlone(r.Dumps()[0])) << r.out;
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"список.txt"});
   // Windows-1251, no byte-order mark, CR LF kept; the ideographs it lacks become "?".
-  EXPECT_EQ(ReadBytes(dir / "список.txt"),
-            "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/"
-            "\xEE-\xED\xE0\xF1\r\n"
-            "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/\xB8\xEB\xEA\xE0?\xB9=1\x96"
-            "2\r\n"
-            "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/??\r\n");
+  EXPECT_EQ(ReadBytes(dir / "список.txt"), page1 + "\r\n" + page2 + "\r\n" + host + "??\r\n");
 }
 
 TEST_F(SaveScript, APlaceThatCannotTakeTheFileIsReportedAndNothingIsLost) {

@@ -4,7 +4,7 @@
 
 #include "platform/win/Keys.h"
 #include "tools/pellomir-script/driver/Escaping.h"
-#include "tools/pellomir-script/driver/KeySpec.h"
+#include "tools/pellomir-script/driver/KeyChord.h"
 #include "tools/pellomir-script/driver/ScriptParser.h"
 
 namespace scripttest {
@@ -111,10 +111,10 @@ TEST(Parser, BadLinesSayWhatIsWrongAndWhere) {
   EXPECT_EQ(ParseScript("wait 3600000")[0].ms, 3600000u);
 }
 
-TEST(KeySpec, NamesPrefixesAndMistakes) {
+TEST(KeyChord, NamesPrefixesAndMistakes) {
   std::string error;
   struct Case {
-    const char* spec;
+    const char* chord;
     int vk;
     bool shift, ctrl, alt;
   };
@@ -132,14 +132,14 @@ TEST(KeySpec, NamesPrefixesAndMistakes) {
            {"Shift+Tab", win::VK_TAB, true, false, false},   {"Alt+F4", win::VK_F4, false, false, true},
            {"ctrl+shift+End", win::VK_END, true, true, false}, {"Alt+Ctrl+Shift+x", 'X', true, true, true},
        }) {
-    auto k = script::ParseKeySpec(c.spec, error);
-    ASSERT_TRUE(k) << c.spec << ": " << error;
-    EXPECT_EQ(k->vk, c.vk) << c.spec;
-    EXPECT_EQ(k->shift, c.shift) << c.spec;
-    EXPECT_EQ(k->ctrl, c.ctrl) << c.spec;
-    EXPECT_EQ(k->alt, c.alt) << c.spec;
+    auto k = script::ParseKeyChord(c.chord, error);
+    ASSERT_TRUE(k) << c.chord << ": " << error;
+    EXPECT_EQ(k->vk, c.vk) << c.chord;
+    EXPECT_EQ(k->shift, c.shift) << c.chord;
+    EXPECT_EQ(k->ctrl, c.ctrl) << c.chord;
+    EXPECT_EQ(k->alt, c.alt) << c.chord;
   }
-  for (const auto& [spec, reason] : std::vector<std::pair<const char*, std::string>>{
+  for (const auto& [chord, reason] : std::vector<std::pair<const char*, std::string>>{
            {"F13", "unknown key \"F13\""},
            {"F0", "unknown key \"F0\""},
            {"F01", "unknown key \"F01\""},
@@ -151,8 +151,8 @@ TEST(KeySpec, NamesPrefixesAndMistakes) {
            {"Ctrl+Ctrl+A", "prefix \"Ctrl+\" given twice"},
            {"Shift+é", "unknown key \"é\""},
        }) {
-    EXPECT_FALSE(script::ParseKeySpec(spec, error)) << spec;
-    EXPECT_EQ(error.substr(0, reason.size()), reason) << spec;
+    EXPECT_FALSE(script::ParseKeyChord(chord, error)) << chord;
+    EXPECT_EQ(error.substr(0, reason.size()), reason) << chord;
   }
 }
 

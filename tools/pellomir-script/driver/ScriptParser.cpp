@@ -116,7 +116,7 @@ Command ParseLine(int line, std::string_view s) {
     case CommandKind::Key: {
       if (args.empty()) throw ScriptError(line, "key needs a key such as Enter or Ctrl+A");
       if (Words(args).size() != 1) throw ScriptError(line, "key takes one key, such as Enter or Ctrl+A");
-      auto k = ParseKeySpec(args, error);
+      auto k = ParseKeyChord(args, error);
       if (!k) throw ScriptError(line, error);
       c.key = *k;
       break;

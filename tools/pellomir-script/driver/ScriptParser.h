@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/gfx/Geometry.h"
-#include "tools/pellomir-script/driver/KeySpec.h"
+#include "tools/pellomir-script/driver/KeyChord.h"
 
 namespace script {
 

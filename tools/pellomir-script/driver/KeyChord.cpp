@@ -1,4 +1,4 @@
-#include "tools/pellomir-script/driver/KeySpec.h"
+#include "tools/pellomir-script/driver/KeyChord.h"
 
 #include <cctype>
 
@@ -46,12 +46,12 @@ std::optional<int> KeyCode(std::string_view name) {
 
 }  // namespace
 
-std::optional<KeyStroke> ParseKeySpec(std::string_view spec, std::string& error) {
+std::optional<KeyStroke> ParseKeyChord(std::string_view chord, std::string& error) {
   KeyStroke k;
-  std::string_view rest = spec;
+  std::string_view rest = chord;
   for (;;) {
     std::size_t plus = rest.find('+');
-    // A "+" at the very end belongs to no key name we know; report the whole spec.
+    // A "+" at the very end belongs to no key name we know; report the whole chord.
     if (plus == std::string_view::npos || plus + 1 == rest.size()) break;
     std::string prefix = Lower(rest.substr(0, plus));
     bool* flag = prefix == "shift" ? &k.shift : prefix == "ctrl" ? &k.ctrl : prefix == "alt" ? &k.alt : nullptr;

@@ -15,7 +15,7 @@ struct KeyStroke {
   bool alt = false;
 };
 
-// The stroke `spec` names, or nothing with the reason in `error`.
-std::optional<KeyStroke> ParseKeySpec(std::string_view spec, std::string& error);
+// The stroke `chord` names, or nothing with the reason in `error`.
+std::optional<KeyStroke> ParseKeyChord(std::string_view chord, std::string& error);
 
 }  // namespace script

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <thread>
 
 #include "app/Program.h"
@@ -80,7 +81,10 @@ class SkinnedProgram : public ::testing::Test {
     hl::Start();
     forms::TApplicationRef::Reset();
   }
-  void TearDown() override { hl::Screen().onStarved = nullptr; }
+  void TearDown() override {
+    hl::Screen().onStarved = nullptr;
+    hl::Screen().onIdle = nullptr;
+  }
   // Runs the program; `whenIdle` runs each time it waits for input and returns true once
   // it is done (the main window is then closed).
   int Run(std::function<bool()> whenIdle) {
@@ -158,6 +162,14 @@ TEST_F(SkinnedProgram, APreviewFromAnotherProcessChangesTheLoadedOptions) {
   int senderStatus = -1;
   std::string senderOutput;
   std::thread sender;
+  // The sender runs in real time while the program's clock is virtual: until it is done,
+  // every wait of the program takes a real pause instead of jumping the clock, so the
+  // listener's stall timer cannot drop a sender that is merely slow (as under sanitizers).
+  hl::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    if (!sender.joinable() || senderDone) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return true;
+  };
   Run([&] {
     if (!sender.joinable()) {
       before = Observe();

@@ -11,7 +11,10 @@ set -u
 exe="$(realpath "$1")" driver="$2" server="$3" samples="$4" out="$5"
 rm -rf "$out"
 mkdir -p "$out"
-fail_details() { [ -s "$out/pellomir.err" ] && sed 's/^/  stderr: /' "$out/pellomir.err"; }
+fail_details() {
+  [ -s "$out/pellomir.err" ] && sed 's/^/  stderr: /' "$out/pellomir.err"
+  [ -n "${DISPLAY:-}" ] && import -window root "$out/failure.png" 2>/dev/null && echo "  screen: $out/failure.png"
+}
 source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop_e2e.sh"
 
 # The centre of a component's screen rectangle, from the driver's dump: "X Y".

@@ -1,6 +1,7 @@
 #include "skin/render/acImageSource.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acSmoothResize.h"
@@ -33,11 +34,13 @@ bool PieceInside(const Bitmap32& bmp, int x, int y, int w, int h) {
 
 Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh) {
   Bitmap32Ptr out = NewBitmap32(dw, dh);
-  if (w <= 0 || h <= 0) return out;
+  if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return out;
+  std::vector<int> columns(static_cast<std::size_t>(dw));
+  for (int i = 0; i < dw; ++i) columns[static_cast<std::size_t>(i)] = static_cast<int>(std::int64_t(i) * w / dw);
   for (int j = 0; j < dh; ++j) {
     const std::uint32_t* s = src.Row(y + static_cast<int>(std::int64_t(j) * h / dh)) + x;
     std::uint32_t* d = out->Row(j);
-    for (int i = 0; i < dw; ++i) d[i] = s[std::int64_t(i) * w / dw];
+    for (int i = 0; i < dw; ++i) d[i] = s[columns[static_cast<std::size_t>(i)]];
   }
   return out;
 }

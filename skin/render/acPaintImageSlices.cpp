@@ -114,10 +114,16 @@ void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap
   const int ox = a.sx - px, oy = a.sy - py;  // how far the cut moved the start
   const TacBgInfo& bg = job.Bg(role);
   const bool useBg = role == Role::Corner && job.cornerUseBg;
+  // Stretched pieces over an opaque target, the common case, need no per-pixel choices.
+  const bool plainMasked = job.target == Target::Opaque && scaling == Scaling::Stretched;
   for (int j = 0; j < a.h; ++j) {
     const std::uint32_t* p = pic.Row(a.sy + j) + a.sx;
     const std::uint32_t* m = mask.Row(my + oy + j) + mx + ox;
     std::uint32_t* d = job.dst->Row(a.dy + j) + a.dx;
+    if (plainMasked) {
+      for (int i = 0; i < a.w; ++i) d[i] = MaskedPixel(d[i], p[i], m[i]) | kOpaque;
+      continue;
+    }
     for (int i = 0; i < a.w; ++i) PutMaskedPixel(job, bg, useBg, scaling, a.dx + i, a.dy + j, p[i], m[i], d[i]);
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gfx/Surface.h"
 #include "skin/render/acImageSource.h"
 #include "skin/render/acKeyedCopy.h"
 #include "skin/render/acPixelBlend.h"
@@ -259,6 +260,8 @@ void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool corne
   const int mw = md.Width - l - r, mh = md.Height - t - b;
   if (mw < 0 || mh < 0) return;
 
+  // Later stretches on this surface keep to whole source pixels, as the pieces here do.
+  if ((md.DrawMode & dmStretch) != 0) dst->Canvas().SetStretchMode(gfx::StretchMode::ColorOnColor);
   const bool useBg = cornersShowBg && (md.Cfg & 3) != 0;
   const SliceJob job{dst, src, md, ImageKindOf(md), target, bg, useBg, opacity};
   const TPoint o = StatePictureOrigin(md, state);

@@ -2,6 +2,7 @@
 // stretching, the three image kinds and the corners over what lies behind.
 #include <gtest/gtest.h>
 
+#include "platform/gfx/Surface.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "tests/skin/render/ImageDrawTestUtil.h"
 
@@ -218,6 +219,33 @@ TEST(PaintImageSlicesAlphaTest, KeyPixelsTakeTheCopyOrBecomeClearAndMaskWeightsA
   for (int s = 0; s < 24; s += 8)
     expect |= ((((d >> s) & 0xFF) * 64 + ((p >> s) & 0xFF) * 191) >> 8) << s;
   EXPECT_EQ(dst.Pixel(3, 0), expect);
+}
+
+TEST(PaintImageSlicesAlphaTest, StretchedPiecesCopyExactlyWhereTheMaskShowsAll) {
+  MasterSkin m(3, 6);
+  PaintMaskedPicture(m, 0, 3, 3, 6);
+  m.Set(1, 3, 0xFFFFFFFFu);  // the top edge's mask hides it
+  const TsMaskData md = m.Entry({0, 0, 3, 6}, 1, 1, 1, 1, 1, 1, 1);
+  Bitmap32 dst = Filled(8, 8, 0x20304050u);
+  PaintImageSlicesAlpha(&dst, {0, 0, 8, 8}, EmptyBgInfo(), 0, md);
+  EXPECT_EQ(dst.Pixel(0, 4), Rgb(1, 2, 6));    // left edge, mask 0: the exact picture pixel
+  EXPECT_EQ(dst.Pixel(4, 0), 0x20304050u);     // top edge, mask 255: left alone
+  EXPECT_EQ(dst.Canvas().GetStretchMode(), gfx::StretchMode::ColorOnColor);
+}
+
+TEST(PaintImageSlicesTest, ShrunkEdgesAndCentresGoThroughTheSmoothFilter) {
+  // A 12-wide picture (borders 1, middle 10) drawn 6 wide: the top edge shrinks at its own
+  // height, which takes the smooth filter; everything stays opaque and inside.
+  MasterSkin m(12, 8);
+  PaintMaskedPicture(m, 0, 12, 4, 8);
+  const TsMaskData md = m.Entry({0, 0, 12, 8}, 1, 1, 5, 1, 1, 1, 1);
+  Bitmap32 dst = Filled(6, 4, 0x00000000u);
+  PaintImageSlices(&dst, {0, 0, 6, 4}, EmptyBgInfo(), false, 0, md);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 1; x < 5; ++x) EXPECT_EQ(dst.Pixel(x, y) >> 24, 0xFFu) << x << "," << y;
+  // Corners are masked copies at their own size, which keep the destination's alpha.
+  EXPECT_EQ(dst.Pixel(0, 0), Rgb(1, 1, 8) & 0x00FFFFFFu);
+  EXPECT_EQ(dst.Pixel(5, 3), Rgb(12, 4, 8) & 0x00FFFFFFu);
 }
 
 TEST(PaintImageSlicesOuterTest, EdgesOnlyAsThickAsTheVisibleWidthsFromTheOuterSide) {

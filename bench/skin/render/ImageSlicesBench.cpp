@@ -1,0 +1,65 @@
+// Nine-slice drawing of the stored Emberfield skin's frames, as every control repaint
+// runs it: a button face (75 x 25) and a window frame (670 x 585), each over a background
+// picture that shows under the key-colour corners.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "skin/data/acSkinData.h"
+#include "skin/data/acSkinLoader.h"
+#include "skin/render/acPaintImageSlices.h"
+#include "skin/render/acPixelBlend.h"
+
+namespace skin {
+namespace {
+
+std::string SourceTree() {
+  if (const char* dir = std::getenv("PELLOMIR_SOURCE_DIR")) return dir;
+  const std::string here = __FILE__;
+  return here.substr(0, here.rfind("/bench/skin/render/"));
+}
+
+void PaintFrame(benchmark::State& state, std::u16string_view section, int w, int h) {
+  TacSkinLoader m;
+  m.Settings.SkinDirectory = u"c:\\Skins";
+  TsStoredSkin& item = m.InternalSkins.Add();
+  item.Name = u"Emberfield (internal)";
+  std::ifstream in(SourceTree() + "/skins/Emberfield/Emberfield.asz", std::ios::binary);
+  item.PackedData = TacBytes(std::istreambuf_iterator<char>(in), {});
+  m.FSkinName = item.Name;
+  m.FActive = true;
+  if (item.PackedData.empty() || !m.LoadSkin()) {
+    state.SkipWithError("the stored skin did not load");
+    return;
+  }
+  const int index = m.GetMaskIndex(section, u"BORDERSMASK", m.SkinDataArray[0].get());
+  if (index < 0) {
+    state.SkipWithError("the frame is missing");
+    return;
+  }
+  const TsMaskData& md = m.SkinDataArray[0]->ma[static_cast<std::size_t>(index)];
+  Bitmap32 behind(w, h), dst(w, h);
+  FillPixels(&behind, {0, 0, w, h}, 0x808080, 255);
+  const TacBgInfo bg = BgInfoFromBitmap(&behind, 0, 0);
+  for (auto _ : state) {
+    PaintImageSlices(&dst, {0, 0, w, h}, bg, true, 1, md);
+    benchmark::ClobberMemory();
+  }
+  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
+}
+
+void BM_SlicesButtonFace(benchmark::State& state) { PaintFrame(state, u"BUTTON", 75, 25); }
+BENCHMARK(BM_SlicesButtonFace);
+
+void BM_SlicesWindowFrame(benchmark::State& state) { PaintFrame(state, u"FORM", 670, 585); }
+BENCHMARK(BM_SlicesWindowFrame);
+
+void BM_SlicesGroupBox(benchmark::State& state) { PaintFrame(state, u"GROUPBOX", 640, 400); }
+BENCHMARK(BM_SlicesGroupBox);
+
+}  // namespace
+}  // namespace skin

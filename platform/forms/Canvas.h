@@ -36,7 +36,12 @@ class TCanvas : public TPersistent {
   TFont* Font() const { return font_.get(); }
   TBrush* Brush() const { return brush_.get(); }
   TPen* Pen() const { return pen_.get(); }
-  void SetFont(const TFont* f) { font_->Assign(f); }
+  // Draws with `f` pixel for pixel: the canvas font takes the given font's density first,
+  // so a control's font scaled for the screen is not converted back to 96 dots per inch.
+  void SetFont(const TFont* f) {
+    if (f) font_->SetPixelsPerInch(f->PixelsPerInch());
+    font_->Assign(f);
+  }
   TPoint PenPos() const { return penPos_; }
   void SetPenPos(TPoint p);
 

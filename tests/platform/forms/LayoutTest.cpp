@@ -3,6 +3,7 @@
 // parents, tab order and initial focus, and scaling to the screen's density.
 #include "FormsTestSupport.h"
 
+#include "platform/forms/Canvas.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/InputApi.h"
@@ -235,6 +236,12 @@ TEST_F(Layout, ScaledToTheScreenDensity) {
   EXPECT_EQ(f->GroupBox1->Font()->Height(), -20);
   EXPECT_EQ(f->Font()->Height(), -17);
   EXPECT_EQ(f->PixelsPerInch(), 144);
+  // What a control paints with is its scaled font, not one converted back to 96 dpi.
+  TCanvas canvas;
+  canvas.SetFont(f->GroupBox1->Font());
+  EXPECT_EQ(canvas.Font()->Height(), -20);
+  f->GroupBox1->Canvas()->SetFont(f->GroupBox1->Font());
+  EXPECT_EQ(f->GroupBox1->Canvas()->Font()->Height(), -20);
 }
 
 }  // namespace formstest

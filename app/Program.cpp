@@ -32,9 +32,8 @@ void RegisterProgramClasses() {
   static const bool once = [] {
     forms::RegisterClasses({&TForm1::StaticClass(), &TForm2::StaticClass(), &TXMLDocument::StaticClass(),
                             &forms::TGroupBox::StaticClass(), &forms::TBitBtn::StaticClass(),
-                            &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(),
-                            &forms::TMemo::StaticClass(), &forms::TImage::StaticClass(),
-                            &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
+                            &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(), &forms::TMemo::StaticClass(),
+                            &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
                             &forms::TSaveDialog::StaticClass()});
     RegisterAppDescriptions();
     return true;

@@ -7,15 +7,15 @@ namespace app {
 namespace {
 
 const forms::TEnumInfo& OptionInfo() {
-  static const forms::TEnumInfo i{u"TXMLDocOption",
-                                  {u"doNodeAutoCreate", u"doNodeAutoIndent", u"doAttrNull", u"doAutoPrefix",
-                                   u"doNamespaceDecl", u"doAutoSave"}};
+  static const forms::TEnumInfo i{
+      u"TXMLDocOption",
+      {u"doNodeAutoCreate", u"doNodeAutoIndent", u"doAttrNull", u"doAutoPrefix", u"doNamespaceDecl", u"doAutoSave"}};
   return i;
 }
 
-constexpr xml::TXMLDocOption kOptions[] = {
-    xml::TXMLDocOption::doNodeAutoCreate, xml::TXMLDocOption::doNodeAutoIndent, xml::TXMLDocOption::doAttrNull,
-    xml::TXMLDocOption::doAutoPrefix,     xml::TXMLDocOption::doNamespaceDecl,  xml::TXMLDocOption::doAutoSave};
+constexpr xml::TXMLDocOption kOptions[] = {xml::TXMLDocOption::doNodeAutoCreate, xml::TXMLDocOption::doNodeAutoIndent,
+                                           xml::TXMLDocOption::doAttrNull,       xml::TXMLDocOption::doAutoPrefix,
+                                           xml::TXMLDocOption::doNamespaceDecl,  xml::TXMLDocOption::doAutoSave};
 
 // A new document component starts with these, as a freshly placed one does.
 const TXMLDocOptionSet kDefaultOptions{TXMLDocOptionOrd::doNodeAutoCreate, TXMLDocOptionOrd::doNodeAutoIndent,

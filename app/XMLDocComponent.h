@@ -11,7 +11,14 @@
 namespace app {
 
 // The document options as a set property: ordinal n is the option with bit n.
-enum class TXMLDocOptionOrd { doNodeAutoCreate, doNodeAutoIndent, doAttrNull, doAutoPrefix, doNamespaceDecl, doAutoSave };
+enum class TXMLDocOptionOrd {
+  doNodeAutoCreate,
+  doNodeAutoIndent,
+  doAttrNull,
+  doAutoPrefix,
+  doNamespaceDecl,
+  doAutoSave
+};
 using TXMLDocOptionSet = forms::TSet<TXMLDocOptionOrd>;
 
 class TXMLDocument : public forms::TComponent {

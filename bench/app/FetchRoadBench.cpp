@@ -46,9 +46,9 @@ void BM_FetchRoad(benchmark::State& state) {
   if (listed != entries) state.SkipWithError("not every entry was listed");
   if (app::Form1->sGroupBox2->Caption() != app::FoundCountCaption(entries)) state.SkipWithError("wrong count caption");
   state.counters["entries"] = entries;
-  state.counters["us/entry"] = benchmark::Counter(static_cast<double>(entries) * state.iterations(),
-                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert,
-                                                  benchmark::Counter::kIs1000);
+  state.counters["us/entry"] =
+      benchmark::Counter(static_cast<double>(entries) * state.iterations(),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
   app::EndProgram();
 }
 BENCHMARK(BM_FetchRoad)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -4,8 +4,7 @@
 
 namespace base {
 
-Exception::Exception(std::string kind, std::u16string message)
-    : kind_(std::move(kind)), message_(std::move(message)) {
+Exception::Exception(std::string kind, std::u16string message) : kind_(std::move(kind)), message_(std::move(message)) {
   what_ = kind_ + ": " + Utf16ToUtf8(message_);
 }
 

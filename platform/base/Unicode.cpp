@@ -29,8 +29,7 @@ std::u16string Utf8ToUtf16(std::string_view s) {
       if (v >= 0x800 && (v < 0xD800 || v > 0xDFFF)) cp = v;
       len = 3;
     } else if (c >= 0xF0 && c < 0xF5 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
-      const char32_t v = ((c & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6) |
-                         (s[i + 3] & 0x3F);
+      const char32_t v = ((c & 0x07) << 18) | ((s[i + 1] & 0x3F) << 12) | ((s[i + 2] & 0x3F) << 6) | (s[i + 3] & 0x3F);
       if (v >= 0x10000 && v <= 0x10FFFF) cp = v;
       len = 4;
     }
@@ -88,13 +87,11 @@ int CodePageForLocale(std::string_view locale) {
     int cp;
   };
   static const Entry table[] = {
-      {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"sr", 1251}, {"mk", 1251},
-      {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"ba", 1251}, {"tg", 1251},
-      {"pl", 1250}, {"cs", 1250}, {"sk", 1250}, {"hu", 1250}, {"sl", 1250}, {"hr", 1250},
-      {"ro", 1250}, {"sq", 1250}, {"bs", 1250}, {"el", 1253}, {"tr", 1254}, {"az", 1254},
-      {"uz", 1254}, {"he", 1255}, {"iw", 1255}, {"yi", 1255}, {"ar", 1256}, {"fa", 1256},
-      {"ur", 1256}, {"lt", 1257}, {"lv", 1257}, {"et", 1257}, {"vi", 1258}, {"th", 874},
-      {"ja", 932},  {"ko", 949},
+      {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"sr", 1251}, {"mk", 1251}, {"kk", 1251}, {"ky", 1251},
+      {"tt", 1251}, {"mn", 1251}, {"ba", 1251}, {"tg", 1251}, {"pl", 1250}, {"cs", 1250}, {"sk", 1250}, {"hu", 1250},
+      {"sl", 1250}, {"hr", 1250}, {"ro", 1250}, {"sq", 1250}, {"bs", 1250}, {"el", 1253}, {"tr", 1254}, {"az", 1254},
+      {"uz", 1254}, {"he", 1255}, {"iw", 1255}, {"yi", 1255}, {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"lt", 1257},
+      {"lv", 1257}, {"et", 1257}, {"vi", 1258}, {"th", 874},  {"ja", 932},  {"ko", 949},
   };
   if (lang == "zh") {
     return (region == "TW" || region == "HK" || region == "MO") ? 950 : 936;
@@ -194,8 +191,8 @@ std::string Utf16ToCodePage(std::u16string_view s, int codePage) {
     std::size_t coLeft = sizeof one;
     bool used = false;
     if (translit != reinterpret_cast<iconv_t>(-1) &&
-        iconv(translit, &cin, &cinLeft, &co, &coLeft) != static_cast<std::size_t>(-1) &&
-        co - one == 1 && one[0] != '?') {
+        iconv(translit, &cin, &cinLeft, &co, &coLeft) != static_cast<std::size_t>(-1) && co - one == 1 &&
+        one[0] != '?') {
       out.push_back(one[0]);
       used = true;
     }

@@ -122,8 +122,12 @@ void Button::DrawCaption(HDC dc, RECT& rect, unsigned format, gfx::TColor color,
   dc->DrawText(text, box, f | gfx::DT_CALCRECT);
   // Place the measured block inside rect by the alignment asked for.
   int w = box.Width(), h = box.Height();
-  int x = (format & gfx::DT_CENTER) ? rect.Left + (rect.Width() - w) / 2 : (format & gfx::DT_RIGHT) ? rect.Right - w : rect.Left;
-  int y = (format & gfx::DT_VCENTER) ? rect.Top + (rect.Height() - h) / 2 : (format & gfx::DT_BOTTOM) ? rect.Bottom - h : rect.Top;
+  int x = (format & gfx::DT_CENTER)  ? rect.Left + (rect.Width() - w) / 2
+          : (format & gfx::DT_RIGHT) ? rect.Right - w
+                                     : rect.Left;
+  int y = (format & gfx::DT_VCENTER)  ? rect.Top + (rect.Height() - h) / 2
+          : (format & gfx::DT_BOTTOM) ? rect.Bottom - h
+                                      : rect.Top;
   RECT place = gfx::Bounds(x, y, w, h);
   if (!calcOnly && !text.empty()) {
     unsigned drawFormat = (f & ~(gfx::DT_VCENTER | gfx::DT_BOTTOM)) | gfx::DT_NOCLIP;
@@ -149,11 +153,16 @@ void Button::PaintPush(HDC dc, const RECT& c) {
   RECT content = down ? inner.Offset(1, 1) : inner;
   if ((Style() & BS_ICON) && image_) {
     SIZE s = GetIconSize(image_);
-    DrawIconEx(dc, content.Left + (content.Width() - s.cx) / 2, content.Top + (content.Height() - s.cy) / 2, image_, 0, 0);
+    DrawIconEx(dc, content.Left + (content.Width() - s.cx) / 2, content.Top + (content.Height() - s.cy) / 2, image_, 0,
+               0);
   } else {
     DWORD st = Style();
-    unsigned h = (st & BS_CENTER) == BS_LEFT ? gfx::DT_LEFT : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT : gfx::DT_CENTER;
-    unsigned v = (st & BS_VCENTER) == BS_TOP ? gfx::DT_TOP : (st & BS_VCENTER) == BS_BOTTOM ? gfx::DT_BOTTOM : gfx::DT_VCENTER;
+    unsigned h = (st & BS_CENTER) == BS_LEFT    ? gfx::DT_LEFT
+                 : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT
+                                                : gfx::DT_CENTER;
+    unsigned v = (st & BS_VCENTER) == BS_TOP      ? gfx::DT_TOP
+                 : (st & BS_VCENTER) == BS_BOTTOM ? gfx::DT_BOTTOM
+                                                  : gfx::DT_VCENTER;
     RECT text = content;
     DrawCaption(dc, text, h | v, gfx::GetSysColor(gfx::COLOR_BTNTEXT));
   }
@@ -173,10 +182,13 @@ void Button::PaintCheck(HDC dc, const RECT& c, Kind kind) {
   RECT text = leftText ? RECT{c.Left, c.Top, c.Right - kBoxSize - kBoxGap, c.Bottom}
                        : RECT{c.Left + kBoxSize + kBoxGap, c.Top, c.Right, c.Bottom};
   DWORD st = Style();
-  unsigned h = (st & BS_CENTER) == BS_CENTER ? gfx::DT_CENTER : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT : gfx::DT_LEFT;
+  unsigned h = (st & BS_CENTER) == BS_CENTER  ? gfx::DT_CENTER
+               : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT
+                                              : gfx::DT_LEFT;
   DrawCaption(dc, text, h | gfx::DT_VCENTER, colors.text);
   if (focused_ && !GetWindowText(hwnd).empty())
-    draw::DrawFocusRect(dc, {text.Left - 1, text.Top - 1, std::min(text.Right + 1, c.Right), std::min(text.Bottom + 1, c.Bottom)});
+    draw::DrawFocusRect(
+        dc, {text.Left - 1, text.Top - 1, std::min(text.Right + 1, c.Right), std::min(text.Bottom + 1, c.Bottom)});
 }
 
 void Button::PaintGroup(HDC dc, const RECT& c) {
@@ -192,7 +204,9 @@ void Button::PaintGroup(HDC dc, const RECT& c) {
   if (GetWindowText(hwnd).empty()) return;
   RECT text{c.Left + 8, c.Top, c.Right - 8, c.Top + textHeight};
   DWORD st = Style();
-  unsigned h = (st & BS_CENTER) == BS_CENTER ? gfx::DT_CENTER : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT : gfx::DT_LEFT;
+  unsigned h = (st & BS_CENTER) == BS_CENTER  ? gfx::DT_CENTER
+               : (st & BS_CENTER) == BS_RIGHT ? gfx::DT_RIGHT
+                                              : gfx::DT_LEFT;
   RECT measured = text;
   DrawCaption(dc, measured, h | gfx::DT_TOP, colors.text, true);
   // The caption interrupts the frame line, with a little room on each side.
@@ -205,7 +219,8 @@ void Button::DrawOwner(HDC dc, const RECT& c, UINT action) {
   dis.CtlType = ODT_BUTTON;
   dis.CtlID = ControlId(hwnd);
   dis.itemAction = action;
-  dis.itemState = (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
+  dis.itemState =
+      (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
   dis.hwndItem = hwnd;
   dis.hDC = dc;
   dis.rcItem = c;
@@ -332,7 +347,8 @@ LRESULT Button::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case BM_GETSTATE:
-      return (kind == Kind::Check || kind == Kind::Radio ? check_ : 0) | (pushed_ ? BST_PUSHED : 0) | (focused_ ? BST_FOCUS : 0);
+      return (kind == Kind::Check || kind == Kind::Radio ? check_ : 0) | (pushed_ ? BST_PUSHED : 0) |
+             (focused_ ? BST_FOCUS : 0);
     case BM_SETSTATE: SetPushed(wParam != 0); return 0;
     case BM_SETSTYLE: {
       DWORD st = Style();

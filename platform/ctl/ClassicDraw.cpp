@@ -120,9 +120,9 @@ void DrawCheckBox(HDC dc, int x, int y, int state, bool enabled, bool pushed) {
 }
 
 void DrawRadio(HDC dc, int x, int y, bool checked, bool enabled, bool pushed) {
-  static const char* const ring[12] = {
-      "    SSSS    ", "  SSDDDDSS  ", " SDD    LLH ", " SD      LH ", "SD        LH", "SD        LH",
-      "SD        LH", "SD        LH", " SD      LH ", " SLL    LLH ", "  HHLLLLHH  ", "    HHHH    "};
+  static const char* const ring[12] = {"    SSSS    ", "  SSDDDDSS  ", " SDD    LLH ", " SD      LH ",
+                                       "SD        LH", "SD        LH", "SD        LH", "SD        LH",
+                                       " SD      LH ", " SLL    LLH ", "  HHLLLLHH  ", "    HHHH    "};
   gfx::TColor inside = Sys(enabled && !pushed ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE);
   dc->FillRect({x + 4, y + 2, x + 8, y + 10}, inside);
   dc->FillRect({x + 2, y + 4, x + 10, y + 8}, inside);

@@ -64,7 +64,8 @@ class ComboBox final : public ControlObject {
   bool buttonDown_ = false;
   int selAtDrop_ = -1;
   bool consumedKey_ = false;
-  bool settingEdit_ = false;  // the field's text changes by the combo box, not by the user  // the last key went to the combo box (its character is dropped too)
+  bool settingEdit_ = false;  // the field's text changes by the combo box, not by the user  // the last key went to the
+                              // combo box (its character is dropped too)
   const void* hfont_ = nullptr;
 };
 
@@ -81,8 +82,7 @@ LRESULT EditSubclass(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto old = reinterpret_cast<WNDPROC>(GetProp(h, kEditOldProc));
   ComboBox* combo = ComboOf(h);
   if (combo) {
-    if (msg == WM_GETDLGCODE && combo->Dropped())
-      return CallWindowProc(old, h, msg, wParam, lParam) | DLGC_WANTALLKEYS;
+    if (msg == WM_GETDLGCODE && combo->Dropped()) return CallWindowProc(old, h, msg, wParam, lParam) | DLGC_WANTALLKEYS;
     if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_CHAR) && combo->EditKey(msg, wParam)) return 0;
   }
   if (msg == WM_NCDESTROY) {
@@ -130,8 +130,8 @@ void ComboBox::Create(const CREATESTRUCT& cs) {
                          0, 0, std::max(cs.cx, 1), 10, root, nullptr, nullptr, hwnd);
   if (HasEdit()) {
     RECT f = FieldRect();
-    edit_ = CreateWindowEx(0, WC_EDIT, u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                           f.Left + 1, f.Top + 1, f.Width() - 1, f.Height() - 1, hwnd,
+    edit_ = CreateWindowEx(0, WC_EDIT, u"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, f.Left + 1, f.Top + 1,
+                           f.Width() - 1, f.Height() - 1, hwnd,
                            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(kComboEditId)), nullptr, nullptr);
     if (edit_) {
       SetProp(edit_, kComboOfEdit, hwnd);
@@ -141,8 +141,10 @@ void ComboBox::Create(const CREATESTRUCT& cs) {
   }
   // Scroll bar styles belong to the list; the combo box itself shows none.
   DWORD style = Style();
-  if (style & (WS_VSCROLL | WS_HSCROLL)) SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~(WS_VSCROLL | WS_HSCROLL)));
-  SetWindowPos(hwnd, nullptr, 0, 0, cs.cx, FieldHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (style & (WS_VSCROLL | WS_HSCROLL))
+    SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style & ~(WS_VSCROLL | WS_HSCROLL)));
+  SetWindowPos(hwnd, nullptr, 0, 0, cs.cx, FieldHeight(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void ComboBox::SyncEdit() {
@@ -242,9 +244,9 @@ void ComboBox::Paint(HDC dc, const RECT&) {
   RECT c;
   GetClientRect(hwnd, &c);
   bool enabled = IsWindowEnabled(hwnd) != FALSE;
-  PaintColors colors = ParentColors(hwnd, edit_ ? WM_CTLCOLOREDIT : WM_CTLCOLORLISTBOX, dc,
-                                    gfx::GetSysColor(gfx::COLOR_WINDOWTEXT),
-                                    gfx::GetSysColor(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE));
+  PaintColors colors =
+      ParentColors(hwnd, edit_ ? WM_CTLCOLOREDIT : WM_CTLCOLORLISTBOX, dc, gfx::GetSysColor(gfx::COLOR_WINDOWTEXT),
+                   gfx::GetSysColor(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE));
   RECT frame = c;
   draw::DrawEdge(dc, frame, draw::Edge::Sunken);
   dc->FillRect(frame, colors.back);
@@ -270,7 +272,9 @@ void ComboBox::Paint(HDC dc, const RECT&) {
     int level = dc->Save();
     dc->SetFont(draw::FontOf(hfont_));
     dc->SetBkMode(gfx::BkMode::Transparent);
-    dc->SetTextColor(!enabled ? gfx::GetSysColor(gfx::COLOR_GRAYTEXT) : hot ? gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT) : colors.text);
+    dc->SetTextColor(!enabled ? gfx::GetSysColor(gfx::COLOR_GRAYTEXT)
+                     : hot    ? gfx::GetSysColor(gfx::COLOR_HIGHLIGHTTEXT)
+                              : colors.text);
     RECT t{item.Left + 2, item.Top, item.Right - 1, item.Bottom};
     dc->DrawText(ItemText(sel), t, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | gfx::DT_END_ELLIPSIS);
     dc->Restore(level);
@@ -318,7 +322,8 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case CB_GETITEMDATA: return List(LB_GETITEMDATA, wParam);
     case CB_SETITEMDATA: return List(LB_SETITEMDATA, wParam, lParam);
-    case CB_GETITEMHEIGHT: return static_cast<int>(static_cast<LONG>(wParam)) == -1 ? FieldHeight() - 6 : List(LB_GETITEMHEIGHT);
+    case CB_GETITEMHEIGHT:
+      return static_cast<int>(static_cast<LONG>(wParam)) == -1 ? FieldHeight() - 6 : List(LB_GETITEMHEIGHT);
     case CB_SETITEMHEIGHT: return List(LB_SETITEMHEIGHT, 0, lParam);
     case CB_SHOWDROPDOWN:
       if (wParam) Drop();
@@ -335,7 +340,8 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_GETEDITSEL: return edit_ ? SendMessage(edit_, EM_GETSEL, wParam, lParam) : CB_ERR;
     case CB_SETEDITSEL:
       if (!edit_) return CB_ERR;
-      SendMessage(edit_, EM_SETSEL, static_cast<WPARAM>(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)))),
+      SendMessage(edit_, EM_SETSEL,
+                  static_cast<WPARAM>(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)))),
                   static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
       return TRUE;
     case CB_LIMITTEXT: return edit_ ? (SendMessage(edit_, EM_LIMITTEXT, wParam, 0), TRUE) : CB_ERR;
@@ -432,7 +438,8 @@ LRESULT ComboBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (EditKey(msg, wParam)) return 0;
       char16_t ch = static_cast<char16_t>(wParam);
       if (!edit_ && ch >= 0x20) {
-        LRESULT i = List(LB_FINDSTRING, static_cast<WPARAM>(CurSel()), reinterpret_cast<LPARAM>(std::u16string(1, ch).c_str()));
+        LRESULT i =
+            List(LB_FINDSTRING, static_cast<WPARAM>(CurSel()), reinterpret_cast<LPARAM>(std::u16string(1, ch).c_str()));
         if (i >= 0) SelectByUser(static_cast<int>(i));
       }
       return 0;

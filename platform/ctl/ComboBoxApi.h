@@ -56,8 +56,8 @@ constexpr win::WORD CBN_SELENDCANCEL = 10;
 
 // CB_GETCOMBOBOXINFO fills this record (lParam).
 struct COMBOBOXINFO {
-  win::RECT rcItem;     // the edit or selection field, client coordinates
-  win::RECT rcButton;   // the drop-down button
+  win::RECT rcItem;    // the edit or selection field, client coordinates
+  win::RECT rcButton;  // the drop-down button
   win::DWORD stateButton = 0;
   win::HWND hwndCombo = nullptr;
   win::HWND hwndItem = nullptr;  // the edit child of CBS_DROPDOWN, else the combo box

@@ -21,8 +21,8 @@ struct ControlObject {
   // Paints the client area, background included, into dc; only `area` needs it.
   virtual void Paint(HDC dc, const RECT& area) = 0;
   HWND hwnd;
-  int depth = 0;       // messages of this control being handled right now
-  bool gone = false;   // WM_NCDESTROY arrived; freed when depth returns to 0
+  int depth = 0;      // messages of this control being handled right now
+  bool gone = false;  // WM_NCDESTROY arrived; freed when depth returns to 0
 };
 
 // The dialog manager's keyboard handling, applied by every control inside a dialog

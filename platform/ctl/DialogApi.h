@@ -55,11 +55,11 @@ using DLGPROC = win::LRESULT (*)(win::HWND, win::UINT, win::WPARAM, win::LPARAM)
 struct DialogParams {
   win::HWND owner = nullptr;
   std::u16string title;
-  win::DWORD style = 0;    // 0: a popup with a caption, system menu and modal frame
+  win::DWORD style = 0;  // 0: a popup with a caption, system menu and modal frame
   win::DWORD exStyle = 0;
-  win::RECT rect;          // window rectangle, screen coordinates
+  win::RECT rect;  // window rectangle, screen coordinates
   DLGPROC proc = nullptr;
-  win::LPARAM param = 0;   // handed to WM_INITDIALOG
+  win::LPARAM param = 0;  // handed to WM_INITDIALOG
 };
 
 // Creates the dialog hidden, sends WM_SETFONT with the dialog font and WM_INITDIALOG

@@ -6,8 +6,8 @@
 namespace ctl::detail {
 
 struct DialogData {
-  int defId = 0;                 // DM_SETDEFID; 0: the button made with BS_DEFPUSHBUTTON
-  win::HWND focus = nullptr;     // the control to focus when the dialog is activated again
+  int defId = 0;              // DM_SETDEFID; 0: the button made with BS_DEFPUSHBUTTON
+  win::HWND focus = nullptr;  // the control to focus when the dialog is activated again
   bool ended = false;
   win::LRESULT result = 0;
 };

@@ -135,7 +135,8 @@ bool DialogKey(HWND dialog, HWND focus, UINT msg, WPARAM wParam) {
       if (id == 0) id = IDOK;
       HWND button = GetDlgItem(dialog, id);
       if (button && !IsWindowEnabled(button)) return true;
-      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
+                  reinterpret_cast<LPARAM>(button));
       return true;
     }
     case VK_ESCAPE: {

@@ -33,8 +33,8 @@ DLGPROC g_pendingProc = nullptr;
 HHOOK g_creationHook = nullptr;
 
 bool ReturnsValue(UINT msg) {
-  return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_INITDIALOG || msg == 0x002E || msg == 0x002F ||
-         msg == WM_GETDLGCODE;
+  return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_INITDIALOG || msg == 0x002E ||
+         msg == 0x002F || msg == WM_GETDLGCODE;
 }
 
 void FocusFirst(HWND dialog) {
@@ -143,8 +143,9 @@ HWND CreateDialogWindow(const DialogParams& params) {
   DWORD exStyle = params.exStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
   g_pendingProc = params.proc ? params.proc : [](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; };
   g_creationHook = SetWindowsHookEx(WH_CBT, &CreationHook, nullptr, GetCurrentThreadId());
-  HWND hwnd = CreateWindowEx(exStyle, WC_DIALOG, params.title.c_str(), style & ~WS_VISIBLE, params.rect.Left, params.rect.Top,
-                             params.rect.Width(), params.rect.Height(), params.owner, nullptr, nullptr, nullptr);
+  HWND hwnd =
+      CreateWindowEx(exStyle, WC_DIALOG, params.title.c_str(), style & ~WS_VISIBLE, params.rect.Left, params.rect.Top,
+                     params.rect.Width(), params.rect.Height(), params.owner, nullptr, nullptr, nullptr);
   UnhookWindowsHookEx(g_creationHook);
   g_creationHook = nullptr;
   g_pendingProc = nullptr;
@@ -164,8 +165,9 @@ HWND CreateDialogWindow(const DialogParams& params) {
 
 HWND CreateDialogItem(HWND dialog, const char16_t* className, const std::u16string& text, DWORD style, const RECT& r,
                       int id, DWORD exStyle) {
-  HWND h = CreateWindowEx(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(),
-                          r.Height(), dialog, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
+  HWND h =
+      CreateWindowEx(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.Left, r.Top, r.Width(),
+                     r.Height(), dialog, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
   if (h) SendMessage(h, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
   return h;
 }
@@ -174,7 +176,8 @@ RECT CentredOn(HWND owner, SIZE size) {
   RECT work = GetWorkArea();
   RECT around = work;
   if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &around);
-  int x = std::clamp(around.Left + (around.Width() - size.cx) / 2, work.Left, std::max(work.Left, work.Right - size.cx));
+  int x =
+      std::clamp(around.Left + (around.Width() - size.cx) / 2, work.Left, std::max(work.Left, work.Right - size.cx));
   int y = std::clamp(around.Top + (around.Height() - size.cy) / 2, work.Top, std::max(work.Top, work.Bottom - size.cy));
   return gfx::Bounds(x, y, size.cx, size.cy);
 }

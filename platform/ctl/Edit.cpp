@@ -52,8 +52,8 @@ bool Edit::ReplaceSel(std::u16string_view s, bool undoable, EditKind kind, bool 
   if (static_cast<int>(text.size()) > std::max(room, 0)) {
     // The limit cuts the new text; a cut through a surrogate pair or a CR LF keeps it whole.
     std::size_t keep = static_cast<std::size_t>(std::max(room, 0));
-    if (keep > 0 && keep < text.size() && ((text[keep - 1] >= 0xD800 && text[keep - 1] < 0xDC00) ||
-                                           (text[keep - 1] == u'\r' && text[keep] == u'\n')))
+    if (keep > 0 && keep < text.size() &&
+        ((text[keep - 1] >= 0xD800 && text[keep - 1] < 0xDC00) || (text[keep - 1] == u'\r' && text[keep] == u'\n')))
       --keep;
     text = text.substr(0, keep);
     NotifyParent(hwnd, EN_MAXTEXT);
@@ -154,7 +154,10 @@ LRESULT Edit::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool* ha
       if (pos < 0) pos = model_.HasSelection() ? model_.SelStart() : model_.Caret();
       return t.LineFromChar(std::min(pos, t.Length()));
     }
-    case EM_SCROLLCARET: ScrollToCaret(); UpdateCaret(); return TRUE;
+    case EM_SCROLLCARET:
+      ScrollToCaret();
+      UpdateCaret();
+      return TRUE;
     case EM_LINESCROLL: {
       if (!Multiline()) return FALSE;
       int cols = static_cast<int>(static_cast<LONG>(wParam)), lines = static_cast<int>(lParam);
@@ -179,12 +182,15 @@ LRESULT Edit::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool* ha
     case EM_CANUNDO: return model_.CanUndo() ? TRUE : FALSE;
     case EM_UNDO: return UndoEdit() ? TRUE : FALSE;
     case EM_EMPTYUNDOBUFFER: model_.EmptyUndo(); return 0;
-    case EM_LIMITTEXT: limit_ = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE)); return 0;
+    case EM_LIMITTEXT:
+      limit_ = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
+      return 0;
     case EM_GETLIMITTEXT: return limit_;
     case EM_SETPASSWORDCHAR:
       if (Multiline()) return 0;
       password_ = static_cast<char16_t>(wParam);
-      SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<LONG_PTR>(password_ ? Style() | ES_PASSWORD : Style() & ~ES_PASSWORD));
+      SetWindowLongPtr(hwnd, GWL_STYLE,
+                       static_cast<LONG_PTR>(password_ ? Style() | ES_PASSWORD : Style() & ~ES_PASSWORD));
       ScrollToCaret();
       InvalidateText();
       UpdateCaret();
@@ -208,7 +214,8 @@ LRESULT Edit::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool* ha
       int pos = static_cast<int>(wParam);
       if (pos < 0 || pos > t.Length()) return -1;
       POINT p = ClientPos(pos);
-      return MAKELRESULT(static_cast<unsigned>(static_cast<short>(p.X)), static_cast<unsigned>(static_cast<short>(p.Y)));
+      return MAKELRESULT(static_cast<unsigned>(static_cast<short>(p.X)),
+                         static_cast<unsigned>(static_cast<short>(p.Y)));
     }
     case EM_CHARFROMPOS: {
       int pos = PosFromClient(LParamToPoint(lParam));
@@ -252,9 +259,7 @@ LRESULT Edit::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (handled) return result;
   const TextBuffer& t = model_.Text();
   switch (msg) {
-    case WM_CREATE:
-      UpdateScrollBars();
-      return 0;
+    case WM_CREATE: UpdateScrollBars(); return 0;
     case WM_SETTEXT: {
       auto* s = reinterpret_cast<const char16_t*>(lParam);
       int oldLast = t.LineCount() - 1;
@@ -284,10 +289,10 @@ LRESULT Edit::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       auto* m = reinterpret_cast<const MSG*>(lParam);
       if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR)) {
         int key = static_cast<int>(m->wParam);
-        bool dialogKey = (m->message == WM_KEYDOWN && (key == VK_TAB || key == VK_ESCAPE ||
-                                                         (key == VK_RETURN && !(Style() & ES_WANTRETURN)))) ||
-                         (m->message == WM_CHAR && (key == u'\t' || key == 0x1B ||
-                                                    (key == u'\r' && !(Style() & ES_WANTRETURN))));
+        bool dialogKey =
+            (m->message == WM_KEYDOWN &&
+             (key == VK_TAB || key == VK_ESCAPE || (key == VK_RETURN && !(Style() & ES_WANTRETURN)))) ||
+            (m->message == WM_CHAR && (key == u'\t' || key == 0x1B || (key == u'\r' && !(Style() & ES_WANTRETURN))));
         if (dialogKey) return code;
       }
       return code | DLGC_WANTALLKEYS;

@@ -219,7 +219,8 @@ void Edit::OnContextMenu(POINT screen) {
   item(WM_CLEAR, u"&Delete", sel && writable);
   AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
   item(EM_SETSEL, u"Select &All", t.Length() > 0 && (model_.SelStart() > 0 || model_.SelEnd() < t.Length()));
-  UINT command = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, hwnd, nullptr));
+  UINT command =
+      static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.X, screen.Y, 0, hwnd, nullptr));
   DestroyMenu(menu);
   if (command && IsWindow(hwnd)) SendMessage(hwnd, command, 0, command == EM_SETSEL ? -1 : 0);
 }

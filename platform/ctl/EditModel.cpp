@@ -47,8 +47,9 @@ void EditModel::Remember(int start, std::u16string_view removed, int inserted, E
 void EditModel::ReplaceSelection(std::u16string_view s, bool undoable, EditKind kind) {
   int start = SelStart(), end = SelEnd();
   if (undoable) {
-    Remember(start, std::u16string_view(text_.Text()).substr(static_cast<std::size_t>(start),
-                                                             static_cast<std::size_t>(end - start)),
+    Remember(start,
+             std::u16string_view(text_.Text())
+                 .substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)),
              static_cast<int>(s.size()), kind);
   } else {
     undo_ = {};
@@ -68,7 +69,8 @@ bool EditModel::Undo() {
   if (!undo_.valid) return false;
   UndoStep step = std::move(undo_);
   int end = std::min(step.pos + step.inserted, text_.Length());
-  std::u16string putIn = text_.Text().substr(static_cast<std::size_t>(step.pos), static_cast<std::size_t>(end - step.pos));
+  std::u16string putIn =
+      text_.Text().substr(static_cast<std::size_t>(step.pos), static_cast<std::size_t>(end - step.pos));
   text_.Replace(step.pos, end, step.removed);
   undo_ = {true, step.pos, std::move(putIn), static_cast<int>(step.removed.size()), EditKind::Other};
   anchor_ = step.pos;

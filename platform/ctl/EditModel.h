@@ -53,9 +53,9 @@ class EditModel {
  private:
   struct UndoStep {
     bool valid = false;
-    int pos = 0;            // where the change happened
-    std::u16string removed; // text the change took out
-    int inserted = 0;       // length of what it put in
+    int pos = 0;             // where the change happened
+    std::u16string removed;  // text the change took out
+    int inserted = 0;        // length of what it put in
     EditKind kind = EditKind::Other;
   };
 

@@ -21,9 +21,9 @@ void Edit::Paint(HDC dc, const RECT& area) {
   const TextBuffer& t = model_.Text();
   bool enabled = IsWindowEnabled(hwnd) != FALSE;
   bool plain = !enabled || ReadOnly();
-  PaintColors colors = ParentColors(hwnd, plain ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, dc,
-                                    gfx::GetSysColor(gfx::COLOR_WINDOWTEXT),
-                                    gfx::GetSysColor(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE));
+  PaintColors colors =
+      ParentColors(hwnd, plain ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, dc, gfx::GetSysColor(gfx::COLOR_WINDOWTEXT),
+                   gfx::GetSysColor(enabled ? gfx::COLOR_WINDOW : gfx::COLOR_BTNFACE));
   if (!enabled) colors.text = gfx::GetSysColor(gfx::COLOR_GRAYTEXT);
   RECT client;
   GetClientRect(hwnd, &client);

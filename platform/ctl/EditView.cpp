@@ -182,7 +182,8 @@ void Edit::UpdateCaret() {
   if (!focused_) return;
   POINT p = ClientPos(model_.Caret());
   RECT fr = FormatRect();
-  bool inside = p.X >= fr.Left - 1 && p.X <= fr.Right && p.Y >= fr.Top && p.Y + lineHeight_ <= fr.Bottom + lineHeight_ / 2;
+  bool inside =
+      p.X >= fr.Left - 1 && p.X <= fr.Right && p.Y >= fr.Top && p.Y + lineHeight_ <= fr.Bottom + lineHeight_ / 2;
   if (!inside) p = {-1000, -1000};
   SetCaretPos(p.X, p.Y);
 }
@@ -246,7 +247,8 @@ void Edit::UpdateWidths(int firstLine, int oldLastLine, int newLastLine) {
     return;
   }
   if (!widthsBuilt_) return;
-  auto from = widths_.begin() + firstLine, to = widths_.begin() + std::min<int>(oldLastLine + 1, static_cast<int>(widths_.size()));
+  auto from = widths_.begin() + firstLine,
+       to = widths_.begin() + std::min<int>(oldLastLine + 1, static_cast<int>(widths_.size()));
   if (std::find(from, to, maxWidth_) != to) maxWidthStale_ = true;
   auto at = widths_.erase(from, to);
   std::vector<int> added;
@@ -278,8 +280,8 @@ bool Edit::FitsWithoutScrolling(std::u16string_view replacement) const {
   if (!Multiline()) {
     if (style & ES_AUTOHSCROLL) return true;
     std::u16string all = t.Text();
-    all.replace(static_cast<std::size_t>(model_.SelStart()), static_cast<std::size_t>(model_.SelEnd() - model_.SelStart()),
-                replacement);
+    all.replace(static_cast<std::size_t>(model_.SelStart()),
+                static_cast<std::size_t>(model_.SelEnd() - model_.SelStart()), replacement);
     return TextWidth(all) < FormatRect().Width();
   }
   if (style & (ES_AUTOVSCROLL | WS_VSCROLL)) return true;

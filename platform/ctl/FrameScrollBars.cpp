@@ -45,7 +45,8 @@ RECT BarRect(HWND hwnd, int bar) {
   // A bar shows when the frame left room for it beside the client area.
   bool v = (style & WS_VSCROLL) && (left ? c.Left >= sw : wr.Width() - c.Right >= sw);
   bool h = (style & WS_HSCROLL) && wr.Height() - c.Bottom >= sh;
-  if (bar == SB_VERT && v) return left ? RECT{c.Left - sw, c.Top, c.Left, c.Bottom} : RECT{c.Right, c.Top, c.Right + sw, c.Bottom};
+  if (bar == SB_VERT && v)
+    return left ? RECT{c.Left - sw, c.Top, c.Left, c.Bottom} : RECT{c.Right, c.Top, c.Right + sw, c.Bottom};
   if (bar == SB_HORZ && h) return {c.Left, c.Bottom, c.Right, c.Bottom + sh};
   return {};
 }
@@ -90,8 +91,12 @@ class FrameSite final : public ScrollSite {
 
 void PaintBars(HWND hwnd, HDC dc) {
   RECT rv = BarRect(hwnd, SB_VERT), rh = BarRect(hwnd, SB_HORZ);
-  if (!rv.IsEmpty()) PaintScrollBar(dc, LayoutScrollBar(rv, true, ModelOf(hwnd, SB_VERT)), ModelOf(hwnd, SB_VERT), PaintStateFor({hwnd, SB_VERT}));
-  if (!rh.IsEmpty()) PaintScrollBar(dc, LayoutScrollBar(rh, false, ModelOf(hwnd, SB_HORZ)), ModelOf(hwnd, SB_HORZ), PaintStateFor({hwnd, SB_HORZ}));
+  if (!rv.IsEmpty())
+    PaintScrollBar(dc, LayoutScrollBar(rv, true, ModelOf(hwnd, SB_VERT)), ModelOf(hwnd, SB_VERT),
+                   PaintStateFor({hwnd, SB_VERT}));
+  if (!rh.IsEmpty())
+    PaintScrollBar(dc, LayoutScrollBar(rh, false, ModelOf(hwnd, SB_HORZ)), ModelOf(hwnd, SB_HORZ),
+                   PaintStateFor({hwnd, SB_HORZ}));
   if (!rv.IsEmpty() && !rh.IsEmpty())
     dc->FillRect({rv.Left, rh.Top, rv.Right, rh.Bottom}, gfx::GetSysColor(gfx::COLOR_BTNFACE));
 }

@@ -78,7 +78,9 @@ class ListBox final : public ControlObject {
   void OnChar(char16_t c);
   void OnMouse(UINT msg, POINT p);
   void Paint(HDC dc, const RECT& area) override;
-  void Invalidate() { if (redraw_) InvalidateRect(hwnd, nullptr, FALSE); }
+  void Invalidate() {
+    if (redraw_) InvalidateRect(hwnd, nullptr, FALSE);
+  }
   // Without LBS_NOINTEGRALHEIGHT the list shows whole items only: its height is cut to fit.
   bool IntegralHeight() const { return !combo_ && !(Style() & LBS_NOINTEGRALHEIGHT); }
   void FitHeight();
@@ -96,8 +98,8 @@ class ListBox final : public ControlObject {
   // Drop-down list of a combo box.
   HWND combo_ = nullptr;
   bool wantsScrollBar_ = false;  // made with WS_VSCROLL: the bar shows whenever the items need it
-  bool armed_ = false;      // a press or a drag reached the list since it opened
-  bool scrolling_ = false;  // its scroll bar holds the mouse for a moment
+  bool armed_ = false;           // a press or a drag reached the list since it opened
+  bool scrolling_ = false;       // its scroll bar holds the mouse for a moment
 };
 
 ListBox::ListBox(HWND h, const CREATESTRUCT& cs) : ControlObject(h) {
@@ -201,7 +203,8 @@ int ListBox::Find(int after, std::u16string_view text, bool exact) const {
 void ListBox::OnKey(int vk) {
   if (Count() == 0) return;
   if ((Style() & LBS_WANTKEYBOARDINPUT) && !combo_) {
-    LRESULT r = SendMessage(GetParent(hwnd), WM_VKEYTOITEM, MAKEWPARAM(static_cast<unsigned>(vk), static_cast<unsigned>(caret_)),
+    LRESULT r = SendMessage(GetParent(hwnd), WM_VKEYTOITEM,
+                            MAKEWPARAM(static_cast<unsigned>(vk), static_cast<unsigned>(caret_)),
                             reinterpret_cast<LPARAM>(hwnd));
     if (r == -2) return;
     if (r >= 0) {
@@ -303,14 +306,15 @@ void ListBox::Paint(HDC dc, const RECT& area) {
   RECT c;
   GetClientRect(hwnd, &c);
   bool enabled = IsWindowEnabled(hwnd) != FALSE;
-  PaintColors colors = ParentColors(hwnd, WM_CTLCOLORLISTBOX, dc, gfx::GetSysColor(enabled ? gfx::COLOR_WINDOWTEXT : gfx::COLOR_GRAYTEXT),
+  PaintColors colors = ParentColors(hwnd, WM_CTLCOLORLISTBOX, dc,
+                                    gfx::GetSysColor(enabled ? gfx::COLOR_WINDOWTEXT : gfx::COLOR_GRAYTEXT),
                                     gfx::GetSysColor(gfx::COLOR_WINDOW));
   dc->FillRect(gfx::Intersect(area, c), colors.back);
   int level = dc->Save();
   dc->SetFont(draw::FontOf(hfont_));
   dc->SetBkMode(gfx::BkMode::Transparent);
-  unsigned format = gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX |
-                    ((Style() & LBS_USETABSTOPS) ? gfx::DT_EXPANDTABS : 0);
+  unsigned format =
+      gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | ((Style() & LBS_USETABSTOPS) ? gfx::DT_EXPANDTABS : 0);
   for (int i = top_; i < Count() && (i - top_) * itemHeight_ < c.Bottom; ++i) {
     RECT r = ItemRect(i);
     if (gfx::Intersect(r, area).IsEmpty()) continue;
@@ -391,9 +395,10 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       int at = Count();
       if ((Style() & LBS_SORT) && HasStrings()) {
         std::u16string s = text ? text : u"";
-        at = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), s,
-                                               [](const std::u16string& v, const Item& it) { return CompareNoCase(v, it.text) < 0; }) -
-                              items_.begin());
+        at = static_cast<int>(
+            std::upper_bound(items_.begin(), items_.end(), s,
+                             [](const std::u16string& v, const Item& it) { return CompareNoCase(v, it.text) < 0; }) -
+            items_.begin());
       }
       return Insert(at, text, lParam);
     }
@@ -416,9 +421,7 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       return LB_OKAY;
     case LB_GETCOUNT: return Count();
     case LB_GETCURSEL: return sel_;
-    case LB_SETCURSEL:
-      Select(index, false);
-      return Valid(index) ? index : LB_ERR;
+    case LB_SETCURSEL: Select(index, false); return Valid(index) ? index : LB_ERR;
     case LB_GETSEL: return Valid(index) ? (index == sel_ ? 1 : 0) : LB_ERR;
     case LB_GETTEXT: {
       if (!Valid(index) || !lParam) return LB_ERR;
@@ -434,7 +437,8 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case LB_GETTEXTLEN:
       if (!Valid(index)) return LB_ERR;
-      return HasStrings() ? static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].text.size()) : sizeof(UINT_PTR);
+      return HasStrings() ? static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].text.size())
+                          : sizeof(UINT_PTR);
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT:
     case LB_SELECTSTRING: {
@@ -454,7 +458,8 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       Changed();
       FitHeight();
       return LB_OKAY;
-    case LB_GETITEMDATA: return Valid(index) ? static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].data) : LB_ERR;
+    case LB_GETITEMDATA:
+      return Valid(index) ? static_cast<LRESULT>(items_[static_cast<std::size_t>(index)].data) : LB_ERR;
     case LB_SETITEMDATA:
       if (!Valid(index)) return LB_ERR;
       items_[static_cast<std::size_t>(index)].data = static_cast<UINT_PTR>(lParam);

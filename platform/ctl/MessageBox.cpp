@@ -108,7 +108,8 @@ BoxLayout Layout(const std::u16string& text, const std::u16string& caption, UINT
   int width = std::max({l.textRect.Right + 2 * kMargin, rowW + 2 * kMargin, captionW, 140});
   int rowY = contentBottom + 16;
   int rowX = (width - rowW) / 2;
-  for (int i = 0; i < n; ++i) l.buttonRects.push_back(gfx::Bounds(rowX + i * (kButtonWidth + kButtonGap), rowY, kButtonWidth, kButtonHeight));
+  for (int i = 0; i < n; ++i)
+    l.buttonRects.push_back(gfx::Bounds(rowX + i * (kButtonWidth + kButtonGap), rowY, kButtonWidth, kButtonHeight));
   l.client = {width, rowY + kButtonHeight + kMargin};
   return l;
 }
@@ -127,19 +128,22 @@ LRESULT BoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
         HWND icon = CreateDialogItem(dialog, WC_STATIC, u"", SS_ICON, l->iconRect, IDC_MSGBOX_ICON);
         SendMessage(icon, STM_SETICON, reinterpret_cast<WPARAM>(l->icon), 0);
       }
-      CreateDialogItem(dialog, WC_STATIC, l->text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, l->textRect, IDC_MSGBOX_TEXT);
+      CreateDialogItem(dialog, WC_STATIC, l->text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, l->textRect,
+                       IDC_MSGBOX_TEXT);
       HWND def = nullptr;
       for (std::size_t i = 0; i < l->buttons.size(); ++i) {
         bool isDefault = static_cast<int>(i) == l->defaultIndex;
         HWND b = CreateDialogItem(dialog, WC_BUTTON, l->buttons[i].label,
-                       WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                       l->buttonRects[i], l->buttons[i].id);
+                                  WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                                  l->buttonRects[i], l->buttons[i].id);
         if (isDefault) def = b;
       }
-      SendMessage(dialog, DM_SETDEFID, static_cast<WPARAM>(l->buttons[static_cast<std::size_t>(l->defaultIndex)].id), 0);
+      SendMessage(dialog, DM_SETDEFID, static_cast<WPARAM>(l->buttons[static_cast<std::size_t>(l->defaultIndex)].id),
+                  0);
       // Without Cancel (and not OK alone) the box cannot be closed: its close box is grey.
       bool closable = HasButton(*l, IDCANCEL) || (l->buttons.size() == 1 && l->buttons[0].id == IDOK);
-      if (!closable) EnableMenuItem(GetSystemMenu(dialog, FALSE), static_cast<UINT>(SC_CLOSE), MF_BYCOMMAND | MF_GRAYED);
+      if (!closable)
+        EnableMenuItem(GetSystemMenu(dialog, FALSE), static_cast<UINT>(SC_CLOSE), MF_BYCOMMAND | MF_GRAYED);
       SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(def), TRUE);
       return FALSE;
     }

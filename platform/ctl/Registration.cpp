@@ -19,7 +19,8 @@ void RegisterControlClass(const char16_t* name, WNDPROC proc, UINT classStyle, i
   wc.lpfnWndProc = proc;
   wc.cbWndExtra = static_cast<int>(sizeof(void*));
   wc.hCursor = LoadCursor(nullptr, cursorId);
-  if (backgroundColor >= 0) wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(backgroundColor + 1));
+  if (backgroundColor >= 0)
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(backgroundColor + 1));
   wc.lpszClassName = name;
   RegisterClassEx(wc);
 }
@@ -47,8 +48,8 @@ PaintColors ParentColors(HWND control, UINT ctlColorMsg, HDC dc, gfx::TColor tex
   int level = dc->Save();
   dc->SetTextColor(text);
   dc->SetBkColor(back);
-  auto brush = reinterpret_cast<HBRUSH>(SendMessage(parent, ctlColorMsg, reinterpret_cast<WPARAM>(dc),
-                                                    reinterpret_cast<LPARAM>(control)));
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessage(parent, ctlColorMsg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
   gfx::TColor chosen;
   if (brush && BrushColor(brush, &chosen)) {
     c.back = chosen;
@@ -58,9 +59,7 @@ PaintColors ParentColors(HWND control, UINT ctlColorMsg, HDC dc, gfx::TColor tex
   return c;
 }
 
-bool IsDialogWindow(HWND hwnd) {
-  return hwnd && GetClassName(hwnd) == WC_DIALOG;
-}
+bool IsDialogWindow(HWND hwnd) { return hwnd && GetClassName(hwnd) == WC_DIALOG; }
 
 HWND DialogOf(HWND control) {
   for (HWND h = control; h && (GetWindowLongPtr(h, GWL_STYLE) & WS_CHILD); h = GetParent(h)) {

@@ -140,7 +140,8 @@ void OnSave(HWND dialog) {
     if (answer != IDYES) return;
   }
   s.ofn->file = path;
-  if (s.typeBox) s.ofn->nFilterIndex = static_cast<int>(SendDlgItemMessage(dialog, IDC_SAVE_TYPE, CB_GETCURSEL, 0, 0)) + 1;
+  if (s.typeBox)
+    s.ofn->nFilterIndex = static_cast<int>(SendDlgItemMessage(dialog, IDC_SAVE_TYPE, CB_GETCURSEL, 0, 0)) + 1;
   EndDialog(dialog, IDOK);
 }
 
@@ -156,7 +157,8 @@ void DrawEntry(HWND dialog, const DRAWITEMSTRUCT& d) {
   dc->SetFont(DialogFont()->value);
   dc->SetBkMode(gfx::BkMode::Transparent);
   int textWidth = dc->TextExtent(e.name).cx;
-  RECT label{d.rcItem.Left + 21, d.rcItem.Top + 1, std::min<int>(d.rcItem.Left + 25 + textWidth, d.rcItem.Right), d.rcItem.Bottom - 1};
+  RECT label{d.rcItem.Left + 21, d.rcItem.Top + 1, std::min<int>(d.rcItem.Left + 25 + textWidth, d.rcItem.Right),
+             d.rcItem.Bottom - 1};
   bool selected = (d.itemState & ODS_SELECTED) != 0;
   if (selected) dc->FillRect(label, gfx::GetSysColor(gfx::COLOR_HIGHLIGHT));
   dc->SetTextColor(gfx::GetSysColor(selected ? gfx::COLOR_HIGHLIGHTTEXT : gfx::COLOR_WINDOWTEXT));
@@ -168,25 +170,29 @@ void DrawEntry(HWND dialog, const DRAWITEMSTRUCT& d) {
 
 void Build(HWND dialog, SaveState& s) {
   const int labelW = 78, x = 8 + labelW + 4;
-  CreateDialogItem(dialog, WC_STATIC, u"Save &in:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, 10, labelW, 21), IDC_SAVE_FOLDERLABEL);
-  CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, gfx::Bounds(x, 10, kWidth - x - 40, 240),
-        IDC_SAVE_FOLDER);
-  HWND up = CreateDialogItem(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, gfx::Bounds(kWidth - 34, 10, 26, 21),
-                  IDC_SAVE_UP);
+  CreateDialogItem(dialog, WC_STATIC, u"Save &in:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, 10, labelW, 21),
+                   IDC_SAVE_FOLDERLABEL);
+  CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                   gfx::Bounds(x, 10, kWidth - x - 40, 240), IDC_SAVE_FOLDER);
+  HWND up = CreateDialogItem(dialog, WC_BUTTON, u"Up One Level", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP,
+                             gfx::Bounds(kWidth - 34, 10, 26, 21), IDC_SAVE_UP);
   SendMessage(up, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_SMALL_UPFOLDER)));
   CreateDialogItem(dialog, WC_LISTBOX, u"",
-        LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-        gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);
+                   LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                   gfx::Bounds(8, 40, kWidth - 16, 164), IDC_SAVE_LIST, WS_EX_CLIENTEDGE);
   int row = kNameRow;
-  CreateDialogItem(dialog, WC_STATIC, u"File &name:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_NAMELABEL);
-  HWND name = CreateDialogItem(dialog, WC_EDIT, FileNameOf(s.ofn->file), ES_AUTOHSCROLL | WS_TABSTOP, gfx::Bounds(x, row, kWidth - x - 96, 21),
-                    IDC_SAVE_NAME, WS_EX_CLIENTEDGE);
+  CreateDialogItem(dialog, WC_STATIC, u"File &name:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21),
+                   IDC_SAVE_NAMELABEL);
+  HWND name = CreateDialogItem(dialog, WC_EDIT, FileNameOf(s.ofn->file), ES_AUTOHSCROLL | WS_TABSTOP,
+                               gfx::Bounds(x, row, kWidth - x - 96, 21), IDC_SAVE_NAME, WS_EX_CLIENTEDGE);
   if (s.typeBox) {
     row += kRowStep;
-    CreateDialogItem(dialog, WC_STATIC, u"Save as &type:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21), IDC_SAVE_TYPELABEL);
+    CreateDialogItem(dialog, WC_STATIC, u"Save as &type:", SS_LEFT | SS_CENTERIMAGE, gfx::Bounds(8, row, labelW, 21),
+                     IDC_SAVE_TYPELABEL);
     HWND type = CreateDialogItem(dialog, WC_COMBOBOX, u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                      gfx::Bounds(x, row, kWidth - x - 96, 160), IDC_SAVE_TYPE);
-    for (const FileFilter& f : s.ofn->filters) SendMessage(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.name.c_str()));
+                                 gfx::Bounds(x, row, kWidth - x - 96, 160), IDC_SAVE_TYPE);
+    for (const FileFilter& f : s.ofn->filters)
+      SendMessage(type, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.name.c_str()));
     int index = std::clamp(s.ofn->nFilterIndex, 1, static_cast<int>(s.ofn->filters.size())) - 1;
     SendMessage(type, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
@@ -271,8 +277,10 @@ bool GetSaveFileName(OPENFILENAME* ofn) {
   // The starting folder: the one asked for, else the initial name's, else the current one.
   std::u16string start = ofn->initialDir;
   if (start.empty() || !IsFolder(start)) {
-    std::u16string fromName = ofn->file.empty() ? std::u16string() : ParentFolder(ResolvePath(CurrentFolder(), ofn->file));
-    start = !ofn->file.empty() && ofn->file.find(u'/') != std::u16string::npos && IsFolder(fromName) ? fromName : CurrentFolder();
+    std::u16string fromName =
+        ofn->file.empty() ? std::u16string() : ParentFolder(ResolvePath(CurrentFolder(), ofn->file));
+    start = !ofn->file.empty() && ofn->file.find(u'/') != std::u16string::npos && IsFolder(fromName) ? fromName
+                                                                                                     : CurrentFolder();
   }
   state.folder = ResolvePath(start, u".");
   RECT outer{0, 0, kWidth, kClientHeight};

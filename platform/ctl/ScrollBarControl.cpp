@@ -159,8 +159,10 @@ LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: {
       WORD code;
       switch (wParam) {
-        case VK_UP: case VK_LEFT: code = SB_LINEUP; break;
-        case VK_DOWN: case VK_RIGHT: code = SB_LINEDOWN; break;
+        case VK_UP:
+        case VK_LEFT: code = SB_LINEUP; break;
+        case VK_DOWN:
+        case VK_RIGHT: code = SB_LINEDOWN; break;
         case VK_PRIOR: code = SB_PAGEUP; break;
         case VK_NEXT: code = SB_PAGEDOWN; break;
         case VK_HOME: code = SB_TOP; break;

@@ -56,14 +56,29 @@ win::RECT PartRect(const ScrollLayout& l, ScrollPart part) {
   int a0 = 0, a1 = 0;
   switch (part) {
     case ScrollPart::LineBefore: a1 = l.button; break;
-    case ScrollPart::LineAfter: a0 = l.length - l.button; a1 = l.length; break;
-    case ScrollPart::PageBefore: a0 = l.button; a1 = l.thumb ? l.thumbStart : l.button; break;
-    case ScrollPart::PageAfter: a0 = l.thumb ? l.thumbStart + l.thumbLength : l.length - l.button; a1 = l.length - l.button; break;
-    case ScrollPart::Thumb: if (l.thumb) { a0 = l.thumbStart; a1 = l.thumbStart + l.thumbLength; } break;
+    case ScrollPart::LineAfter:
+      a0 = l.length - l.button;
+      a1 = l.length;
+      break;
+    case ScrollPart::PageBefore:
+      a0 = l.button;
+      a1 = l.thumb ? l.thumbStart : l.button;
+      break;
+    case ScrollPart::PageAfter:
+      a0 = l.thumb ? l.thumbStart + l.thumbLength : l.length - l.button;
+      a1 = l.length - l.button;
+      break;
+    case ScrollPart::Thumb:
+      if (l.thumb) {
+        a0 = l.thumbStart;
+        a1 = l.thumbStart + l.thumbLength;
+      }
+      break;
     default: break;
   }
   const win::RECT& b = l.bar;
-  return l.vertical ? win::RECT{b.Left, b.Top + a0, b.Right, b.Top + a1} : win::RECT{b.Left + a0, b.Top, b.Left + a1, b.Bottom};
+  return l.vertical ? win::RECT{b.Left, b.Top + a0, b.Right, b.Top + a1}
+                    : win::RECT{b.Left + a0, b.Top, b.Left + a1, b.Bottom};
 }
 
 int ClampThumb(const ScrollLayout& l, int thumbStart) {

@@ -22,11 +22,11 @@ struct ScrollModel {
 struct ScrollLayout {
   win::RECT bar;
   bool vertical = true;
-  int length = 0;       // along the bar
-  int button = 0;       // length of each arrow button
-  int track = 0;        // length between the buttons
-  bool thumb = false;   // whether a thumb shows
-  int thumbStart = 0;   // from the bar's start, along
+  int length = 0;      // along the bar
+  int button = 0;      // length of each arrow button
+  int track = 0;       // length between the buttons
+  bool thumb = false;  // whether a thumb shows
+  int thumbStart = 0;  // from the bar's start, along
   int thumbLength = 0;
 };
 

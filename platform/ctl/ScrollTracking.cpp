@@ -17,11 +17,11 @@ struct Tracking {
   bool active = false;
   ScrollBarId id;
   ScrollPart part = ScrollPart::None;
-  bool onPart = false;   // the pointer is over the held part (repeats run, it shows pressed)
-  win::POINT last;       // last pointer place, site coordinates
-  int grab = 0;          // pointer offset inside the thumb
-  int thumbStart = 0;    // where the dragged thumb is
-  int position = 0;      // last position sent while dragging
+  bool onPart = false;  // the pointer is over the held part (repeats run, it shows pressed)
+  win::POINT last;      // last pointer place, site coordinates
+  int grab = 0;         // pointer offset inside the thumb
+  int thumbStart = 0;   // where the dragged thumb is
+  int position = 0;     // last position sent while dragging
   bool firstDelay = false;
   bool finishingThumb = false;  // the drag's SB_THUMBPOSITION is being sent
 };
@@ -64,7 +64,8 @@ bool TrackPress(ScrollSite& site, ScrollBarId id, win::POINT p) {
   ScrollPart part = PartAt(l, p);
   if (part == ScrollPart::None) return false;
   if (!CanScroll(m)) return true;
-  if ((part == ScrollPart::LineBefore && (m.disabledArrows & 1)) || (part == ScrollPart::LineAfter && (m.disabledArrows & 2)))
+  if ((part == ScrollPart::LineBefore && (m.disabledArrows & 1)) ||
+      (part == ScrollPart::LineAfter && (m.disabledArrows & 2)))
     return true;
   if (T().active) TrackCancel(site, T().id);
   Tracking& t = T();

@@ -173,7 +173,8 @@ int StandardIconId(win::HICON icon) {
   if (!icon) return 0;
   if (icon == win::LoadIcon(nullptr, win::IDI_APPLICATION)) return win::IDI_APPLICATION;
   win::HWND holder = Holder(false);
-  for (int id : {IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK, IDI_SMALL_FOLDER, IDI_SMALL_DOCUMENT, IDI_SMALL_UPFOLDER})
+  for (int id : {IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK, IDI_SMALL_FOLDER, IDI_SMALL_DOCUMENT,
+                 IDI_SMALL_UPFOLDER})
     if (holder && win::GetProp(holder, PropName(id).c_str()) == icon) return id;
   return 0;
 }

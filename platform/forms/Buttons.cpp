@@ -35,7 +35,8 @@ FORMS_DEFINE_CLASS(TBitBtn, TButton, [](auto& b) {
     return x->Kind() == TBitBtnKind::bkCustom && !x->Glyph()->Empty();
   };
   b.Enum(u"Kind", BitBtnKindInfo(), &TBitBtn::Kind, &TBitBtn::SetKind, std::optional(TBitBtnKind::bkCustom));
-  b.Enum(u"Layout", ButtonLayoutInfo(), &TBitBtn::Layout, &TBitBtn::SetLayout, std::optional(TButtonLayout::blGlyphLeft));
+  b.Enum(u"Layout", ButtonLayoutInfo(), &TBitBtn::Layout, &TBitBtn::SetLayout,
+         std::optional(TButtonLayout::blGlyphLeft));
   b.Integer(u"Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1);
   b.Integer(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone, &ModalResultIdents()).stored =
       [](const TObject* o) {
@@ -62,9 +63,7 @@ void TBitBtn::CreateParams(TCreateParams& p) {
   p.Style = (p.Style & ~ctl::BS_TYPEMASK) | ctl::BS_OWNERDRAW;
 }
 
-bool TBitBtn::IsCustomCaption() const {
-  return kind_ == TBitBtnKind::bkCustom || GetText() != KindCaption(kind_);
-}
+bool TBitBtn::IsCustomCaption() const { return kind_ == TBitBtnKind::bkCustom || GetText() != KindCaption(kind_); }
 
 void TBitBtn::SetKind(TBitBtnKind k) {
   if (k == kind_) return;
@@ -168,7 +167,8 @@ TBitBtn::Placement TBitBtn::CalcLayout(TCanvas& canvas, const TRect& client, TPo
       margin = horizontal ? (cw - glyph.cx - text.cx) / 3 : (ch - glyph.cy - text.cy) / 3;
       spacing = margin;
     } else {
-      margin = horizontal ? (cw - (glyph.cx + spacing + text.cx) + 1) / 2 : (ch - (glyph.cy + spacing + text.cy) + 1) / 2;
+      margin =
+          horizontal ? (cw - (glyph.cx + spacing + text.cx) + 1) / 2 : (ch - (glyph.cy + spacing + text.cy) + 1) / 2;
     }
   } else if (spacing == -1) {
     spacing = horizontal ? (cw - (margin + glyph.cx) - text.cx) / 2 : (ch - (margin + glyph.cy) - text.cy) / 2;
@@ -225,8 +225,7 @@ void TBitBtn::DrawGlyph(TCanvas& c, TPoint at, TButtonState state) const {
       return 0xFF000000u | (gfx::GetRValue(c) << 16) | (gfx::GetGValue(c) << 8) | gfx::GetBValue(c);
     };
     for (int y = 0; y < fh; ++y)
-      for (int x = 0; x < fw; ++x)
-        out.Row32(y)[x] = isDark(x, y) ? pix(shadow) : isDark(x - 1, y - 1) ? pix(light) : 0;
+      for (int x = 0; x < fw; ++x) out.Row32(y)[x] = isDark(x, y) ? pix(shadow) : isDark(x - 1, y - 1) ? pix(light) : 0;
     DrawAlphaPixels(*dst, gfx::Bounds(at.X, at.Y, fw, fh), out);
     return;
   }
@@ -235,8 +234,8 @@ void TBitBtn::DrawGlyph(TCanvas& c, TPoint at, TButtonState state) const {
     return;
   }
   gfx::Surface src(frame.View());
-  TColor keyColor = gfx::RGB(static_cast<int>((key >> 16) & 255), static_cast<int>((key >> 8) & 255),
-                             static_cast<int>(key & 255));
+  TColor keyColor =
+      gfx::RGB(static_cast<int>((key >> 16) & 255), static_cast<int>((key >> 8) & 255), static_cast<int>(key & 255));
   dst->TransparentBlt(at.X, at.Y, fw, fh, src, 0, 0, fw, fh, keyColor);
 }
 

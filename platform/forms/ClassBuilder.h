@@ -37,9 +37,9 @@ TObject* CreateInstance(TObject* arg) {
 }
 
 template <class T>
-constexpr bool kCreatable = !std::is_abstract_v<T> &&
-                            (std::is_constructible_v<T, TComponent*> || std::is_constructible_v<T, TCollection*> ||
-                             std::is_default_constructible_v<T>);
+constexpr bool kCreatable =
+    !std::is_abstract_v<T> && (std::is_constructible_v<T, TComponent*> || std::is_constructible_v<T, TCollection*> ||
+                               std::is_default_constructible_v<T>);
 
 template <class T>
 class TClassBuilder {
@@ -75,9 +75,7 @@ class TClassBuilder {
     p.ordKind = TOrdKind::Set;
     p.enumInfo = &elements;
     p.defaultOrd = static_cast<std::int64_t>(def.Bits());
-    p.getOrd = [get](const TObject* o) {
-      return static_cast<std::int64_t>(std::invoke(get, Self(o)).Bits());
-    };
+    p.getOrd = [get](const TObject* o) { return static_cast<std::int64_t>(std::invoke(get, Self(o)).Bits()); };
     p.setOrd = [set](TObject* o, std::int64_t v) {
       std::invoke(set, Self(o), TSet<E>::FromBits(static_cast<std::uint64_t>(v)));
     };
@@ -114,9 +112,7 @@ class TClassBuilder {
     TPropInfo p;
     p.name = name;
     p.kind = TPropKind::Object;
-    p.getObject = [get](TObject* o) -> TPersistent* {
-      return std::invoke(get, const_cast<T*>(Self(o)));
-    };
+    p.getObject = [get](TObject* o) -> TPersistent* { return std::invoke(get, const_cast<T*>(Self(o))); };
     return Add(std::move(p));
   }
   // A reference to another component of the description, stored by name.
@@ -237,10 +233,10 @@ TClassInfo BuildClassInfo(const char16_t* name, F describe) {
   return info;
 }
 
-#define FORMS_DEFINE_CLASS(T, Base, describe)                                                  \
-  const ::forms::TClassInfo& T::StaticClass() {                                               \
+#define FORMS_DEFINE_CLASS(T, Base, describe)                                                   \
+  const ::forms::TClassInfo& T::StaticClass() {                                                 \
     static const ::forms::TClassInfo info = ::forms::BuildClassInfo<T, Base>(u"" #T, describe); \
-    return info;                                                                               \
+    return info;                                                                                \
   }
 
 }  // namespace forms

@@ -38,9 +38,9 @@ struct EConvertError : base::Exception {
 
 // Declares the class information of a framework class; its definition (the published
 // properties) lives in the class's .cpp file (see ClassBuilder.h).
-#define FORMS_CLASS(T)                                                          \
- public:                                                                       \
-  static const ::forms::TClassInfo& StaticClass();                             \
+#define FORMS_CLASS(T)                             \
+ public:                                           \
+  static const ::forms::TClassInfo& StaticClass(); \
   const ::forms::TClassInfo& ClassType() const override { return StaticClass(); }
 
 class TObject {

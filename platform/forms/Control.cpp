@@ -147,8 +147,8 @@ TPersistent* TSizeConstraints::GetOwner() const { return control_; }
 TControl::TControl(TComponent* owner)
     : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>(this)), font_(std::make_unique<TFont>()) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
-  controlStyle_ = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents,
-                   TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks};
+  controlStyle_ = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
+                   TControlStyleItem::csDoubleClicks};
   font_->SetPixelsPerInch(Screen->PixelsPerInch());
   font_->SetOwner(this);
   font_->OnChange = [this](TObject* s) { FontChanged(s); };
@@ -212,11 +212,9 @@ void TControl::Dispatch(TMessage& m) {
       SendCancelMode(this);
       DefaultHandler(m);
       if (auto* w = dynamic_cast<TWinControl*>(this);
-          w && controlStyle_.Contains(TControlStyleItem::csCaptureMouse) && w->HandleAllocated() &&
-          !w->DefWndProc())
+          w && controlStyle_.Contains(TControlStyleItem::csCaptureMouse) && w->HandleAllocated() && !w->DefWndProc())
         win::SetCapture(w->Handle());
-      if (controlStyle_.Contains(TControlStyleItem::csClickEvents))
-        controlState_.Include(TControlStateItem::csClicked);
+      if (controlStyle_.Contains(TControlStyleItem::csClickEvents)) controlState_.Include(TControlStateItem::csClicked);
       bool dbl = m.Msg == WM_LBUTTONDBLCLK;
       if (dbl && controlStyle_.Contains(TControlStyleItem::csDoubleClicks)) DblClick();
       DoMouseDown(m, TMouseButton::mbLeft, dbl ? TShiftState{TShiftStateItem::ssDouble} : TShiftState{});
@@ -224,8 +222,8 @@ void TControl::Dispatch(TMessage& m) {
     }
     case WM_LBUTTONUP: {
       DefaultHandler(m);
-      if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated() && win::GetCapture() == w->Handle() &&
-                                                      !w->DefWndProc())
+      if (auto* w = dynamic_cast<TWinControl*>(this);
+          w && w->HandleAllocated() && win::GetCapture() == w->Handle() && !w->DefWndProc())
         win::ReleaseCapture();
       if (controlState_.Contains(TControlStateItem::csClicked)) {
         controlState_.Exclude(TControlStateItem::csClicked);
@@ -267,9 +265,7 @@ void TControl::Dispatch(TMessage& m) {
       return;
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
-    case CM_COLORCHANGED:
-      Invalidate();
-      return;
+    case CM_COLORCHANGED: Invalidate(); return;
     case CM_VISIBLECHANGED:
       InvalidateControl(true, controlStyle_.Contains(TControlStyleItem::csOpaque) && visible_);
       return;
@@ -322,8 +318,8 @@ std::u16string TControl::GetText() const {
   auto len = static_cast<std::size_t>(std::max<LRESULT>(0, self->Perform(win::WM_GETTEXTLENGTH)));
   if (len == 0) return {};
   std::u16string buf(len + 1, u'\0');
-  auto n = static_cast<std::size_t>(std::max<LRESULT>(
-      0, self->Perform(win::WM_GETTEXT, len + 1, reinterpret_cast<LPARAM>(buf.data()))));
+  auto n = static_cast<std::size_t>(
+      std::max<LRESULT>(0, self->Perform(win::WM_GETTEXT, len + 1, reinterpret_cast<LPARAM>(buf.data()))));
   buf.resize(std::min(n, len));
   return buf;
 }
@@ -589,9 +585,7 @@ void TControl::SetBiDiMode(TBiDiMode m) {
   Perform(CM_BIDIMODECHANGED);
 }
 
-bool TControl::HitTest(TPoint client) {
-  return Perform(CM_HITTEST, 0, win::PointToLParam(client)) != 0;
-}
+bool TControl::HitTest(TPoint client) { return Perform(CM_HITTEST, 0, win::PointToLParam(client)) != 0; }
 
 // --- Painting -----------------------------------------------------------------------------------
 

@@ -6,7 +6,8 @@
 namespace forms {
 
 const TEnumInfo& AlignInfo() {
-  static const TEnumInfo i{u"TAlign", {u"alNone", u"alTop", u"alBottom", u"alLeft", u"alRight", u"alClient", u"alCustom"}};
+  static const TEnumInfo i{u"TAlign",
+                           {u"alNone", u"alTop", u"alBottom", u"alLeft", u"alRight", u"alClient", u"alCustom"}};
   return i;
 }
 const TEnumInfo& AnchorKindInfo() {

@@ -295,7 +295,7 @@ class TControl : public TComponent {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TAlign align_ = TAlign::alNone;
   TAnchors anchors_{TAnchorKind::akLeft, TAnchorKind::akTop};
-  TPoint anchorRules_;      // distances kept to the parent's right and bottom edges
+  TPoint anchorRules_;  // distances kept to the parent's right and bottom edges
   TSize originalParentSize_;
   std::unique_ptr<TSizeConstraints> constraints_;
   bool autoSize_ = false;

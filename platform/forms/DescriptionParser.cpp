@@ -151,7 +151,8 @@ class Parser {
       ++pos_;
       v.kind = TDfmValue::Kind::Set;
       if (!Accept(u']')) {
-        do v.names.push_back(ExpectIdent(false, u"Set element")); while (Accept(u','));
+        do v.names.push_back(ExpectIdent(false, u"Set element"));
+        while (Accept(u','));
         Expect(u']');
       }
     } else if (c == u'(') {

@@ -31,11 +31,11 @@ struct TDfmValue {
   int line = 0;
   std::int64_t integer = 0;
   double real = 0;
-  std::u16string text;                  // String and Ident
-  std::vector<std::u16string> names;    // Set
-  std::vector<TDfmValue> list;          // List
-  std::vector<TDfmItem> items;          // Collection
-  std::vector<std::uint8_t> bytes;      // Binary
+  std::u16string text;                // String and Ident
+  std::vector<std::u16string> names;  // Set
+  std::vector<TDfmValue> list;        // List
+  std::vector<TDfmItem> items;        // Collection
+  std::vector<std::uint8_t> bytes;    // Binary
 };
 
 struct TDfmProperty {

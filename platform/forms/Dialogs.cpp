@@ -21,11 +21,12 @@ namespace forms {
 const TEnumInfo& OpenOptionInfo() {
   static const TEnumInfo i{
       u"TOpenOption",
-      {u"ofReadOnly", u"ofOverwritePrompt", u"ofHideReadOnly", u"ofNoChangeDir", u"ofShowHelp", u"ofNoValidate",
-       u"ofAllowMultiSelect", u"ofExtensionDifferent", u"ofPathMustExist", u"ofFileMustExist", u"ofCreatePrompt",
-       u"ofShareAware", u"ofNoReadOnlyReturn", u"ofNoTestFileCreate", u"ofNoNetworkButton", u"ofNoLongNames",
-       u"ofOldStyleDialog", u"ofNoDereferenceLinks", u"ofEnableIncludeNotify", u"ofEnableSizing",
-       u"ofDontAddToRecent", u"ofForceShowHidden"}};
+      {u"ofReadOnly",         u"ofOverwritePrompt",    u"ofHideReadOnly",        u"ofNoChangeDir",
+       u"ofShowHelp",         u"ofNoValidate",         u"ofAllowMultiSelect",    u"ofExtensionDifferent",
+       u"ofPathMustExist",    u"ofFileMustExist",      u"ofCreatePrompt",        u"ofShareAware",
+       u"ofNoReadOnlyReturn", u"ofNoTestFileCreate",   u"ofNoNetworkButton",     u"ofNoLongNames",
+       u"ofOldStyleDialog",   u"ofNoDereferenceLinks", u"ofEnableIncludeNotify", u"ofEnableSizing",
+       u"ofDontAddToRecent",  u"ofForceShowHidden"}};
   return i;
 }
 
@@ -54,11 +55,18 @@ struct ButtonInfo {
   TModalResult result;
 };
 
-const ButtonInfo kButtons[] = {
-    {u"Yes", u"&Yes", mrYes},       {u"No", u"&No", mrNo},           {u"OK", u"OK", mrOk},
-    {u"Cancel", u"Cancel", mrCancel}, {u"Abort", u"&Abort", mrAbort}, {u"Retry", u"&Retry", mrRetry},
-    {u"Ignore", u"&Ignore", mrIgnore}, {u"All", u"&All", mrAll},     {u"NoToAll", u"N&o to All", mrNoToAll},
-    {u"YesToAll", u"Yes to &All", mrYesToAll}, {u"Help", u"&Help", mrNone}, {u"Close", u"&Close", mrClose}};
+const ButtonInfo kButtons[] = {{u"Yes", u"&Yes", mrYes},
+                               {u"No", u"&No", mrNo},
+                               {u"OK", u"OK", mrOk},
+                               {u"Cancel", u"Cancel", mrCancel},
+                               {u"Abort", u"&Abort", mrAbort},
+                               {u"Retry", u"&Retry", mrRetry},
+                               {u"Ignore", u"&Ignore", mrIgnore},
+                               {u"All", u"&All", mrAll},
+                               {u"NoToAll", u"N&o to All", mrNoToAll},
+                               {u"YesToAll", u"Yes to &All", mrYesToAll},
+                               {u"Help", u"&Help", mrNone},
+                               {u"Close", u"&Close", mrClose}};
 
 const char16_t* Caption(TMsgDlgType t) {
   switch (t) {

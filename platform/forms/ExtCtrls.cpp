@@ -232,7 +232,8 @@ bool TImage::CanAutoSize(int& w, int& h) {
 }
 
 void TImage::PictureChanged() {
-  if (AutoSize() && picture_->Width() > 0 && picture_->Height() > 0) SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+  if (AutoSize() && picture_->Width() > 0 && picture_->Height() > 0)
+    SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
   TGraphic* g = picture_->Graphic();
   if (g && transparent_ != g->Transparent()) {
     auto saved = g->OnChange;
@@ -242,8 +243,9 @@ void TImage::PictureChanged() {
   }
   // Opaque only when the picture covers the whole control and shows nothing behind it.
   auto* bmp = dynamic_cast<TBitmap*>(g);
-  bool seeThrough = !g || g->Transparent() ||
-                    (bmp && bmp->PixelFormat() == TPixelFormat::pf32bit && bmp->AlphaFormat() != TAlphaFormat::afIgnored);
+  bool seeThrough =
+      !g || g->Transparent() ||
+      (bmp && bmp->PixelFormat() == TPixelFormat::pf32bit && bmp->AlphaFormat() != TAlphaFormat::afIgnored);
   bool covers = DestRect() == ClientRect();
   TControlStyle s = ControlStyle();
   SetControlStyle(s.Set(TControlStyleItem::csOpaque, !seeThrough && covers));

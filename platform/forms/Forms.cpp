@@ -23,7 +23,8 @@ TCustomForm::TCustomForm(TComponent* owner, TCreateNew) : TWinControl(owner), cr
 
 void TCustomForm::Init() {
   SetControlStyle({TControlStyleItem::csAcceptsControls, TControlStyleItem::csCaptureMouse,
-                   TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks});
+                   TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
+                   TControlStyleItem::csDoubleClicks});
   canvas_ = std::make_unique<TControlCanvas>(this);
   TControl::SetVisible(false);
   SetColor(clBtnFace);

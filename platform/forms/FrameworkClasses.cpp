@@ -14,14 +14,30 @@
 namespace forms {
 
 void RegisterFrameworkClasses() {
-  RegisterClasses({&TPersistent::StaticClass(), &TComponent::StaticClass(), &TCollection::StaticClass(),
-                   &TCollectionItem::StaticClass(), &TStringList::StaticClass(), &TFont::StaticClass(),
-                   &TBrush::StaticClass(), &TPen::StaticClass(), &TBitmap::StaticClass(), &TPngImage::StaticClass(),
-                   &TJPEGImage::StaticClass(), &TPicture::StaticClass(),
-                   &TSizeConstraints::StaticClass(), &TForm::StaticClass(),
-                   &TButton::StaticClass(), &TEdit::StaticClass(), &TMemo::StaticClass(), &TGroupBox::StaticClass(),
-                   &TLabel::StaticClass(), &TBitBtn::StaticClass(), &TPanel::StaticClass(),
-                   &TImage::StaticClass(), &TMessageForm::StaticClass(), &TOpenDialog::StaticClass(),
+  RegisterClasses({&TPersistent::StaticClass(),
+                   &TComponent::StaticClass(),
+                   &TCollection::StaticClass(),
+                   &TCollectionItem::StaticClass(),
+                   &TStringList::StaticClass(),
+                   &TFont::StaticClass(),
+                   &TBrush::StaticClass(),
+                   &TPen::StaticClass(),
+                   &TBitmap::StaticClass(),
+                   &TPngImage::StaticClass(),
+                   &TJPEGImage::StaticClass(),
+                   &TPicture::StaticClass(),
+                   &TSizeConstraints::StaticClass(),
+                   &TForm::StaticClass(),
+                   &TButton::StaticClass(),
+                   &TEdit::StaticClass(),
+                   &TMemo::StaticClass(),
+                   &TGroupBox::StaticClass(),
+                   &TLabel::StaticClass(),
+                   &TBitBtn::StaticClass(),
+                   &TPanel::StaticClass(),
+                   &TImage::StaticClass(),
+                   &TMessageForm::StaticClass(),
+                   &TOpenDialog::StaticClass(),
                    &TSaveDialog::StaticClass()});
 }
 

@@ -81,11 +81,16 @@ bool IdentToColor(const std::u16string& ident, TColor* c) {
 
 const TIdentMap& CursorIdents() {
   static const TIdentMap m{{
-      {u"crDefault", crDefault}, {u"crNone", crNone},         {u"crArrow", crArrow},       {u"crCross", crCross},
-      {u"crIBeam", crIBeam},     {u"crSizeNESW", crSizeNESW}, {u"crSizeNS", crSizeNS},     {u"crSizeNWSE", crSizeNWSE},
-      {u"crSizeWE", crSizeWE},   {u"crUpArrow", crUpArrow},   {u"crHourGlass", crHourGlass}, {u"crDrag", crDrag},
-      {u"crNoDrop", crNoDrop},   {u"crHSplit", crHSplit},     {u"crVSplit", crVSplit},     {u"crNo", crNo},
-      {u"crAppStart", crAppStart}, {u"crHelp", crHelp},       {u"crHandPoint", crHandPoint}, {u"crSizeAll", crSizeAll},
+      {u"crDefault", crDefault},     {u"crNone", crNone},
+      {u"crArrow", crArrow},         {u"crCross", crCross},
+      {u"crIBeam", crIBeam},         {u"crSizeNESW", crSizeNESW},
+      {u"crSizeNS", crSizeNS},       {u"crSizeNWSE", crSizeNWSE},
+      {u"crSizeWE", crSizeWE},       {u"crUpArrow", crUpArrow},
+      {u"crHourGlass", crHourGlass}, {u"crDrag", crDrag},
+      {u"crNoDrop", crNoDrop},       {u"crHSplit", crHSplit},
+      {u"crVSplit", crVSplit},       {u"crNo", crNo},
+      {u"crAppStart", crAppStart},   {u"crHelp", crHelp},
+      {u"crHandPoint", crHandPoint}, {u"crSizeAll", crSizeAll},
   }};
   return m;
 }
@@ -95,12 +100,15 @@ int CursorShape(TCursor c) {
     case crCross: return win::IDC_CROSS;
     case crIBeam: return win::IDC_IBEAM;
     case crSizeNESW: return win::IDC_SIZENESW;
-    case crSizeNS: case crVSplit: return win::IDC_SIZENS;
+    case crSizeNS:
+    case crVSplit: return win::IDC_SIZENS;
     case crSizeNWSE: return win::IDC_SIZENWSE;
-    case crSizeWE: case crHSplit: return win::IDC_SIZEWE;
+    case crSizeWE:
+    case crHSplit: return win::IDC_SIZEWE;
     case crUpArrow: return win::IDC_UPARROW;
     case crHourGlass: return win::IDC_WAIT;
-    case crNo: case crNoDrop: return win::IDC_NO;
+    case crNo:
+    case crNoDrop: return win::IDC_NO;
     case crAppStart: return win::IDC_APPSTARTING;
     case crHelp: return win::IDC_HELP;
     case crHandPoint: return win::IDC_HAND;
@@ -111,11 +119,13 @@ int CursorShape(TCursor c) {
 
 const TIdentMap& CharsetIdents() {
   static const TIdentMap m{{
-      {u"ANSI_CHARSET", 0},       {u"DEFAULT_CHARSET", 1},  {u"SYMBOL_CHARSET", 2},   {u"MAC_CHARSET", 77},
-      {u"SHIFTJIS_CHARSET", 128}, {u"HANGEUL_CHARSET", 129}, {u"JOHAB_CHARSET", 130}, {u"GB2312_CHARSET", 134},
-      {u"CHINESEBIG5_CHARSET", 136}, {u"GREEK_CHARSET", 161}, {u"TURKISH_CHARSET", 162},
-      {u"VIETNAMESE_CHARSET", 163}, {u"HEBREW_CHARSET", 177}, {u"ARABIC_CHARSET", 178}, {u"BALTIC_CHARSET", 186},
-      {u"RUSSIAN_CHARSET", 204},  {u"THAI_CHARSET", 222},   {u"EASTEUROPE_CHARSET", 238}, {u"OEM_CHARSET", 255},
+      {u"ANSI_CHARSET", 0},      {u"DEFAULT_CHARSET", 1},    {u"SYMBOL_CHARSET", 2},
+      {u"MAC_CHARSET", 77},      {u"SHIFTJIS_CHARSET", 128}, {u"HANGEUL_CHARSET", 129},
+      {u"JOHAB_CHARSET", 130},   {u"GB2312_CHARSET", 134},   {u"CHINESEBIG5_CHARSET", 136},
+      {u"GREEK_CHARSET", 161},   {u"TURKISH_CHARSET", 162},  {u"VIETNAMESE_CHARSET", 163},
+      {u"HEBREW_CHARSET", 177},  {u"ARABIC_CHARSET", 178},   {u"BALTIC_CHARSET", 186},
+      {u"RUSSIAN_CHARSET", 204}, {u"THAI_CHARSET", 222},     {u"EASTEUROPE_CHARSET", 238},
+      {u"OEM_CHARSET", 255},
   }};
   return m;
 }
@@ -129,17 +139,19 @@ const TEnumInfo& FontPitchInfo() {
   return i;
 }
 const TEnumInfo& BrushStyleInfo() {
-  static const TEnumInfo i{u"TBrushStyle", {u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical", u"bsFDiagonal",
-                                            u"bsBDiagonal", u"bsCross", u"bsDiagCross"}};
+  static const TEnumInfo i{u"TBrushStyle",
+                           {u"bsSolid", u"bsClear", u"bsHorizontal", u"bsVertical", u"bsFDiagonal", u"bsBDiagonal",
+                            u"bsCross", u"bsDiagCross"}};
   return i;
 }
 const TEnumInfo& PenStyleInfo() {
-  static const TEnumInfo i{u"TPenStyle",
-                           {u"psSolid", u"psDash", u"psDot", u"psDashDot", u"psDashDotDot", u"psClear", u"psInsideFrame"}};
+  static const TEnumInfo i{
+      u"TPenStyle", {u"psSolid", u"psDash", u"psDot", u"psDashDot", u"psDashDotDot", u"psClear", u"psInsideFrame"}};
   return i;
 }
 const TEnumInfo& PenModeInfo() {
-  static const TEnumInfo i{u"TPenMode", {u"pmBlack", u"pmWhite", u"pmNop", u"pmNot", u"pmCopy", u"pmNotCopy", u"pmXor"}};
+  static const TEnumInfo i{u"TPenMode",
+                           {u"pmBlack", u"pmWhite", u"pmNop", u"pmNot", u"pmCopy", u"pmNotCopy", u"pmXor"}};
   return i;
 }
 

@@ -128,8 +128,8 @@ void TMemoStrings::Delete(int index) {
   std::vector<std::size_t> starts = LineStarts(t);
   if (index < 0 || static_cast<std::size_t>(index) >= starts.size()) return;
   std::size_t from = starts[static_cast<std::size_t>(index)];
-  std::size_t to = static_cast<std::size_t>(index) + 1 < starts.size() ? starts[static_cast<std::size_t>(index) + 1]
-                                                                       : t.size();
+  std::size_t to =
+      static_cast<std::size_t>(index) + 1 < starts.size() ? starts[static_cast<std::size_t>(index) + 1] : t.size();
   if (to == t.size() && from > 0 && t.compare(to >= 2 ? to - 2 : 0, 2, u"\r\n") != 0) from -= 2;  // last line, no break
   Replace(from, to, u"");
 }

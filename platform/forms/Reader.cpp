@@ -127,7 +127,8 @@ void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
       Error(e.Message());
     }
     if (const TFieldInfo* f = root_->ClassType().FindField(node.name))
-      if (!f->set(root_, c)) Error(u"Field " + node.name + u" of " + root_->ClassName() + u" is not a " + node.className);
+      if (!f->set(root_, c))
+        Error(u"Field " + node.name + u" of " + root_->ClassName() + u" is not a " + node.className);
   }
   TComponent* savedCurrent = current_;
   TComponent* savedParent = parent_;
@@ -167,10 +168,8 @@ void TReader::ReadProperty(TPersistent* obj, const TDfmProperty& prop, const std
   }
   const TPropInfo* pi = target->ClassType().FindProperty(name);
   try {
-    if (!pi)
-      ReadDefined(target, prop, name);
-    else
-      ReadPropValue(target, *pi, prop.value);
+    if (!pi) ReadDefined(target, prop, name);
+    else ReadPropValue(target, *pi, prop.value);
   } catch (const EReadError&) {
     throw;
   } catch (const EClassNotFound&) {

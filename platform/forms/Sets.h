@@ -58,8 +58,8 @@ class TEvent<R(A...)> {
 
   TEvent() = default;
   template <class F>
-    requires(!std::is_same_v<std::decay_t<F>, TEvent> && std::is_constructible_v<Function, F>)
-  TEvent(F&& f) : fn_(std::forward<F>(f)) {}
+  requires(!std::is_same_v<std::decay_t<F>, TEvent> && std::is_constructible_v<Function, F>) TEvent(F&& f)
+      : fn_(std::forward<F>(f)) {}
 
   explicit operator bool() const { return static_cast<bool>(fn_); }
   R operator()(A... args) const { return fn_(std::forward<A>(args)...); }

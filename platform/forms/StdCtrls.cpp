@@ -150,8 +150,8 @@ void TButton::Dispatch(TMessage& m) {
 // --- TCustomEdit ---------------------------------------------------------------------------------
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
-  SetControlStyle({TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
-                   TControlStyleItem::csDoubleClicks, TControlStyleItem::csFixedHeight});
+  SetControlStyle({TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks,
+                   TControlStyleItem::csFixedHeight});
   SetBounds(0, 0, 121, 25);
   SetTabStop(true);
   SetColor(clWindow);
@@ -242,8 +242,7 @@ void TCustomEdit::Dispatch(TMessage& m) {
     case CM_TEXTCHANGED:
       // Text set by the program: a multi-line edit does not tell of it itself.
       TWinControl::Dispatch(m);
-      if (!IsLoading() && (!HandleAllocated() || (GetWindowLongPtr(Handle(), GWL_STYLE) & ctl::ES_MULTILINE)))
-        Change();
+      if (!IsLoading() && (!HandleAllocated() || (GetWindowLongPtr(Handle(), GWL_STYLE) & ctl::ES_MULTILINE))) Change();
       return;
     default: TWinControl::Dispatch(m); return;
   }
@@ -338,8 +337,7 @@ void TCustomEdit::SelectAll() {
 void TCustomEdit::Clear() { SetText(u""); }
 
 bool TCustomEdit::Modified() const {
-  return HandleAllocated() &&
-         win::SendMessage(const_cast<TCustomEdit*>(this)->Handle(), ctl::EM_GETMODIFY, 0, 0) != 0;
+  return HandleAllocated() && win::SendMessage(const_cast<TCustomEdit*>(this)->Handle(), ctl::EM_GETMODIFY, 0, 0) != 0;
 }
 
 void TCustomEdit::SetModified(bool v) {

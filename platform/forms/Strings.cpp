@@ -16,9 +16,7 @@ FORMS_DEFINE_CLASS(TStringList, TStrings, [](auto&) {})
 
 namespace {
 
-[[noreturn]] void IndexError(int index) {
-  throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
-}
+[[noreturn]] void IndexError(int index) { throw EListError(u"List index out of bounds (" + IntToStr(index) + u")"); }
 
 }  // namespace
 
@@ -230,9 +228,11 @@ void TStrings::LoadFromFile(const std::u16string& path) {
   if (!ReadFileBytes(path, raw)) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
   std::string bytes(raw.begin(), raw.end());
   std::u16string text;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+      static_cast<unsigned char>(bytes[1]) == 0xFE) {
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-      text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+      text +=
+          static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
   } else {
     std::string_view v(bytes);
     if (v.size() >= 3 && v.substr(0, 3) == "\xEF\xBB\xBF") v.remove_prefix(3);

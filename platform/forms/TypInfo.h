@@ -43,12 +43,12 @@ struct TPropInfo {
   std::u16string name;
   TPropKind kind = TPropKind::Ordinal;
   TOrdKind ordKind = TOrdKind::Integer;
-  const TEnumInfo* enumInfo = nullptr;  // enumerations, and the element type of sets
-  const TIdentMap* idents = nullptr;    // integers written as identifiers
+  const TEnumInfo* enumInfo = nullptr;     // enumerations, and the element type of sets
+  const TIdentMap* idents = nullptr;       // integers written as identifiers
   std::optional<std::int64_t> defaultOrd;  // ordinal default; none: always stored
   std::optional<double> defaultFloat;
   const TClassInfo& (*componentClass)() = nullptr;  // components: the class a value must have
-  std::type_index eventType = typeid(void);    // events: the std::function type
+  std::type_index eventType = typeid(void);         // events: the std::function type
 
   std::function<std::int64_t(const TObject*)> getOrd;
   std::function<void(TObject*, std::int64_t)> setOrd;

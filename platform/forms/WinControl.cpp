@@ -205,8 +205,7 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
   }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* cur, bool goForward, bool checkTabStop,
-                                          bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(TWinControl* cur, bool goForward, bool checkTabStop, bool checkParent) const {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
   if (list.empty()) return nullptr;

@@ -222,9 +222,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KILLFOCUS:
       if (ControlState().Contains(TControlStateItem::csFocusing)) return;
       break;
-    case WM_NCHITTEST:
-      TControl::WndProc(m);
-      return;
+    case WM_NCHITTEST: TControl::WndProc(m); return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
@@ -309,9 +307,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      ReflectNotification(m, reinterpret_cast<HWND>(m.LParam), CN_BASE + m.Msg);
-      return;
+    case WM_CTLCOLORSTATIC: ReflectNotification(m, reinterpret_cast<HWND>(m.LParam), CN_BASE + m.Msg); return;
     case CN_CTLCOLORMSGBOX:
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
@@ -383,9 +379,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case CM_SHOWHINTCHANGED: NotifyControls(CM_PARENTSHOWHINTCHANGED); return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
-    case CM_FOCUSCHANGED:
-      Broadcast(m);
-      return;
+    case CM_FOCUSCHANGED: Broadcast(m); return;
     case CM_INVALIDATE:
       if (handle_) {
         if (Parent()) Parent()->Perform(CM_INVALIDATE, 1);
@@ -402,10 +396,8 @@ void TWinControl::Dispatch(TMessage& m) {
 
 void TWinControl::DefaultHandler(TMessage& m) {
   if (handle_) {
-    if (defWndProc_)
-      m.Result = win::CallWindowProc(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
-    else
-      m.Result = win::DefWindowProc(handle_, m.Msg, m.WParam, m.LParam);
+    if (defWndProc_) m.Result = win::CallWindowProc(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
+    else m.Result = win::DefWindowProc(handle_, m.Msg, m.WParam, m.LParam);
     return;
   }
   TControl::DefaultHandler(m);
@@ -459,8 +451,7 @@ void TWinControl::WMEraseBkgnd(TMessage& m) {
 
 void TWinControl::WMPaint(TMessage& m) {
   using namespace win;
-  bool custom = ControlState().Contains(TControlStateItem::csCustomPaint) || !controls_.empty() ||
-                !defWndProc_;
+  bool custom = ControlState().Contains(TControlStateItem::csCustomPaint) || !controls_.empty() || !defWndProc_;
   if (doubleBuffered_ && m.WParam == 0 && handle_) {
     // Paint into a picture first and put it on the window in one copy.
     PAINTSTRUCT ps;

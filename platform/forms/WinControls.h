@@ -184,8 +184,8 @@ class TWinControl : public TControl {
   HWND handle_ = nullptr;
   HWND parentWindow_ = nullptr;
   win::WNDPROC defWndProc_ = nullptr;
-  std::vector<TControl*> controls_;      // z-order, bottom first
-  std::vector<TWinControl*> tabList_;    // windowed children in tab order
+  std::vector<TControl*> controls_;    // z-order, bottom first
+  std::vector<TWinControl*> tabList_;  // windowed children in tab order
   std::unique_ptr<TBrush> brush_;
   bool tabStop_ = false;
   bool showing_ = false;

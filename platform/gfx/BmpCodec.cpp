@@ -142,7 +142,9 @@ DecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
           px = index < paletteSize ? palette[index] : 0xFF000000u;
           break;
         }
-        case 24: px = 0xFF000000u | (std::uint32_t(src[3 * x + 2]) << 16) | (std::uint32_t(src[3 * x + 1]) << 8) | src[3 * x]; break;
+        case 24:
+          px = 0xFF000000u | (std::uint32_t(src[3 * x + 2]) << 16) | (std::uint32_t(src[3 * x + 1]) << 8) | src[3 * x];
+          break;
         case 16: {
           const std::uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
           px = (masks[3] ? alpha.Get(v) << 24 : 0xFF000000u) | (red.Get(v) << 16) | (green.Get(v) << 8) | blue.Get(v);

@@ -28,7 +28,15 @@ class Brush {
 };
 
 // Pen styles with the platform's PS_ values.
-enum class PenStyle : std::uint8_t { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Null = 5, InsideFrame = 6 };
+enum class PenStyle : std::uint8_t {
+  Solid = 0,
+  Dash = 1,
+  Dot = 2,
+  DashDot = 3,
+  DashDotDot = 4,
+  Null = 5,
+  InsideFrame = 6
+};
 
 class Pen {
  public:

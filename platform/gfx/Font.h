@@ -38,11 +38,11 @@ struct FontDesc {
 
 // Text metrics with the platform's meanings, in pixels.
 struct TextMetric {
-  int tmHeight = 0;            // ascent + descent
-  int tmAscent = 0;            // baseline to the top of the cell
-  int tmDescent = 0;           // baseline to the bottom of the cell
-  int tmInternalLeading = 0;   // cell height minus the character height
-  int tmExternalLeading = 0;   // extra space the face asks for between lines
+  int tmHeight = 0;           // ascent + descent
+  int tmAscent = 0;           // baseline to the top of the cell
+  int tmDescent = 0;          // baseline to the bottom of the cell
+  int tmInternalLeading = 0;  // cell height minus the character height
+  int tmExternalLeading = 0;  // extra space the face asks for between lines
   int tmAveCharWidth = 0;
   int tmMaxCharWidth = 0;
   int tmWeight = FW_NORMAL;

@@ -28,7 +28,7 @@ void CopyCoverage(const FT_Bitmap& b, Glyph& g) {
         case FT_PIXEL_MODE_MONO: out[x] = ((row[x >> 3] >> (7 - (x & 7))) & 1) ? 255 : 0; break;
         case FT_PIXEL_MODE_GRAY:
           out[x] = b.num_grays > 1 && b.num_grays != 256 ? static_cast<std::uint8_t>(row[x] * 255 / (b.num_grays - 1))
-                                                          : row[x];
+                                                         : row[x];
           break;
         case FT_PIXEL_MODE_BGRA: out[x] = row[4 * x + 3]; break;
         default: out[x] = 0; break;
@@ -58,8 +58,8 @@ void Embolden(Glyph& g, int spread) {
 }
 
 // Weights of the lower-case letters and the space in an average character width.
-constexpr int kLetterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
-                                    56, 56, 17, 4,  49, 56, 71, 31, 10, 18, 3,  18, 2};
+constexpr int kLetterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                    56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
 constexpr int kSpaceWeight = 166;
 
 }  // namespace
@@ -155,8 +155,8 @@ void FontFace::ComputeMetrics() {
   else m.tmAveCharWidth = std::max(1, px / 2);
 
   lineThickness_ = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
-  underlinePos_ = std::clamp(static_cast<int>(std::lround(-face->underline_position * scale)), 1,
-                             std::max(1, m.tmDescent - 1));
+  underlinePos_ =
+      std::clamp(static_cast<int>(std::lround(-face->underline_position * scale)), 1, std::max(1, m.tmDescent - 1));
   strikeoutPos_ = os2 && os2->version != 0xFFFF && os2->yStrikeoutPosition > 0
                       ? static_cast<int>(std::lround(os2->yStrikeoutPosition * scale))
                       : m.tmAscent / 3;
@@ -175,8 +175,7 @@ Glyph FontFace::Rasterise(char32_t c) {
   if (c < 0x20 || c == 0x7F) return g;  // control characters take no room
   if (!HasChar(c) && params_.fallback && params_.fallback->HasChar(c)) {
     g = params_.fallback->GetGlyph(c);
-    if (params_.syntheticBold && !params_.fallback->params_.syntheticBold &&
-        params_.fallback->metrics_.tmWeight < 600)
+    if (params_.syntheticBold && !params_.fallback->params_.syntheticBold && params_.fallback->metrics_.tmWeight < 600)
       Embolden(g, BoldSpread(params_.pixelSize));
     return g;
   }

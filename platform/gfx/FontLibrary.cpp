@@ -73,8 +73,7 @@ const FontLibrary::FaceFile* FontLibrary::Open(const std::string& path, int inde
   return out;
 }
 
-const FontLibrary::FaceFile* FontLibrary::Match(const std::string& family, int weight, bool italic,
-                                                bool anyFamily) {
+const FontLibrary::FaceFile* FontLibrary::Match(const std::string& family, int weight, bool italic, bool anyFamily) {
   if (!config_ || !ft_) return nullptr;
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -124,8 +123,8 @@ std::shared_ptr<FontFace> FontLibrary::Instance(const FaceFile* file, int pixelS
   p.syntheticBold = synthBold;
   p.syntheticItalic = synthItalic;
   if (file && Lower(file->family) != Lower(kFallbackFamily)) {
-    const FaceFile* fb = Match(kFallbackFamily, synthBold || file->bold ? FW_BOLD : FW_NORMAL,
-                               synthItalic || file->italic, false);
+    const FaceFile* fb =
+        Match(kFallbackFamily, synthBold || file->bold ? FW_BOLD : FW_NORMAL, synthItalic || file->italic, false);
     if (fb && fb != file) p.fallback = Instance(fb, pixelSize, 0, false, false);
   }
   auto face = std::make_shared<FontFace>(std::move(p));

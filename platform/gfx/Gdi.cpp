@@ -162,9 +162,7 @@ HBITMAP SelectObject(HDC dc, HBITMAP obj) {
 HGDIOBJ GetCurrentObject(HDC dc, int type) {
   if (!dc) return nullptr;
   const auto& h = dc->SelectedHandles();
-  auto pick = [](const void* p, int stock) {
-    return p ? static_cast<HGDIOBJ>(const_cast<void*>(p)) : Stock(stock);
-  };
+  auto pick = [](const void* p, int stock) { return p ? static_cast<HGDIOBJ>(const_cast<void*>(p)) : Stock(stock); };
   switch (type) {
     case OBJ_BRUSH: return pick(h.brush, WHITE_BRUSH);
     case OBJ_PEN: return pick(h.pen, BLACK_PEN);

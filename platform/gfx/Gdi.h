@@ -289,8 +289,7 @@ bool ExtTextOutW(HDC dc, int x, int y, unsigned options, const RECT* rect, const
 int DrawTextW(HDC dc, const char16_t* text, int count, RECT* rect, unsigned format);
 bool GetTextExtentPoint32W(HDC dc, const char16_t* text, int count, SIZE* size);
 // fit and extents (count entries) may be null.
-bool GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExtent, int* fit, int* extents,
-                           SIZE* size);
+bool GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExtent, int* fit, int* extents, SIZE* size);
 bool GetTextMetricsW(HDC dc, TEXTMETRICW* tm);
 // Copies the face name of the selected font (with its zero) and returns its length.
 int GetTextFaceW(HDC dc, int size, char16_t* out);

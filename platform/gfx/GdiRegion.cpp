@@ -20,9 +20,7 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
   return new RegionObject(Region(Ordered(left, top, right, bottom)));
 }
 
-HRGN CreateRectRgnIndirect(const RECT* r) {
-  return r ? CreateRectRgn(r->Left, r->Top, r->Right, r->Bottom) : nullptr;
-}
+HRGN CreateRectRgnIndirect(const RECT* r) { return r ? CreateRectRgn(r->Left, r->Top, r->Right, r->Bottom) : nullptr; }
 
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h) {
   return new RegionObject(Region::RoundRect(Ordered(left, top, right, bottom), w, h));

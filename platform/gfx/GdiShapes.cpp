@@ -78,9 +78,9 @@ bool GradientFill(HDC dc, const TRIVERTEX* vertices, unsigned nVertices, const v
     const auto* rects = static_cast<const GRADIENT_RECT*>(mesh);
     for (unsigned i = 0; i < nMesh; ++i) {
       if (rects[i].UpperLeft >= nVertices || rects[i].LowerRight >= nVertices) return false;
-      dc->GradientFillRect(ToVertex(vertices[rects[i].UpperLeft]), ToVertex(vertices[rects[i].LowerRight]),
-                           mode == GRADIENT_FILL_RECT_H ? Surface::GradientDirection::Horizontal
-                                                        : Surface::GradientDirection::Vertical);
+      dc->GradientFillRect(
+          ToVertex(vertices[rects[i].UpperLeft]), ToVertex(vertices[rects[i].LowerRight]),
+          mode == GRADIENT_FILL_RECT_H ? Surface::GradientDirection::Horizontal : Surface::GradientDirection::Vertical);
     }
     return true;
   }

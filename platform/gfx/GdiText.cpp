@@ -99,8 +99,7 @@ bool GetTextExtentPoint32W(HDC dc, const char16_t* text, int count, SIZE* size) 
   return true;
 }
 
-bool GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExtent, int* fit, int* extents,
-                           SIZE* size) {
+bool GetTextExtentExPointW(HDC dc, const char16_t* text, int count, int maxExtent, int* fit, int* extents, SIZE* size) {
   if (!dc || !size) return false;
   std::vector<int> ext;
   *size = dc->TextExtentEx(View(text, count), maxExtent, fit, extents ? &ext : nullptr);

@@ -26,12 +26,8 @@ struct TRect {
   constexpr int Width() const { return Right - Left; }
   constexpr int Height() const { return Bottom - Top; }
   constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  constexpr bool Contains(TPoint p) const {
-    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
-  }
-  constexpr TRect Offset(int dx, int dy) const {
-    return {Left + dx, Top + dy, Right + dx, Bottom + dy};
-  }
+  constexpr bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+  constexpr TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
   friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
@@ -54,8 +50,8 @@ constexpr TRect Bounds(int l, int t, int w, int h) { return {l, t, l + w, t + h}
 
 // Intersection of two rectangles; an empty result is returned as all zeros.
 constexpr TRect Intersect(const TRect& a, const TRect& b) {
-  TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
-          a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+  TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top, a.Right < b.Right ? a.Right : b.Right,
+          a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
   if (r.IsEmpty()) return {};
   return r;
 }

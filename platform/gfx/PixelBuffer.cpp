@@ -4,9 +4,7 @@
 
 namespace gfx {
 
-PixelBuffer::PixelBuffer(int width, int height, PixelFormat format) : format_(format) {
-  SetSize(width, height);
-}
+PixelBuffer::PixelBuffer(int width, int height, PixelFormat format) : format_(format) { SetSize(width, height); }
 
 PixelBuffer::PixelBuffer(const PixelBuffer& other)
     : width_(other.width_), height_(other.height_), format_(other.format_) {

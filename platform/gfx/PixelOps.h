@@ -16,9 +16,7 @@ constexpr std::uint32_t ColorToPixel(TColor c, std::uint32_t alpha = 255) {
 }
 
 // Pixel 0xAARRGGBB to colour value 0x00BBGGRR (alpha dropped).
-constexpr TColor PixelToColor(std::uint32_t p) {
-  return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-}
+constexpr TColor PixelToColor(std::uint32_t p) { return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16); }
 
 // Source-over of an opaque colour pixel (its A ignored) with alpha a onto d:
 // each of B, G, R moves toward the colour by a / 255, and A' = A + (255 - A) x a / 255.

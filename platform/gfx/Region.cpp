@@ -142,8 +142,7 @@ void Region::Offset(int dx, int dy) {
 std::pair<const TRect*, const TRect*> Region::BandAt(int y) const {
   if (rects_.empty() || y < bounds_.Top || y >= bounds_.Bottom) return {nullptr, nullptr};
   // First rectangle whose band ends below y.
-  auto it = std::upper_bound(rects_.begin(), rects_.end(), y,
-                             [](int v, const TRect& r) { return v < r.Bottom; });
+  auto it = std::upper_bound(rects_.begin(), rects_.end(), y, [](int v, const TRect& r) { return v < r.Bottom; });
   if (it == rects_.end() || it->Top > y) return {nullptr, nullptr};
   auto end = it;
   while (end != rects_.end() && end->Top == it->Top) ++end;
@@ -176,8 +175,7 @@ bool Region::ContainsRect(const TRect& r) const {
 Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
   if (op == RegionOp::Copy) return a;
   // Quick answers that need no sweep.
-  if (op == RegionOp::And && (a.IsEmpty() || b.IsEmpty() || Intersect(a.bounds_, b.bounds_).IsEmpty()))
-    return Region();
+  if (op == RegionOp::And && (a.IsEmpty() || b.IsEmpty() || Intersect(a.bounds_, b.bounds_).IsEmpty())) return Region();
   if (b.IsEmpty() && op != RegionOp::And) return a;
   if (a.IsEmpty() && (op == RegionOp::Or || op == RegionOp::Xor)) return b;
   if (a.IsEmpty()) return Region();
@@ -197,8 +195,8 @@ Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
     if (aIn || bIn) {
       const Band& ba = wa.Current();
       const Band& bb = wb.Current();
-      CombineRuns(aIn ? ba.first : nullptr, aIn ? ba.last : nullptr, bIn ? bb.first : nullptr,
-                  bIn ? bb.last : nullptr, op, runs);
+      CombineRuns(aIn ? ba.first : nullptr, aIn ? ba.last : nullptr, bIn ? bb.first : nullptr, bIn ? bb.last : nullptr,
+                  op, runs);
       sink.Add(y, next, runs);
     }
     y = next;
@@ -218,9 +216,8 @@ Region Region::FromRects(const TRect* rects, std::size_t count) {
 }
 
 Region RegionBuilder::Finish() {
-  std::sort(spans_.begin(), spans_.end(), [](const Span& a, const Span& b) {
-    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-  });
+  std::sort(spans_.begin(), spans_.end(),
+            [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
   Region out;
   BandSink sink(out.rects_);
   std::vector<int> runs;

@@ -24,9 +24,7 @@ Region Region::RoundRect(const TRect& r, int cornerW, int cornerH) {
   return sink.builder.Finish();
 }
 
-Region Region::Polygon(const TPoint* points, int count, FillMode mode) {
-  return PolyPolygon(points, &count, 1, mode);
-}
+Region Region::Polygon(const TPoint* points, int count, FillMode mode) { return PolyPolygon(points, &count, 1, mode); }
 
 Region Region::PolyPolygon(const TPoint* points, const int* counts, int polygons, FillMode mode) {
   if (points == nullptr || counts == nullptr || polygons <= 0) return Region();

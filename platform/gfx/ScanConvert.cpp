@@ -20,8 +20,7 @@ struct Crossing {
 
 }  // namespace
 
-void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMode mode, SpanSink& sink,
-                  RowRange rows) {
+void ScanPolygons(const TPoint* points, const int* counts, int polygons, FillMode mode, SpanSink& sink, RowRange rows) {
   std::vector<Edge> edges;
   int first = 0;
   double top = 0, bottom = 0;

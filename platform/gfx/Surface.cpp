@@ -44,9 +44,9 @@ TRect Surface::ToPixels(const TRect& logical) const {
 
 const Region& Surface::Visible() const {
   if (!visibleValid_) {
-    visible_ = Region(target_.Valid() && target_.format == PixelFormat::Bgra32
-                          ? TRect{0, 0, target_.width, target_.height}
-                          : TRect{});
+    visible_ =
+        Region(target_.Valid() && target_.format == PixelFormat::Bgra32 ? TRect{0, 0, target_.width, target_.height}
+                                                                        : TRect{});
     if (hasSystemClip_) {
       Region sys = systemClip_;
       sys.Offset(deviceOrigin_.X, deviceOrigin_.Y);
@@ -72,8 +72,8 @@ RegionKind Surface::SelectClip(const Region* rgn, RegionOp op) {
     if (op == RegionOp::Copy || op == RegionOp::And) {
       state_.clip = *rgn;
     } else {
-      const Region device(TRect{-deviceOrigin_.X, -deviceOrigin_.Y, target_.width - deviceOrigin_.X,
-                                target_.height - deviceOrigin_.Y});
+      const Region device(
+          TRect{-deviceOrigin_.X, -deviceOrigin_.Y, target_.width - deviceOrigin_.X, target_.height - deviceOrigin_.Y});
       state_.clip = Region::Combine(device, *rgn, op);
     }
     state_.hasClip = true;

@@ -55,10 +55,10 @@ constexpr std::uint32_t WHITENESS = 0x00FF0062;
 
 // The platform's constant/per-pixel alpha blend description.
 struct BlendFunction {
-  std::uint8_t op = 0;                 // AC_SRC_OVER
+  std::uint8_t op = 0;  // AC_SRC_OVER
   std::uint8_t flags = 0;
   std::uint8_t sourceConstantAlpha = 255;
-  std::uint8_t alphaFormat = 0;        // AC_SRC_ALPHA: the source carries premultiplied alpha
+  std::uint8_t alphaFormat = 0;  // AC_SRC_ALPHA: the source carries premultiplied alpha
 };
 constexpr std::uint8_t AC_SRC_OVER = 0;
 constexpr std::uint8_t AC_SRC_ALPHA = 1;
@@ -101,7 +101,9 @@ class Surface {
   // --- Coordinates --------------------------------------------------------------------
   TPoint ViewportOrg() const { return state_.viewportOrg; }
   void SetViewportOrg(TPoint p) { state_.viewportOrg = p; }
-  void OffsetViewportOrg(int dx, int dy) { state_.viewportOrg = {state_.viewportOrg.X + dx, state_.viewportOrg.Y + dy}; }
+  void OffsetViewportOrg(int dx, int dy) {
+    state_.viewportOrg = {state_.viewportOrg.X + dx, state_.viewportOrg.Y + dy};
+  }
   TPoint WindowOrg() const { return state_.windowOrg; }
   void SetWindowOrg(TPoint p) { state_.windowOrg = p; }
   TPoint LogicalToDevice(TPoint p) const;
@@ -177,17 +179,14 @@ class Surface {
   bool BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, std::uint32_t rop);
   // Scales the source rectangle onto the destination rectangle, nearest pixel; negative
   // widths or heights on one side only mirror the picture.
-  bool StretchBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
-                  std::uint32_t rop);
+  bool StretchBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh, std::uint32_t rop);
   // Maps the source rectangle onto the parallelogram whose upper-left, upper-right and
   // lower-left corners are pts[0..2], nearest pixel.
   bool PlgBlt(const TPoint pts[3], const Surface& src, int sx, int sy, int w, int h);
   // Copies and scales all pixels except those of colour key (0x00BBGGRR, compared on B, G, R).
-  bool TransparentBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
-                      TColor key);
+  bool TransparentBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh, TColor key);
   // Source-over with constant and per-pixel alpha, scaling when the sizes differ.
-  bool AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh,
-                  BlendFunction bf);
+  bool AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx, int sy, int sw, int sh, BlendFunction bf);
 
   // --- Lines and shapes (SurfaceShapes.cpp) ------------------------------------------
   // The pen draws outlines, the brush fills interiors. Pens of width 1 draw single-pixel

@@ -176,8 +176,8 @@ namespace {
 // Nearest-pixel scaling shared by StretchBlt, TransparentBlt and AlphaBlend: for every
 // visible destination pixel with a source pixel, calls put(destination, source pixel).
 struct StretchMap {
-  TRect dst;              // destination in target pixels
-  TRect src;              // source in source pixels
+  TRect dst;  // destination in target pixels
+  TRect src;  // source in source pixels
   bool mirrorX, mirrorY;
 
   int SourceX(int x) const {
@@ -290,7 +290,8 @@ bool Surface::PlgBlt(const TPoint pts[3], const Surface& src, int sx, int sy, in
   const TRect box{*std::min_element(xs, xs + 4), *std::min_element(ys, ys + 4), *std::max_element(xs, xs + 4),
                   *std::max_element(ys, ys + 4)};
   const TPoint s = src.ToPixels(TPoint{sx, sy});
-  const TRect srcRect = Intersect(TRect{s.X, s.Y, s.X + w, s.Y + h}, TRect{0, 0, src.target_.width, src.target_.height});
+  const TRect srcRect =
+      Intersect(TRect{s.X, s.Y, s.X + w, s.Y + h}, TRect{0, 0, src.target_.width, src.target_.height});
   if (srcRect.IsEmpty()) return true;
   const SourcePixels pixels(src.target_, target_, srcRect);
   ForEachVisible(Visible(), box, [&](const TRect& part) {

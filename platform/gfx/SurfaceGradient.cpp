@@ -131,8 +131,7 @@ void Surface::GradientFillRect(const GradientVertex& a, const GradientVertex& b,
   ForEachVisible(Visible(), r, [&](const TRect& part) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::uint32_t* row = target_.Row32(y);
-      for (int x = part.Left; x < part.Right; ++x)
-        row[x] = Lerp(ca, cb, double((horizontal ? x : y) - from) / span);
+      for (int x = part.Left; x < part.Right; ++x) row[x] = Lerp(ca, cb, double((horizontal ? x : y) - from) / span);
     }
   });
 }

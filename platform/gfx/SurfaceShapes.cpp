@@ -51,7 +51,8 @@ bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
   double t0 = 0, t1 = 1;
   const double dx = double(b.X) - a.X, dy = double(b.Y) - a.Y;
   const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {double(a.X) - box.Left, double(box.Right) - a.X, double(a.Y) - box.Top, double(box.Bottom) - a.Y};
+  const double q[4] = {double(a.X) - box.Left, double(box.Right) - a.X, double(a.Y) - box.Top,
+                       double(box.Bottom) - a.Y};
   for (int i = 0; i < 4; ++i) {
     if (p[i] == 0) {
       if (q[i] < 0) return false;
@@ -152,8 +153,8 @@ void Surface::PolyPolygon(const TPoint* pts, const int* counts, int polygons) {
   int first = 0;
   for (int p = 0; p < polygons; ++p) {
     const int n = std::max(counts[p], 0);
-    for (int i = 0; i < n && n > 1; ++i) StrokeLine(px[static_cast<std::size_t>(first + i)],
-                                                    px[static_cast<std::size_t>(first + (i + 1) % n)], false);
+    for (int i = 0; i < n && n > 1; ++i)
+      StrokeLine(px[static_cast<std::size_t>(first + i)], px[static_cast<std::size_t>(first + (i + 1) % n)], false);
     first += n;
   }
 }
@@ -166,7 +167,8 @@ void Surface::Rectangle(const TRect& r) {
   if (q.Top > q.Bottom) std::swap(q.Top, q.Bottom);
   const Pen& pen = state_.pen;
   if (pen.IsNull()) {
-    if (!state_.brush.IsNull()) FillSpans(Region({q.Left, q.Top, q.Right - 1, q.Bottom - 1}), ColorToPixel(state_.brush.Color()));
+    if (!state_.brush.IsNull())
+      FillSpans(Region({q.Left, q.Top, q.Right - 1, q.Bottom - 1}), ColorToPixel(state_.brush.Color()));
     return;
   }
   if (!state_.brush.IsNull())

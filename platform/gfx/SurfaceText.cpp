@@ -51,7 +51,8 @@ TSize Surface::TextExtentEx(std::u16string_view text, int maxExtent, int* fit, s
 void Surface::FillPixels(const TRect& r, std::uint32_t px, const TRect* limit) {
   const TRect area = limit ? Intersect(r, *limit) : r;
   ForEachVisible(Visible(), area, [&](const TRect& part) {
-    for (int y = part.Top; y < part.Bottom; ++y) std::fill(target_.Row32(y) + part.Left, target_.Row32(y) + part.Right, px);
+    for (int y = part.Top; y < part.Bottom; ++y)
+      std::fill(target_.Row32(y) + part.Left, target_.Row32(y) + part.Right, px);
   });
 }
 
@@ -97,9 +98,7 @@ void Surface::DrawDecorations(int x0, int x1, int baseline, const TRect* limit) 
   }
 }
 
-void Surface::TextOut(int x, int y, std::u16string_view text) {
-  ExtTextOut(x, y, 0, nullptr, text, nullptr);
-}
+void Surface::TextOut(int x, int y, std::u16string_view text) { ExtTextOut(x, y, 0, nullptr, text, nullptr); }
 
 void Surface::ExtTextOut(int x, int y, unsigned options, const TRect* rect, std::u16string_view text, const int* dx) {
   FontFace& face = state_.font.Face();
@@ -135,7 +134,8 @@ void Surface::ExtTextOut(int x, int y, unsigned options, const TRect* rect, std:
   }
   const std::uint32_t bk = ColorToPixel(state_.bkColor);
   if (rect && (options & ETO_OPAQUE)) FillPixels(ToPixels(*rect), bk, nullptr);
-  else if (state_.bkMode == BkMode::Opaque) FillPixels(ToPixels(TRect{left, top, left + width, top + tm.tmHeight}), bk, limit);
+  else if (state_.bkMode == BkMode::Opaque)
+    FillPixels(ToPixels(TRect{left, top, left + width, top + tm.tmHeight}), bk, limit);
   const TPoint origin = ToPixels(TPoint{left, top + tm.tmAscent});
   DrawGlyphs(origin, text, xs, limit);
   DrawDecorations(origin.X, origin.X + width, origin.Y, limit);

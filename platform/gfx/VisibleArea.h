@@ -12,8 +12,7 @@ template <class F>
 void ForEachVisible(const Region& vis, const TRect& r, F&& f) {
   if (r.IsEmpty() || Intersect(vis.Bounds(), r).IsEmpty()) return;
   const auto& rects = vis.Rects();
-  auto it = std::upper_bound(rects.begin(), rects.end(), r.Top,
-                             [](int v, const TRect& q) { return v < q.Bottom; });
+  auto it = std::upper_bound(rects.begin(), rects.end(), r.Top, [](int v, const TRect& q) { return v < q.Bottom; });
   for (; it != rects.end() && it->Top < r.Bottom; ++it) {
     const TRect part = Intersect(*it, r);
     if (!part.IsEmpty()) f(part);

@@ -26,8 +26,21 @@ enum class MouseButton : std::uint8_t { Left, Right, Middle };
 // to `pt`, minimized or restored it, or that the pointer left all of our windows.
 struct InputEvent {
   enum class Kind : std::uint8_t {
-    MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char,
-    Close, SystemMenu, Activate, Deactivate, Moved, Minimize, Restore, MouseLeave
+    MouseMove,
+    MouseDown,
+    MouseUp,
+    Wheel,
+    KeyDown,
+    KeyUp,
+    Char,
+    Close,
+    SystemMenu,
+    Activate,
+    Deactivate,
+    Moved,
+    Minimize,
+    Restore,
+    MouseLeave
   };
   Kind kind = Kind::MouseMove;
   HWND window = nullptr;                   // the window requests

@@ -49,8 +49,8 @@ void EnsureSystemClasses() {
   };
   add(u"#32770", 32770, CS_DBLCLKS | CS_SAVEBITS, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)),
       &DefWindowProc);
-  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)),
-      &MenuWindowProc);
+  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW,
+      reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)), &MenuWindowProc);
 }
 
 }  // namespace detail

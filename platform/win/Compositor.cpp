@@ -95,12 +95,9 @@ void Compositor::ComposeWindow(Window* t, const gfx::TRect& r) {
       }
       for (int i = 0; i < n; ++i) {
         if (key && (s[i] & 0xFFFFFF) == keyPixel) continue;
-        if (L.perPixel)
-          d[i] = BlendPremultiplied(d[i], s[i], L.constantAlpha);
-        else if (alpha)
-          d[i] = BlendConstant(d[i], s[i], L.alpha);
-        else
-          d[i] = s[i] | 0xFF000000u;
+        if (L.perPixel) d[i] = BlendPremultiplied(d[i], s[i], L.constantAlpha);
+        else if (alpha) d[i] = BlendConstant(d[i], s[i], L.alpha);
+        else d[i] = s[i] | 0xFF000000u;
       }
     }
   }

@@ -30,7 +30,10 @@ class ContextHelpMode final : public InputMode {
       case K::KeyDown:
         if (e.vk == VK_ESCAPE) Finish();
         return true;
-      case K::MouseUp: case K::Wheel: case K::KeyUp: case K::Char: return true;
+      case K::MouseUp:
+      case K::Wheel:
+      case K::KeyUp:
+      case K::Char: return true;
       default: return false;
     }
   }

@@ -36,10 +36,14 @@ LRESULT SetCursorDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       return FALSE;
-    case HTLEFT: case HTRIGHT: id = IDC_SIZEWE; break;
-    case HTTOP: case HTBOTTOM: id = IDC_SIZENS; break;
-    case HTTOPLEFT: case HTBOTTOMRIGHT: id = IDC_SIZENWSE; break;
-    case HTTOPRIGHT: case HTBOTTOMLEFT: id = IDC_SIZENESW; break;
+    case HTLEFT:
+    case HTRIGHT: id = IDC_SIZEWE; break;
+    case HTTOP:
+    case HTBOTTOM: id = IDC_SIZENS; break;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: id = IDC_SIZENWSE; break;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: id = IDC_SIZENESW; break;
     case HTERROR: id = IDC_ARROW; break;
     default: break;
   }
@@ -58,12 +62,14 @@ void PosChanged(HWND hwnd, const WINDOWPOS* wp) {
   Window* w = W(hwnd);
   if (!w) return;
   if (!(wp->flags & SWP_NOCLIENTMOVE))
-    Send(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(w->rect.Left + w->client.Left),
-                                      static_cast<unsigned>(w->rect.Top + w->client.Top)));
+    Send(hwnd, WM_MOVE, 0,
+         MAKELPARAM(static_cast<unsigned>(w->rect.Left + w->client.Left),
+                    static_cast<unsigned>(w->rect.Top + w->client.Top)));
   if (!(w = W(hwnd))) return;
   if (!(wp->flags & SWP_NOCLIENTSIZE) || (wp->flags & SWP_STATECHANGED)) {
     WPARAM kind = (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
-    Send(hwnd, WM_SIZE, kind, MAKELPARAM(static_cast<unsigned>(w->client.Width()), static_cast<unsigned>(w->client.Height())));
+    Send(hwnd, WM_SIZE, kind,
+         MAKELPARAM(static_cast<unsigned>(w->client.Width()), static_cast<unsigned>(w->client.Height())));
   }
 }
 

@@ -26,7 +26,8 @@ void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical, const Scrol
   int len = vertical ? bar.Height() : bar.Width();
   int b = std::min(vertical ? bar.Width() : bar.Height(), len / 2);
   auto along = [&](int a0, int a1) {
-    return vertical ? TRect{bar.Left, bar.Top + a0, bar.Right, bar.Top + a1} : TRect{bar.Left + a0, bar.Top, bar.Left + a1, bar.Bottom};
+    return vertical ? TRect{bar.Left, bar.Top + a0, bar.Right, bar.Top + a1}
+                    : TRect{bar.Left + a0, bar.Top, bar.Left + a1, bar.Bottom};
   };
   RaisedBox(s, along(0, b));
   RaisedBox(s, along(len - b, len));

@@ -158,8 +158,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
   if (erase) fErase = Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) ? FALSE : TRUE;
   ps->hdc = dc;
   ps->fErase = fErase;
-  if ((w = W(hwnd)))
-    ps->rcPaint = gfx::Intersect(rgn.Bounds(), {0, 0, w->client.Width(), w->client.Height()});
+  if ((w = W(hwnd))) ps->rcPaint = gfx::Intersect(rgn.Bounds(), {0, 0, w->client.Width(), w->client.Height()});
   return dc;
 }
 

@@ -75,9 +75,7 @@ FrameLayout ComputeFrame(DWORD style, DWORD exStyle, gfx::TSize size, bool hasIc
   return f;
 }
 
-FrameLayout FrameOf(Window* w) {
-  return ComputeFrame(w->style, w->exStyle, w->Size(), w->iconSmall || w->iconBig);
-}
+FrameLayout FrameOf(Window* w) { return ComputeFrame(w->style, w->exStyle, w->Size(), w->iconSmall || w->iconBig); }
 
 bool ButtonEnabled(Window* w, int hit) {
   switch (hit) {

@@ -18,11 +18,11 @@ struct FrameLayout {
   BorderKind border = BorderKind::None;
   int borderWidth = 0;
   bool toolWindow = false;
-  gfx::TRect caption;   // the caption band including its bottom line; empty without caption
-  gfx::TRect icon;      // the small icon; empty when none is shown
-  gfx::TRect sysMenu;   // the area that answers HTSYSMENU; empty without an icon
+  gfx::TRect caption;                          // the caption band including its bottom line; empty without caption
+  gfx::TRect icon;                             // the small icon; empty when none is shown
+  gfx::TRect sysMenu;                          // the area that answers HTSYSMENU; empty without an icon
   gfx::TRect close, maximize, minimize, help;  // empty when the button is absent
-  gfx::TRect text;      // where the caption text goes
+  gfx::TRect text;                             // where the caption text goes
 };
 
 BorderKind BorderOf(DWORD style, DWORD exStyle);

@@ -75,7 +75,8 @@ void HeadlessBackend::Present(const gfx::PixelView& screen, const std::vector<gf
   ++presents_;
   lastDamage_ = damaged;
   for (const auto& r : damaged) {
-    gfx::TRect c = gfx::Intersect(r, {0, 0, std::min(screen.width, screen_.Width()), std::min(screen.height, screen_.Height())});
+    gfx::TRect c =
+        gfx::Intersect(r, {0, 0, std::min(screen.width, screen_.Width()), std::min(screen.height, screen_.Height())});
     for (int y = c.Top; y < c.Bottom; ++y)
       std::memcpy(screen_.Row32(y) + c.Left, screen.Row32(y) + c.Left, static_cast<std::size_t>(c.Width()) * 4);
   }

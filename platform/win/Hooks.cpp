@@ -59,12 +59,11 @@ HHOOK SetWindowsHookEx(int type, HOOKPROC proc, HINSTANCE, DWORD threadId) {
 BOOL UnhookWindowsHookEx(HHOOK hook) {
   if (!HasState()) return FALSE;
   State& s = S();
-  auto it = std::find_if(s.hooks.begin(), s.hooks.end(), [hook](const Hook& h) { return h.handle == hook && !h.removed; });
+  auto it =
+      std::find_if(s.hooks.begin(), s.hooks.end(), [hook](const Hook& h) { return h.handle == hook && !h.removed; });
   if (it == s.hooks.end()) return FALSE;
-  if (s.hookCallDepth > 0)
-    it->removed = true;
-  else
-    s.hooks.erase(it);
+  if (s.hookCallDepth > 0) it->removed = true;
+  else s.hooks.erase(it);
   return TRUE;
 }
 

@@ -14,9 +14,8 @@ void InputMode::Finish() {
   auto& modes = S().modes;
   modes.erase(std::remove_if(modes.begin(), modes.end(), [this](const auto& m) { return m.get() == this; }),
               modes.end());
-  if (S().capture == window_ && std::none_of(modes.begin(), modes.end(), [this](const auto& m) {
-        return m->Target() == window_;
-      }))
+  if (S().capture == window_ &&
+      std::none_of(modes.begin(), modes.end(), [this](const auto& m) { return m->Target() == window_; }))
     ReleaseCapture();
 }
 

@@ -27,7 +27,7 @@ Window* TopLevelOf(Window* w);  // the top-level ancestor (itself for a top-leve
 void Link(Window* parent, Window* w, HWND insertAfter);
 void Unlink(Window* w);
 bool IsDescendant(Window* ancestor, Window* w);  // w is ancestor or below it
-bool VisibleOnScreen(Window* w);  // shown and every ancestor shown
+bool VisibleOnScreen(Window* w);                 // shown and every ancestor shown
 // Windows under the given one: every descendant, depth-first in z-order.
 void CollectTree(Window* w, std::vector<HWND>& out);
 
@@ -35,7 +35,7 @@ void CollectTree(Window* w, std::vector<HWND>& out);
 gfx::TPoint WindowOriginOnScreen(Window* w);
 gfx::TPoint ClientOriginOnScreen(Window* w);
 gfx::TRect ScreenRect(Window* w);
-gfx::TRect ClientRectInWindow(Window* w) ;
+gfx::TRect ClientRectInWindow(Window* w);
 // Window origin relative to its top-level window's origin (where it lies in the backing).
 gfx::TPoint OffsetInTopLevel(Window* w);
 bool InsideWindowRegion(Window* w, gfx::TPoint windowPt);
@@ -66,7 +66,7 @@ void AfterPositionChange(Window* w, const gfx::TRect& oldRect, const gfx::TRect&
                          UINT flags);
 bool NeedsPaint(Window* w);
 void InvalidateFrame(Window* w);  // the non-client area only
-void SendPaint(HWND hwnd);  // WM_PAINT now, dropping what the procedure leaves unpainted
+void SendPaint(HWND hwnd);        // WM_PAINT now, dropping what the procedure leaves unpainted
 void DamageScreen(const gfx::TRect& screenRect);
 void DamageWindow(Window* w);  // the window's whole area on screen
 void ResizeBacking(Window* top);

@@ -161,12 +161,9 @@ namespace {
 
 gfx::Region ClientToWindowRgn(Window* w, const RECT* rect, const gfx::Region* rgn) {
   gfx::Region r;
-  if (rgn)
-    r = *rgn;
-  else if (rect)
-    r = gfx::Region(*rect);
-  else
-    r = gfx::Region(gfx::TRect{0, 0, w->client.Width(), w->client.Height()});
+  if (rgn) r = *rgn;
+  else if (rect) r = gfx::Region(*rect);
+  else r = gfx::Region(gfx::TRect{0, 0, w->client.Width(), w->client.Height()});
   r.Offset(w->client.Left, w->client.Top);
   return r;
 }

@@ -24,18 +24,24 @@ void SetKey(int vk, bool down) {
 void UpdateModifiers(int vk, bool down) {
   SetKey(vk, down);
   switch (vk) {
-    case VK_LSHIFT: case VK_RSHIFT: SetKey(VK_SHIFT, Down(VK_LSHIFT) || Down(VK_RSHIFT)); break;
-    case VK_LCONTROL: case VK_RCONTROL: SetKey(VK_CONTROL, Down(VK_LCONTROL) || Down(VK_RCONTROL)); break;
-    case VK_LMENU: case VK_RMENU: SetKey(VK_MENU, Down(VK_LMENU) || Down(VK_RMENU)); break;
+    case VK_LSHIFT:
+    case VK_RSHIFT: SetKey(VK_SHIFT, Down(VK_LSHIFT) || Down(VK_RSHIFT)); break;
+    case VK_LCONTROL:
+    case VK_RCONTROL: SetKey(VK_CONTROL, Down(VK_LCONTROL) || Down(VK_RCONTROL)); break;
+    case VK_LMENU:
+    case VK_RMENU: SetKey(VK_MENU, Down(VK_LMENU) || Down(VK_RMENU)); break;
     default: break;
   }
 }
 
 int Generic(int vk) {
   switch (vk) {
-    case VK_LSHIFT: case VK_RSHIFT: return VK_SHIFT;
-    case VK_LCONTROL: case VK_RCONTROL: return VK_CONTROL;
-    case VK_LMENU: case VK_RMENU: return VK_MENU;
+    case VK_LSHIFT:
+    case VK_RSHIFT: return VK_SHIFT;
+    case VK_LCONTROL:
+    case VK_RCONTROL: return VK_CONTROL;
+    case VK_LMENU:
+    case VK_RMENU: return VK_MENU;
     default: return vk;
   }
 }

@@ -92,8 +92,8 @@ void FreeWindow(HWND hwnd) {
 
 }  // namespace
 
-HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x,
-                    int y, int cx, int cy, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
+HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x, int y,
+                    int cx, int cy, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
   State& s = S();
   WindowClass* cls = FindClass(className);
   if (!cls) return nullptr;
@@ -231,8 +231,7 @@ BOOL DestroyWindow(HWND hwnd) {
   }
 
   if (w->Visible()) {
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(w = W(hwnd))) return TRUE;
   }
   WindowLeaving(w, true);

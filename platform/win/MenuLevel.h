@@ -17,9 +17,9 @@ struct Menu;
 struct MenuLevel {
   HMENU menu = nullptr;
   HWND window = nullptr;
-  int hot = -1;                     // highlighted item, -1 for none
-  std::vector<gfx::TRect> items;    // client coordinates, one per item
-  gfx::TSize size;                  // the window's size
+  int hot = -1;                   // highlighted item, -1 for none
+  std::vector<gfx::TRect> items;  // client coordinates, one per item
+  gfx::TSize size;                // the window's size
 };
 
 // Measures the items and the window size of a level.

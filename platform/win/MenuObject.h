@@ -9,8 +9,8 @@
 namespace win::detail {
 
 struct MenuItem {
-  UINT flags = 0;  // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_POPUP, MF_SEPARATOR, MF_DEFAULT
-  UINT id = 0;     // the command (0 for separators and submenus)
+  UINT flags = 0;           // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_POPUP, MF_SEPARATOR, MF_DEFAULT
+  UINT id = 0;              // the command (0 for separators and submenus)
   HMENU submenu = nullptr;  // owned by the item
   std::u16string text;      // with '&' markers; a tab starts the shortcut text
 

@@ -87,8 +87,8 @@ class MenuMode final : public InputMode {
     }
     x = std::clamp(x, 0, std::max(0, screen.cx - w));
     y = std::clamp(y, 0, std::max(0, screen.cy - h));
-    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(32768), u"", WS_POPUP,
-                              x, y, w, h, Target(), nullptr, nullptr, nullptr);
+    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(32768), u"", WS_POPUP, x,
+                              y, w, h, Target(), nullptr, nullptr, nullptr);
     if (!win) return false;
     SetWindowLongPtr(win, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(level.get()));
     level->window = win;
@@ -124,7 +124,8 @@ class MenuMode final : public InputMode {
       case K::MouseMove: MouseMove(e.pt); return true;
       case K::MouseDown: MouseDown(e); return true;
       case K::MouseUp: MouseUp(e); return true;
-      case K::Wheel: case K::KeyUp: return true;
+      case K::Wheel:
+      case K::KeyUp: return true;
       case K::KeyDown: Key(e); return true;
       case K::Char: Access(e.ch); return true;
       default: return false;
@@ -215,7 +216,8 @@ class MenuMode final : public InputMode {
     }
     if (levels_[depth]->hot != item) CloseFrom(depth + 1);
     SetHot(depth, item);
-    if (depth + 1 == levels_.size() && (m->items[static_cast<std::size_t>(item)].flags & MF_POPUP)) OpenSub(depth, false);
+    if (depth + 1 == levels_.size() && (m->items[static_cast<std::size_t>(item)].flags & MF_POPUP))
+      OpenSub(depth, false);
   }
 
   void MouseDown(const InputEvent& e) {
@@ -223,7 +225,8 @@ class MenuMode final : public InputMode {
     if (d >= 0) return;
     // A second click on the icon that opened the system menu closes the window.
     if (system_ && e.button == MouseButton::Left && W(Target()) &&
-        Send(Target(), WM_NCHITTEST, 0, PointToLParam(e.pt)) == HTSYSMENU && Now() - openedAt_ <= GetDoubleClickTime()) {
+        Send(Target(), WM_NCHITTEST, 0, PointToLParam(e.pt)) == HTSYSMENU &&
+        Now() - openedAt_ <= GetDoubleClickTime()) {
       Window* w = W(Target());
       if (w && ButtonEnabled(w, HTCLOSE)) {
         chosen = static_cast<UINT>(SC_CLOSE);
@@ -275,20 +278,22 @@ class MenuMode final : public InputMode {
         if (d > 0) CloseFrom(d);
         return;
       case VK_ESCAPE:
-        if (d > 0)
-          CloseFrom(d);
-        else
-          Cancel();
+        if (d > 0) CloseFrom(d);
+        else Cancel();
         return;
       case VK_RETURN:
         if (level.hot >= 0) Choose(d, level.hot, 0);
         return;
-      case VK_MENU: case VK_LMENU: case VK_RMENU: case VK_F10: Cancel(); return;
+      case VK_MENU:
+      case VK_LMENU:
+      case VK_RMENU:
+      case VK_F10: Cancel(); return;
       default: break;
     }
     // Letters and digits select by their access key unless their text comes separately.
     if (e.ch == 0xFFFF) return;
-    char16_t c = e.ch ? e.ch : ((e.vk >= 'A' && e.vk <= 'Z') || (e.vk >= '0' && e.vk <= '9') ? static_cast<char16_t>(e.vk) : 0);
+    char16_t c =
+        e.ch ? e.ch : ((e.vk >= 'A' && e.vk <= 'Z') || (e.vk >= '0' && e.vk <= '9') ? static_cast<char16_t>(e.vk) : 0);
     if (c) Access(c);
   }
 
@@ -384,10 +389,8 @@ LRESULT TrackMenu(HMENU menu, UINT flags, POINT pt, HWND owner, bool system, boo
   }
   if (flags & TPM_RETURNCMD) return static_cast<LRESULT>(cmd);
   if (cmd && W(owner)) {
-    if (system)
-      PostMessage(owner, WM_SYSCOMMAND, cmd, mode->chosenAt);
-    else
-      PostMessage(owner, WM_COMMAND, MAKEWPARAM(cmd, 0), 0);
+    if (system) PostMessage(owner, WM_SYSCOMMAND, cmd, mode->chosenAt);
+    else PostMessage(owner, WM_COMMAND, MAKEWPARAM(cmd, 0), 0);
   }
   return TRUE;
 }

@@ -151,7 +151,8 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   State& s = S();
   if (hwnd == HWND_BROADCAST) {
-    for (Window* t : s.desktop->children) s.posted.push_back(MSG{t->handle, msg, wParam, lParam, static_cast<DWORD>(Now()), s.cursorPos});
+    for (Window* t : s.desktop->children)
+      s.posted.push_back(MSG{t->handle, msg, wParam, lParam, static_cast<DWORD>(Now()), s.cursorPos});
     return TRUE;
   }
   if (hwnd && !W(hwnd)) return FALSE;
@@ -203,8 +204,8 @@ BOOL TranslateMessage(const MSG* msg) {
   if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
   char16_t ch = CharacterForKey(msg);
   if (!ch) return FALSE;
-  S().posted.push_front(MSG{msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, ch,
-                            msg->lParam & 0xFFFFFFFF, msg->time, msg->pt});
+  S().posted.push_front(MSG{msg->hwnd, msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR, ch, msg->lParam & 0xFFFFFFFF,
+                            msg->time, msg->pt});
   return TRUE;
 }
 

@@ -114,8 +114,7 @@ bool IsDoubleClick(HWND target, UINT downMsg, int hit, gfx::TPoint pt, bool nonC
   Window* w = W(target);
   bool allowed = nonClient || (w && w->cls && (w->cls->style & CS_DBLCLKS));
   bool dbl = allowed && c.valid && c.hwnd == target && c.downMessage == downMsg && c.hit == hit &&
-             now - c.time <= GetDoubleClickTime() &&
-             std::abs(pt.X - c.pt.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+             now - c.time <= GetDoubleClickTime() && std::abs(pt.X - c.pt.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
              std::abs(pt.Y - c.pt.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
   if (dbl) {
     c.valid = false;
@@ -218,7 +217,8 @@ void CheckHover(std::uint64_t now) {
     } else {
       gfx::TPoint c = s.cursorPos;
       ScreenToClient(t.hwnd, &c);
-      s.posted.push_back(MSG{t.hwnd, WM_MOUSEHOVER, MouseKeys(), PointToLParam(c), static_cast<DWORD>(now), s.cursorPos});
+      s.posted.push_back(
+          MSG{t.hwnd, WM_MOUSEHOVER, MouseKeys(), PointToLParam(c), static_cast<DWORD>(now), s.cursorPos});
     }
   }
 }
@@ -227,9 +227,9 @@ void ForgetInputFor(HWND hwnd) {
   State& s = S();
   CancelModes(hwnd);
   if (s.captionPress.hwnd == hwnd) s.captionPress = {};
-  s.tracking.erase(std::remove_if(s.tracking.begin(), s.tracking.end(),
-                                  [hwnd](const LeaveTracking& t) { return t.hwnd == hwnd; }),
-                   s.tracking.end());
+  s.tracking.erase(
+      std::remove_if(s.tracking.begin(), s.tracking.end(), [hwnd](const LeaveTracking& t) { return t.hwnd == hwnd; }),
+      s.tracking.end());
   if (s.lastClick.hwnd == hwnd) s.lastClick.valid = false;
   if (s.mouseWindow == hwnd) s.mouseWindow = nullptr;
   if (s.capture == hwnd) s.capture = nullptr;
@@ -292,8 +292,8 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
     }
     return TRUE;
   }
-  bool over = s.mouseWindow == tme->hwndTrack && (nc ? (s.mouseHit != HTCLIENT && s.mouseHit != HTNOWHERE)
-                                                     : s.mouseHit == HTCLIENT);
+  bool over = s.mouseWindow == tme->hwndTrack &&
+              (nc ? (s.mouseHit != HTCLIENT && s.mouseHit != HTNOWHERE) : s.mouseHit == HTCLIENT);
   if (it == s.tracking.end()) {
     s.tracking.push_back({});
     it = s.tracking.end() - 1;
@@ -302,8 +302,8 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
   if (tme->dwFlags & TME_LEAVE) {
     if (!over) {
       // The pointer is elsewhere already: the leave notice comes at once.
-      s.posted.push_back(MSG{tme->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0, static_cast<DWORD>(Now()),
-                             s.cursorPos});
+      s.posted.push_back(
+          MSG{tme->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0, static_cast<DWORD>(Now()), s.cursorPos});
     } else {
       (nc ? it->nonClient : it->client) = true;
     }

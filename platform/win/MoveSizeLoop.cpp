@@ -33,10 +33,14 @@ bool Moves(WPARAM edge, WPARAM side) {
 
 int EdgeCursor(WPARAM edge) {
   switch (edge) {
-    case WMSZ_LEFT: case WMSZ_RIGHT: return IDC_SIZEWE;
-    case WMSZ_TOP: case WMSZ_BOTTOM: return IDC_SIZENS;
-    case WMSZ_TOPLEFT: case WMSZ_BOTTOMRIGHT: return IDC_SIZENWSE;
-    case WMSZ_TOPRIGHT: case WMSZ_BOTTOMLEFT: return IDC_SIZENESW;
+    case WMSZ_LEFT:
+    case WMSZ_RIGHT: return IDC_SIZEWE;
+    case WMSZ_TOP:
+    case WMSZ_BOTTOM: return IDC_SIZENS;
+    case WMSZ_TOPLEFT:
+    case WMSZ_BOTTOMRIGHT: return IDC_SIZENWSE;
+    case WMSZ_TOPRIGHT:
+    case WMSZ_BOTTOMLEFT: return IDC_SIZENESW;
     default: return IDC_SIZEALL;
   }
 }
@@ -73,7 +77,9 @@ class MoveSizeMode final : public InputMode {
         if (keyboard_) End(e.button == MouseButton::Left);
         return true;
       case K::KeyDown: Key(e.vk); return true;
-      case K::Wheel: case K::KeyUp: case K::Char: return true;
+      case K::Wheel:
+      case K::KeyUp:
+      case K::Char: return true;
       default: return false;
     }
   }

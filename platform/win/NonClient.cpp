@@ -20,10 +20,8 @@ gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& r) {
   if (exStyle & WS_EX_STATICEDGE) edge += GetSystemMetrics(SM_CXBORDER);
   c = {c.Left + edge, c.Top + edge, c.Right - edge, c.Bottom - edge};
   if ((style & WS_VSCROLL) && c.Width() >= GetSystemMetrics(SM_CXVSCROLL)) {
-    if (exStyle & WS_EX_LEFTSCROLLBAR)
-      c.Left += GetSystemMetrics(SM_CXVSCROLL);
-    else
-      c.Right -= GetSystemMetrics(SM_CXVSCROLL);
+    if (exStyle & WS_EX_LEFTSCROLLBAR) c.Left += GetSystemMetrics(SM_CXVSCROLL);
+    else c.Right -= GetSystemMetrics(SM_CXVSCROLL);
   }
   if ((style & WS_HSCROLL) && c.Height() >= GetSystemMetrics(SM_CYHSCROLL)) c.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
   c.Right = std::max(c.Right, c.Left);
@@ -54,8 +52,7 @@ int SizingCode(gfx::TPoint p, int width, int height, int b) {
 
 // Title buttons answer over the whole height of the caption band.
 bool InColumn(const gfx::TRect& button, const gfx::TRect& caption, gfx::TPoint p) {
-  return !button.IsEmpty() && p.X >= button.Left && p.X < button.Right && p.Y >= caption.Top &&
-         p.Y < caption.Bottom;
+  return !button.IsEmpty() && p.X >= button.Left && p.X < button.Right && p.Y >= caption.Top && p.Y < caption.Bottom;
 }
 
 }  // namespace
@@ -72,7 +69,7 @@ int DefaultHitTest(Window* w, gfx::TPoint pt) {
   if (w->style & WS_VSCROLL) {
     int sw = GetSystemMetrics(SM_CXVSCROLL);
     gfx::TRect bar = (w->exStyle & WS_EX_LEFTSCROLLBAR) ? gfx::TRect{c.Left - sw, c.Top, c.Left, c.Bottom}
-                                                         : gfx::TRect{c.Right, c.Top, c.Right + sw, c.Bottom};
+                                                        : gfx::TRect{c.Right, c.Top, c.Right + sw, c.Bottom};
     if (bar.Contains(p)) return HTVSCROLL;
   }
   if (w->style & WS_HSCROLL) {

@@ -15,18 +15,18 @@ struct LayeredState {
   unsigned flags = 0;          // LWA_ALPHA, LWA_COLORKEY
   std::uint8_t alpha = 255;
   gfx::TColor colorKey = 0;
-  bool perPixel = false;       // UpdateLayeredWindow supplied the picture
+  bool perPixel = false;             // UpdateLayeredWindow supplied the picture
   std::uint8_t constantAlpha = 255;  // the blend function's constant alpha for perPixel
 };
 
 struct PaintState {
-  gfx::Region update;     // client coordinates
-  bool erase = false;     // WM_ERASEBKGND owed with the next WM_PAINT
-  bool frame = false;     // WM_NCPAINT owed
-  bool internal = false;  // RDW_INTERNALPAINT: WM_PAINT owed even with an empty region
-  bool inPaint = false;   // between BeginPaint and EndPaint
-  bool served = false;    // the last WM_PAINT began a paint or validated something
-  bool ncActive = false;  // the frame shows the active look (WM_NCACTIVATE)
+  gfx::Region update;                       // client coordinates
+  bool erase = false;                       // WM_ERASEBKGND owed with the next WM_PAINT
+  bool frame = false;                       // WM_NCPAINT owed
+  bool internal = false;                    // RDW_INTERNALPAINT: WM_PAINT owed even with an empty region
+  bool inPaint = false;                     // between BeginPaint and EndPaint
+  bool served = false;                      // the last WM_PAINT began a paint or validated something
+  bool ncActive = false;                    // the frame shows the active look (WM_NCACTIVATE)
   std::optional<gfx::Region> windowRegion;  // window coordinates
   LayeredState layered;
   gfx::PixelBuffer backing;  // top-level windows only: the window's whole picture

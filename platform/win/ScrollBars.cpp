@@ -114,7 +114,10 @@ BOOL GetScrollRange(HWND hwnd, int bar, int* min, int* max) {
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
   Window* w = W(hwnd);
   if (!w) return FALSE;
-  DWORD bits = bar == SB_BOTH ? (WS_HSCROLL | WS_VSCROLL) : bar == SB_HORZ ? WS_HSCROLL : bar == SB_VERT ? WS_VSCROLL : 0;
+  DWORD bits = bar == SB_BOTH   ? (WS_HSCROLL | WS_VSCROLL)
+               : bar == SB_HORZ ? WS_HSCROLL
+               : bar == SB_VERT ? WS_VSCROLL
+                                : 0;
   if (!bits) return FALSE;
   DWORD style = show ? (w->style | bits) : (w->style & ~bits);
   if (style == w->style) return TRUE;

@@ -13,12 +13,21 @@ UINT g_doubleClickTime = 500;
 
 int Fixed(int index) {
   switch (index) {
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL:
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 17;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB: return 17;
     case SM_CYCAPTION: return 23;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXFIXEDFRAME: case SM_CYFIXEDFRAME: return 3;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
+    case SM_CXBORDER:
+    case SM_CYBORDER: return 1;
+    case SM_CXFIXEDFRAME:
+    case SM_CYFIXEDFRAME: return 3;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR: return 32;
     case SM_CYMENU: return 20;
     case SM_MOUSEPRESENT: return 1;
     case SM_SWAPBUTTON: return 0;
@@ -26,24 +35,34 @@ int Fixed(int index) {
     case SM_CYMIN: return 39;
     case SM_CXSIZE: return 22;
     case SM_CYSIZE: return 22;
-    case SM_CXFRAME: case SM_CYFRAME: return 4;
+    case SM_CXFRAME:
+    case SM_CYFRAME: return 4;
     case SM_CXMINTRACK: return 136;
     case SM_CYMINTRACK: return 39;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXICONSPACING: case SM_CYICONSPACING: return 75;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK: return 4;
+    case SM_CXICONSPACING:
+    case SM_CYICONSPACING: return 75;
     case SM_CMOUSEBUTTONS: return 3;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
+    case SM_CXEDGE:
+    case SM_CYEDGE: return 2;
+    case SM_CXSMICON:
+    case SM_CYSMICON: return 16;
     case SM_CYSMCAPTION: return 17;
-    case SM_CXSMSIZE: case SM_CYSMSIZE: return 16;
-    case SM_CXMENUSIZE: case SM_CYMENUSIZE: return 19;
+    case SM_CXSMSIZE:
+    case SM_CYSMSIZE: return 16;
+    case SM_CXMENUSIZE:
+    case SM_CYMENUSIZE: return 19;
     case SM_CXMINIMIZED: return 160;
     case SM_CYMINIMIZED: return 28;
-    case SM_CXDRAG: case SM_CYDRAG: return 4;
-    case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
+    case SM_CXDRAG:
+    case SM_CYDRAG: return 4;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK: return 13;
     case SM_MOUSEWHEELPRESENT: return 1;
     case SM_CMONITORS: return 1;
-    case SM_CXFOCUSBORDER: case SM_CYFOCUSBORDER: return 1;
+    case SM_CXFOCUSBORDER:
+    case SM_CYFOCUSBORDER: return 1;
     case SM_CXPADDEDBORDER: return 4;
     default: return 0;
   }
@@ -51,9 +70,18 @@ int Fixed(int index) {
 
 bool ScreenBound(int index) {
   switch (index) {
-    case SM_CXSCREEN: case SM_CYSCREEN: case SM_CXFULLSCREEN: case SM_CYFULLSCREEN:
-    case SM_CXMAXTRACK: case SM_CYMAXTRACK: case SM_CXMAXIMIZED: case SM_CYMAXIMIZED:
-    case SM_XVIRTUALSCREEN: case SM_YVIRTUALSCREEN: case SM_CXVIRTUALSCREEN: case SM_CYVIRTUALSCREEN: return true;
+    case SM_CXSCREEN:
+    case SM_CYSCREEN:
+    case SM_CXFULLSCREEN:
+    case SM_CYFULLSCREEN:
+    case SM_CXMAXTRACK:
+    case SM_CYMAXTRACK:
+    case SM_CXMAXIMIZED:
+    case SM_CYMAXIMIZED:
+    case SM_XVIRTUALSCREEN:
+    case SM_YVIRTUALSCREEN:
+    case SM_CXVIRTUALSCREEN:
+    case SM_CYVIRTUALSCREEN: return true;
     default: return false;
   }
 }
@@ -62,8 +90,10 @@ int Screen(int index) {
   gfx::TSize s = S().backend->ScreenSize();
   int frame = 2 * (Fixed(SM_CXFRAME) + Fixed(SM_CXPADDEDBORDER));
   switch (index) {
-    case SM_CXSCREEN: case SM_CXVIRTUALSCREEN: return s.cx;
-    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: return s.cy;
+    case SM_CXSCREEN:
+    case SM_CXVIRTUALSCREEN: return s.cx;
+    case SM_CYSCREEN:
+    case SM_CYVIRTUALSCREEN: return s.cy;
     case SM_CXFULLSCREEN: return s.cx;
     case SM_CYFULLSCREEN: return s.cy - Fixed(SM_CYCAPTION);
     case SM_CXMAXTRACK: return s.cx + frame + 4;
@@ -82,7 +112,10 @@ int GetSystemMetricsForDpi(int index, UINT dpi) {
   if (ScreenBound(index)) return Screen(index);
   int v = Fixed(index);
   switch (index) {
-    case SM_MOUSEPRESENT: case SM_SWAPBUTTON: case SM_CMOUSEBUTTONS: case SM_MOUSEWHEELPRESENT:
+    case SM_MOUSEPRESENT:
+    case SM_SWAPBUTTON:
+    case SM_CMOUSEBUTTONS:
+    case SM_MOUSEWHEELPRESENT:
     case SM_CMONITORS: return v;
     default: return (v * static_cast<int>(dpi) + 48) / 96;
   }

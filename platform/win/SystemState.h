@@ -66,10 +66,10 @@ struct ClickRecord {
 struct CaretState {
   HWND owner = nullptr;
   gfx::TSize size;
-  gfx::TPoint pos;       // client coordinates
-  int hidden = 1;        // ShowCaret / HideCaret nesting; shown at 0
-  bool drawn = false;    // its rectangle is inverted now
-  bool blinkOn = true;   // the blink phase
+  gfx::TPoint pos;      // client coordinates
+  int hidden = 1;       // ShowCaret / HideCaret nesting; shown at 0
+  bool drawn = false;   // its rectangle is inverted now
+  bool blinkOn = true;  // the blink phase
   UINT_PTR timer = 0;
 };
 

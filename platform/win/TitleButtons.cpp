@@ -32,7 +32,8 @@ class TitleButtonMode final : public InputMode {
     using K = InputEvent::Kind;
     switch (e.kind) {
       case K::MouseMove: Show(Over(e.pt)); return true;
-      case K::MouseDown: case K::Wheel: return true;
+      case K::MouseDown:
+      case K::Wheel: return true;
       case K::MouseUp: {
         if (e.button != MouseButton::Left) return true;
         bool over = Over(e.pt);

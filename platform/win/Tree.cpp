@@ -19,16 +19,15 @@ void Link(Window* parent, Window* w, HWND insertAfter) {
   auto& list = parent->children;
   bool topmost = (w->exStyle & WS_EX_TOPMOST) != 0;
   // Topmost windows stay in front of the others.
-  auto firstNonTopmost = std::find_if(list.begin(), list.end(), [](Window* c) { return !(c->exStyle & WS_EX_TOPMOST); });
+  auto firstNonTopmost =
+      std::find_if(list.begin(), list.end(), [](Window* c) { return !(c->exStyle & WS_EX_TOPMOST); });
   if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
     list.insert(topmost ? list.begin() : firstNonTopmost, w);
     return;
   }
   if (insertAfter == HWND_BOTTOM) {
-    if (topmost)
-      list.insert(firstNonTopmost, w);
-    else
-      list.push_back(w);
+    if (topmost) list.insert(firstNonTopmost, w);
+    else list.push_back(w);
     return;
   }
   auto it = std::find_if(list.begin(), list.end(), [insertAfter](Window* c) { return c->handle == insertAfter; });

@@ -29,7 +29,7 @@ using HDC = gfx::Surface*;
 using HBRUSH = gfx::BrushObject*;
 using HRGN = gfx::RegionObject*;
 using HINSTANCE = HINSTANCE__*;
-using HMENU = HMENU__*;    // also carries a child window's id at creation
+using HMENU = HMENU__*;  // also carries a child window's id at creation
 using HICON = HICON__*;
 using HANDLE = void*;
 
@@ -171,7 +171,7 @@ struct HELPINFO {
   int iCtrlId = 0;
   HANDLE hItemHandle = nullptr;  // the window
   UINT_PTR dwContextId = 0;
-  POINT MousePos;                // screen coordinates
+  POINT MousePos;  // screen coordinates
 };
 
 // Creation record the CBT hook receives with HCBT_CREATEWND.

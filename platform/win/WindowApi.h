@@ -21,9 +21,8 @@ LONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value);
 // Creation and destruction. A child's `menu` argument is its id. Top-level windows get
 // the desktop as parent and `parent` as owner. Returns null when the class is unknown,
 // a child has no parent, or the hook, WM_NCCREATE or WM_CREATE refuses the window.
-HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style,
-                    int x, int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                    void* param);
+HWND CreateWindowEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 // Windows alive at the moment (the desktop excluded); for tests and leak checks.
@@ -39,7 +38,9 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 inline LONG GetWindowLong(HWND hwnd, int index) { return static_cast<LONG>(GetWindowLongPtr(hwnd, index)); }
-inline LONG SetWindowLong(HWND hwnd, int index, LONG value) { return static_cast<LONG>(SetWindowLongPtr(hwnd, index, value)); }
+inline LONG SetWindowLong(HWND hwnd, int index, LONG value) {
+  return static_cast<LONG>(SetWindowLongPtr(hwnd, index, value));
+}
 
 // Text (through WM_SETTEXT / WM_GETTEXT, so subclasses see it).
 BOOL SetWindowText(HWND hwnd, const std::u16string& text);

@@ -70,8 +70,8 @@ struct Window {
   HICON iconBig = nullptr;
   ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
 
-  bool created = false;     // WM_NCCREATE has been sent
-  bool destroying = false;  // DestroyWindow is running for it
+  bool created = false;       // WM_NCCREATE has been sent
+  bool destroying = false;    // DestroyWindow is running for it
   bool redrawLocked = false;  // WM_SETREDRAW FALSE: keeps its pixels on screen, no painting
   bool messageOnly = false;   // created under HWND_MESSAGE: never shown, hit or listed
 

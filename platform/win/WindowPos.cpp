@@ -93,7 +93,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 
   gfx::TRect newRect = oldRect;
   if (!(flags & SWP_NOMOVE)) newRect = gfx::Bounds(wp.x, wp.y, oldRect.Width(), oldRect.Height());
-  if (!(flags & SWP_NOSIZE)) newRect.Right = newRect.Left + std::max(0, wp.cx), newRect.Bottom = newRect.Top + std::max(0, wp.cy);
+  if (!(flags & SWP_NOSIZE))
+    newRect.Right = newRect.Left + std::max(0, wp.cx), newRect.Bottom = newRect.Top + std::max(0, wp.cy);
   bool geometry = newRect != oldRect || (flags & SWP_FRAMECHANGED);
   if (geometry) {
     NCCALCSIZE_PARAMS p;
@@ -146,8 +147,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 }
 
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
-  return SetWindowPos(hwnd, nullptr, x, y, width, height,
-                      SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
+  return SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
 BOOL BringWindowToTop(HWND hwnd) { return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }

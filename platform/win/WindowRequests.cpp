@@ -40,10 +40,8 @@ void ConvertWindowRequest(const InputEvent& e) {
   HWND h = e.window;
   switch (e.kind) {
     case K::Close:
-      if (HWND u = Usable(h); u == h)
-        PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
-      else if (u)
-        SetActiveWindow(u);
+      if (HWND u = Usable(h); u == h) PostMessage(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+      else if (u) SetActiveWindow(u);
       break;
     case K::SystemMenu:
       if (Usable(h) == h) PostMessage(h, WM_POPUPSYSTEMMENU, 0, PointToLParam(e.pt));

@@ -29,9 +29,7 @@ struct DOMDocument::Storage {
   std::unordered_map<std::u16string, const QName*> nameIndex;
 };
 
-DOMDocument::DOMDocument() : store_(std::make_unique<Storage>()) {
-  document_ = Make(NodeType::Document, &kDocument);
-}
+DOMDocument::DOMDocument() : store_(std::make_unique<Storage>()) { document_ = Make(NodeType::Document, &kDocument); }
 
 DOMDocument::~DOMDocument() = default;
 

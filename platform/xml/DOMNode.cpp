@@ -5,19 +5,15 @@
 
 namespace xml {
 
-DOMNode::DOMNode(Key, DOMDocument* owner, NodeType type, const QName* name)
-    : owner_(owner), name_(name), type_(type) {}
+DOMNode::DOMNode(Key, DOMDocument* owner, NodeType type, const QName* name) : owner_(owner), name_(name), type_(type) {}
 
 void DOMNode::setNodeValue(std::u16string value) {
   switch (type_) {
     case NodeType::Text:
     case NodeType::CDataSection:
     case NodeType::Comment:
-    case NodeType::ProcessingInstruction:
-      value_ = std::move(value);
-      return;
-    default:
-      throw DOMException(u"A node of type \"" + nodeName() + u"\" has no value to set");
+    case NodeType::ProcessingInstruction: value_ = std::move(value); return;
+    default: throw DOMException(u"A node of type \"" + nodeName() + u"\" has no value to set");
   }
 }
 
@@ -55,14 +51,12 @@ void DOMNode::setAttribute(const QName* name, std::u16string value) {
 void DOMNode::CheckInsert(const DOMNode* child, const DOMNode* before) const {
   if (child == nullptr) throw DOMException(u"No node was given to insert");
   if (child->owner_ != owner_) throw DOMException(u"The node belongs to another document");
-  if (!canHoldChildren())
-    throw DOMException(u"A node of type \"" + nodeName() + u"\" cannot hold child nodes");
+  if (!canHoldChildren()) throw DOMException(u"A node of type \"" + nodeName() + u"\" cannot hold child nodes");
   switch (child->type_) {
     case NodeType::Document:
     case NodeType::Attribute:
     case NodeType::Entity:
-    case NodeType::Notation:
-      throw DOMException(u"A node of type \"" + child->nodeName() + u"\" cannot be inserted");
+    case NodeType::Notation: throw DOMException(u"A node of type \"" + child->nodeName() + u"\" cannot be inserted");
     case NodeType::DocumentType:
       if (type_ != NodeType::Document) throw DOMException(u"A document type belongs directly under the document");
       break;
@@ -71,8 +65,7 @@ void DOMNode::CheckInsert(const DOMNode* child, const DOMNode* before) const {
     case NodeType::EntityReference:
       if (type_ == NodeType::Document) throw DOMException(u"Text cannot be placed at the top level of a document");
       break;
-    default:
-      break;
+    default: break;
   }
   // Only a node with children can be an ancestor of this one; a leaf needs no walk up.
   if (child == this) throw DOMException(u"A node cannot be inserted into its own subtree");

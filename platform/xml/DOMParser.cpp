@@ -133,18 +133,10 @@ DOMNode* TreeCopier::Add(xmlNodePtr x, DOMNode* parent) {
       if (IsBlank(x->content)) return nullptr;
       made = doc_.createTextNode(U16(x->content));
       break;
-    case XML_CDATA_SECTION_NODE:
-      made = doc_.createCDATASection(U16(x->content));
-      break;
-    case XML_COMMENT_NODE:
-      made = doc_.createComment(U16(x->content));
-      break;
-    case XML_PI_NODE:
-      made = doc_.createProcessingInstruction(U16(x->name), U16(x->content));
-      break;
-    case XML_ENTITY_REF_NODE:
-      made = doc_.createEntityReference(U16(x->name));
-      break;
+    case XML_CDATA_SECTION_NODE: made = doc_.createCDATASection(U16(x->content)); break;
+    case XML_COMMENT_NODE: made = doc_.createComment(U16(x->content)); break;
+    case XML_PI_NODE: made = doc_.createProcessingInstruction(U16(x->name), U16(x->content)); break;
+    case XML_ENTITY_REF_NODE: made = doc_.createEntityReference(U16(x->name)); break;
     case XML_DTD_NODE: {
       xmlBufferPtr buffer = xmlBufferCreate();
       xmlNodeDump(buffer, src_, x, 0, 0);
@@ -152,8 +144,7 @@ DOMNode* TreeCopier::Add(xmlNodePtr x, DOMNode* parent) {
       xmlBufferFree(buffer);
       break;
     }
-    default:
-      return nullptr;
+    default: return nullptr;
   }
   return parent->appendChild(made);
 }
@@ -216,7 +207,8 @@ std::unique_ptr<DOMDocument> ParseDOM(std::string_view bytes, const DOMParseSett
   if (ok) {
     TreeCopier(*doc).Copy(parsed);
   } else {
-    if (!state.firstError.failed()) state.firstError = {u"The document could not be parsed", ctxt->input ? ctxt->input->line : 1, 1};
+    if (!state.firstError.failed())
+      state.firstError = {u"The document could not be parsed", ctxt->input ? ctxt->input->line : 1, 1};
     doc->setParseError(std::move(state.firstError));
   }
   if (parsed != nullptr) xmlFreeDoc(parsed);

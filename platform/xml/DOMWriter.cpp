@@ -118,9 +118,7 @@ void Writer::AttrValue(std::u16string_view s) {
 
 void Writer::Leaf(const DOMNode* n) {
   switch (n->nodeType()) {
-    case NodeType::Text:
-      Text(n->nodeValue());
-      break;
+    case NodeType::Text: Text(n->nodeValue()); break;
     case NodeType::CDataSection: {
       // "]]>" cannot appear inside a section: split it across two sections.
       std::u16string_view v = n->nodeValue();
@@ -152,11 +150,8 @@ void Writer::Leaf(const DOMNode* n) {
       out_ += n->nodeName();
       out_ += u';';
       break;
-    case NodeType::DocumentType:
-      out_ += n->nodeValue();
-      break;
-    default:
-      break;
+    case NodeType::DocumentType: out_ += n->nodeValue(); break;
+    default: break;
   }
 }
 

@@ -12,8 +12,7 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 
 // True when the body starts with an XML declaration that has an encoding declaration.
 bool DeclaresEncoding(std::string_view body) {
-  if (!StartsWith(body, "<?xml") || body.size() < 6 || !std::isspace(static_cast<unsigned char>(body[5])))
-    return false;
+  if (!StartsWith(body, "<?xml") || body.size() < 6 || !std::isspace(static_cast<unsigned char>(body[5]))) return false;
   const std::string_view decl = body.substr(0, body.find("?>"));
   return decl.find("encoding") != std::string_view::npos;
 }

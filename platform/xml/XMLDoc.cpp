@@ -97,8 +97,8 @@ void TXMLDocument::LoadFromXML(std::u16string_view text) {
   if (dom->parseError().failed()) {
     SetActive(false);
     const DOMParseError& e = dom->parseError();
-    throw EDOMParseError(e.reason + u"\r\n" + u"Line" + u": " + base::Utf8ToUtf16(std::to_string(e.line)) +
-                         u"\r\n" + SourceLine(source, e.line));
+    throw EDOMParseError(e.reason + u"\r\n" + u"Line" + u": " + base::Utf8ToUtf16(std::to_string(e.line)) + u"\r\n" +
+                         SourceLine(source, e.line));
   }
   state_->dom = std::move(dom);
 }

@@ -86,7 +86,7 @@ struct Header {
 struct XMLHTTP::Impl {
   // Request
   std::string method;
-  std::string url;      // as handed to the HTTP client
+  std::string url;       // as handed to the HTTP client
   std::u16string typed;  // as given, for messages
   std::string host;
   std::optional<std::string> user, password;
@@ -175,10 +175,8 @@ void XMLHTTP::Impl::Fail(CURLcode code, const char* detail) const {
   if (tooLarge) throw EXMLHTTPError(u"The response is larger than " + U16(std::to_string(maxBody >> 20)) + u" MB");
   if (timedOut) throw EXMLHTTPError(u"The server " + where + u" stopped sending data: the operation timed out");
   switch (code) {
-    case CURLE_COULDNT_RESOLVE_HOST:
-      throw EXMLHTTPError(u"The server name \"" + where + u"\" could not be resolved");
-    case CURLE_COULDNT_RESOLVE_PROXY:
-      throw EXMLHTTPError(u"The proxy server name could not be resolved" + more);
+    case CURLE_COULDNT_RESOLVE_HOST: throw EXMLHTTPError(u"The server name \"" + where + u"\" could not be resolved");
+    case CURLE_COULDNT_RESOLVE_PROXY: throw EXMLHTTPError(u"The proxy server name could not be resolved" + more);
     case CURLE_COULDNT_CONNECT: {
       long err = 0;
       curl_easy_getinfo(handle, CURLINFO_OS_ERRNO, &err);
@@ -214,8 +212,7 @@ void XMLHTTP::Impl::Fail(CURLcode code, const char* detail) const {
       throw EXMLHTTPError(u"The response from " + where + u" could not be decompressed" + more);
     case CURLE_WEIRD_SERVER_REPLY:
       throw EXMLHTTPError(u"The server " + where + u" sent a response that is not valid HTTP" + more);
-    default:
-      throw EXMLHTTPError(u"The request to " + where + u" failed: " + U16(curl_easy_strerror(code)) + more);
+    default: throw EXMLHTTPError(u"The request to " + where + u" failed: " + U16(curl_easy_strerror(code)) + more);
   }
 }
 
@@ -402,7 +399,8 @@ std::shared_ptr<DOMDocument> XMLHTTP::responseXML() {
   Impl& d = *d_;
   d.CheckCompleted();
   if (!d.xml) {
-    const BodyEncoding encoding = ChooseBodyEncoding(d.body, CharsetOf(base::Utf16ToUtf8(getResponseHeader(u"Content-Type"))));
+    const BodyEncoding encoding =
+        ChooseBodyEncoding(d.body, CharsetOf(base::Utf16ToUtf8(getResponseHeader(u"Content-Type"))));
     d.xml = ParseDOM(std::string_view(d.body).substr(encoding.skip), {DoctypePolicy::Allow, encoding.name});
   }
   return d.xml;

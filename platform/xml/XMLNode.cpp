@@ -47,8 +47,7 @@ std::u16string KindName(NodeType type) {
 
 // ---- TXMLNode ----
 
-TXMLNode::TXMLNode(std::shared_ptr<detail::XMLDocState> state, DOMNode* node)
-    : state_(std::move(state)), node_(node) {}
+TXMLNode::TXMLNode(std::shared_ptr<detail::XMLDocState> state, DOMNode* node) : state_(std::move(state)), node_(node) {}
 
 DOMNode& TXMLNode::Checked() const {
   if (node_ == nullptr) throw EXMLDocError(u"The node is not assigned");
@@ -99,14 +98,13 @@ void TXMLNode::SetText(std::u16string_view text) const {
 TXMLNode TXMLNode::AddChild(std::u16string_view tagName) const {
   DOMNode& parent = Checked();
   if (!parent.canHoldChildren()) {
-    throw EXMLDocError(u"Cannot add element \"" + std::u16string(tagName) + u"\" to a " +
-                       KindName(parent.nodeType()) + u" node");
+    throw EXMLDocError(u"Cannot add element \"" + std::u16string(tagName) + u"\" to a " + KindName(parent.nodeType()) +
+                       u" node");
   }
   DOMDocument& doc = parent.ownerDocument();
   const bool prefixed = tagName.find(u':') != std::u16string_view::npos;
-  const QName* name = prefixed || parent.prefix().empty()
-                          ? doc.QualifiedName(tagName, parent.namespaceURI())
-                          : doc.Name(parent.prefix(), tagName, parent.namespaceURI());
+  const QName* name = prefixed || parent.prefix().empty() ? doc.QualifiedName(tagName, parent.namespaceURI())
+                                                          : doc.Name(parent.prefix(), tagName, parent.namespaceURI());
   DOMNode* element = doc.createElement(name);
 
   if (!state_->options.Contains(TXMLDocOption::doNodeAutoIndent) || parent.nodeType() != NodeType::Element) {

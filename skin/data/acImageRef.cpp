@@ -58,9 +58,8 @@ std::u16string FromCaret(std::u16string_view value) {
   const auto f = SplitFields(value);
   std::u16string borders[4];
   for (int i = 0; i < 4; ++i) borders[i] = Pad(Field(f, 4 + i), 4);
-  const bool noBorders = std::all_of(std::begin(borders), std::end(borders), [](const std::u16string& b) {
-    return b == u"0000";
-  });
+  const bool noBorders =
+      std::all_of(std::begin(borders), std::end(borders), [](const std::u16string& b) { return b == u"0000"; });
   if (value.size() > 47 && noBorders) {
     const std::u16string w = Pad(Field(f, 11), 4);
     if (w != u"0000") {
@@ -135,7 +134,11 @@ char16_t ShortValueType(char16_t first) {
 bool IsImageRefValue(std::u16string_view value) {
   if (value.empty()) return false;
   switch (value[0]) {
-    case u'!': case u'&': case u'@': case u'^': case u'~': return true;
+    case u'!':
+    case u'&':
+    case u'@':
+    case u'^':
+    case u'~': return true;
     default: break;
   }
   return value.find(u".JPG") != std::u16string_view::npos || value.find(u".BMP") != std::u16string_view::npos;

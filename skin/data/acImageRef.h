@@ -12,13 +12,13 @@ namespace skin {
 
 // The fields of an image reference.
 struct TacImageRef {
-  gfx::TRect R;                       // picture area (left, top, right, bottom)
+  gfx::TRect R;                                 // picture area (left, top, right, bottom)
   std::int32_t WL = 0, WT = 0, WR = 0, WB = 0;  // border widths
-  std::int32_t ImageCount = 0;        // state pictures side by side (IC)
-  std::int32_t MaskType = 0;          // 1: a mask lies below the pictures (MT)
-  std::int32_t ImgType = 0;           // 0 border, 1 texture, 2 glyph, 3 glow, 4 PNG glyph (IT)
-  std::int32_t DrawMode = 0;          // DM
-  std::u16string File;                // image file; empty for the master bitmap
+  std::int32_t ImageCount = 0;                  // state pictures side by side (IC)
+  std::int32_t MaskType = 0;                    // 1: a mask lies below the pictures (MT)
+  std::int32_t ImgType = 0;                     // 0 border, 1 texture, 2 glyph, 3 glow, 4 PNG glyph (IT)
+  std::int32_t DrawMode = 0;                    // DM
+  std::u16string File;                          // image file; empty for the master bitmap
 };
 
 // True when a value describes an image entry: it begins with one of "!", "&", "@", "^",

@@ -120,8 +120,7 @@ Bitmap32Ptr RescaleMaskPicture(TsMaskData& md, const Bitmap32& source, bool keyl
     if (keyed) {
       for (int y = 0; y < out->Height(); ++y) {
         std::uint32_t* row = out->Row(y);
-        for (int x = 0; x < out->Width(); ++x)
-          row[x] = (row[x] >> 24) > 89 ? (row[x] | 0xFF000000u) : KeyPixel;
+        for (int x = 0; x < out->Width(); ++x) row[x] = (row[x] >> 24) > 89 ? (row[x] | 0xFF000000u) : KeyPixel;
       }
     }
   }

@@ -21,17 +21,14 @@ constexpr std::size_t kPreviewTagSize = sizeof kPreviewTag - 1;
 constexpr std::size_t kFirstOutputStep = 64 * 1024;
 
 std::uint32_t LoadU32(const std::uint8_t* p) {
-  return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-         (std::uint32_t(p[3]) << 24);
+  return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
 }
 
 void StoreU32(TacBytes& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-std::u16string MemberName(const std::string& rawName) {
-  return base::CodePageToUtf16(rawName, base::SystemCodePage());
-}
+std::u16string MemberName(const std::string& rawName) { return base::CodePageToUtf16(rawName, base::SystemCodePage()); }
 
 [[noreturn]] void ThrowShortRead() { throw EReadError(kStreamReadError); }
 
@@ -138,8 +135,8 @@ void TacPackageCursor::Inflate(const std::string& rawName, std::uint32_t size, T
     const int r = inflate(&zs, Z_NO_FLUSH);
     const std::size_t delivered = before - zs.avail_out;
     if (probing && delivered > 0) {
-      throw EReadError(u"The skin package member \"" + MemberName(rawName) +
-                       u"\" holds more data than the " + IntToText(size) + u" bytes it declares");
+      throw EReadError(u"The skin package member \"" + MemberName(rawName) + u"\" holds more data than the " +
+                       IntToText(size) + u" bytes it declares");
     }
     if (!probing) produced += delivered;
     if (r == Z_STREAM_END) break;
@@ -203,8 +200,8 @@ TacBytes WritePackage(std::span<const TacPackageMember> members, std::span<const
     uLongf packedSize = compressBound(static_cast<uLong>(m.Bytes.size()));
     const std::size_t at = out.size();
     out.resize(at + packedSize);
-    const int r = compress2(out.data() + at, &packedSize, m.Bytes.data(), static_cast<uLong>(m.Bytes.size()),
-                            Z_BEST_COMPRESSION);
+    const int r =
+        compress2(out.data() + at, &packedSize, m.Bytes.data(), static_cast<uLong>(m.Bytes.size()), Z_BEST_COMPRESSION);
     if (r != Z_OK) throw EZDecompressionError(base::Utf8ToUtf16(zError(r)));
     out.resize(at + packedSize);
   }

@@ -62,8 +62,8 @@ class TacPackageCursor {
 
 // The optional preview block after the last member.
 struct TacPreviewBlock {
-  bool Present = false;        // the tag "previewimg" follows the members
-  bool Truncated = false;      // fewer bytes follow than the block declares
+  bool Present = false;    // the tag "previewimg" follows the members
+  bool Truncated = false;  // fewer bytes follow than the block declares
   std::uint32_t DeclaredSize = 0;
   std::span<const std::uint8_t> Bytes;  // the picture bytes that are present
 };

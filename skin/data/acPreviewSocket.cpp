@@ -70,7 +70,8 @@ std::string PreviewSocketName(long pid) { return "preview-" + std::to_string(pid
 TacPreviewSendResult SendPreviewBlock(const std::string& path, std::span<const std::uint8_t> block, int timeoutMs) {
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
-  if (path.size() >= sizeof addr.sun_path || block.size() > acPreviewMaxBlock) return TacPreviewSendResult::CannotConnect;
+  if (path.size() >= sizeof addr.sun_path || block.size() > acPreviewMaxBlock)
+    return TacPreviewSendResult::CannotConnect;
   std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return TacPreviewSendResult::CannotConnect;
@@ -81,7 +82,8 @@ TacPreviewSendResult SendPreviewBlock(const std::string& path, std::span<const s
   timeval tv{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
   setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
   setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
-  if (connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) return TacPreviewSendResult::CannotConnect;
+  if (connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0)
+    return TacPreviewSendResult::CannotConnect;
   std::vector<std::uint8_t> frame(4 + block.size());
   for (int i = 0; i < 4; ++i) frame[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(block.size() >> (8 * i));
   std::copy(block.begin(), block.end(), frame.begin() + 4);
@@ -227,9 +229,9 @@ bool TacPreviewListener::Serve(Connection& c) {
     if (n < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
     c.headerRead += static_cast<std::size_t>(n);
     if (c.headerRead == sizeof c.header) {
-      const std::uint32_t size = static_cast<std::uint32_t>(c.header[0]) | static_cast<std::uint32_t>(c.header[1]) << 8 |
-                                 static_cast<std::uint32_t>(c.header[2]) << 16 |
-                                 static_cast<std::uint32_t>(c.header[3]) << 24;
+      const std::uint32_t size =
+          static_cast<std::uint32_t>(c.header[0]) | static_cast<std::uint32_t>(c.header[1]) << 8 |
+          static_cast<std::uint32_t>(c.header[2]) << 16 | static_cast<std::uint32_t>(c.header[3]) << 24;
       if (size > acPreviewMaxBlock) return false;
       c.block.resize(size);
     }
@@ -253,7 +255,8 @@ void TacPreviewListener::Deliver(Connection& c) {
     win::COPYDATASTRUCT cds;
     cds.cbData = static_cast<win::DWORD>(c.block.size());
     cds.lpData = c.block.data();
-    answer = win::SendMessage(window_, win::WM_COPYDATA, acPreviewSender, reinterpret_cast<win::LPARAM>(&cds)) != 0 ? 1 : 0;
+    answer =
+        win::SendMessage(window_, win::WM_COPYDATA, acPreviewSender, reinterpret_cast<win::LPARAM>(&cds)) != 0 ? 1 : 0;
   }
   std::uint8_t reply[4];
   for (int i = 0; i < 4; ++i) reply[i] = static_cast<std::uint8_t>(answer >> (8 * i));

@@ -15,18 +15,14 @@ struct TSkinConstant {
 };
 
 constexpr TSkinConstant kSkinConstants[] = {
-    {0xF1000001, pcMainColor},          {0xFF003E0A, pcEditText_Ok},
-    {0xFF004C4C, pcEditText_Warning},   {0xFF00006C, pcEditText_Alert},
-    {0xFFC9FFD2, pcEditBG_Ok},          {0xFFBAFFFF, pcEditBG_Warning},
-    {0xFFDBDBFF, pcEditBG_Alert},       {0xFFD5D5FF, pcBtnToneRed},
-    {0xFFBDBDFF, pcBtnToneRedActive},   {0xFFE1FFD2, pcBtnToneGreen},
-    {0xFFCDFFB4, pcBtnToneGreenActive}, {0xFFFFEDC9, pcBtnToneBlue},
-    {0xFFFFE9BE, pcBtnToneBlueActive},  {0xFFCAF3FF, pcBtnToneYellow},
-    {0xFFBAEFFF, pcBtnToneYellowActive}, {0xFF0000B4, pcBtnRedText},
-    {0xFF0000A2, pcBtnRedTextActive},   {0xFF28851A, pcBtnGreenText},
-    {0xFF008E00, pcBtnGreenTextActive}, {0xFFAE7400, pcBtnBlueText},
-    {0xFF916000, pcBtnBlueTextActive},  {0xFF00A5D7, pcBtnYellowText},
-    {0xFF0098C6, pcBtnYellowTextActive},
+    {0xF1000001, pcMainColor},          {0xFF003E0A, pcEditText_Ok},         {0xFF004C4C, pcEditText_Warning},
+    {0xFF00006C, pcEditText_Alert},     {0xFFC9FFD2, pcEditBG_Ok},           {0xFFBAFFFF, pcEditBG_Warning},
+    {0xFFDBDBFF, pcEditBG_Alert},       {0xFFD5D5FF, pcBtnToneRed},          {0xFFBDBDFF, pcBtnToneRedActive},
+    {0xFFE1FFD2, pcBtnToneGreen},       {0xFFCDFFB4, pcBtnToneGreenActive},  {0xFFFFEDC9, pcBtnToneBlue},
+    {0xFFFFE9BE, pcBtnToneBlueActive},  {0xFFCAF3FF, pcBtnToneYellow},       {0xFFBAEFFF, pcBtnToneYellowActive},
+    {0xFF0000B4, pcBtnRedText},         {0xFF0000A2, pcBtnRedTextActive},    {0xFF28851A, pcBtnGreenText},
+    {0xFF008E00, pcBtnGreenTextActive}, {0xFFAE7400, pcBtnBlueText},         {0xFF916000, pcBtnBlueTextActive},
+    {0xFF00A5D7, pcBtnYellowText},      {0xFF0098C6, pcBtnYellowTextActive},
 };
 
 // The platform's system colours: 0xFF000000 + index 0..30.

@@ -75,8 +75,7 @@ constexpr unsigned SkinCmdOf(win::WPARAM wParam) { return static_cast<unsigned>(
 inline constexpr char16_t acSkinDataProp[] = u"ACSDATA";
 
 // Sends a skin command to a window and returns its answer.
-win::LRESULT SendSkinCommand(win::HWND window, TacSkinCommand command, win::LPARAM lParam,
-                             std::uint16_t argument = 0);
+win::LRESULT SendSkinCommand(win::HWND window, TacSkinCommand command, win::LPARAM lParam, std::uint16_t argument = 0);
 
 // Sends the message to every child of the control in order, stopping at the first child
 // being destroyed: a child without a window gets it directly, a child with one through

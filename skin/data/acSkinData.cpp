@@ -58,8 +58,8 @@ void TacSkinData::Clear() {
   fallbackCopies_.clear();
 }
 
-TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key,
-                           int skinIndex, TacSkinLoader* manager, int mul, int div) {
+TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key, int skinIndex,
+                           TacSkinLoader* manager, int mul, int div) {
   TsMaskData md;
   md.ClassName = std::u16string(section);
   md.PropertyName = std::u16string(key);
@@ -82,7 +82,8 @@ TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, 
 TacSkinData& SharedEmptySkinData(int scaleIndex) {
   static std::array<std::unique_ptr<TacSkinData>, acScaleCount> sets = [] {
     std::array<std::unique_ptr<TacSkinData>, acScaleCount> s;
-    for (int i = 0; i < acScaleCount; ++i) s[static_cast<std::size_t>(i)] = std::make_unique<TacSkinData>(nullptr, acScalePPI[i], i);
+    for (int i = 0; i < acScaleCount; ++i)
+      s[static_cast<std::size_t>(i)] = std::make_unique<TacSkinData>(nullptr, acScalePPI[i], i);
     return s;
   }();
   if (scaleIndex < 0) scaleIndex = 0;

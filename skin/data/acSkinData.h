@@ -62,10 +62,10 @@ class TacSkinData {
   std::int32_t ComboBoxMargin = 2, SliderMargin = 1;
   std::uint8_t TabsCovering = 0, RibbonCovering = 0;
   TColor WndShadowColorN = 0x44000000, WndShadowColorA = 0x99000000;
-  TacSideElements Scrolls;      // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V
-  TacSideElements ScrollBtns;   // SCROLLBTNLEFT, SCROLLBTNTOP, SCROLLBTNRIGHT, SCROLLBTNBOTTOM
-  TacSideElements UpDownBtns;   // UPDOWNBTN_LEFT, _TOP, RIGHT, _BOTTOM (else UPDOWNBTN, BUTTON)
-  TacBoolElements Sliders;      // SCROLLSLIDERH, SCROLLSLIDERV
+  TacSideElements Scrolls;     // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V
+  TacSideElements ScrollBtns;  // SCROLLBTNLEFT, SCROLLBTNTOP, SCROLLBTNRIGHT, SCROLLBTNBOTTOM
+  TacSideElements UpDownBtns;  // UPDOWNBTN_LEFT, _TOP, RIGHT, _BOTTOM (else UPDOWNBTN, BUTTON)
+  TacBoolElements Sliders;     // SCROLLSLIDERH, SCROLLSLIDERV
   TacConstElementData MenuItem, ComboBtn;
   std::array<std::vector<std::int32_t>, 7> TitleGlows;  // glow pictures of title glyphs 0..4
   std::array<std::int32_t, 7> GlowMargins{};
@@ -73,7 +73,7 @@ class TacSkinData {
   std::array<std::int32_t, 2> RadioButton;    // RADIOUNCHECKED, RADIOCHECKED
   std::array<std::int32_t, 3> CheckBox;       // BOXUNCHECKED, BOXCHECKED, BOXGRAYED
   std::array<std::int32_t, 3> SmallCheckBox;  // SMALLUNCHECKED, SMALLCHECKED, SMALLGRAYED
-  TacBoolElements TrackBar;     // section TRACKBAR (both records), for track bars
+  TacBoolElements TrackBar;                   // section TRACKBAR (both records), for track bars
   TacAllTabs Tabs;
   std::int32_t ExBorder = -1;
   std::int32_t GripVertical = -1, GripHorizontal = -1, GripRightBottom = -1;
@@ -115,8 +115,8 @@ class TacSkinData {
 
 // An image entry with the fields of an image reference, for a section and key, prepared
 // for density mul from a picture drawn for density div. Its picture is not loaded.
-TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key,
-                           int skinIndex, TacSkinLoader* manager, int mul, int div);
+TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, std::u16string_view key, int skinIndex,
+                           TacSkinLoader* manager, int mul, int div);
 
 // The shared empty data set of a scale index (0..3): no sections and no images, with the
 // sizes of its density. One per index for the whole process, made on first use; the manager

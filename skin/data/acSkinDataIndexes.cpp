@@ -133,9 +133,7 @@ void TacSkinData::InitMaskIndexes() {
     g.ImgBR = image(u"IMGBTMRIGHT");
     switch (g.OuterMode) {
       case 1:
-      case 2:
-        g.OuterMask = image(u"OUTERMASK");
-        break;
+      case 2: g.OuterMask = image(u"OUTERMASK"); break;
       case 3:
       case 4: {
         g.OuterMask = image(u"OUTERMASK");
@@ -149,9 +147,7 @@ void TacSkinData::InitMaskIndexes() {
         g.OuterMask = AddComputedFrame(name, u"OUTERMASK", g.OuterRadius, g.OuterBlur, offsets, colors);
         break;
       }
-      default:
-        g.OuterMask = -1;
-        break;
+      default: g.OuterMask = -1; break;
     }
     g.Props[0].TextureIndex = image(u"PATTERN");
     if (g.States > 1) g.Props[1].TextureIndex = image(u"HOTPATTERN");

@@ -84,8 +84,8 @@ bool TacSkinData::LoadEntryPicture(TsMaskData& md, const TacImageRef& ref) {
     md.WL = Short(MulDivRound(md.WL, md.MulPPi, md.DivPPI));
     md.WT = Short(MulDivRound(md.WT, md.MulPPi, md.DivPPI));
     md.WR = Short(std::max(0, std::min(MulDivRound(md.WR, md.MulPPi, md.DivPPI), md.Width / count - md.WL - 1)));
-    md.WB = Short(std::max(0, std::min(MulDivRound(md.WB, md.MulPPi, md.DivPPI),
-                                       md.Height / (md.MaskType + 1) - md.WT - 1)));
+    md.WB = Short(
+        std::max(0, std::min(MulDivRound(md.WB, md.MulPPi, md.DivPPI), md.Height / (md.MaskType + 1) - md.WT - 1)));
     return true;
   }
 
@@ -127,8 +127,7 @@ const TacBmpData* TacSkinData::FindLoadedPicture(const std::u16string& file, con
   return nullptr;
 }
 
-TacBmpData& TacSkinData::KeepPicture(const TsMaskData& md, std::u16string file, const TRect& src,
-                                     Bitmap32Ptr bmp) {
+TacBmpData& TacSkinData::KeepPicture(const TsMaskData& md, std::u16string file, const TRect& src, Bitmap32Ptr bmp) {
   TacBmpData rec;
   rec.MulPPI = md.MulPPi;
   rec.DivPPI = md.DivPPI;
@@ -161,7 +160,9 @@ void TacSkinData::LoadCommonSectionMasks() {
   const TacSkinIni& common = FOwner->CommonSectionsIni();
   for (const TacIniSection& section : common.Sections()) {
     // Only the first section of a name counts, as for every lookup by name.
-    if (section.Name == kGlobalInfo || &common.Sections()[static_cast<std::size_t>(common.IndexOfSection(section.Name))] != &section) continue;
+    if (section.Name == kGlobalInfo ||
+        &common.Sections()[static_cast<std::size_t>(common.IndexOfSection(section.Name))] != &section)
+      continue;
     for (const TacIniEntry& e : section.Entries) {
       if (!e.HasValue) continue;
       const std::u16string value = UpperCase(e.Value);

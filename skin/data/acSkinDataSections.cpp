@@ -20,13 +20,13 @@ constexpr std::u16string_view kGlobalInfo = u"GLOBALINFO";
 
 // The keys of one state: normal, hot, third.
 struct TStateKeys {
-  std::u16string_view Color, FontColor, Left, Top, Right, Bottom, GlowColor, GlowSize, GradientPercent,
-      GradientData, ImagePercent, Transparency;
+  std::u16string_view Color, FontColor, Left, Top, Right, Bottom, GlowColor, GlowSize, GradientPercent, GradientData,
+      ImagePercent, Transparency;
 };
 
 constexpr TStateKeys kStateKeys[3] = {
-    {u"COLOR", u"FONTCOLOR", u"TCLEFT", u"TCTOP", u"TCRIGHT", u"TCBOTTOM", u"GCOL", u"GSIZE",
-     u"GRADIENTPERCENT", u"GRADIENTDATA", u"IMAGEPERCENT", u"TRANSPARENCY"},
+    {u"COLOR", u"FONTCOLOR", u"TCLEFT", u"TCTOP", u"TCRIGHT", u"TCBOTTOM", u"GCOL", u"GSIZE", u"GRADIENTPERCENT",
+     u"GRADIENTDATA", u"IMAGEPERCENT", u"TRANSPARENCY"},
     {u"HOTCOLOR", u"HOTFONTCOLOR", u"HOTTCLEFT", u"HOTTCTOP", u"HOTTCRIGHT", u"HOTTCBOTTOM", u"HGCOL", u"HGSIZE",
      u"HOTGRADIENTPERCENT", u"HOTGRADIENTDATA", u"HOTIMAGEPERCENT", u"HOTTRANSPARENCY"},
     {u"COLOR2", u"FONTCOLOR2", u"TCLEFT2", u"TCTOP2", u"TCRIGHT2", u"TCBOTTOM2", u"GCOL2", u"GSIZE2",
@@ -229,15 +229,12 @@ void TacSkinData::ReadOuterEffect(TacOutEffData& e, std::u16string_view prefix, 
       md.WB = static_cast<std::int16_t>(std::clamp(e.WidthB, 0, md.Height - md.WT - 1));
       break;
     }
-    default:
-      e.Mask = -1;
-      break;
+    default: e.Mask = -1; break;
   }
 }
 
-std::int32_t TacSkinData::AddComputedFrame(std::u16string_view section, std::u16string_view key, int radius,
-                                           int blur, const std::array<int, 4>& offsets,
-                                           const std::array<TColor, 4>& colors) {
+std::int32_t TacSkinData::AddComputedFrame(std::u16string_view section, std::u16string_view key, int radius, int blur,
+                                           const std::array<int, 4>& offsets, const std::array<TColor, 4>& colors) {
   TacShadowFrame frame = MakeShadowFrame(radius, blur, offsets, colors);
   TacImageRef ref;  // one masked border picture, stretched
   ref.R = TRect{0, 0, frame.Bmp->Width(), frame.Bmp->Height()};

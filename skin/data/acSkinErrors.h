@@ -17,8 +17,7 @@ class EReadError : public base::Exception {
 // The compressed data of a package member is not a valid zlib stream.
 class EZDecompressionError : public base::Exception {
  public:
-  explicit EZDecompressionError(std::u16string message)
-      : Exception("EZDecompressionError", std::move(message)) {}
+  explicit EZDecompressionError(std::u16string message) : Exception("EZDecompressionError", std::move(message)) {}
 };
 
 // A file could not be opened for reading.

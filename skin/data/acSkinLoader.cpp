@@ -91,8 +91,7 @@ void TacSkinLoader::FillDataSet(TacSkinData& data) {
 
 bool TacSkinLoader::InitSkinFile() {
   const TacSkinSearchSettings settings{Settings.SkinDirectory, Settings.ProgramDirectory,
-                                       Settings.PreviewOptions ? &*Settings.PreviewOptions : nullptr,
-                                       InternalSkins};
+                                       Settings.PreviewOptions ? &*Settings.PreviewOptions : nullptr, InternalSkins};
   TacSkinSearchState state{FSkinName, FActive, SkinFile, SkinCommonInfo.SkinPath, SkinIsPacked, sc};
   return ::skin::InitSkinFile(settings, state, *this);
 }
@@ -186,12 +185,8 @@ void TacSkinLoader::LoadSkinDataSets() {
       CommonSkinData(96);
       if (Settings.ScreenPPI != 96) CommonSkinData(Settings.ScreenPPI);
       break;
-    case TacScaleMode::smCustomPPI:
-      CommonSkinData(Settings.PixelsPerInch);
-      break;
-    default:
-      CommonSkinData(acScalePPI[GetScale()]);
-      break;
+    case TacScaleMode::smCustomPPI: CommonSkinData(Settings.PixelsPerInch); break;
+    default: CommonSkinData(acScalePPI[GetScale()]); break;
   }
 }
 

@@ -50,9 +50,9 @@ struct TacSkinLoadSettings {
   int PixelsPerInch = 96;  // Options.PixelsPerInch: the density of smCustomPPI
   int ScreenPPI = 96;      // the platform's density (smVCL, smAuto)
   bool Designing = false;
-  int Brightness = 0;      // below 1: PNG pictures that are not borders are premultiplied
+  int Brightness = 0;  // below 1: PNG pictures that are not borders are premultiplied
   bool ExtendedBorders = false;
-  std::u16string CommonSections;  // an extra options text merged into every skin
+  std::u16string CommonSections;   // an extra options text merged into every skin
   bool PreviewRun = false;         // the first command-line argument is "/acpreview"
   bool CompositionEnabled = true;  // desktop composition is on (premultiplication rule)
   int SizingFrameWidth = 8;        // the platform's sizing-frame width (default FORMOFFSET)
@@ -147,8 +147,7 @@ class TacSkinLoader : public TacSkinHost {
   // The same with the section's own name.
   int GetMaskIndex(int skinIndex, std::u16string_view key, const TacSkinData* data = nullptr) const;
   // First entry of the two names; no inheritance.
-  int GetMaskIndex(std::u16string_view sectionName, std::u16string_view key,
-                   const TacSkinData* data = nullptr) const;
+  int GetMaskIndex(std::u16string_view sectionName, std::u16string_view key, const TacSkinData* data = nullptr) const;
   // Texture entries only, by names and then by the parent chain.
   int GetTextureIndex(int skinIndex, std::u16string_view sectionName, const TacSkinData* data,
                       std::u16string_view key) const;
@@ -157,8 +156,8 @@ class TacSkinLoader : public TacSkinHost {
   // density exceeds ppi, else the highest one below it, rescaled to ppi. Its picture, when
   // it needs one of its own, goes to picture (md.Bmp points into it). Returns the scale
   // index of the variant used, or -1 when the manager is inactive or no variant exists.
-  int GetScaledMaskData(std::u16string_view section, std::u16string_view key, TsMaskData& md,
-                        Bitmap32Ptr& picture, int ppi) const;
+  int GetScaledMaskData(std::u16string_view section, std::u16string_view key, TsMaskData& md, Bitmap32Ptr& picture,
+                        int ppi) const;
 
   // The options text of CommonSections, parsed at each load.
   const TacSkinIni& CommonSectionsIni() const { return commonIni_; }
@@ -177,8 +176,8 @@ class TacSkinLoader : public TacSkinHost {
   const TacSkinData* DataOrDefault(const TacSkinData* data) const;
   // Which entries a lookup takes at each section of the parent chain.
   enum class TacEntryMatch { AnyByIndex, TextureByIndex, TextureByName };
-  int MaskIndexInChain(int skinIndex, std::u16string_view sectionName, const TacSkinData& data,
-                       std::u16string_view key, TacEntryMatch match, std::vector<int>& visited) const;
+  int MaskIndexInChain(int skinIndex, std::u16string_view sectionName, const TacSkinData& data, std::u16string_view key,
+                       TacEntryMatch match, std::vector<int>& visited) const;
   TColor SectionColorOr(int section, int state, bool font, TColor fallback) const;
 
   TacSkinIni commonIni_;

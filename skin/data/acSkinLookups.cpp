@@ -39,8 +39,7 @@ int TacSkinLoader::GetSkinIndex(std::u16string_view name, const TacSkinData* dat
 }
 
 int TacSkinLoader::MaskIndexInChain(int skinIndex, std::u16string_view sectionName, const TacSkinData& data,
-                                    std::u16string_view key, TacEntryMatch match,
-                                    std::vector<int>& visited) const {
+                                    std::u16string_view key, TacEntryMatch match, std::vector<int>& visited) const {
   for (;;) {
     for (std::size_t i = 0; i < data.ma.size(); ++i) {
       const TsMaskData& md = data.ma[i];
@@ -103,7 +102,9 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
                                      Bitmap32Ptr& picture, int ppi) const {
   if (!IsActive() && !IsChanging()) return -1;
   const int sectionIndex = SkinFile.IndexOfSection(section);
-  auto value = [&](int i) { return SkinFile.FindValueAt(sectionIndex, std::u16string(key) + std::u16string(acScaleSuffix[i])); };
+  auto value = [&](int i) {
+    return SkinFile.FindValueAt(sectionIndex, std::u16string(key) + std::u16string(acScaleSuffix[i]));
+  };
   int found = -1;
   for (int i = 0; i < acScaleCount && found < 0; ++i)
     if (value(i) != nullptr && acScalePPI[i] > ppi) found = i;
@@ -130,7 +131,8 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
   }
   const bool ownPicture = picture != nullptr;
   if (md.MulPPi != md.DivPPI && source != nullptr && (ownPicture || (md.DrawMode & dmNoRescale) == 0)) {
-    if (Bitmap32Ptr scaled = RescaleMaskPicture(md, *source, keyless, Palette[pcMainColor])) picture = std::move(scaled);
+    if (Bitmap32Ptr scaled = RescaleMaskPicture(md, *source, keyless, Palette[pcMainColor]))
+      picture = std::move(scaled);
   }
   md.Bmp = picture.get();
   const int count = std::max<int>(1, md.ImageCount);

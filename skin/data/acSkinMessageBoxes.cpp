@@ -11,12 +11,10 @@ TacMsgAnswer TacFormsMessageSink::Show(TacMsgKind kind, const std::u16string& te
     case TacMsgKind::Plain: forms::ShowMessage(text); return TacMsgAnswer::Ok;
     case TacMsgKind::Warning: forms::MessageDlg(text, TMsgDlgType::mtWarning, {forms::TMsgDlgBtn::mbOK}); break;
     case TacMsgKind::Error: forms::MessageDlg(text, TMsgDlgType::mtError, {forms::TMsgDlgBtn::mbOK}); break;
-    case TacMsgKind::Information:
-      forms::MessageDlg(text, TMsgDlgType::mtInformation, {forms::TMsgDlgBtn::mbOK});
-      break;
+    case TacMsgKind::Information: forms::MessageDlg(text, TMsgDlgType::mtInformation, {forms::TMsgDlgBtn::mbOK}); break;
     case TacMsgKind::Confirmation: {
-      const int r = forms::MessageDlg(text, TMsgDlgType::mtConfirmation,
-                                      {forms::TMsgDlgBtn::mbYes, forms::TMsgDlgBtn::mbNo});
+      const int r =
+          forms::MessageDlg(text, TMsgDlgType::mtConfirmation, {forms::TMsgDlgBtn::mbYes, forms::TMsgDlgBtn::mbNo});
       return r == forms::mrYes ? TacMsgAnswer::Yes : r == forms::mrNo ? TacMsgAnswer::No : TacMsgAnswer::Cancel;
     }
   }

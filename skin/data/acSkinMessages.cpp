@@ -27,15 +27,11 @@ TacRecordedMessages& DefaultSkinMessages() {
   return recorder;
 }
 
-TacMessageSink& SkinMessageSink() {
-  return currentSink != nullptr ? *currentSink : DefaultSkinMessages();
-}
+TacMessageSink& SkinMessageSink() { return currentSink != nullptr ? *currentSink : DefaultSkinMessages(); }
 
 void SetSkinMessageSink(TacMessageSink* sink) { currentSink = sink; }
 
-TacScopedMessageSink::TacScopedMessageSink(TacMessageSink& sink) : previous_(currentSink) {
-  currentSink = &sink;
-}
+TacScopedMessageSink::TacScopedMessageSink(TacMessageSink& sink) : previous_(currentSink) { currentSink = &sink; }
 
 TacScopedMessageSink::~TacScopedMessageSink() { currentSink = previous_; }
 

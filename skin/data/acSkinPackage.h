@@ -25,7 +25,7 @@ TacFileType FileTypeOfName(std::u16string_view name);
 struct TacFileItem {
   std::u16string Name;  // as stored (decoded from the system code page)
   TacFileType FileType = TacFileType::ftOther;
-  TacBytes Stream;      // the unpacked bytes
+  TacBytes Stream;  // the unpacked bytes
 };
 
 struct TacSkinConvertor {
@@ -60,7 +60,6 @@ bool ReadSkinPackage(TacSkinConvertor& sc, TacSkinHost& manager);
 
 // Reads a package file into holder (created when absent, else emptied). Does nothing when
 // the file does not exist. The file is not kept open.
-void LoadSkinPackageFile(std::u16string_view fileName, std::unique_ptr<TacSkinConvertor>& holder,
-                         TacSkinHost& manager);
+void LoadSkinPackageFile(std::u16string_view fileName, std::unique_ptr<TacSkinConvertor>& holder, TacSkinHost& manager);
 
 }  // namespace skin

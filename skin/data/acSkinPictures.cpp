@@ -28,8 +28,8 @@ TacPictureCodec MasterPictureCodec(std::u16string_view upperName) {
   return Contains(upperName, u".PNG") ? TacPictureCodec::Png : TacPictureCodec::Bmp;
 }
 
-Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec,
-                              std::u16string_view name, bool opaqueKeyToClear) {
+Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec, std::u16string_view name,
+                              bool opaqueKeyToClear) {
   if (codec == TacPictureCodec::None) return NewBitmap32(0, 0);
   gfx::DecodeResult r;
   switch (codec) {
@@ -38,8 +38,8 @@ Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCod
     default: r = gfx::DecodePng(bytes); break;
   }
   if (!r.ok) {
-    throw EInvalidGraphic(u"Bitmap image is not valid: " + std::u16string(name) + u" (" +
-                          base::Utf8ToUtf16(r.error) + u")");
+    throw EInvalidGraphic(u"Bitmap image is not valid: " + std::u16string(name) + u" (" + base::Utf8ToUtf16(r.error) +
+                          u")");
   }
   // The decoded pixels become the bitmap's own; only the key-colour rules touch them.
   Bitmap32Ptr bmp = std::make_unique<Bitmap32>();

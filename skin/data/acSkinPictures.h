@@ -24,8 +24,8 @@ TacPictureCodec MasterPictureCodec(std::u16string_view upperName);
 // opaqueKeyToClear (the master bitmap's PNG) every pixel 0xFFFF00FF becomes 0x00FF00FF.
 // TacPictureCodec::None gives an empty bitmap. Throws EInvalidGraphic naming the file when
 // the data cannot be decoded.
-Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec,
-                              std::u16string_view name, bool opaqueKeyToClear);
+Bitmap32Ptr DecodeSkinPicture(std::span<const std::uint8_t> bytes, TacPictureCodec codec, std::u16string_view name,
+                              bool opaqueKeyToClear);
 
 // The picture of an image entry's own file (decoder by EntryPictureCodec); a PNG picture is
 // premultiplied when premultiplyPng is set.

@@ -42,7 +42,8 @@ std::optional<TacPreviewData> ReadPreviewBuffer(const TacPreviewBuffer& buffer, 
 
 TacPreviewFieldError WritePreviewBuffer(const TacPreviewData& data, int codePage, TacPreviewBuffer& buffer) {
   buffer.fill(0);
-  for (int i = 0; i < 4; ++i) buffer[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(acPreviewMagic >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    buffer[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(acPreviewMagic >> (8 * i));
   struct Field {
     const std::u16string& text;
     std::size_t offset, size;
@@ -65,10 +66,8 @@ std::u16string_view PreviewFieldErrorText(TacPreviewFieldError error) {
   switch (error) {
     case TacPreviewFieldError::None: return u"";
     case TacPreviewFieldError::NameTooLong: return u"the skin name is longer than the 128 bytes of its field";
-    case TacPreviewFieldError::DirectoryTooLong:
-      return u"the skin directory is longer than the 512 bytes of its field";
-    case TacPreviewFieldError::OptionsTooLong:
-      return u"the options text is longer than the 30001 bytes of its field";
+    case TacPreviewFieldError::DirectoryTooLong: return u"the skin directory is longer than the 512 bytes of its field";
+    case TacPreviewFieldError::OptionsTooLong: return u"the options text is longer than the 30001 bytes of its field";
     case TacPreviewFieldError::ZeroInText: return u"a text holds a zero character";
   }
   return u"";

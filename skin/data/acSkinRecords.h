@@ -129,10 +129,10 @@ struct TacOutEffData {
 // A section resolved by name with the image entries controls need most.
 struct TacConstElementData {
   std::int32_t SkinIndex = -1;
-  std::int32_t MaskIndex = -1;   // BORDERSMASK
-  std::int32_t GlyphIndex = -1;  // GLYPHMASK
+  std::int32_t MaskIndex = -1;                      // BORDERSMASK
+  std::int32_t GlyphIndex = -1;                     // GLYPHMASK
   std::array<std::int32_t, 3> BGIndex{-1, -1, -1};  // PATTERN, HOTPATTERN, unused
-  std::u16string SkinSection;    // the section name found; empty when none was
+  std::u16string SkinSection;                       // the section name found; empty when none was
 };
 
 enum TacSide : int { asLeft, asTop, asRight, asBottom };
@@ -140,7 +140,7 @@ enum TacTabLayout : int { tlFirst, tlLast, tlMiddle, tlSingle };
 
 using TacSideElements = std::array<TacConstElementData, 4>;
 using TacBoolElements = std::array<TacConstElementData, 2>;  // [0] False, [1] True
-using TacAllTabs = std::array<TacSideElements, 4>;          // [TacTabLayout][TacSide]
+using TacAllTabs = std::array<TacSideElements, 4>;           // [TacTabLayout][TacSide]
 
 // A picture loaded from a file, rescaled or computed, shared by the entries that use it.
 struct TacBmpData {
@@ -150,8 +150,8 @@ struct TacBmpData {
   std::u16string Path;      // section "-" key of the entry that made it
   std::u16string FileName;  // upper-cased file name; empty for areas of the master bitmap
   Bitmap32Ptr Bmp;
-  gfx::TRect R;             // usable area of Bmp
-  gfx::TRect SrcRect;       // the area the entry asked for in its source
+  gfx::TRect R;        // usable area of Bmp
+  gfx::TRect SrcRect;  // the area the entry asked for in its source
 };
 
 // Skin-wide facts that do not depend on the density (the manager's SkinCommonInfo).

@@ -26,11 +26,11 @@ struct TacSkinSearchSettings {
 
 // The manager's state the search reads and fills.
 struct TacSkinSearchState {
-  std::u16string& SkinName;   // becomes the first internal skin's name when none matches
-  bool& Active;               // false when no source exists at all
-  TacSkinIni& SkinFile;       // the options ini
-  std::u16string& SkinPath;   // folder of the skin's pictures, trailing separator; empty for internal skins
-  bool& SkinIsPacked;         // the options came from a package
+  std::u16string& SkinName;               // becomes the first internal skin's name when none matches
+  bool& Active;                           // false when no source exists at all
+  TacSkinIni& SkinFile;                   // the options ini
+  std::u16string& SkinPath;               // folder of the skin's pictures, trailing separator; empty for internal skins
+  bool& SkinIsPacked;                     // the options came from a package
   std::unique_ptr<TacSkinConvertor>& sc;  // the opened package
 };
 

@@ -172,7 +172,8 @@ TColor TsSkinManager::GetHighLightFontColor(bool focused) const {
 void TsSkinManager::UpdateLoadSettings() {
   Settings.ScreenPPI = forms::Screen->PixelsPerInch();
   Settings.CompositionEnabled = win::IsCompositionEnabled();
-  Settings.SizingFrameWidth = win::GetSystemMetrics(win::SM_CXSIZEFRAME) + win::GetSystemMetrics(win::SM_CXPADDEDBORDER);
+  Settings.SizingFrameWidth =
+      win::GetSystemMetrics(win::SM_CXSIZEFRAME) + win::GetSystemMetrics(win::SM_CXPADDEDBORDER);
   Settings.CommonSections = CommonSections.Text();
   Settings.Designing = IsDesigning();
 }

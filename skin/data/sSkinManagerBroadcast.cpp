@@ -166,7 +166,8 @@ void TsSkinManager::RepaintForms(bool lockPainting) {
   const std::vector<win::HWND> hooked = acHookSkinnedWindows();
   for (win::HWND h : hooked)
     if (win::IsWindow(h) && win::IsWindowVisible(h))
-      win::RedrawWindow(h, nullptr, nullptr, win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
+      win::RedrawWindow(h, nullptr, nullptr,
+                        win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
 }
 
 void TsSkinManager::MakeBrushes() {

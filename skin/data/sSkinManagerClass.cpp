@@ -18,9 +18,8 @@ bool g_oldGlyphsMode = false;
 bool g_previewRun = false;
 
 const forms::TEnumInfo& ScaleModeInfo() {
-  static const forms::TEnumInfo i{u"TacScaleMode",
-                                  {u"sm100", u"sm125", u"sm150", u"sm200", u"smAuto", u"smOldMode", u"smVCL",
-                                   u"smCustomPPI"}};
+  static const forms::TEnumInfo i{
+      u"TacScaleMode", {u"sm100", u"sm125", u"sm150", u"sm200", u"smAuto", u"smOldMode", u"smVCL", u"smCustomPPI"}};
   return i;
 }
 const forms::TEnumInfo& ArrowsStyleInfo() {
@@ -71,23 +70,20 @@ void TacOptions::SetPixelsPerInch(int v) {
 }
 
 const std::array<const char16_t*, acThirdPartyCount> TsThirdPartyList::Names = {
-    u"ThirdEdits",        u"ThirdButtons",     u"ThirdBitBtns",     u"ThirdCheckBoxes",  u"ThirdComboBoxes",
-    u"ThirdGrids",        u"ThirdGroupBoxes",  u"ThirdListViews",   u"ThirdPanels",      u"ThirdTreeViews",
-    u"ThirdWWEdits",      u"ThirdGridEh",      u"ThirdVirtualTrees", u"ThirdPageControl", u"ThirdTabControl",
-    u"ThirdToolBar",      u"ThirdStatusBar",   u"ThirdSpeedButton", u"ThirdScrollControl", u"ThirdUpDown",
-    u"ThirdScrollBar",    u"ThirdStaticText",  u"ThirdNativePaint"};
+    u"ThirdEdits",     u"ThirdButtons",    u"ThirdBitBtns",      u"ThirdCheckBoxes",    u"ThirdComboBoxes",
+    u"ThirdGrids",     u"ThirdGroupBoxes", u"ThirdListViews",    u"ThirdPanels",        u"ThirdTreeViews",
+    u"ThirdWWEdits",   u"ThirdGridEh",     u"ThirdVirtualTrees", u"ThirdPageControl",   u"ThirdTabControl",
+    u"ThirdToolBar",   u"ThirdStatusBar",  u"ThirdSpeedButton",  u"ThirdScrollControl", u"ThirdUpDown",
+    u"ThirdScrollBar", u"ThirdStaticText", u"ThirdNativePaint"};
 
 TsThirdPartyList::TsThirdPartyList() {
   for (int i = 0; i < acThirdPartyCount; ++i) Texts[static_cast<std::size_t>(i)] = DefaultText(i);
 }
 
-std::u16string TsThirdPartyList::DefaultText(int index) {
-  return index == tpButton ? u"TButton" : u" ";
-}
+std::u16string TsThirdPartyList::DefaultText(int index) { return index == tpButton ? u"TButton" : u" "; }
 
 TsStoredSkinItem::TsStoredSkinItem(forms::TCollection* collection)
-    : forms::TCollectionItem(collection),
-      skin_(&static_cast<TsStoredSkinsCollection*>(collection)->Skins().Add()) {}
+    : forms::TCollectionItem(collection), skin_(&static_cast<TsStoredSkinsCollection*>(collection)->Skins().Add()) {}
 
 TsStoredSkinItem::~TsStoredSkinItem() {
   auto* owner = static_cast<TsStoredSkinsCollection*>(Collection());
@@ -165,8 +161,7 @@ FORMS_DEFINE_CLASS(TsThirdPartyList, forms::TPersistent, [](auto& b) {
 FORMS_DEFINE_CLASS(TsStoredSkinItem, forms::TCollectionItem, [](auto& b) {
   using I = TsStoredSkinItem;
   b.String(
-      u"Name", [](const I* i) { return i->Skin().Name; },
-      [](I* i, const std::u16string& v) { i->Skin().Name = v; });
+      u"Name", [](const I* i) { return i->Skin().Name; }, [](I* i, const std::u16string& v) { i->Skin().Name = v; });
   b.Integer(
       u"Shadow1Color", [](const I* i) { return i->Skin().Shadow1Color; },
       [](I* i, std::int64_t v) { i->Skin().Shadow1Color = static_cast<TColor>(v); }, 0, &forms::ColorIdents());
@@ -181,11 +176,9 @@ FORMS_DEFINE_CLASS(TsStoredSkinItem, forms::TCollectionItem, [](auto& b) {
       [](I* i, std::int64_t v) { i->Skin().Shadow1Transparency = static_cast<std::int32_t>(v); }, 0);
   b.Integer(
       u"BorderColor", [](const I* i) { return i->Skin().BorderColor; },
-      [](I* i, std::int64_t v) { i->Skin().BorderColor = static_cast<TColor>(v); }, 0xFF00FF,
-      &forms::ColorIdents());
+      [](I* i, std::int64_t v) { i->Skin().BorderColor = static_cast<TColor>(v); }, 0xFF00FF, &forms::ColorIdents());
   b.Float(
-      u"Version", [](const I* i) { return i->Skin().Version; }, [](I* i, double v) { i->Skin().Version = v; },
-      0.0);
+      u"Version", [](const I* i) { return i->Skin().Version; }, [](I* i, double v) { i->Skin().Version = v; }, 0.0);
   b.String(
       u"Author", [](const I* i) { return i->Skin().Author; },
       [](I* i, const std::u16string& v) { i->Skin().Author = v; });

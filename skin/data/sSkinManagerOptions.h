@@ -70,9 +70,29 @@ class TacScrollBarsSupport : public forms::TPersistent {
 
 // The lists of class names whose standard controls are skinned automatically, by kind.
 enum TacThirdPartyIndex : int {
-  tpEdit, tpButton, tpBitBtn, tpCheckBox, tpComboBox, tpGrid, tpGroupBox, tpListView, tpPanel, tpTreeView,
-  tpwwEdit, tpGridEh, tpVirtualTree, tpPageControl, tpTabControl, tpToolBar, tpStatusBar, tpSpeedButton,
-  tpScrollControl, tpUpDown, tpScrollBar, tpStaticText, tpNativePaint,
+  tpEdit,
+  tpButton,
+  tpBitBtn,
+  tpCheckBox,
+  tpComboBox,
+  tpGrid,
+  tpGroupBox,
+  tpListView,
+  tpPanel,
+  tpTreeView,
+  tpwwEdit,
+  tpGridEh,
+  tpVirtualTree,
+  tpPageControl,
+  tpTabControl,
+  tpToolBar,
+  tpStatusBar,
+  tpSpeedButton,
+  tpScrollControl,
+  tpUpDown,
+  tpScrollBar,
+  tpStaticText,
+  tpNativePaint,
 };
 inline constexpr int acThirdPartyCount = 23;
 

@@ -10,8 +10,8 @@ namespace skin {
 namespace {
 
 constexpr std::array<std::string_view, 12> kNames = {
-    "Name",      "MasterBitmap", "Shadow1Color", "Shadow1Offset", "Shadow1Blur", "Shadow1Transparency",
-    "BorderColor", "Version",    "Author",       "Description",   "Data",        "OriginName"};
+    "Name",        "MasterBitmap", "Shadow1Color", "Shadow1Offset", "Shadow1Blur", "Shadow1Transparency",
+    "BorderColor", "Version",      "Author",       "Description",   "Data",        "OriginName"};
 
 template <typename T>
 TsSetPropertyResult Take(const TsStoredValue& v, T& field) {

@@ -33,8 +33,8 @@ namespace {
 // Every weight of the trimmed kernel is 1, so the blur is a moving average over
 // n = 2K + 1 pixels; n is odd, so rounding half to even never meets a tie and
 // (2 * sum + n) / (2 * n) is the exactly rounded average.
-void BlurLine(const std::uint8_t* in, std::ptrdiff_t inStep, std::uint8_t* out,
-              std::ptrdiff_t outStep, int len, int k) {
+void BlurLine(const std::uint8_t* in, std::ptrdiff_t inStep, std::uint8_t* out, std::ptrdiff_t outStep, int len,
+              int k) {
   const int n = 2 * k + 1;
   auto at = [&](int i) -> int {
     if (i < 0) i = 0;

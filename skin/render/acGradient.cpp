@@ -122,9 +122,7 @@ inline std::uint32_t OpaquePixel(double r, double g, double b) {
   return 0xFF000000u | (ch(r) << 16) | (ch(g) << 8) | ch(b);
 }
 
-void FillRow(std::uint32_t* row, int l, int r, std::uint32_t px) {
-  std::fill(row + l, row + r, px);
-}
+void FillRow(std::uint32_t* row, int l, int r, std::uint32_t px) { std::fill(row + l, row + r, px); }
 
 bool BrushSegment(const TsGradPoint& a, const TsGradPoint& b) { return ((a.Mode | b.Mode) & gdBrushSegment) != 0; }
 
@@ -207,7 +205,8 @@ void FillHorizontal(Bitmap32* bmp, gfx::Surface& surface, const TRect& rc, const
     int run = x;
     while (run < width && plain[static_cast<std::size_t>(run)]) ++run;
     for (int y = rc.Top + 1; y < rc.Bottom; ++y)
-      std::memcpy(bmp->Row(y) + rc.Left + x, top + rc.Left + x, sizeof(std::uint32_t) * static_cast<std::size_t>(run - x));
+      std::memcpy(bmp->Row(y) + rc.Left + x, top + rc.Left + x,
+                  sizeof(std::uint32_t) * static_cast<std::size_t>(run - x));
     x = run;
   }
   // Each brush runs from the column left of its segment (not painted) to its end column.

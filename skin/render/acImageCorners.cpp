@@ -9,8 +9,8 @@ namespace {
 
 // Replaces the cached pixels under the key pixels of a w x h source piece at (sx, sy),
 // laid at (dx, dy) of cached.
-void RefreshPiece(Bitmap32* cached, const Bitmap32& src, const TacBgInfo& bg, int sx, int sy, int w,
-                  int h, int dx, int dy) {
+void RefreshPiece(Bitmap32* cached, const Bitmap32& src, const TacBgInfo& bg, int sx, int sy, int w, int h, int dx,
+                  int dy) {
   if (w <= 0 || h <= 0 || !PieceInside(src, sx, sy, w, h)) return;
   const bool haveBmp = bg.Bmp != nullptr && bg.Bmp->Is32Bit();
   if (!haveBmp && bg.FillColor == KeyColor) return;
@@ -50,8 +50,7 @@ void AddRuns(std::vector<TRect>& runs, const std::uint32_t* row, int c0, int c1,
 
 }  // namespace
 
-void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData& md, int state,
-                         unsigned corners) {
+void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData& md, int state, unsigned corners) {
   if (cached == nullptr || !cached->Is32Bit() || (md.Cfg & 3) == 0 || md.ImageCount < 1) return;
   const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
@@ -65,8 +64,8 @@ void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData
   if (corners & cbBottomRight) RefreshPiece(cached, *src, bg, right, bottom, r, b, cw - r, ch - b);
 }
 
-void CornerTransparentRuns(std::vector<TRect>& runs, int dstWidth, const TsMaskData& md, int inset,
-                           bool bottom, int firstRow) {
+void CornerTransparentRuns(std::vector<TRect>& runs, int dstWidth, const TsMaskData& md, int inset, bool bottom,
+                           int firstRow) {
   if (md.Manager == nullptr || md.ImageCount < 1) return;
   const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;

@@ -26,13 +26,12 @@ enum TacCornerBits : unsigned {
 // bitmap, the parent's colour bg.FillColor (skipped when it is the key colour). Does
 // nothing unless the entry's Cfg says its corners hold key pixels. The control-level
 // caller asks the parent for bg with the offset already corrected by the control's place.
-void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData& md, int state,
-                         unsigned corners);
+void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData& md, int state, unsigned corners);
 
 // Appends the key-colour pixels of picture 0's top corners (bottom corners when bottom)
 // to runs as one-row rectangles, for a destination dstWidth wide: row r of the corner
 // lands on firstRow + r (less inset for the bottom ones), columns move in by inset.
-void CornerTransparentRuns(std::vector<TRect>& runs, int dstWidth, const TsMaskData& md, int inset,
-                           bool bottom, int firstRow);
+void CornerTransparentRuns(std::vector<TRect>& runs, int dstWidth, const TsMaskData& md, int inset, bool bottom,
+                           int firstRow);
 
 }  // namespace skin

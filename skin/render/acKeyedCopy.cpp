@@ -7,13 +7,11 @@
 
 namespace skin {
 
-void CopyKeyed(Bitmap32* dst, const Bitmap32* src, int x, std::uint8_t fade, std::uint32_t key,
-               const TRect& srcRect, int y) {
+void CopyKeyed(Bitmap32* dst, const Bitmap32* src, int x, std::uint8_t fade, std::uint32_t key, const TRect& srcRect,
+               int y) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(),
-                         a))
-    return;
+  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
   const std::uint32_t keyPx = KeyToPixel(key);
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = src->Row(a.sy + row) + a.sx;
@@ -43,8 +41,7 @@ void CopyKeyed(Bitmap32* dst, const Bitmap32* src, int x, std::uint8_t fade, std
 void CopyKeyedOpaque(Bitmap32* dst, const Bitmap32* src, int x, std::uint32_t key, int y) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopy(0, 0, src->Width(), src->Height(), src->Width(), src->Height(), x, y,
-                dst->Width(), dst->Height(), a))
+  if (!ClipCopy(0, 0, src->Width(), src->Height(), src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a))
     return;
   const std::uint32_t keyPx = KeyToPixel(key);
   for (int row = 0; row < a.h; ++row) {
@@ -55,14 +52,11 @@ void CopyKeyedOpaque(Bitmap32* dst, const Bitmap32* src, int x, std::uint32_t ke
   }
 }
 
-void CopyKeyedOverBackground(Bitmap32* dst, const Bitmap32* src, int x, bool useBg,
-                             const TacBgInfo& bg, std::uint32_t key, const TRect& srcRect,
-                             int y) {
+void CopyKeyedOverBackground(Bitmap32* dst, const Bitmap32* src, int x, bool useBg, const TacBgInfo& bg,
+                             std::uint32_t key, const TRect& srcRect, int y) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(),
-                         a))
-    return;
+  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
   const std::uint32_t keyPx = KeyToPixel(key);
 
   // The source may be the destination itself: read from a snapshot of the area then.
@@ -84,16 +78,11 @@ void CopyKeyedOverBackground(Bitmap32* dst, const Bitmap32* src, int x, bool use
   enum class KeyMode { KeepOpaque, FromBg, Keep, Fill };
   KeyMode mode;
   const bool haveBmp = useBg && bg.Ready && bg.Bmp != nullptr && bg.Bmp->Is32Bit();
-  if (haveBmp && bg.Bmp == dst)
-    mode = KeyMode::KeepOpaque;
-  else if (haveBmp)
-    mode = KeyMode::FromBg;
-  else if (bg.Ready)
-    mode = KeyMode::Keep;
-  else
-    mode = KeyMode::Fill;
-  const std::uint32_t fill =
-      (SwapRedBlue(bg.FillColor) & 0x00FFFFFFu) | (dst->Row(0)[0] & 0xFF000000u);
+  if (haveBmp && bg.Bmp == dst) mode = KeyMode::KeepOpaque;
+  else if (haveBmp) mode = KeyMode::FromBg;
+  else if (bg.Ready) mode = KeyMode::Keep;
+  else mode = KeyMode::Fill;
+  const std::uint32_t fill = (SwapRedBlue(bg.FillColor) & 0x00FFFFFFu) | (dst->Row(0)[0] & 0xFF000000u);
 
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = srcBase + srcDelta * row;
@@ -107,8 +96,7 @@ void CopyKeyedOverBackground(Bitmap32* dst, const Bitmap32* src, int x, bool use
       }
       switch (mode) {
         case KeyMode::KeepOpaque:
-        case KeyMode::Keep:
-          break;
+        case KeyMode::Keep: break;
         case KeyMode::FromBg: {
           const std::int64_t bx = std::int64_t(a.dx) + col + bg.X;
           const std::int64_t by = std::int64_t(dy) + bg.Y;
@@ -116,9 +104,7 @@ void CopyKeyedOverBackground(Bitmap32* dst, const Bitmap32* src, int x, bool use
             d[col] = bg.Bmp->Row(static_cast<int>(by))[bx];
           break;
         }
-        case KeyMode::Fill:
-          d[col] = fill;
-          break;
+        case KeyMode::Fill: d[col] = fill; break;
       }
     }
   }

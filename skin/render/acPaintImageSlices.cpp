@@ -55,16 +55,15 @@ std::uint32_t WeightedPixel(std::uint32_t d, std::uint32_t p, std::uint32_t w) {
 }
 
 // A masked picture pixel p with mask pixel m put on d at destination (x, y).
-void PutMaskedPixel(const SliceJob& job, const TacBgInfo& bg, bool useBg, Scaling scaling,
-                    int x, int y, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+void PutMaskedPixel(const SliceJob& job, const TacBgInfo& bg, bool useBg, Scaling scaling, int x, int y,
+                    std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
   std::uint32_t under = 0;
   switch (job.target) {
     case Target::Opaque:
       if (scaling == Scaling::Stretched) {
         d = MaskedPixel(d, p, m) | kOpaque;
       } else if (HasBgBitmap(bg)) {
-        d = ((useBg && p == KeyPixel && BgPixel(bg, x, y, under)) ? under : MaskedPixel(d, p, m)) |
-            kOpaque;
+        d = ((useBg && p == KeyPixel && BgPixel(bg, x, y, under)) ? under : MaskedPixel(d, p, m)) | kOpaque;
       } else if (p == KeyPixel) {
         if (useBg) d = SwapRedBlue(bg.FillColor);
       } else {
@@ -94,10 +93,8 @@ void PutMaskedPixel(const SliceJob& job, const TacBgInfo& bg, bool useBg, Scalin
       const std::uint32_t mr = MaskRed(m);
       const std::uint32_t w = (job.opacity * (255 - mr)) >> 8;
       std::uint32_t a = d >> 24;
-      if (a == 0)
-        a = HasBgBitmap(bg) ? 255 - mr : w;
-      else if (a < 255)
-        a = std::max(a, 255 - mr);
+      if (a == 0) a = HasBgBitmap(bg) ? 255 - mr : w;
+      else if (a < 255) a = std::max(a, 255 - mr);
       d = (WeightedPixel(d, p, 255 - w) & 0x00FFFFFFu) | (a << 24);
       return;
     }
@@ -106,11 +103,11 @@ void PutMaskedPixel(const SliceJob& job, const TacBgInfo& bg, bool useBg, Scalin
 
 // Puts w x h masked pixels: pictures from pic at (px, py), masks from mask at (mx, my), to
 // (dx, dy) of the destination. Cut to the destination; the source parts must be inside.
-void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap32& pic, int px,
-                   int py, const Bitmap32& mask, int mx, int my, int w, int h, int dx, int dy) {
+void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap32& pic, int px, int py,
+                   const Bitmap32& mask, int mx, int my, int w, int h, int dx, int dy) {
   CopyArea a;
-  if (!ClipCopy(px, py, std::int64_t(px) + w, std::int64_t(py) + h, pic.Width(), pic.Height(), dx,
-                dy, job.dst->Width(), job.dst->Height(), a))
+  if (!ClipCopy(px, py, std::int64_t(px) + w, std::int64_t(py) + h, pic.Width(), pic.Height(), dx, dy, job.dst->Width(),
+                job.dst->Height(), a))
     return;
   const int ox = a.sx - px, oy = a.sy - py;  // how far the cut moved the start
   const TacBgInfo& bg = job.Bg(role);
@@ -131,8 +128,8 @@ void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap
 
 void CopyPlain(Bitmap32* dst, const Bitmap32& src, int sx, int sy, int w, int h, int dx, int dy) {
   CopyArea a;
-  if (!ClipCopy(sx, sy, std::int64_t(sx) + w, std::int64_t(sy) + h, src.Width(), src.Height(), dx,
-                dy, dst->Width(), dst->Height(), a))
+  if (!ClipCopy(sx, sy, std::int64_t(sx) + w, std::int64_t(sy) + h, src.Width(), src.Height(), dx, dy, dst->Width(),
+                dst->Height(), a))
     return;
   for (int j = 0; j < a.h; ++j)
     std::memcpy(dst->Row(a.dy + j) + a.dx, src.Row(a.sy + j) + a.sx, sizeof(std::uint32_t) * a.w);
@@ -154,19 +151,17 @@ void PutPiece(const SliceJob& job, Role role, int sx, int sy, int w, int h, int 
       return;
     }
     case TacImageKind::Alpha:
-      if (role == Role::Middle && job.target == Target::AlphaKept)
-        CopyPlain(job.dst, src, sx, sy, w, h, dx, dy);
+      if (role == Role::Middle && job.target == Target::AlphaKept) CopyPlain(job.dst, src, sx, sy, w, h, dx, dy);
       else
-        AlphaBlitRect(job.dst, &src, Inclusive(sx, sy, w, h),
-                      job.target == Target::Outer ? job.opacity : 255, {dx, dy});
+        AlphaBlitRect(job.dst, &src, Inclusive(sx, sy, w, h), job.target == Target::Outer ? job.opacity : 255,
+                      {dx, dy});
       return;
     case TacImageKind::KeyColor:
       if (role == Role::Middle) {
         CopyPlain(job.dst, src, sx, sy, w, h, dx, dy);
       } else {
         const bool useBg = job.target != Target::Opaque || job.cornerUseBg;
-        CopyKeyedOverBackground(job.dst, &src, dx, useBg, job.cornerBg, KeyColor,
-                                Inclusive(sx, sy, w, h), dy);
+        CopyKeyedOverBackground(job.dst, &src, dx, useBg, job.cornerBg, KeyColor, Inclusive(sx, sy, w, h), dy);
       }
       return;
   }
@@ -182,8 +177,7 @@ void TileArea(const SliceJob& job, int sx, int sy, int sw, int sh, int dx, int d
 }
 
 // The centre of a masked frame whose source centre is one pixel: one fill or one blend.
-void PutSinglePixelCentre(const SliceJob& job, std::uint32_t p, std::uint32_t m, int dx, int dy,
-                          int dw, int dh) {
+void PutSinglePixelCentre(const SliceJob& job, std::uint32_t p, std::uint32_t m, int dx, int dy, int dw, int dh) {
   TRect area;
   if (!ClipToBitmap({dx, dy, dx + dw, dy + dh}, job.dst->Width(), job.dst->Height(), area)) return;
   const std::uint32_t mr = MaskRed(m);
@@ -203,8 +197,7 @@ void PutSinglePixelCentre(const SliceJob& job, std::uint32_t p, std::uint32_t m,
 }
 
 // An edge or the centre stretched from sw x sh source pixels onto dw x dh.
-void StretchArea(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh, int dx, int dy,
-                 int dw, int dh) {
+void StretchArea(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh) {
   const Bitmap32& src = *job.src;
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || !PieceInside(src, sx, sy, sw, sh)) return;
   switch (job.kind) {
@@ -224,10 +217,10 @@ void StretchArea(const SliceJob& job, bool centre, int sx, int sy, int sw, int s
     }
     case TacImageKind::Alpha: {
       const bool smooth = sx == 0 && sy == 0;
-      const Bitmap32Ptr tmp = smooth ? StretchPieceSmooth(src, sx, sy, sw, sh, dw, dh)
-                                     : StretchPieceNearest(src, sx, sy, sw, sh, dw, dh);
-      AlphaBlitRect(job.dst, tmp.get(), Inclusive(0, 0, dw, dh),
-                    job.target == Target::Outer ? job.opacity : 255, {dx, dy});
+      const Bitmap32Ptr tmp =
+          smooth ? StretchPieceSmooth(src, sx, sy, sw, sh, dw, dh) : StretchPieceNearest(src, sx, sy, sw, sh, dw, dh);
+      AlphaBlitRect(job.dst, tmp.get(), Inclusive(0, 0, dw, dh), job.target == Target::Outer ? job.opacity : 255,
+                    {dx, dy});
       return;
     }
     case TacImageKind::KeyColor: {
@@ -238,12 +231,9 @@ void StretchArea(const SliceJob& job, bool centre, int sx, int sy, int sw, int s
   }
 }
 
-void PutMiddle(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh, int dx, int dy, int dw,
-               int dh) {
-  if ((job.md.DrawMode & dmStretch) != 0)
-    StretchArea(job, centre, sx, sy, sw, sh, dx, dy, dw, dh);
-  else
-    TileArea(job, sx, sy, sw, sh, dx, dy, dw, dh);
+void PutMiddle(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh) {
+  if ((job.md.DrawMode & dmStretch) != 0) StretchArea(job, centre, sx, sy, sw, sh, dx, dy, dw, dh);
+  else TileArea(job, sx, sy, sw, sh, dx, dy, dw, dh);
 }
 
 // The nine pieces in their order. visible (outer frames only) limits each edge's thickness.
@@ -301,19 +291,17 @@ TRect SliceBorders(const TsMaskData& md, int w, int h) {
   return {l, t, r, b};
 }
 
-void PaintImageSlices(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool cornersShowBg,
-                      int state, const TsMaskData& md) {
+void PaintImageSlices(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool cornersShowBg, int state,
+                      const TsMaskData& md) {
   DrawFrame(dst, rect, bg, cornersShowBg, 255, nullptr, state, md, Target::Opaque);
 }
 
-void PaintImageSlicesAlpha(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, int state,
-                           const TsMaskData& md) {
+void PaintImageSlicesAlpha(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, int state, const TsMaskData& md) {
   DrawFrame(dst, rect, bg, true, 255, nullptr, state, md, Target::AlphaKept);
 }
 
-void PaintImageSlicesOuter(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg,
-                           std::uint8_t opacity, const TRect& visible, int state,
-                           const TsMaskData& md) {
+void PaintImageSlicesOuter(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, std::uint8_t opacity,
+                           const TRect& visible, int state, const TsMaskData& md) {
   DrawFrame(dst, rect, bg, true, opacity, &visible, state, md, Target::Outer);
 }
 

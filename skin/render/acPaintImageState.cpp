@@ -54,8 +54,7 @@ void PutAlphaPicture(Bitmap32* dst, const Bitmap32& src, const CopyArea& a, bool
 
 }  // namespace
 
-void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, const TsMaskData& md,
-                     TacImageLook look) {
+void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, const TsMaskData& md, TacImageLook look) {
   if (dst == nullptr || !dst->Is32Bit()) return;
   if (md.Bmp != nullptr) {
     if (md.Bmp->Width() < md.R.Right || md.Bmp->Height() < md.R.Bottom) return;
@@ -75,8 +74,8 @@ void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, co
       // The mask lies Height rows below; the picture is cut to where both exist.
       CopyArea a;
       if (!ClipCopy(o.X, o.Y, std::int64_t(o.X) + md.Width,
-                    std::min<std::int64_t>(std::int64_t(o.Y) + md.Height, src->Height() - md.Height),
-                    src->Width(), src->Height(), p.X, p.Y, dst->Width(), dst->Height(), a))
+                    std::min<std::int64_t>(std::int64_t(o.Y) + md.Height, src->Height() - md.Height), src->Width(),
+                    src->Height(), p.X, p.Y, dst->Width(), dst->Height(), a))
         return;
       PutMaskedPicture(dst, *src, a, md.Height, faded);
       return;
@@ -91,12 +90,9 @@ void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, co
       }
       return;
     case TacImageKind::KeyColor:
-      if (own)
-        CopyKeyed(dst, src, p.X, faded ? 180 : 0, KeyColor, picture, p.Y);
-      else if (!faded)
-        CopyKeyedOverBackground(dst, src, p.X, true, bg, KeyColor, picture, p.Y);
-      else
-        BlendKeyedRect(dst, p.X, p.Y, KeyPixel, 127, picture, src);
+      if (own) CopyKeyed(dst, src, p.X, faded ? 180 : 0, KeyColor, picture, p.Y);
+      else if (!faded) CopyKeyedOverBackground(dst, src, p.X, true, bg, KeyColor, picture, p.Y);
+      else BlendKeyedRect(dst, p.X, p.Y, KeyPixel, 127, picture, src);
       return;
   }
 }

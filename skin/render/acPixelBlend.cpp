@@ -15,13 +15,10 @@ void FillPixels(Bitmap32* bmp, const TRect& rect, TColor color, std::uint8_t alp
   }
 }
 
-void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint at,
-                     const TRect& srcRect) {
+void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint at, const TRect& srcRect) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(),
-                         dst->Height(), a))
-    return;
+  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(), dst->Height(), a)) return;
   for (int y = 0; y < a.h; ++y) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(src->Row(a.sy + y) + a.sx);
     auto* d = reinterpret_cast<std::uint8_t*>(dst->Row(a.dy + y) + a.dx);
@@ -29,13 +26,10 @@ void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint 
   }
 }
 
-void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect,
-                   std::uint8_t opacity, TPoint at) {
+void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect, std::uint8_t opacity, TPoint at) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(),
-                         dst->Height(), a))
-    return;
+  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(), dst->Height(), a)) return;
   // Branch-free per pixel so that the compiler can vectorise the row: a weight of 0 leaves
   // every byte as it was by the same formulas.
   for (int y = 0; y < a.h; ++y) {
@@ -54,19 +48,17 @@ void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect,
       const int nr = ((sr - dr) * w + dr * 256) >> 8;
       int na = ((w - da) * w + da * 256) >> 8;
       na = na < da ? da : na;
-      d[x] = std::uint32_t(nb & 0xFF) | (std::uint32_t(ng & 0xFF) << 8) |
-             (std::uint32_t(nr & 0xFF) << 16) | (std::uint32_t(na & 0xFF) << 24);
+      d[x] = std::uint32_t(nb & 0xFF) | (std::uint32_t(ng & 0xFF) << 8) | (std::uint32_t(nr & 0xFF) << 16) |
+             (std::uint32_t(na & 0xFF) << 24);
     }
   }
 }
 
-void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t t,
-                    const TRect& srcRect, const Bitmap32* src) {
+void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t t, const TRect& srcRect,
+                    const Bitmap32* src) {
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
-  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(),
-                         a))
-    return;
+  if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
   const int st = 255 - t;
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = src->Row(a.sy + row) + a.sx;
@@ -89,9 +81,7 @@ void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t
 void ShadeRect(Bitmap32* bmp, const TRect& rect, std::uint8_t w, TColor color) {
   if (bmp == nullptr || !bmp->Is32Bit()) return;
   TRect r;
-  if (!ClipToBitmap({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1}, bmp->Width(),
-                    bmp->Height(), r))
-    return;
+  if (!ClipToBitmap({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1}, bmp->Width(), bmp->Height(), r)) return;
   const std::uint32_t c = SwapRedBlue(ColorToRGB(color));  // B, G, R in pixel order
   const int cw = 255 - w;
   for (int y = r.Top; y < r.Bottom; ++y) {

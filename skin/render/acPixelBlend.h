@@ -14,17 +14,15 @@ namespace skin {
 void FillPixels(Bitmap32* bmp, const TRect& rect, TColor color, std::uint8_t alpha);
 
 // Blend step with destination weight t on B, G, R and A. srcRect is inclusive.
-void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint at,
-                     const TRect& srcRect);
+void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint at, const TRect& srcRect);
 
 // Source-over with per-pixel alpha scaled by opacity. srcRect is inclusive.
-void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect,
-                   std::uint8_t opacity, TPoint at);
+void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect, std::uint8_t opacity, TPoint at);
 
 // d' = (s * (255 - t) + d * t) >> 8 on all four bytes, except where the source pixel equals
 // key (compared as given). srcRect is inclusive.
-void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t t,
-                    const TRect& srcRect, const Bitmap32* src);
+void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t t, const TRect& srcRect,
+                    const Bitmap32* src);
 
 // Pulls B, G, R toward ColorToRGB(color): d' = (d * w + c * (255 - w)) >> 8. rect is
 // inclusive. A is unchanged.

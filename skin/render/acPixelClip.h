@@ -15,9 +15,8 @@ struct CopyArea {
 
 // Cuts the exclusive source rectangle to the source bitmap and the area it covers at
 // (dstX, dstY) to the destination bitmap. False when nothing is left.
-inline bool ClipCopy(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, int srcW,
-                     int srcH, std::int64_t dstX, std::int64_t dstY, int dstW, int dstH,
-                     CopyArea& out) {
+inline bool ClipCopy(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, int srcW, int srcH,
+                     std::int64_t dstX, std::int64_t dstY, int dstW, int dstH, CopyArea& out) {
   const std::int64_t ox = dstX - l;
   const std::int64_t oy = dstY - t;
   auto maxOf = [](std::int64_t a, std::int64_t c) { return a > c ? a : c; };
@@ -37,10 +36,10 @@ inline bool ClipCopy(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_
 }
 
 // Same, for a source rectangle whose Right and Bottom are inclusive.
-inline bool ClipCopyInclusive(const gfx::TRect& src, int srcW, int srcH, std::int64_t dstX,
-                              std::int64_t dstY, int dstW, int dstH, CopyArea& out) {
-  return ClipCopy(src.Left, src.Top, std::int64_t(src.Right) + 1, std::int64_t(src.Bottom) + 1,
-                  srcW, srcH, dstX, dstY, dstW, dstH, out);
+inline bool ClipCopyInclusive(const gfx::TRect& src, int srcW, int srcH, std::int64_t dstX, std::int64_t dstY, int dstW,
+                              int dstH, CopyArea& out) {
+  return ClipCopy(src.Left, src.Top, std::int64_t(src.Right) + 1, std::int64_t(src.Bottom) + 1, srcW, srcH, dstX, dstY,
+                  dstW, dstH, out);
 }
 
 // An exclusive rectangle cut to 0..w, 0..h. False when empty.

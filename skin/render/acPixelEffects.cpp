@@ -40,9 +40,7 @@ std::uint32_t ChangeSaturation(int amount, std::uint32_t pixel) {
   return out;
 }
 
-std::uint32_t PixelOpSaturation(std::uint32_t pixel, int amount) {
-  return ChangeSaturation(amount, pixel);
-}
+std::uint32_t PixelOpSaturation(std::uint32_t pixel, int amount) { return ChangeSaturation(amount, pixel); }
 
 std::uint32_t PixelOpOpaque(std::uint32_t pixel, int) { return pixel | 0xFF000000u; }
 
@@ -79,14 +77,12 @@ void TintBitmap(Bitmap32* bmp, std::uint8_t w, TColor color) {
   }
 }
 
-void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundColorSource* control,
-                       TPoint pos, const TacBgInfo& bg) {
+void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundColorSource* control, TPoint pos,
+                       const TacBgInfo& bg) {
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Empty()) return;
   if (kinds & dkGrayed) {
-    if (acDisabledSaturation == -100)
-      MakeGrayscale(bmp);
-    else
-      ForEachPixel(bmp, PixelOpSaturation, acDisabledSaturation * 255 / 100, KeyColor);
+    if (acDisabledSaturation == -100) MakeGrayscale(bmp);
+    else ForEachPixel(bmp, PixelOpSaturation, acDisabledSaturation * 255 / 100, KeyColor);
   }
   if (kinds & dkBlended) {
     const std::uint8_t d = acDisabledBlend;
@@ -119,8 +115,7 @@ bool InsideRounded(int x, int y, int w, int h, int inset, int radius) {
 
 }  // namespace
 
-void TintRectToColor(Bitmap32* bmp, const TRect& rect, int keepPercent, int radius, int softness,
-                     TColor color) {
+void TintRectToColor(Bitmap32* bmp, const TRect& rect, int keepPercent, int radius, int softness, TColor color) {
   if (bmp == nullptr || !bmp->Is32Bit()) return;
   TRect r;
   if (!ClipToBitmap(rect, bmp->Width(), bmp->Height(), r)) return;

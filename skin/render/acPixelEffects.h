@@ -35,8 +35,8 @@ void TintBitmap(Bitmap32* bmp, std::uint8_t w, TColor color);
 // Engine-wide look of disabled controls.
 enum TsDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
 using TsDisabledKind = unsigned;
-extern int acDisabledSaturation;        // -100 means plain grey; default -90
-extern std::uint8_t acDisabledBlend;    // default 100
+extern int acDisabledSaturation;      // -100 means plain grey; default -90
+extern std::uint8_t acDisabledBlend;  // default 100
 
 // The background colour a control reports when nothing behind it is known.
 class IBackgroundColorSource {
@@ -47,12 +47,11 @@ class IBackgroundColorSource {
 
 // Turns the finished picture of a disabled control into its disabled look: greyed first,
 // then blended with what lies behind it (or shaded toward a background colour).
-void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundColorSource* control,
-                       TPoint pos, const TacBgInfo& bg);
+void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundColorSource* control, TPoint pos,
+                       const TacBgInfo& bg);
 
 // Pulls rect toward colour, keeping about keepPercent of the picture; with a corner radius
 // and an edge softness the tint weakens toward the edges over softness + 1 rings.
-void TintRectToColor(Bitmap32* bmp, const TRect& rect, int keepPercent, int radius, int softness,
-                     TColor color);
+void TintRectToColor(Bitmap32* bmp, const TRect& rect, int keepPercent, int radius, int softness, TColor color);
 
 }  // namespace skin

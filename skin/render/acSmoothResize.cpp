@@ -79,8 +79,7 @@ std::vector<std::vector<ResampleTap>> ResampleTaps(int inLen, int outLen, int fi
 
 namespace {
 
-inline std::uint32_t Apply(const std::vector<ResampleTap>& taps, const std::uint32_t* base,
-                           std::ptrdiff_t step) {
+inline std::uint32_t Apply(const std::vector<ResampleTap>& taps, const std::uint32_t* base, std::ptrdiff_t step) {
   std::int64_t sum[4] = {0, 0, 0, 0};
   for (const ResampleTap& t : taps) {
     const std::uint32_t p = base[t.index * step];

@@ -8,9 +8,9 @@
 
 namespace skin {
 
-using gfx::TColor;
 using gfx::clNone;
 using gfx::ColorToRGB;
+using gfx::TColor;
 
 // Magenta: transparent pixels of key-colour images; as a colour argument, "no colour".
 constexpr TColor KeyColor = 0xFF00FF;

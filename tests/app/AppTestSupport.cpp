@@ -40,7 +40,7 @@ void AppTest::SetUp() {
   hl::Screen().onStarved = [this] {
     if (answers_.empty()) {
       ADD_FAILURE() << "the program waits for input that no test step gives; closing the active window";
-        win::HWND active = win::GetActiveWindow();
+      win::HWND active = win::GetActiveWindow();
       if (!active) return false;
       win::PostMessage(active, win::WM_CLOSE, 0, 0);
       return true;

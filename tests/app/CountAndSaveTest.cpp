@@ -148,8 +148,9 @@ TEST_F(Saving, TextIsWrittenInTheSystemsCodePage) {
     LocaleScope locale("ru_RU.UTF-8");
     Save(In("ru"));
   }
-  EXPECT_EQ(ReadBytes(dir / "ru.txt"),
-            "https://\xEF\xF0\xE8\xEC\xE5\xF0.example/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0\r\n\x88 \x96 \x93q\x94\r\n??\r\n");
+  EXPECT_EQ(
+      ReadBytes(dir / "ru.txt"),
+      "https://\xEF\xF0\xE8\xEC\xE5\xF0.example/\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0\r\n\x88 \x96 \x93q\x94\r\n??\r\n");
   {
     LocaleScope locale("de_DE.UTF-8");
     Save(In("de"));
@@ -158,9 +159,9 @@ TEST_F(Saving, TextIsWrittenInTheSystemsCodePage) {
   // lacks become a look-alike or "?", never raw UTF-8.
   const std::string de = ReadBytes(dir / "de.txt");
   EXPECT_TRUE(de.ends_with("\r\n\x80 \x96 \x93q\x94\r\n??\r\n")) << de;
-  EXPECT_TRUE(std::all_of(de.begin(), de.begin() + static_cast<long>(de.find('\r')),
-                          [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-      << de;
+  EXPECT_TRUE(std::all_of(de.begin(), de.begin() + static_cast<long>(de.find('\r')), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  })) << de;
 }
 
 TEST_F(Saving, AFileThatCannotBeCreatedGivesTheCreateErrorWithTheAbsolutePath) {
@@ -189,9 +190,8 @@ TEST(ListFile, CreateErrorsNameTheAbsolutePathAndTheSystemsReason) {
     ADD_FAILURE() << "no error";
   } catch (const app::EFCreateError& e) {
     EXPECT_EQ(e.ClassName(), "EFCreateError");
-    EXPECT_EQ(e.Message(),
-              u"Cannot create file \"" + base::Utf8ToUtf16((dir / "nowhere/list.txt").string()) +
-                  u"\". No such file or directory");
+    EXPECT_EQ(e.Message(), u"Cannot create file \"" + base::Utf8ToUtf16((dir / "nowhere/list.txt").string()) +
+                               u"\". No such file or directory");
   }
   if (::geteuid() != 0) {
     fs::create_directories(dir / "locked");

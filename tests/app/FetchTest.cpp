@@ -69,7 +69,8 @@ TEST_F(Fetching, SitemapShapesGiveTheSameLinesAsThePlainOne) {
       {"<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>https://x.example/1.xml</loc>"
        "</sitemap><sitemap><loc>https://x.example/2.xml</loc></sitemap></sitemapindex>",
        u"https://x.example/1.xml\r\nhttps://x.example/2.xml\r\n"},
-      {"<urlset><url><loc><![CDATA[https://x.example/?a=1&b=2]]></loc></url></urlset>", u"https://x.example/?a=1&b=2\r\n"},
+      {"<urlset><url><loc><![CDATA[https://x.example/?a=1&b=2]]></loc></url></urlset>",
+       u"https://x.example/?a=1&b=2\r\n"},
       {"<urlset><url><loc>\n   https://x.example/\n  </loc></url></urlset>", u"\n   https://x.example/\n  \r\n"},
       {"<urlset><url><loc>a</loc></url><url><lastmod>x</lastmod></url><url><loc>c</loc></url></urlset>",
        u"a\r\n\r\nc\r\n"},
@@ -190,7 +191,8 @@ TEST_F(Fetching, AnHtmlErrorPageIsReportedWithItsStatus) {
   ExpectBox(&box);
   Fetch(server.Url("/missing.xml"));
   ASSERT_TRUE(box.seen);
-  EXPECT_EQ(box.text, u"The server answered 404 Not Found and sent a page that is not XML, so it holds no sitemap to list.");
+  EXPECT_EQ(box.text,
+            u"The server answered 404 Not Found and sent a page that is not XML, so it holds no sitemap to list.");
   EXPECT_EQ(List(), u"");
 }
 

@@ -87,12 +87,14 @@ TEST_F(Program, TheTitleFollowsTheExecutableName) {
 
 TEST_F(Program, ClosingTheMainWindowWhileTheInfoWindowIsOpenEndsTheProgram) {
   bool infoShown = false;
-  int code = Run("pellomir", {[&] { hl::Click({app::Form1->sImage1->ClientOrigin().X + 16,
-                                               app::Form1->sImage1->ClientOrigin().Y + 16}); },
-                              [&] {
-                                infoShown = app::Form2->Visible();
-                                win::PostMessage(app::Form1->Handle(), win::WM_CLOSE, 0, 0);
-                              }});
+  int code = Run("pellomir",
+                 {[&] {
+                    hl::Click({app::Form1->sImage1->ClientOrigin().X + 16, app::Form1->sImage1->ClientOrigin().Y + 16});
+                  },
+                  [&] {
+                    infoShown = app::Form2->Visible();
+                    win::PostMessage(app::Form1->Handle(), win::WM_CLOSE, 0, 0);
+                  }});
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(infoShown);
 }

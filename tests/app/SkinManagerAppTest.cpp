@@ -33,9 +33,7 @@ namespace fs = std::filesystem;
 namespace hl = win::headless;
 
 // The build folder: the test program lies in its tests/app/.
-std::string BuildDir() {
-  return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string();
-}
+std::string BuildDir() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string(); }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

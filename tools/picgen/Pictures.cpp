@@ -13,8 +13,17 @@ PicCanvas InfoSign() {
   c.Fill(all, Ellipse(16, 10, 10.5, 6.5), Hex(0xFFFFFF, 0.18));
   // The italic letter: a dot and a slanted stem with a small foot.
   c.Fill(all, Disc(18.6, 8.2, 2.4), Hex(0xFFFFFF));
-  c.Fill(all, Polygon({{15.4, 12.6}, {20.2, 12.6}, {17.4, 24.0}, {19.6, 24.0}, {19.2, 26.0}, {11.8, 26.0},
-                        {12.3, 24.0}, {13.6, 24.0}, {15.8, 14.6}, {14.9, 14.6}}),
+  c.Fill(all,
+         Polygon({{15.4, 12.6},
+                  {20.2, 12.6},
+                  {17.4, 24.0},
+                  {19.6, 24.0},
+                  {19.2, 26.0},
+                  {11.8, 26.0},
+                  {12.3, 24.0},
+                  {13.6, 24.0},
+                  {15.8, 14.6},
+                  {14.9, 14.6}}),
          Hex(0xFFFFFF));
   return c;
 }
@@ -43,8 +52,8 @@ PicCanvas PayServiceOne() {
     return std::pair<double, double>{cx + r * std::cos(a), cy + r * std::sin(a)};
   };
   const auto left = tangent(178, 1), right = tangent(282, -1);
-  const Inside heart = Or(Or(Disc(178, cy, r), Disc(282, cy, r)),
-                          Polygon({left, {178, cy}, {282, cy}, right, {tipX, tipY}}));
+  const Inside heart =
+      Or(Or(Disc(178, cy, r), Disc(282, cy, r)), Polygon({left, {178, cy}, {282, cy}, right, {tipX, tipY}}));
   c.Fill(all, heart, Hex(0xFFFFFF));
   const int w = PicCanvas::TextWidth(u"Donora", u"DejaVu Sans", 64, true, false);
   c.FillText(u"Donora", u"DejaVu Sans", 64, true, false, (460 - w) / 2.0, 380, Hex(0xFFFFFF));

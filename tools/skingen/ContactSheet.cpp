@@ -121,8 +121,9 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
     const TPictureFile& f = files[i];
     const int scale = i == 0 ? masterScale : fileScale;
     const auto [x0, y0] = places[i];
-    Label(sheet, x0, y0 - 32, f.Recipe->Name + "  (" + std::to_string(f.Pixels.Width()) + " x " +
-                                  std::to_string(f.Pixels.Height()) + ", shown x" + std::to_string(scale) + ")",
+    Label(sheet, x0, y0 - 32,
+          f.Recipe->Name + "  (" + std::to_string(f.Pixels.Width()) + " x " + std::to_string(f.Pixels.Height()) +
+              ", shown x" + std::to_string(scale) + ")",
           0xFFFFFF);
     PaintFile(sheet, f, x0, y0, scale);
     for (std::size_t n = 0; n < entries.size(); ++n) {
@@ -143,7 +144,8 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
         for (int y = r.Top; y < r.Bottom; y += 3) sheet.Row(y)[x] = colour;
       }
       const std::string tag = std::to_string(n + 1);
-      skin::FillPixels(&sheet, {r.Left, r.Top - 12, r.Left + 7 * static_cast<int>(tag.size()) + 4, r.Top}, 0x202020, 255);
+      skin::FillPixels(&sheet, {r.Left, r.Top - 12, r.Left + 7 * static_cast<int>(tag.size()) + 4, r.Top}, 0x202020,
+                       255);
       Label(sheet, r.Left + 2, r.Top - 13, tag, skin::SwapRedBlue(colour & 0xFFFFFF));
     }
   }
@@ -151,11 +153,10 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
   Label(sheet, legendX, 8, "Image entries named by the options", 0xFFFFFF, -13);
   for (std::size_t n = 0; n < entries.size(); ++n) {
     const TEntry& e = entries[n];
-    const std::string line = std::to_string(n + 1) + "  " + e.Names + "  [" + e.Picture + "]  " +
-                             std::to_string(e.R.Left) + "," + std::to_string(e.R.Top) + " - " +
-                             std::to_string(e.R.Right) + "," + std::to_string(e.R.Bottom) + "  x" +
-                             std::to_string(e.States) + (e.Mask ? " +mask" : "") +
-                             (e.File.empty() ? "" : "  in " + e.File);
+    const std::string line =
+        std::to_string(n + 1) + "  " + e.Names + "  [" + e.Picture + "]  " + std::to_string(e.R.Left) + "," +
+        std::to_string(e.R.Top) + " - " + std::to_string(e.R.Right) + "," + std::to_string(e.R.Bottom) + "  x" +
+        std::to_string(e.States) + (e.Mask ? " +mask" : "") + (e.File.empty() ? "" : "  in " + e.File);
     Label(sheet, legendX, 30 + static_cast<int>(n) * kLineHeight, line,
           skin::SwapRedBlue(kOutline[n % std::size(kOutline)] & 0xFFFFFF));
   }

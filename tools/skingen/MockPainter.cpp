@@ -50,8 +50,8 @@ std::uint32_t Put(std::uint32_t d, std::uint32_t p, std::uint32_t m, const skin:
 }
 
 struct TPiece {
-  TRect Src;    // in the source bitmap
-  TRect Dst;    // in the destination
+  TRect Src;  // in the source bitmap
+  TRect Dst;  // in the destination
   bool Stretch = false;
   bool Corner = false;
 };
@@ -88,7 +88,8 @@ void TMockPainter::Background(Bitmap32& dst, const TRect& r, std::u16string_view
       int rest = 100;
       if (tex.Valid()) {
         const TRect& tr = tex.Ref.R;
-        const std::uint32_t t = tex.Source->Pixel(tr.Left + (x - r.Left) % tr.Width(), tr.Top + (y - r.Top) % tr.Height());
+        const std::uint32_t t =
+            tex.Source->Pixel(tr.Left + (x - r.Left) % tr.Width(), tr.Top + (y - r.Top) % tr.Height());
         px = MixPixels(t | kOpaque, px, st.ImagePercent);
         rest -= st.ImagePercent;
       }
@@ -147,7 +148,10 @@ void TMockPainter::Slices(Bitmap32& dst, const TRect& rect, const TLookImage& im
       {{sx + pw - r, sy + t, sx + pw, sy + t + mh}, {d.Right - r, d.Top + t, d.Right, d.Bottom - b}, stretch, false},
   };
   if (ref.DrawMode & 4)
-    pieces.push_back({{sx + l, sy + t, sx + l + mw, sy + t + mh}, {d.Left + l, d.Top + t, d.Right - r, d.Bottom - b}, stretch, false});
+    pieces.push_back({{sx + l, sy + t, sx + l + mw, sy + t + mh},
+                      {d.Left + l, d.Top + t, d.Right - r, d.Bottom - b},
+                      stretch,
+                      false});
   const Bitmap32& src = *img.Source;
   for (const TPiece& p : pieces) {
     const int sw = p.Src.Width(), sh = p.Src.Height(), dw = p.Dst.Width(), dh = p.Dst.Height();
@@ -161,8 +165,8 @@ void TMockPainter::Slices(Bitmap32& dst, const TRect& rect, const TLookImage& im
         if (tx < 0 || ty < 0 || tx >= src.Width() || ty + maskDy >= src.Height()) continue;
         const std::uint32_t m = maskDy ? src.Pixel(tx, ty + maskDy) : 0;
         const bool hasBehind = behind && x < behind->Width() && y < behind->Height();
-        dst.Row(y)[x] = Put(dst.Row(y)[x], src.Pixel(tx, ty), m, ref, p.Corner, hasBehind ? behind->Pixel(x, y) : 0,
-                            hasBehind);
+        dst.Row(y)[x] =
+            Put(dst.Row(y)[x], src.Pixel(tx, ty), m, ref, p.Corner, hasBehind ? behind->Pixel(x, y) : 0, hasBehind);
       }
     }
   }

@@ -157,7 +157,8 @@ void PaintVScroll(const TMockPainter& p, Bitmap32& canvas, const TRect& bar, int
     p.Section(canvas, r, section, state);
     const TLookImage glyph = look.Image(section, u"GLYPHMASK");
     if (glyph.Valid()) {
-      p.Glyph(canvas, {r.Left + (r.Width() - glyph.Width()) / 2, r.Top + (r.Height() - glyph.Height()) / 2}, glyph, state);
+      p.Glyph(canvas, {r.Left + (r.Width() - glyph.Width()) / 2, r.Top + (r.Height() - glyph.Height()) / 2}, glyph,
+              state);
     } else {
       p.Arrow(canvas, r, look.State(section, std::min(state, 2)).FontColor, side);
     }
@@ -189,8 +190,8 @@ Bitmap32 PaintMainWindowMockup(const TMockPainter& p) {
   const int X = client.Left, Y = client.Top, W = client.Width();
 
   PaintGroupBox(p, canvas, {X, Y, X + W, Y + 65}, u"Получить список URL введите адрес нужного вам сайта", true);
-  PaintEdit(p, canvas, {X + 24, Y + 24, X + 24 + 489, Y + 48}, u"http://www.example.com/sitemap.php (sitemap.xml)", true,
-            true);
+  PaintEdit(p, canvas, {X + 24, Y + 24, X + 24 + 489, Y + 48}, u"http://www.example.com/sitemap.php (sitemap.xml)",
+            true, true);
   PaintButton(p, canvas, {X + 520, Y + 22, X + 633, Y + 50}, u"Получить список", 1, true);
 
   const int g2 = Y + 65;
@@ -233,8 +234,8 @@ Bitmap32 PaintStatesBoard(const TMockPainter& p) {
   for (int i = 0; i < 3; ++i) p.Section(canvas, {420 + i * 110, 26, 520 + i * 110, 66}, u"BUTTON_HUGE", i);
 
   // Title bands, active and inactive, with every title glyph in its three states.
-  static const char16_t* const kGlyphs[] = {u"BICONCLOSE", u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP",
-                                            u"SICONCLOSE", u"TITLEBUTTON"};
+  static const char16_t* const kGlyphs[] = {u"BICONCLOSE", u"BICONMAX",   u"BICONMIN",   u"BICONNORM",
+                                            u"BICONHELP",  u"SICONCLOSE", u"TITLEBUTTON"};
   for (int a = 0; a < 2; ++a) {
     const int y = 80 + a * 40;
     p.Background(canvas, {16, y, 824, y + 31}, u"FORMTITLE", 1 - a);
@@ -264,8 +265,8 @@ Bitmap32 PaintStatesBoard(const TMockPainter& p) {
     }
     x += 10;
   }
-  static const char16_t* const kSmall[] = {u"SMALLUNCHECKED", u"SMALLCHECKED", u"SMALLGRAYED", u"GRIPIMAGE",
-                                           u"GRIPHORZ", u"GRIPVERT"};
+  static const char16_t* const kSmall[] = {u"SMALLUNCHECKED", u"SMALLCHECKED", u"SMALLGRAYED",
+                                           u"GRIPIMAGE",      u"GRIPHORZ",     u"GRIPVERT"};
   for (const char16_t* k : kSmall) {
     const TLookImage img = look.Image(u"GLOBALINFO", k);
     if (!img.Valid()) continue;
@@ -280,14 +281,13 @@ Bitmap32 PaintStatesBoard(const TMockPainter& p) {
   const TLookImage arrow = look.Image(u"COMBOBOX", u"GLYPHMASK");
   const TRect comboButton{722, 212, 742, 232};
   p.Section(canvas, comboButton, u"COMBOBTN", 1);
-  if (arrow.Valid())
-    p.Glyph(canvas, {comboButton.Left + (comboButton.Width() - arrow.Width()) / 2, 219}, arrow, 1);
+  if (arrow.Valid()) p.Glyph(canvas, {comboButton.Left + (comboButton.Width() - arrow.Width()) / 2, 219}, arrow, 1);
   p.Text(canvas, {500, 210, 700, 234}, u"COMBOBOX", look.State(u"COMBOBOX", 0).FontColor, -13, kLine);
   for (int st = 0; st < 2; ++st) {
     const TRect r{16 + st * 180, 244, 186 + st * 180, 262};
     p.Section(canvas, r, u"SELECTION", st);
-    p.Text(canvas, r.Offset(4, 0), st ? u"SELECTION focused" : u"SELECTION", look.State(u"SELECTION", st).FontColor, -11,
-           kLine);
+    p.Text(canvas, r.Offset(4, 0), st ? u"SELECTION focused" : u"SELECTION", look.State(u"SELECTION", st).FontColor,
+           -11, kLine);
   }
   {
     const TRect r{376, 244, 560, 262};
@@ -296,7 +296,8 @@ Bitmap32 PaintStatesBoard(const TMockPainter& p) {
   }
   const TRect panel{16, 272, 370, 352};
   p.Section(canvas, panel, u"PANEL", 0);
-  p.Text(canvas, panel.Offset(10, 0), u"PANEL: labels of the info window", look.State(u"PANEL", 0).FontColor, -13, kLine);
+  p.Text(canvas, panel.Offset(10, 0), u"PANEL: labels of the info window", look.State(u"PANEL", 0).FontColor, -13,
+         kLine);
   const TRect low{380, 272, 744, 352};
   p.Section(canvas, low, u"PANEL_LOW", 0);
   p.Text(canvas, low.Offset(10, 0), u"PANEL_LOW", look.State(u"PANEL_LOW", 0).FontColor, -13, kLine);

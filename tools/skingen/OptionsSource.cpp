@@ -79,7 +79,8 @@ std::string FormatImageRef(char syntax, const TPictureRecipe& p, const TRecipe& 
         return {};
       }
       const int it = static_cast<int>(p.Kind);
-      std::string s = "!" + f->Name + "!" + std::to_string(p.States) + "!" + std::to_string(mt) + "!" + std::to_string(it);
+      std::string s =
+          "!" + f->Name + "!" + std::to_string(p.States) + "!" + std::to_string(mt) + "!" + std::to_string(it);
       if (p.Kind == TImageKind::Border || p.Kind == TImageKind::Glow) {
         if (a != gfx::TRect{0, 0, f->Size.cx, f->Size.cy}) {
           why = "a border or glow in a file of its own must fill that file";
@@ -93,9 +94,7 @@ std::string FormatImageRef(char syntax, const TPictureRecipe& p, const TRecipe& 
       }
       return s + "!" + std::to_string(p.DrawMode);
     }
-    default:
-      why = std::string("'") + syntax + "' is not an image syntax";
-      return {};
+    default: why = std::string("'") + syntax + "' is not an image syntax"; return {};
   }
   why = std::string("its kind, borders, states or draw mode do not suit the '") + syntax + "' syntax";
   return {};

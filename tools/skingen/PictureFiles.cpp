@@ -61,12 +61,8 @@ void PlaceCell(const TPictureRecipe& p, gfx::PixelBuffer cell, gfx::PixelBuffer&
       const std::uint32_t px = cell.Row32(y)[x];
       const std::uint32_t a = px >> 24, rgb = px & 0xFFFFFFu;
       switch (p.Storage) {
-        case TStorage::Alpha:
-          out[x] = a == 0 ? 0 : px;
-          break;
-        case TStorage::Key:
-          out[x] = a >= 128 && !outside(x, y) ? (rgb | kOpaque) : kKeyPixel;
-          break;
+        case TStorage::Alpha: out[x] = a == 0 ? 0 : px; break;
+        case TStorage::Key: out[x] = a >= 128 && !outside(x, y) ? (rgb | kOpaque) : kKeyPixel; break;
         case TStorage::Mask: {
           const bool key = outside(x, y);
           out[x] = key ? kKeyPixel : (rgb | kOpaque);

@@ -118,8 +118,8 @@ void PaintSolid(PixelBuffer& cell, const Coverage& cov, TInk ink) {
 TInk Mix(TInk a, TInk b, double t) {
   auto lerp = [t](int u, int v) { return static_cast<std::uint32_t>(std::lround(u + (v - u) * t)); };
   TInk out;
-  out.Rgb = (lerp((a.Rgb >> 16) & 0xFF, (b.Rgb >> 16) & 0xFF) << 16) | (lerp((a.Rgb >> 8) & 0xFF, (b.Rgb >> 8) & 0xFF) << 8) |
-            lerp(a.Rgb & 0xFF, b.Rgb & 0xFF);
+  out.Rgb = (lerp((a.Rgb >> 16) & 0xFF, (b.Rgb >> 16) & 0xFF) << 16) |
+            (lerp((a.Rgb >> 8) & 0xFF, (b.Rgb >> 8) & 0xFF) << 8) | lerp(a.Rgb & 0xFF, b.Rgb & 0xFF);
   out.Alpha = static_cast<std::uint8_t>(lerp(a.Alpha, b.Alpha));
   return out;
 }
@@ -137,7 +137,8 @@ void Blur(Coverage& c, const gfx::TSize& size, int k) {
           const int jj = std::clamp(j, 0, inner - 1);
           sum += rows ? c[static_cast<std::size_t>(o) * size.cx + jj] : c[static_cast<std::size_t>(jj) * size.cx + o];
         }
-        const std::size_t at = rows ? static_cast<std::size_t>(o) * size.cx + i : static_cast<std::size_t>(i) * size.cx + o;
+        const std::size_t at =
+            rows ? static_cast<std::size_t>(o) * size.cx + i : static_cast<std::size_t>(i) * size.cx + o;
         tmp[at] = static_cast<float>(sum / (2 * k + 1));
       }
     }
@@ -196,15 +197,15 @@ void TStepPainter::Run() {
     std::vector<Polygon> polys{RoundRect(N(0), N(1), N(2), N(3), op_.Radii)};
     double inner[4];
     for (int i = 0; i < 4; ++i) inner[i] = std::max(0.0, op_.Radii[i] - t);
-    if (N(2) > 2 * t && N(3) > 2 * t) polys.push_back(RoundRect(N(0) + t, N(1) + t, N(2) - 2 * t, N(3) - 2 * t, inner, true));
+    if (N(2) > 2 * t && N(3) > 2 * t)
+      polys.push_back(RoundRect(N(0) + t, N(1) + t, N(2) - 2 * t, N(3) - 2 * t, inner, true));
     PaintSolid(cell_, Cover(size, polys), op_.Inks[0]);
   } else if (v == "vgrad") {
     NonNegative({2, 3});
     const double top = N(1), h = N(3);
     const TInk a = op_.Inks[0], b = op_.Inks[1];
-    PaintCoverage(cell_, Cover(size, {RoundRect(N(0), N(1), N(2), N(3), op_.Radii)}), [&](int, int y) {
-      return Mix(a, b, h > 1 ? std::clamp((y + 0.5 - top) / h, 0.0, 1.0) : 0.0);
-    });
+    PaintCoverage(cell_, Cover(size, {RoundRect(N(0), N(1), N(2), N(3), op_.Radii)}),
+                  [&](int, int y) { return Mix(a, b, h > 1 ? std::clamp((y + 0.5 - top) / h, 0.0, 1.0) : 0.0); });
   } else if (v == "line") {
     NonNegative({4});
     PaintSolid(cell_, Cover(size, {Stroke({N(0), N(1)}, {N(2), N(3)}, N(4))}), op_.Inks[0]);
@@ -281,8 +282,14 @@ TStateCells TransformCells(const TStateCells& cells, TTransform t) {
           case TTransform::Same: break;
           case TTransform::FlipX: dx = w - 1 - x; break;
           case TTransform::FlipY: dy = h - 1 - y; break;
-          case TTransform::TurnLeft: dx = y; dy = w - 1 - x; break;
-          case TTransform::TurnRight: dx = h - 1 - y; dy = x; break;
+          case TTransform::TurnLeft:
+            dx = y;
+            dy = w - 1 - x;
+            break;
+          case TTransform::TurnRight:
+            dx = h - 1 - y;
+            dy = x;
+            break;
         }
         dst.Row32(dy)[dx] = src.Row32(y)[x];
       }

@@ -17,8 +17,8 @@ using TStateCells = std::vector<gfx::PixelBuffer>;
 // Paints every state of p. A derived picture starts from the transformed states of its
 // source in painted (already painted earlier in the same run). Throws TSourceError for a
 // step that cannot be painted (a pixels block outside the cell, a bad radius ...).
-TStateCells PaintPicture(const TPictureRecipe& p, const TRecipe& recipe,
-                         const std::vector<TStateCells>& painted, std::string_view fileName);
+TStateCells PaintPicture(const TPictureRecipe& p, const TRecipe& recipe, const std::vector<TStateCells>& painted,
+                         std::string_view fileName);
 
 // How much of every pixel of a cell the rounded cell outline (radii: top-left,
 // top-right, bottom-right, bottom-left) covers, 0..1, row by row.

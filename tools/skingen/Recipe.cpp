@@ -14,10 +14,9 @@ namespace {
 // colour, '*' more points.
 const std::map<std::string, std::string, std::less<>>& OpPatterns() {
   static const std::map<std::string, std::string, std::less<>> patterns = {
-      {"fill", "i"},          {"clear", ""},          {"rect", "nnnni"},    {"box", "nnnnri"},
-      {"frame", "nnnnrni"},   {"vgrad", "nnnnrii"},   {"line", "nnnnni"},   {"disc", "nnni"},
-      {"ring", "nnnni"},      {"arc", "nnnnnni"},     {"poly", "i*"},       {"glow", "nnnnrni"},
-      {"noise", "nnnnnn"},    {"pixels", "nn"},
+      {"fill", "i"},        {"clear", ""},       {"rect", "nnnni"},   {"box", "nnnnri"}, {"frame", "nnnnrni"},
+      {"vgrad", "nnnnrii"}, {"line", "nnnnni"},  {"disc", "nnni"},    {"ring", "nnnni"}, {"arc", "nnnnnni"},
+      {"poly", "i*"},       {"glow", "nnnnrni"}, {"noise", "nnnnnn"}, {"pixels", "nn"},
   };
   return patterns;
 }
@@ -80,7 +79,8 @@ TRecipe TParser::Parse(std::string_view text) {
       }
       std::string row;
       for (const std::string& part : w) row += part;
-      if (!pixels->Rows.empty() && row.size() != pixels->Rows.front().size()) Fail("the rows of a pixels block differ in length");
+      if (!pixels->Rows.empty() && row.size() != pixels->Rows.front().size())
+        Fail("the rows of a pixels block differ in length");
       for (char c : row)
         if (std::none_of(legend_.begin(), legend_.end(), [c](const auto& e) { return e.first == c; }))
           Fail(std::string("the pixel character '") + c + "' has no ink");
@@ -153,7 +153,8 @@ void TParser::ParseFile(const std::vector<std::string>& w) {
   f.Id = w[2];
   f.Size = {Int(w[3]), Int(w[4])};
   f.Line = line_;
-  if (f.Size.cx <= 0 || f.Size.cy <= 0 || f.Size.cx > 4096 || f.Size.cy > 4096) Fail("a file is 1 to 4096 pixels wide and high");
+  if (f.Size.cx <= 0 || f.Size.cy <= 0 || f.Size.cx > 4096 || f.Size.cy > 4096)
+    Fail("a file is 1 to 4096 pixels wide and high");
   recipe_.Files.push_back(f);
 }
 
@@ -180,9 +181,11 @@ void TParser::ParsePictureLine(TPictureRecipe& p, const std::vector<std::string>
     else Fail("a picture is stored as key, mask or alpha");
   } else if (k == "kind") {
     Expect(w, 2, "kind border|texture|glyph|glow|pngglyph");
-    static const std::map<std::string, TImageKind, std::less<>> kinds = {
-        {"border", TImageKind::Border}, {"texture", TImageKind::Texture}, {"glyph", TImageKind::Glyph},
-        {"glow", TImageKind::Glow},     {"pngglyph", TImageKind::PngGlyph}};
+    static const std::map<std::string, TImageKind, std::less<>> kinds = {{"border", TImageKind::Border},
+                                                                         {"texture", TImageKind::Texture},
+                                                                         {"glyph", TImageKind::Glyph},
+                                                                         {"glow", TImageKind::Glow},
+                                                                         {"pngglyph", TImageKind::PngGlyph}};
     const auto it = kinds.find(w[1]);
     if (it == kinds.end()) Fail("unknown kind \"" + w[1] + "\"");
     p.Kind = it->second;
@@ -202,9 +205,11 @@ void TParser::ParsePictureLine(TPictureRecipe& p, const std::vector<std::string>
   } else if (k == "derive") {
     Expect(w, 3, "derive PICTURE same|flipx|flipy|turnleft|turnright");
     if (!recipe_.FindPicture(w[1]) || w[1] == p.Name) Fail("\"" + w[1] + "\" is not a picture drawn before");
-    static const std::map<std::string, TTransform, std::less<>> transforms = {
-        {"same", TTransform::Same},         {"flipx", TTransform::FlipX},         {"flipy", TTransform::FlipY},
-        {"turnleft", TTransform::TurnLeft}, {"turnright", TTransform::TurnRight}};
+    static const std::map<std::string, TTransform, std::less<>> transforms = {{"same", TTransform::Same},
+                                                                              {"flipx", TTransform::FlipX},
+                                                                              {"flipy", TTransform::FlipY},
+                                                                              {"turnleft", TTransform::TurnLeft},
+                                                                              {"turnright", TTransform::TurnRight}};
     const auto it = transforms.find(w[2]);
     if (it == transforms.end()) Fail("unknown transform \"" + w[2] + "\"");
     p.DeriveFrom = w[1];
@@ -234,7 +239,8 @@ TRecipeOp TParser::ParseOp(const std::vector<std::string>& w) {
     return op;
   }
   if (op.Verb == "poly") {
-    if (w.size() < 8 || (w.size() - 2) % 2 != 0) Fail("expected \"poly COLOUR X Y X Y X Y ...\" (three points or more)");
+    if (w.size() < 8 || (w.size() - 2) % 2 != 0)
+      Fail("expected \"poly COLOUR X Y X Y X Y ...\" (three points or more)");
     op.Inks.push_back(Ink(w[1]));
     for (std::size_t i = 2; i < w.size(); ++i) op.Numbers.push_back(Number(w[i]));
     return op;
@@ -269,8 +275,7 @@ void TParser::Check(TRecipe& r) {
     for (const TPictureRecipe& q : r.Pictures) {
       if (&q == &p || q.File != p.File) continue;
       const gfx::TRect b = q.Area();
-      if (!gfx::Intersect(a, b).IsEmpty())
-        Fail("the picture \"" + p.Name + "\" overlaps \"" + q.Name + "\"");
+      if (!gfx::Intersect(a, b).IsEmpty()) Fail("the picture \"" + p.Name + "\" overlaps \"" + q.Name + "\"");
     }
   }
 }

@@ -25,11 +25,11 @@ enum class TImageKind { Border = 0, Texture = 1, Glyph = 2, Glow = 3, PngGlyph =
 struct TRecipeOp {
   std::string Verb;
   std::vector<double> Numbers;
-  double Radii[4] = {0, 0, 0, 0};     // corner radii: top-left, top-right, bottom-right, bottom-left
+  double Radii[4] = {0, 0, 0, 0};  // corner radii: top-left, top-right, bottom-right, bottom-left
   std::vector<TInk> Inks;
-  std::vector<std::string> Rows;      // "pixels": one string per row, one character per pixel
+  std::vector<std::string> Rows;              // "pixels": one string per row, one character per pixel
   std::vector<std::pair<char, TInk>> Legend;  // "pixels": the inks of the characters
-  std::vector<int> States;            // the states it paints; empty: all
+  std::vector<int> States;                    // the states it paints; empty: all
   int Line = 0;
 };
 

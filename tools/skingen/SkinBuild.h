@@ -41,7 +41,7 @@ class TBuiltSkin {
   TPalette Palette;
   TRecipe Recipe;
   TOptionsText Options;
-  std::vector<TPictureFile> Files;  // in the recipe's order, the master bitmap first
+  std::vector<TPictureFile> Files;    // in the recipe's order, the master bitmap first
   std::vector<std::uint8_t> Preview;  // PNG
   // OPTIONS.DAT, then the picture files sorted by name: the order the package keeps.
   std::vector<skin::TacPackageMember> Members;

@@ -70,8 +70,10 @@ int main(int argc, char** argv) {
       skin::Bitmap32 sheet = skingen::PaintContactSheet(skin.Files, skin.Options.Images);
       skin::Bitmap32 mockup = skingen::PaintMainWindowMockup(painter);
       skin::Bitmap32 states = skingen::PaintStatesBoard(painter);
-      if (!WritePicture(fs::path(looks) / "sheet.png", sheet) || !WritePicture(fs::path(looks) / "mockup.png", mockup) ||
-          !WritePicture(fs::path(looks) / "states.png", states) || !Write(fs::path(looks) / "preview.png", skin.Preview))
+      if (!WritePicture(fs::path(looks) / "sheet.png", sheet) ||
+          !WritePicture(fs::path(looks) / "mockup.png", mockup) ||
+          !WritePicture(fs::path(looks) / "states.png", states) ||
+          !Write(fs::path(looks) / "preview.png", skin.Preview))
         return 1;
     }
   } catch (const std::exception& e) {

@@ -139,7 +139,8 @@ int List(const std::string& package, std::ostream& out, std::ostream& err) {
   skin::TacPackageContents contents;
   if (!ReadPackage(package, bytes, contents, err)) return 1;
   const int codePage = base::SystemCodePage();
-  out << std::setw(10) << "unpacked" << std::setw(10) << "packed" << "  kind     name\n";
+  out << std::setw(10) << "unpacked" << std::setw(10) << "packed"
+      << "  kind     name\n";
   for (const TacPackageMember& m : contents.Members) {
     const std::string name = base::Utf16ToUtf8(base::CodePageToUtf16(m.RawName, codePage));
     out << std::setw(10) << m.Bytes.size() << std::setw(10) << m.PackedSize << "  " << std::left << std::setw(9)

@@ -56,9 +56,10 @@ LRESULT DemoProc(HWND h, UINT m, WPARAM w, LPARAM l) {
       dc->SetBkMode(gfx::BkMode::Transparent);
       dc->SetTextColor(gfx::GetSysColor(gfx::COLOR_BTNTEXT));
       RECT t{16, 16, c.Right - 16, c.Bottom - 16};
-      dc->DrawText(u"Drag the caption to move the window, a border to size it.\n"
-                   u"Alt+Space or the icon opens the system menu.\nThe close button ends the demo.",
-                   t, gfx::DT_LEFT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
+      dc->DrawText(
+          u"Drag the caption to move the window, a border to size it.\n"
+          u"Alt+Space or the icon opens the system menu.\nThe close button ends the demo.",
+          t, gfx::DT_LEFT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
       EndPaint(h, &ps);
       return 0;
     }
@@ -101,8 +102,8 @@ int main(int argc, char** argv) {
   wc.lpszClassName = u"WinDemo";
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   RegisterClassEx(wc);
-  HWND w = CreateWindowEx(0, u"WinDemo", u"Pellomir window demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 100, 480,
-                          300, nullptr, nullptr, nullptr, nullptr);
+  HWND w = CreateWindowEx(0, u"WinDemo", u"Pellomir window demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 100, 480, 300,
+                          nullptr, nullptr, nullptr, nullptr);
   RunUntilIdle();
   RECT r;
   GetWindowRect(w, &r);

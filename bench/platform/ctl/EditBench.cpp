@@ -94,7 +94,12 @@ void BM_AppendLinesInRedrawOffBatch(benchmark::State& state) {
   state.counters["chars"] = chars;
   state.counters["resident_bytes_per_char"] = chars > 0 ? static_cast<double>(memory) / chars : 0;
 }
-BENCHMARK(BM_AppendLinesInRedrawOffBatch)->Arg(10000)->Arg(25000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_AppendLinesInRedrawOffBatch)
+    ->Arg(10000)
+    ->Arg(25000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_ScrollTopToBottomByPages(benchmark::State& state) {
   HWND memo = MakeList();
@@ -118,8 +123,8 @@ void BM_ScrollTopToBottomByPages(benchmark::State& state) {
     }
   }
   state.counters["pages"] = pages;
-  state.counters["time_per_page"] =
-      benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["time_per_page"] = benchmark::Counter(
+      static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   Shutdown();
 }
 BENCHMARK(BM_ScrollTopToBottomByPages)->Unit(benchmark::kMillisecond)->Iterations(2);

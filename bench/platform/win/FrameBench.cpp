@@ -16,8 +16,8 @@ HWND MainSizedWindow() {
   wc.lpszClassName = u"FrameBench";
   wc.hbrBackground = reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1));
   RegisterClassEx(wc);
-  HWND w = CreateWindowEx(0, u"FrameBench", u"Sitemap link extractor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                          670, 585, nullptr, nullptr, nullptr, nullptr);
+  HWND w = CreateWindowEx(0, u"FrameBench", u"Sitemap link extractor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 670,
+                          585, nullptr, nullptr, nullptr, nullptr);
   RunUntilIdle();
   return w;
 }

@@ -42,8 +42,8 @@ void Register(const char16_t* name, WNDPROC proc) {
 void BM_FullRepaint670x585With12Children(benchmark::State& state) {
   headless::Start();
   Register(u"BenchPaint", &PaintProc);
-  HWND top = CreateWindowEx(0, u"BenchPaint", u"bench", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
-                            670, 585, nullptr, nullptr, nullptr, nullptr);
+  HWND top = CreateWindowEx(0, u"BenchPaint", u"bench", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 670,
+                            585, nullptr, nullptr, nullptr, nullptr);
   SetWindowLongPtr(top, GWLP_USERDATA, static_cast<LONG_PTR>(gfx::RGB(212, 208, 200)));
   for (int i = 0; i < 12; ++i) {
     HWND c = CreateWindowEx(0, u"BenchPaint", u"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 10 + (i % 4) * 160,

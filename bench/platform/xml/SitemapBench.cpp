@@ -17,7 +17,8 @@
 namespace {
 
 std::string MakeSitemap(int entries) {
-  std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
+  std::string s =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
   s.reserve(static_cast<std::size_t>(entries) * 210 + 200);
   for (int i = 0; i < entries; ++i) {
     const std::string n = std::to_string(i);

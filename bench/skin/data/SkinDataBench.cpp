@@ -45,11 +45,10 @@ std::string PictureBytes(std::size_t n) {
 
 TacBytes StoredSizePackage() {
   const std::string options = OptionsText();
-  std::vector<skin::TacPackageMember> members = {
-      {"OPTIONS.DAT", TacBytes(options.begin(), options.end()), 0},
-      {"BTNHUGE.BMP", {}, 0},
-      {"EXTBORD.PNG", {}, 0},
-      {"MASTER COPY.PNG", {}, 0}};
+  std::vector<skin::TacPackageMember> members = {{"OPTIONS.DAT", TacBytes(options.begin(), options.end()), 0},
+                                                 {"BTNHUGE.BMP", {}, 0},
+                                                 {"EXTBORD.PNG", {}, 0},
+                                                 {"MASTER COPY.PNG", {}, 0}};
   const std::string a = PictureBytes(73756), b = PictureBytes(16714), c = PictureBytes(171301);
   members[1].Bytes.assign(a.begin(), a.end());
   members[2].Bytes.assign(b.begin(), b.end());
@@ -86,9 +85,9 @@ void BM_ReadAllSections(benchmark::State& state) {
   const std::string text = OptionsText();
   skin::TacSkinIni ini;
   ini.SetText(std::u16string(text.begin(), text.end()));
-  static const char16_t* const kKeys[] = {u"COLOR", u"FONTCOLOR", u"TCLEFT", u"TCTOP", u"TCRIGHT", u"TCBOTTOM",
-                                          u"GCOL", u"GSIZE", u"GRADIENTPERCENT", u"IMAGEPERCENT",
-                                          u"TRANSPARENCY", u"STATES", u"GLOW"};
+  static const char16_t* const kKeys[] = {u"COLOR",        u"FONTCOLOR", u"TCLEFT", u"TCTOP",           u"TCRIGHT",
+                                          u"TCBOTTOM",     u"GCOL",      u"GSIZE",  u"GRADIENTPERCENT", u"IMAGEPERCENT",
+                                          u"TRANSPARENCY", u"STATES",    u"GLOW"};
   for (auto _ : state) {
     std::int64_t sum = 0;
     for (const skin::TacIniSection& section : ini.Sections()) {
@@ -102,9 +101,8 @@ void BM_ReadAllSections(benchmark::State& state) {
 BENCHMARK(BM_ReadAllSections)->Unit(benchmark::kMicrosecond);
 
 void BM_NormalizeImageRef(benchmark::State& state) {
-  const std::u16string values[] = {u"^0356^0001^0367^0023^0005^0005^0005^0005^1^1^1^1",
-                                   u"@0109@0079@0121@0091@1@0", u"!EXTBORD.PNG!2!0!3!0040!0040!0040!0040!0",
-                                   u"~0010~0020~0030~0040~05~1~WOOD.JPG"};
+  const std::u16string values[] = {u"^0356^0001^0367^0023^0005^0005^0005^0005^1^1^1^1", u"@0109@0079@0121@0091@1@0",
+                                   u"!EXTBORD.PNG!2!0!3!0040!0040!0040!0040!0", u"~0010~0020~0030~0040~05~1~WOOD.JPG"};
   for (auto _ : state) {
     for (const auto& v : values) benchmark::DoNotOptimize(skin::ParseCanonicalImageRef(skin::NormalizeImageRef(v)));
   }

@@ -48,8 +48,7 @@ void PaintFrame(benchmark::State& state, std::u16string_view section, int w, int
     PaintImageSlices(&dst, {0, 0, w, h}, bg, true, 1, md);
     benchmark::ClobberMemory();
   }
-  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_SlicesButtonFace(benchmark::State& state) { PaintFrame(state, u"BUTTON", 75, 25); }

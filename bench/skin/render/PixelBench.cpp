@@ -21,9 +21,9 @@ Bitmap32 Noise(int w, int h) {
 }
 
 void SetPixelRate(benchmark::State& state, std::int64_t pixelsPerIteration) {
-  state.counters["MPix/s"] = benchmark::Counter(
-      static_cast<double>(pixelsPerIteration) * static_cast<double>(state.iterations()) / 1e6,
-      benchmark::Counter::kIsRate);
+  state.counters["MPix/s"] =
+      benchmark::Counter(static_cast<double>(pixelsPerIteration) * static_cast<double>(state.iterations()) / 1e6,
+                         benchmark::Counter::kIsRate);
 }
 
 void BM_AlphaBlitRect(benchmark::State& state) {
@@ -64,10 +64,10 @@ BENCHMARK(BM_SmoothResizeMitchell)->Unit(benchmark::kMillisecond);
 void BM_FillGradient(benchmark::State& state) {
   const bool horizontal = state.range(0) != 0;
   Bitmap32 dst(670, 585);
-  const auto stops = ParseGradientData(
-      horizontal ? "15722975;0;1;14473420;49;1;13683137;61;1;11247504;100;1;D"
-                 : "15722975;14473420;49;0;0;14473420;13683137;12;0;0;13683137;11247504;36;0;0;"
-                   "11247504;11247504;0;0;0");
+  const auto stops =
+      ParseGradientData(horizontal ? "15722975;0;1;14473420;49;1;13683137;61;1;11247504;100;1;D"
+                                   : "15722975;14473420;49;0;0;14473420;13683137;12;0;0;13683137;11247504;36;0;0;"
+                                     "11247504;11247504;0;0;0");
   for (auto _ : state) {
     FillGradient(&dst, {0, 0, 670, 585}, stops, 0);
     benchmark::ClobberMemory();

@@ -240,8 +240,8 @@ class SdlBackend final : public Backend {
     SDL_Surface* surface = SDL_GetWindowSurface(os.window);
     if (!surface) return;
     std::vector<SDL_Rect> rects;
-    bool direct = surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
-                  surface->format->format == SDL_PIXELFORMAT_RGB888;
+    bool direct =
+        surface->format->format == SDL_PIXELFORMAT_ARGB8888 || surface->format->format == SDL_PIXELFORMAT_RGB888;
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
     for (const gfx::TRect& part : parts) {
       gfx::TRect r = gfx::Intersect(part, {0, 0, screen_.width, screen_.height});
@@ -289,7 +289,9 @@ class SdlBackend final : public Backend {
   void Translate(const SDL_Event& ev) {
     using K = InputEvent::Kind;
     switch (ev.type) {
-      case SDL_MOUSEMOTION: Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y)); break;
+      case SDL_MOUSEMOTION:
+        Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y));
+        break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         InputEvent e;
@@ -359,8 +361,7 @@ class SdlBackend final : public Backend {
         os.osPos = {we.data1, we.data2};
         // Echoes of our own moves arrive late; only a move the desktop made on its own
         // (some time after ours) moves our window.
-        if ((we.data1 != os.rect.Left || we.data2 != os.rect.Top) && Now() - os.movedAt > 500 &&
-            !detail::TopMode()) {
+        if ((we.data1 != os.rect.Left || we.data2 != os.rect.Top) && Now() - os.movedAt > 500 && !detail::TopMode()) {
           os.rect = gfx::Bounds(we.data1, we.data2, os.rect.Width(), os.rect.Height());
           Push(K::Moved, h, {we.data1, we.data2});
         }

@@ -14,10 +14,12 @@ TEST(Unicode, Utf8RoundTrip) {
 
 TEST(Unicode, MalformedInputBecomesReplacement) {
   EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");  // encoded surrogate
+  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");    // encoded surrogate
   EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
   const char16_t lone[] = {u'a', 0xD800, u'b', 0};
-  EXPECT_EQ(Utf16ToUtf8(lone), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Utf16ToUtf8(lone),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 TEST(Unicode, CodePageFromLocale) {

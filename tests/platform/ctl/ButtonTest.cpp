@@ -97,7 +97,7 @@ TEST_F(ButtonTest, AutoRadioButtonsKeepOneCheckedPerGroup) {
   EXPECT_EQ(Check(a), BST_UNCHECKED);
   EXPECT_EQ(Check(b), BST_UNCHECKED);
   EXPECT_EQ(Check(c), BST_CHECKED);
-  EXPECT_EQ(Check(other), BST_CHECKED);  // another group
+  EXPECT_EQ(Check(other), BST_CHECKED);                      // another group
   EXPECT_TRUE(GetWindowLongPtr(c, GWL_STYLE) & WS_TABSTOP);  // the checked one is the group's tab stop
   EXPECT_FALSE(GetWindowLongPtr(a, GWL_STYLE) & WS_TABSTOP);
 }
@@ -121,9 +121,9 @@ TEST_F(ButtonTest, DefaultButtonHasTheBlackOuterFrame) {
     gfx::PixelBuffer pic = headless::CaptureWindow(h);
     return pic.Row32(y)[x] & 0xFFFFFF;
   };
-  EXPECT_EQ(pixel(normal, 0, 0), 0xFFFFFFu);                       // highlight edge
-  EXPECT_EQ(pixel(def, 0, 0), 0x404040u);                          // the default's dark frame
-  EXPECT_EQ(pixel(def, 1, 1), 0xFFFFFFu);                          // then the raised edge
+  EXPECT_EQ(pixel(normal, 0, 0), 0xFFFFFFu);  // highlight edge
+  EXPECT_EQ(pixel(def, 0, 0), 0x404040u);     // the default's dark frame
+  EXPECT_EQ(pixel(def, 1, 1), 0xFFFFFFu);     // then the raised edge
 }
 
 TEST_F(ButtonTest, OwnerDrawnButtonsAskTheirParent) {
@@ -137,7 +137,8 @@ TEST_F(ButtonTest, OwnerDrawnButtonsAskTheirParent) {
   RunUntilIdle();
   bool selectedDrawn = false;
   for (const Notice& n : Notices())
-    if (n.msg == WM_DRAWITEM && n.id == 230 && n.pos == static_cast<int>(ODT_BUTTON) && (n.code & ODS_SELECTED)) selectedDrawn = true;
+    if (n.msg == WM_DRAWITEM && n.id == 230 && n.pos == static_cast<int>(ODT_BUTTON) && (n.code & ODS_SELECTED))
+      selectedDrawn = true;
   EXPECT_TRUE(selectedDrawn);
   headless::MouseUp(c);
   EXPECT_EQ(CountNotices(BN_CLICKED), 1);

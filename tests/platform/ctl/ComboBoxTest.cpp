@@ -23,7 +23,8 @@ class ComboBoxTest : public CtlTest {
   std::vector<WORD> Codes() const {
     std::vector<WORD> out;
     for (const Notice& n : Notices())
-      if (n.msg == WM_COMMAND && n.id == 400 && n.code != CBN_SETFOCUS && n.code != CBN_KILLFOCUS) out.push_back(n.code);
+      if (n.msg == WM_COMMAND && n.id == 400 && n.code != CBN_SETFOCUS && n.code != CBN_KILLFOCUS)
+        out.push_back(n.code);
     return out;
   }
 };

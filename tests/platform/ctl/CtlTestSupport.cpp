@@ -14,7 +14,8 @@ LRESULT ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
                          static_cast<int>(HIWORD(w)), reinterpret_cast<HWND>(l)});
   if (m == WM_DRAWITEM) {
     auto* d = reinterpret_cast<const ctl::DRAWITEMSTRUCT*>(l);
-    g_notices.push_back({m, static_cast<WORD>(d->CtlID), static_cast<WORD>(d->itemState), static_cast<int>(d->CtlType), d->hwndItem});
+    g_notices.push_back(
+        {m, static_cast<WORD>(d->CtlID), static_cast<WORD>(d->itemState), static_cast<int>(d->CtlType), d->hwndItem});
   }
   if (m == WM_SYSCOMMAND) {
     g_notices.push_back({m, 0, static_cast<WORD>(w), 0, nullptr});
@@ -89,8 +90,8 @@ HWND CtlTest::Parent() {
   RegisterTestClass(u"CtlTestParent", &ParentProc, gfx::COLOR_BTNFACE);
   RECT r{0, 0, 400, 300};
   AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, FALSE, 0);
-  parent = CreateWindowEx(0, u"CtlTestParent", u"Controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
-                          r.Width(), r.Height(), nullptr, nullptr, nullptr, nullptr);
+  parent = CreateWindowEx(0, u"CtlTestParent", u"Controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100,
+                          100, r.Width(), r.Height(), nullptr, nullptr, nullptr, nullptr);
   RunUntilIdle();
   return parent;
 }

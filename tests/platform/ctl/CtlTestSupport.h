@@ -18,10 +18,10 @@ namespace ctltest {
 using namespace win;
 
 struct Notice {
-  UINT msg;       // WM_COMMAND, WM_VSCROLL, WM_HSCROLL, WM_DRAWITEM, WM_SYSCOMMAND
+  UINT msg;  // WM_COMMAND, WM_VSCROLL, WM_HSCROLL, WM_DRAWITEM, WM_SYSCOMMAND
   WORD id;
-  WORD code;      // notification, SB_ code, owner-draw item state, or system command
-  int pos;        // SB_ position (high word); owner-draw control type
+  WORD code;  // notification, SB_ code, owner-draw item state, or system command
+  int pos;    // SB_ position (high word); owner-draw control type
   HWND from;
 };
 

@@ -15,7 +15,8 @@ class EditTest : public CtlTest {
     return e;
   }
   int singles_ = 0;
-  HWND Multi(const std::u16string& text = u"", DWORD style = ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL) {
+  HWND Multi(const std::u16string& text = u"",
+             DWORD style = ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL) {
     return Make(WC_EDIT, text, style | ES_MULTILINE, 10, 90, 300, 200, 102, WS_EX_CLIENTEDGE);
   }
   static std::pair<int, int> Sel(HWND e) {
@@ -106,7 +107,7 @@ TEST_F(EditTest, UndoRevertsARunOfTypingAndRedoes) {
   headless::KeyPress(VK_BACK);
   EXPECT_EQ(Text(e), u"xa");
   SendMessage(e, WM_UNDO, 0, 0);
-  EXPECT_EQ(Text(e), u"xabc");  // both deletions are one step
+  EXPECT_EQ(Text(e), u"xabc");              // both deletions are one step
   EXPECT_EQ(Sel(e), std::make_pair(2, 4));  // and what came back is selected
   SendMessage(e, EM_EMPTYUNDOBUFFER, 0, 0);
   EXPECT_EQ(SendMessage(e, EM_CANUNDO, 0, 0), FALSE);
@@ -418,7 +419,8 @@ TEST_F(EditTest, HorizontalBarFollowsTheWidestLine) {
   SCROLLINFO si;
   si.fMask = SIF_ALL;
   GetScrollInfo(e, SB_HORZ, &si);
-  int widest = GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7 + 200, 0)) - GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7, 0));
+  int widest =
+      GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7 + 200, 0)) - GET_X_LPARAM(SendMessage(e, EM_POSFROMCHAR, 7, 0));
   EXPECT_EQ(si.nMax, widest);
   EXPECT_EQ(static_cast<int>(si.nPage), fr.Width());
   SendMessage(e, EM_SETSEL, 0, -1);

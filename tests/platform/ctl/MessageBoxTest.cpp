@@ -132,20 +132,26 @@ TEST_F(MessageBoxTest, IconByKind) {
 
 TEST_F(MessageBoxTest, SizedToItsTextAndCentred) {
   RECT small{}, large{}, text{};
-  Show(MB_OK, [&](HWND box) {
-    GetWindowRect(box, &small);
-    headless::KeyPress(VK_RETURN);
-  }, u"Short.");
+  Show(
+      MB_OK,
+      [&](HWND box) {
+        GetWindowRect(box, &small);
+        headless::KeyPress(VK_RETURN);
+      },
+      u"Short.");
   std::u16string longText;
   for (int i = 0; i < 40; ++i) longText += u"A rather long sentence. ";
-  Show(MB_OK | MB_ICONINFORMATION, [&](HWND box) {
-    GetWindowRect(box, &large);
-    GetWindowRect(GetDlgItem(box, IDC_MSGBOX_TEXT), &text);
-    headless::KeyPress(VK_RETURN);
-  }, longText);
+  Show(
+      MB_OK | MB_ICONINFORMATION,
+      [&](HWND box) {
+        GetWindowRect(box, &large);
+        GetWindowRect(GetDlgItem(box, IDC_MSGBOX_TEXT), &text);
+        headless::KeyPress(VK_RETURN);
+      },
+      longText);
   EXPECT_LT(small.Width(), large.Width());
-  EXPECT_LE(text.Width(), 420);             // wrapped to a readable width
-  EXPECT_GT(text.Height(), 4 * 13);         // over several lines
+  EXPECT_LE(text.Width(), 420);      // wrapped to a readable width
+  EXPECT_GT(text.Height(), 4 * 13);  // over several lines
   RECT work = GetWorkArea();
   EXPECT_NEAR((small.Left + small.Right) / 2, (work.Left + work.Right) / 2, 1);  // no owner: the screen's centre
   EXPECT_NEAR((small.Top + small.Bottom) / 2, (work.Top + work.Bottom) / 2, 1);
@@ -156,12 +162,15 @@ TEST_F(MessageBoxTest, OwnerIsDisabledWhileTheBoxIsUp) {
   HWND edit = Make(WC_EDIT, u"", ES_AUTOHSCROLL, 10, 10, 100, 21);
   bool enabledDuring = true;
   std::u16string caption;
-  Show(MB_OK, [&](HWND box) {
-    enabledDuring = IsWindowEnabled(owner) != FALSE;
-    caption = GetWindowText(box);
-    EXPECT_EQ(GetParent(box), owner);  // owned by the top-level window of the child passed
-    headless::KeyPress(VK_RETURN);
-  }, u"x", edit, nullptr);
+  Show(
+      MB_OK,
+      [&](HWND box) {
+        enabledDuring = IsWindowEnabled(owner) != FALSE;
+        caption = GetWindowText(box);
+        EXPECT_EQ(GetParent(box), owner);  // owned by the top-level window of the child passed
+        headless::KeyPress(VK_RETURN);
+      },
+      u"x", edit, nullptr);
   EXPECT_FALSE(enabledDuring);
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(GetActiveWindow(), owner);

@@ -16,8 +16,9 @@ class SaveDialogTest : public CtlTest {
  protected:
   void SetUp() override {
     CtlTest::SetUp();
-    root_ = fs::temp_directory_path() / ("pellomir-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root_ = fs::temp_directory_path() /
+            ("pellomir-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(root_ / "Alpha" / "inner");
     fs::create_directories(root_ / "Beta");
@@ -51,7 +52,8 @@ class SaveDialogTest : public CtlTest {
     HWND list = GetDlgItem(d, IDC_SAVE_LIST);
     std::vector<std::u16string> out;
     for (LRESULT i = 0; i < SendMessage(list, LB_GETCOUNT, 0, 0); ++i) {
-      std::u16string s(static_cast<std::size_t>(SendMessage(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, u'\0');
+      std::u16string s(static_cast<std::size_t>(SendMessage(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1,
+                       u'\0');
       SendMessage(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
       s.pop_back();
       out.push_back(s);
@@ -273,7 +275,8 @@ TEST_F(SaveDialogTest, MissingFolderIsReported) {
   EXPECT_FALSE(Run(ofn, [&](HWND d) {
     TypeName(d, u"nowhere/file");
     WhenModal([&] {
-      warned = GetWindowText(GetDlgItem(GetActiveWindow(), IDC_MSGBOX_TEXT)).find(u"does not exist") != std::u16string::npos;
+      warned =
+          GetWindowText(GetDlgItem(GetActiveWindow(), IDC_MSGBOX_TEXT)).find(u"does not exist") != std::u16string::npos;
       headless::KeyPress(VK_RETURN);
     });
     headless::KeyPress(VK_RETURN);

@@ -45,8 +45,8 @@ class ScrollBarTest : public CtlTest {
   // A framed window with a vertical bar over a range of 0..99 and a page of 10.
   HWND Document(bool attach = true) {
     RegisterTestClass(u"CtlScrolling", &ScrollingProc, gfx::COLOR_WINDOW);
-    HWND h = CreateWindowEx(WS_EX_CLIENTEDGE, u"CtlScrolling", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 20, 20, 200, 217, Parent(),
-                            nullptr, nullptr, nullptr);
+    HWND h = CreateWindowEx(WS_EX_CLIENTEDGE, u"CtlScrolling", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 20, 20, 200,
+                            217, Parent(), nullptr, nullptr, nullptr);
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     si.nMin = 0;
@@ -79,7 +79,8 @@ class ScrollBarTest : public CtlTest {
   static detail::ScrollLayout LayoutOf(HWND h) { return detail::LayoutScrollBar(Bar(h), true, ModelOf(h)); }
   static int Pos(HWND h) { return GetScrollPos(h, SB_VERT); }
   int Count(WORD code) const {
-    return static_cast<int>(std::count_if(g_requests.begin(), g_requests.end(), [code](auto& r) { return r.first == code; }));
+    return static_cast<int>(
+        std::count_if(g_requests.begin(), g_requests.end(), [code](auto& r) { return r.first == code; }));
   }
 };
 

@@ -34,8 +34,8 @@ TEST(ErrorBox, FullStopRule) {
   EXPECT_EQ(ErrorBoxText(u"Done."), u"Done.");
   EXPECT_EQ(ErrorBoxText(u"Ends with a blank "), u"Ends with a blank ");
   EXPECT_EQ(ErrorBoxText(u"line\r\n"), u"line\r\n");
-  EXPECT_EQ(ErrorBoxText(u"comma,"), u"comma,");   // ',' is below '.'
-  EXPECT_EQ(ErrorBoxText(u"slash/"), u"slash/.");  // '/' is above it
+  EXPECT_EQ(ErrorBoxText(u"comma,"), u"comma,");                  // ',' is below '.'
+  EXPECT_EQ(ErrorBoxText(u"slash/"), u"slash/.");                 // '/' is above it
   EXPECT_EQ(ErrorBoxText(u"quoted \"loc\""), u"quoted \"loc\"");  // '"' is below '.'
   EXPECT_EQ(ErrorBoxText(u"Element \"loc\" does not contain a single text node"),
             u"Element \"loc\" does not contain a single text node.");
@@ -111,7 +111,8 @@ TEST_F(App, AnErrorEscapingAHandlerShowsTheErrorBox) {
   f->Show();
   win::RunUntilIdle();
   for (const auto& [message, shown] : std::vector<std::pair<std::u16string, std::u16string>>{
-           {u"Cannot create file \"/x/list.txt\". Permission denied", u"Cannot create file \"/x/list.txt\". Permission denied."},
+           {u"Cannot create file \"/x/list.txt\". Permission denied",
+            u"Cannot create file \"/x/list.txt\". Permission denied."},
            {u"Stream write error.", u"Stream write error."},
            {u"Trailing blank ", u"Trailing blank "}}) {
     f->message = message;

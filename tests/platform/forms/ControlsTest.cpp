@@ -134,7 +134,9 @@ TEST_F(Controls, WindowsAreNamedAfterTheirClassesAndSeenByTheHook) {
   f->Show();
   win::RunUntilIdle();
   win::UnhookWindowsHookEx(g_hook);
-  auto has = [](const std::u16string& n) { return std::find(g_created.begin(), g_created.end(), n) != g_created.end(); };
+  auto has = [](const std::u16string& n) {
+    return std::find(g_created.begin(), g_created.end(), n) != g_created.end();
+  };
   EXPECT_TRUE(has(u"TForm"));
   EXPECT_TRUE(has(u"TBitBtn"));
   EXPECT_TRUE(has(u"TEdit"));

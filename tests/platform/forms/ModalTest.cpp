@@ -196,9 +196,9 @@ TEST_F(Modal, EnterEscapeSpaceAndAcceleratorsOnAModalForm) {
   EXPECT_EQ(f->ShowModal(), mrCancel);
   // A focused button takes Enter instead of the default one; Space clicks it too.
   Script({[&] {
-            f->CancelButton->SetFocus();
-            hl::KeyPress(win::VK_RETURN);
-          }});
+    f->CancelButton->SetFocus();
+    hl::KeyPress(win::VK_RETURN);
+  }});
   EXPECT_EQ(f->ShowModal(), mrCancel);
   Script({[&] {
             f->MoreButton->SetFocus();
@@ -315,10 +315,10 @@ TEST_F(Modal, MessageFormsLookByKind) {
     std::u16string title;
     bool icon;
   };
-  for (const Kind& k : {Kind{TMsgDlgType::mtWarning, u"Warning", true}, Kind{TMsgDlgType::mtError, u"Error", true},
-                        Kind{TMsgDlgType::mtInformation, u"Information", true},
-                        Kind{TMsgDlgType::mtConfirmation, u"Confirm", true},
-                        Kind{TMsgDlgType::mtCustom, u"Lister", false}}) {
+  for (const Kind& k :
+       {Kind{TMsgDlgType::mtWarning, u"Warning", true}, Kind{TMsgDlgType::mtError, u"Error", true},
+        Kind{TMsgDlgType::mtInformation, u"Information", true}, Kind{TMsgDlgType::mtConfirmation, u"Confirm", true},
+        Kind{TMsgDlgType::mtCustom, u"Lister", false}}) {
     TMessageForm* f = CreateMessageDialog(u"Text of the box", k.type, {TMsgDlgBtn::mbOK});
     EXPECT_EQ(f->Caption(), k.title);
     EXPECT_EQ(f->ClassName(), u"TMessageForm");

@@ -106,14 +106,19 @@ FORMS_DEFINE_CLASS(TSampleItem, TCollectionItem, [](auto& b) {
 
 FORMS_DEFINE_CLASS(TSample, TComponent, [](auto& b) {
   b.Integer(u"Count", &TSample::Count, &TSample::SetCount, 0);
-  b.Bool(u"Active", &TSample::Active, [](TSample* s, bool v) { s->Active = v; }, true);
-  b.Enum(u"Fruit", FruitInfo(), &TSample::Fruit, [](TSample* s, TFruit v) { s->Fruit = v; },
-         std::optional(TFruit::frApple));
-  b.Set(u"Basket", FruitInfo(), &TSample::Basket, [](TSample* s, TSet<TFruit> v) { s->Basket = v; }, TSet<TFruit>{});
+  b.Bool(
+      u"Active", &TSample::Active, [](TSample* s, bool v) { s->Active = v; }, true);
+  b.Enum(
+      u"Fruit", FruitInfo(), &TSample::Fruit, [](TSample* s, TFruit v) { s->Fruit = v; },
+      std::optional(TFruit::frApple));
+  b.Set(
+      u"Basket", FruitInfo(), &TSample::Basket, [](TSample* s, TSet<TFruit> v) { s->Basket = v; }, TSet<TFruit>{});
   b.String(u"Caption", &TSample::Caption, [](TSample* s, const std::u16string& v) { s->Caption = v; });
-  b.Float(u"Ratio", &TSample::Ratio, [](TSample* s, double v) { s->Ratio = v; }, 0.0);
+  b.Float(
+      u"Ratio", &TSample::Ratio, [](TSample* s, double v) { s->Ratio = v; }, 0.0);
   b.Char(u"Letter", &TSample::Letter, [](TSample* s, char16_t v) { s->Letter = v; });
-  b.Integer(u"Color", &TSample::Color, [](TSample* s, TColor v) { s->Color = v; }, clBtnFace, &ColorIdents());
+  b.Integer(
+      u"Color", &TSample::Color, [](TSample* s, TColor v) { s->Color = v; }, clBtnFace, &ColorIdents());
   b.Object(u"Font", [](TSample* s) { return &s->Font; });
   b.Object(u"Lines", [](TSample* s) { return &s->Lines; });
   b.Object(u"Picture", [](TSample* s) { return &s->Picture; });
@@ -132,9 +137,7 @@ FORMS_DEFINE_CLASS(TSampleRoot, TComponent, [](auto& b) {
 })
 
 struct Registered {
-  Registered() {
-    RegisterClasses({&TSample::StaticClass(), &TSampleRoot::StaticClass(), &TLoadProbe::StaticClass()});
-  }
+  Registered() { RegisterClasses({&TSample::StaticClass(), &TSampleRoot::StaticClass(), &TLoadProbe::StaticClass()}); }
 };
 
 class Streaming : public ::testing::Test {
@@ -216,10 +219,11 @@ end
 }
 
 TEST_F(Streaming, CyrillicStringsFromCodesAndUtf8) {
-  Read("object Root: TSampleRoot\n  object First: TSample\n"
-       "    Caption = #1055#1086#1083#1091#1095#1080#1090#1100' '#1089#1087#1080#1089#1086#1082 +\n"
-       "      ' URL'\n"
-       "  end\n  object Second: TSample\n    Caption = '\xD0\x98\xD0\xBD\xD1\x84\xD0\xBE'\n  end\nend\n");
+  Read(
+      "object Root: TSampleRoot\n  object First: TSample\n"
+      "    Caption = #1055#1086#1083#1091#1095#1080#1090#1100' '#1089#1087#1080#1089#1086#1082 +\n"
+      "      ' URL'\n"
+      "  end\n  object Second: TSample\n    Caption = '\xD0\x98\xD0\xBD\xD1\x84\xD0\xBE'\n  end\nend\n");
   EXPECT_EQ(root->First->Caption, u"Получить список URL");
   EXPECT_EQ(root->Second->Caption, u"Инфо");
 }
@@ -235,10 +239,12 @@ TEST_F(Streaming, CollectionsWithDefinedValuesAndALargeBinaryBlock) {
     hex += kHex[blob[i] >> 4];
     hex += kHex[blob[i] & 15];
   }
-  std::string text = "object Root: TSampleRoot\n  object First: TSample\n    Items = <\n      item\n"
-                     "        Title = 'Packed'\n        Value = 3\n        Data = {" +
-                     hex + "}\n        OriginName = 'Packed.asz'\n      end\n      item\n        Title = 'Second'\n"
-                           "      end>\n  end\nend\n";
+  std::string text =
+      "object Root: TSampleRoot\n  object First: TSample\n    Items = <\n      item\n"
+      "        Title = 'Packed'\n        Value = 3\n        Data = {" +
+      hex +
+      "}\n        OriginName = 'Packed.asz'\n      end\n      item\n        Title = 'Second'\n"
+      "      end>\n  end\nend\n";
   Read(text);
   TOwnedCollection& items = root->First->Items;
   ASSERT_EQ(items.Count(), 2);
@@ -328,8 +334,9 @@ end
 }
 
 TEST_F(Streaming, LoadedRunsOnEveryComponentAfterAllIsRead) {
-  Read("object Root: TSampleRoot\n  object A: TLoadProbe\n    Link = B\n  end\n"
-       "  object B: TLoadProbe\n  end\nend\n");
+  Read(
+      "object Root: TSampleRoot\n  object A: TLoadProbe\n    Link = B\n  end\n"
+      "  object B: TLoadProbe\n  end\nend\n");
   EXPECT_EQ(root->loadedOrder, (std::vector<std::u16string>{u"A", u"B"}));
   EXPECT_FALSE(root->FindComponent(u"A")->IsLoading());
   EXPECT_FALSE(root->IsLoading());

@@ -134,9 +134,8 @@ TEST(Region, RandomCombinationsMatchPixelSets) {
     }
     // Same pixels, built in another order: equal regions.
     EXPECT_EQ(Region::Combine(a, b, RegionOp::Or), Region::Combine(b, a, RegionOp::Or));
-    EXPECT_EQ(Region::Combine(Region::Combine(a, b, RegionOp::Diff), Region::Combine(a, b, RegionOp::And),
-                              RegionOp::Or),
-              a);
+    EXPECT_EQ(
+        Region::Combine(Region::Combine(a, b, RegionOp::Diff), Region::Combine(a, b, RegionOp::And), RegionOp::Or), a);
   }
 }
 

@@ -60,8 +60,8 @@ TEST(SampleSheet, WritesTheSheet) {
   int y = 6;
   for (int height : {-11, -13}) {
     for (int weight : {FW_NORMAL, FW_BOLD}) {
-      const std::u16string name = u"Tahoma " + std::u16string(height == -11 ? u"11" : u"13") +
-                                  (weight == FW_BOLD ? u" bold" : u"");
+      const std::u16string name =
+          u"Tahoma " + std::u16string(height == -11 ? u"11" : u"13") + (weight == FW_BOLD ? u" bold" : u"");
       Label(s, 8, y, name);
       y += 14;
       const Font f = MakeFont(u"Tahoma", height, weight);
@@ -75,8 +75,8 @@ TEST(SampleSheet, WritesTheSheet) {
   Label(s, 8, y, u"\"NewSaturionCyr\" 13 (not installed: DejaVu Sans)");
   y += 14;
   const Font fallback = MakeFont(u"NewSaturionCyr", -13);
-  EXPECT_TRUE(HasInk(sheet, SampleLine(s, 8, y, fallback, u"Программа для получения списка URL из sitemap.xml"),
-                     0xFFFFFF));
+  EXPECT_TRUE(
+      HasInk(sheet, SampleLine(s, 8, y, fallback, u"Программа для получения списка URL из sitemap.xml"), 0xFFFFFF));
   y += 20;
   Label(s, 8, y, u"Tahoma 13 with characters it lacks; italic, underline, strike-out");
   y += 14;
@@ -98,8 +98,7 @@ TEST(SampleSheet, WritesTheSheet) {
   s.SetTextColor(kBlack);
   TRect box{8, y, 208, y + 52};
   s.FrameRect(box, 0xA0A0A0);
-  s.DrawText(u"Полученный список URL. Найдено URL: 0 — сохраните результаты в файл", box,
-             DT_WORDBREAK | DT_CENTER);
+  s.DrawText(u"Полученный список URL. Найдено URL: 0 — сохраните результаты в файл", box, DT_WORDBREAK | DT_CENTER);
   TRect ell{220, y, 340, y + 18};
   s.FrameRect(ell, 0xA0A0A0);
   s.DrawText(u"Сохранить результаты в файл", ell, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);

@@ -171,7 +171,8 @@ TEST(Gradients, LinearAlphaBrushComposesSourceOver) {
   // Over a transparent pixel the alpha rises with the colour's alpha.
   Canvas t(3, 1);
   t.pixels.Row32(0)[0] = t.pixels.Row32(0)[1] = t.pixels.Row32(0)[2] = 0;
-  t.s.FillLinearGradient({0, 0, 2, 1}, 0x800000FF, 0x800000FF, Surface::GradientDirection::Horizontal, Rect(0, 0, 3, 1));
+  t.s.FillLinearGradient({0, 0, 2, 1}, 0x800000FF, 0x800000FF, Surface::GradientDirection::Horizontal,
+                         Rect(0, 0, 3, 1));
   EXPECT_EQ(t.At(1, 0), 0x80000080u);
 }
 

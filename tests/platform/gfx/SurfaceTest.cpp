@@ -200,7 +200,7 @@ TEST(Surface, PlgBltRotatesAQuarterTurn) {
   EXPECT_EQ(dst.At(1, 2), 3u);   // source (2, 0)
   EXPECT_EQ(dst.At(0, 0), 11u);  // source (0, 1)
   EXPECT_EQ(dst.At(0, 2), 13u);
-  EXPECT_EQ(dst.At(2, 0), 0u);   // outside the parallelogram
+  EXPECT_EQ(dst.At(2, 0), 0u);  // outside the parallelogram
   // An identity parallelogram is a plain copy.
   Canvas again(3, 2);
   const TPoint id[3] = {{0, 0}, {3, 0}, {0, 2}};

@@ -18,7 +18,7 @@ TEST_F(ActivationTest, SwitchingActiveWindowsDeactivatesFirst) {
     if (l.msg == WM_NCACTIVATE || l.msg == WM_ACTIVATE || l.msg == WM_SETFOCUS || l.msg == WM_KILLFOCUS ||
         l.msg == WM_ACTIVATEAPP)
       seq.push_back({l.hwnd, Name(l.msg)});
-  std::vector<std::pair<HWND, std::string>> want = {{a, "WM_NCACTIVATE"}, {a, "WM_ACTIVATE"}, {b, "WM_NCACTIVATE"},
+  std::vector<std::pair<HWND, std::string>> want = {{a, "WM_NCACTIVATE"}, {a, "WM_ACTIVATE"},  {b, "WM_NCACTIVATE"},
                                                     {b, "WM_ACTIVATE"},   {a, "WM_KILLFOCUS"}, {b, "WM_SETFOCUS"}};
   EXPECT_EQ(seq, want);
   EXPECT_EQ(GetActiveWindow(), b);
@@ -93,9 +93,10 @@ TEST_F(ActivationTest, DestroyingTheActiveWindowActivatesTheNext) {
   EXPECT_EQ(GetActiveWindow(), nullptr);
   EXPECT_EQ(GetFocus(), nullptr);
   EXPECT_EQ(Count(WM_ACTIVATEAPP), 1);
-  EXPECT_EQ(Log()[static_cast<std::size_t>(std::find_if(Log().begin(), Log().end(), [](auto& l) {
-                                             return l.msg == WM_ACTIVATEAPP;
-                                           }) - Log().begin())].wParam,
+  EXPECT_EQ(Log()[static_cast<std::size_t>(
+                      std::find_if(Log().begin(), Log().end(), [](auto& l) { return l.msg == WM_ACTIVATEAPP; }) -
+                      Log().begin())]
+                .wParam,
             static_cast<WPARAM>(FALSE));
 }
 

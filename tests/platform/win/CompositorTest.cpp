@@ -28,8 +28,8 @@ LRESULT FillProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 HWND Fill(RECT r, gfx::TColor c, DWORD ex = 0) {
   RegisterProc(u"Fill", &FillProc);
-  HWND h = CreateWindowEx(ex, u"Fill", u"", WS_POPUP, r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr,
-                          nullptr, nullptr);
+  HWND h = CreateWindowEx(ex, u"Fill", u"", WS_POPUP, r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr, nullptr,
+                          nullptr);
   SetWindowLongPtr(h, GWLP_USERDATA, static_cast<LONG_PTR>(c));
   ShowWindow(h, SW_SHOWNA);
   return h;
@@ -87,7 +87,7 @@ TEST_F(CompositorTest, ColourKeyMakesThatColourTransparent) {
   SetProp(keyed, u"HalfBlue", keyed);
   SetLayeredWindowAttributes(keyed, kRed, 255, LWA_COLORKEY);
   RunUntilIdle();
-  EXPECT_EQ(ScreenPixel(50, 50), kGreen);   // red is the key
+  EXPECT_EQ(ScreenPixel(50, 50), kGreen);  // red is the key
   EXPECT_EQ(ScreenPixel(150, 50), kBlue);
 }
 
@@ -124,8 +124,8 @@ TEST_F(CompositorTest, MovingAWindowPresentsOnlyItsOldAndNewPlaces) {
   SetWindowPos(w, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RunUntilIdle();
   gfx::Region presented = gfx::Region::FromRects(screen->LastPresented().data(), screen->LastPresented().size());
-  gfx::Region want = gfx::Region::Combine(gfx::Region(RECT{10, 10, 60, 60}), gfx::Region(RECT{200, 200, 250, 250}),
-                                          gfx::RegionOp::Or);
+  gfx::Region want =
+      gfx::Region::Combine(gfx::Region(RECT{10, 10, 60, 60}), gfx::Region(RECT{200, 200, 250, 250}), gfx::RegionOp::Or);
   EXPECT_EQ(presented, want);
   EXPECT_EQ(ScreenPixel(20, 20), kGreen);
   EXPECT_EQ(ScreenPixel(210, 210), kRed);

@@ -130,8 +130,8 @@ LRESULT MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     HDC dc = BeginPaint(h, &ps);
     std::u16string status = u"Click a tile or the button.";
     if (Board::lastClick.X >= 0)
-      status = u"Last click on the board at (" + Number(Board::lastClick.X) + u", " +
-               Number(Board::lastClick.Y) + u").";
+      status =
+          u"Last click on the board at (" + Number(Board::lastClick.X) + u", " + Number(Board::lastClick.Y) + u").";
     Text(dc, status, {272, 100, 500, 130}, gfx::DT_LEFT | gfx::DT_SINGLELINE, gfx::GetSysColor(gfx::COLOR_WINDOWTEXT));
     EndPaint(h, &ps);
     return 0;
@@ -145,13 +145,14 @@ TEST_F(DemoTest, ClickedTileAndButtonShowInTheScreenshot) {
   RegisterProc(u"DemoMain", &MainProc, gfx::COLOR_BTNFACE);
   RegisterProc(u"DemoBoard", &BoardProc, gfx::COLOR_BTNFACE);
   RegisterProc(u"DemoButton", &ButtonProc, gfx::COLOR_BTNFACE);
-  HWND top = CreateWindowEx(0, u"DemoMain", u"Pellomir window system demo",
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 40, 40, 540, 320, nullptr, nullptr,
-                            nullptr, nullptr);
-  HWND board = CreateWindowEx(WS_EX_CLIENTEDGE, u"DemoBoard", u"", WS_CHILD | WS_VISIBLE, 12, 12,
-                              4 + kTiles * (kTile + 4) + 4, 4 + kTiles * (kTile + 4) + 4, top, nullptr, nullptr, nullptr);
-  HWND button = CreateWindowEx(0, u"DemoButton", u"", WS_CHILD | WS_VISIBLE, 272, 12, 180, 44, top, nullptr, nullptr,
-                               nullptr);
+  HWND top =
+      CreateWindowEx(0, u"DemoMain", u"Pellomir window system demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                     40, 40, 540, 320, nullptr, nullptr, nullptr, nullptr);
+  HWND board =
+      CreateWindowEx(WS_EX_CLIENTEDGE, u"DemoBoard", u"", WS_CHILD | WS_VISIBLE, 12, 12, 4 + kTiles * (kTile + 4) + 4,
+                     4 + kTiles * (kTile + 4) + 4, top, nullptr, nullptr, nullptr);
+  HWND button =
+      CreateWindowEx(0, u"DemoButton", u"", WS_CHILD | WS_VISIBLE, 272, 12, 180, 44, top, nullptr, nullptr, nullptr);
   RunUntilIdle();
 
   // Click tile G (row 1, column 2) and press the button twice.

@@ -26,23 +26,42 @@ TEST_F(FrameTest, HitCodesOfEveryFramePartForEachBorderStyle) {
   // Sizing frame 8, caption 23 (rows 8..30), buttons 20 x 18 two pixels in from the band.
   HWND sizeable = MakeTop(100, 100, 400, 300, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   ExpectHits(sizeable,
-             {{0, 0, HTTOPLEFT}, {3, 20, HTTOPLEFT}, {20, 3, HTTOPLEFT}, {200, 3, HTTOP}, {396, 3, HTTOPRIGHT},
-              {3, 150, HTLEFT}, {396, 150, HTRIGHT}, {3, 296, HTBOTTOMLEFT}, {200, 296, HTBOTTOM},
-              {399, 299, HTBOTTOMRIGHT}, {12, 18, HTSYSMENU}, {200, 18, HTCAPTION}, {380, 18, HTCLOSE},
-              {380, 9, HTCLOSE}, {369, 18, HTCAPTION}, {358, 18, HTMAXBUTTON}, {338, 18, HTMINBUTTON},
-              {200, 150, HTCLIENT}, {400, 150, HTNOWHERE}},
+             {{0, 0, HTTOPLEFT},
+              {3, 20, HTTOPLEFT},
+              {20, 3, HTTOPLEFT},
+              {200, 3, HTTOP},
+              {396, 3, HTTOPRIGHT},
+              {3, 150, HTLEFT},
+              {396, 150, HTRIGHT},
+              {3, 296, HTBOTTOMLEFT},
+              {200, 296, HTBOTTOM},
+              {399, 299, HTBOTTOMRIGHT},
+              {12, 18, HTSYSMENU},
+              {200, 18, HTCAPTION},
+              {380, 18, HTCLOSE},
+              {380, 9, HTCLOSE},
+              {369, 18, HTCAPTION},
+              {358, 18, HTMAXBUTTON},
+              {338, 18, HTMINBUTTON},
+              {200, 150, HTCLIENT},
+              {400, 150, HTNOWHERE}},
              "sizeable");
 
   // A dialog frame: 3 pixels, no icon, only the close button.
   HWND dialog = MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME);
   ExpectHits(dialog,
-             {{1, 50, HTBORDER}, {150, 1, HTBORDER}, {5, 12, HTCAPTION}, {285, 12, HTCLOSE}, {250, 12, HTCAPTION},
+             {{1, 50, HTBORDER},
+              {150, 1, HTBORDER},
+              {5, 12, HTCAPTION},
+              {285, 12, HTCLOSE},
+              {250, 12, HTCAPTION},
               {150, 100, HTCLIENT}},
              "dialog");
 
   // A fixed single frame with the system menu: icon and close, no sizing.
   HWND single = MakeTop(0, 0, 300, 200, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
-  ExpectHits(single, {{0, 0, HTBORDER}, {1, 100, HTBORDER}, {8, 12, HTSYSMENU}, {285, 12, HTCLOSE}, {150, 12, HTCAPTION}},
+  ExpectHits(single,
+             {{0, 0, HTBORDER}, {1, 100, HTBORDER}, {8, 12, HTSYSMENU}, {285, 12, HTCLOSE}, {150, 12, HTCAPTION}},
              "single");
 
   HWND thin = MakeTop(0, 0, 100, 100, WS_POPUP | WS_BORDER | WS_VISIBLE);
@@ -52,13 +71,14 @@ TEST_F(FrameTest, HitCodesOfEveryFramePartForEachBorderStyle) {
   ExpectHits(none, {{0, 0, HTCLIENT}, {99, 99, HTCLIENT}}, "none");
 
   // A tool window: a small caption (17) with a small close button and no icon.
-  HWND tool = MakeTop(0, 0, 200, 150, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE,
-                      WS_EX_TOOLWINDOW);
-  ExpectHits(tool, {{12, 15, HTCAPTION}, {185, 15, HTCLOSE}, {170, 15, HTCAPTION}, {100, 28, HTCLIENT}, {2, 75, HTLEFT}},
+  HWND tool =
+      MakeTop(0, 0, 200, 150, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE, WS_EX_TOOLWINDOW);
+  ExpectHits(tool,
+             {{12, 15, HTCAPTION}, {185, 15, HTCLOSE}, {170, 15, HTCAPTION}, {100, 28, HTCLIENT}, {2, 75, HTLEFT}},
              "tool");
 
-  HWND help = MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
-                      WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP);
+  HWND help =
+      MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP);
   ExpectHits(help, {{285, 12, HTCLOSE}, {260, 12, HTHELP}}, "help");
 
   // Maximized: the border no longer sizes. Minimized: all caption.

@@ -57,8 +57,8 @@ TEST_F(LifecycleTest, CreationSendsMessagesInPlatformOrder) {
 TEST_F(LifecycleTest, VisibleTopLevelIsShownAndActivatedAfterCreation) {
   HWND w = MakeTop(10, 20, 300, 200);
   EXPECT_EQ(Names(w), (Seq{"WM_GETMINMAXINFO", "WM_NCCREATE", "WM_NCCALCSIZE", "WM_CREATE", "WM_SIZE", "WM_MOVE",
-                           "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_ACTIVATEAPP", "WM_NCACTIVATE",
-                           "WM_ACTIVATE", "WM_SETFOCUS", "WM_WINDOWPOSCHANGED"}));
+                           "WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_ACTIVATEAPP", "WM_NCACTIVATE", "WM_ACTIVATE",
+                           "WM_SETFOCUS", "WM_WINDOWPOSCHANGED"}));
   EXPECT_EQ(GetActiveWindow(), w);
   EXPECT_EQ(GetFocus(), w);
 }
@@ -70,9 +70,9 @@ TEST_F(LifecycleTest, ChildCreationNotifiesParentAndDoesNotActivate) {
   EXPECT_EQ(Names(c), (Seq{"WM_NCCREATE", "WM_NCCALCSIZE", "WM_CREATE", "WM_SIZE", "WM_MOVE", "WM_SHOWWINDOW",
                            "WM_WINDOWPOSCHANGING", "WM_WINDOWPOSCHANGED"}));
   ASSERT_EQ(Count(WM_PARENTNOTIFY, top), 1);
-  EXPECT_EQ(Log()[static_cast<std::size_t>(std::find_if(Log().begin(), Log().end(), [](auto& l) {
-                                                          return l.msg == WM_PARENTNOTIFY;
-                                                        }) - Log().begin())]
+  EXPECT_EQ(Log()[static_cast<std::size_t>(
+                      std::find_if(Log().begin(), Log().end(), [](auto& l) { return l.msg == WM_PARENTNOTIFY; }) -
+                      Log().begin())]
                 .wParam,
             MAKEWPARAM(WM_CREATE, 7));
   EXPECT_EQ(GetDlgCtrlID(c), 7);
@@ -86,8 +86,8 @@ TEST_F(LifecycleTest, HookSeesCreationBeforeAnyMessageWithClassAndStyles) {
   ASSERT_TRUE(g_hookHandle);
   HWND owner = MakeTop(0, 0, 100, 100, WS_OVERLAPPEDWINDOW);
   ClearLog();
-  HWND dlg = CreateWindowEx(WS_EX_DLGMODALFRAME, u"#32770", u"Save", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 200,
-                            100, owner, nullptr, nullptr, nullptr);
+  HWND dlg = CreateWindowEx(WS_EX_DLGMODALFRAME, u"#32770", u"Save", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100,
+                            owner, nullptr, nullptr, nullptr);
   ASSERT_TRUE(dlg);
   EXPECT_EQ(g_hook.className, u"#32770");
   EXPECT_EQ(g_hook.style, WS_POPUP | WS_CAPTION | WS_SYSMENU);
@@ -142,8 +142,9 @@ TEST_F(LifecycleTest, DestroySendsDestroyParentFirstAndNcDestroyParentLast) {
   std::vector<std::pair<HWND, UINT>> seq;
   for (auto& l : Log())
     if (l.msg == WM_DESTROY || l.msg == WM_NCDESTROY) seq.push_back({l.hwnd, l.msg});
-  std::vector<std::pair<HWND, UINT>> want = {{top, WM_DESTROY}, {a, WM_DESTROY},  {a1, WM_DESTROY}, {b, WM_DESTROY},
-                                             {a1, WM_NCDESTROY}, {a, WM_NCDESTROY}, {b, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+  std::vector<std::pair<HWND, UINT>> want = {{top, WM_DESTROY}, {a, WM_DESTROY},    {a1, WM_DESTROY},
+                                             {b, WM_DESTROY},   {a1, WM_NCDESTROY}, {a, WM_NCDESTROY},
+                                             {b, WM_NCDESTROY}, {top, WM_NCDESTROY}};
   EXPECT_EQ(seq, want);
   EXPECT_EQ(WindowCount(), 0);
 }
@@ -257,7 +258,12 @@ TEST_F(LifecycleTest, MessageOnlyWindowsGetMessagesButNeverShow) {
   EXPECT_FALSE(IsWindowVisible(m));
   EXPECT_EQ(GetAncestor(m, GA_PARENT), HWND_MESSAGE);
   int count = 0;
-  EnumWindows([](HWND, LPARAM p) { ++*reinterpret_cast<int*>(p); return TRUE; }, reinterpret_cast<LPARAM>(&count));
+  EnumWindows(
+      [](HWND, LPARAM p) {
+        ++*reinterpret_cast<int*>(p);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
   EXPECT_EQ(count, 0);
   ClearLog();
   PostMessage(m, WM_USER, 0, 0);

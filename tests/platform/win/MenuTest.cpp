@@ -112,8 +112,8 @@ TEST_F(MenuTest, NotificationsAndPostedCommand) {
   std::vector<std::string> got;
   for (const auto& n : Names(w))
     if (n != "WM_PAINT" && n != "WM_NCPAINT" && n != "WM_ERASEBKGND" && n != "WM_CAPTURECHANGED") got.push_back(n);
-  std::vector<std::string> want = {Name(WM_ENTERMENULOOP), Name(WM_INITMENU),       Name(WM_INITMENUPOPUP),
-                                   Name(WM_ENTERIDLE),     Name(WM_MENUSELECT),     Name(WM_UNINITMENUPOPUP),
+  std::vector<std::string> want = {Name(WM_ENTERMENULOOP), Name(WM_INITMENU),    Name(WM_INITMENUPOPUP),
+                                   Name(WM_ENTERIDLE),     Name(WM_MENUSELECT),  Name(WM_UNINITMENUPOPUP),
                                    Name(WM_MENUSELECT),    Name(WM_EXITMENULOOP)};
   EXPECT_EQ(got, want);
   ClearLog();
@@ -184,8 +184,8 @@ LRESULT RecordSystemMenu(HWND h, UINT m, WPARAM w, LPARAM l) {
   if (m == WM_ENTERIDLE && g_shown.empty()) {
     HMENU sys = GetSystemMenu(h, FALSE);
     for (int i = 0; i < GetMenuItemCount(sys); ++i)
-      g_shown.push_back({GetMenuItemID(sys, i), GetMenuState(sys, static_cast<UINT>(i), MF_BYPOSITION) &
-                                                    (MF_GRAYED | MF_SEPARATOR)});
+      g_shown.push_back(
+          {GetMenuItemID(sys, i), GetMenuState(sys, static_cast<UINT>(i), MF_BYPOSITION) & (MF_GRAYED | MF_SEPARATOR)});
     EndMenu();
   }
   return DefWindowProc(h, m, w, l);
@@ -215,10 +215,8 @@ TEST_F(MenuTest, SystemMenuItemsFollowTheStylesAndState) {
   EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME),
             (Items{{R, G}, {M, 0}, {S, 0}, {0, SEP}, {C, 0}}));
   // A single border: Size greyed too.
-  EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU),
-            (Items{{R, G}, {M, 0}, {S, G}, {0, SEP}, {C, 0}}));
-  EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPEDWINDOW),
-            (Items{{R, G}, {M, 0}, {S, 0}, {N, 0}, {X, 0}, {0, SEP}, {C, 0}}));
+  EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU), (Items{{R, G}, {M, 0}, {S, G}, {0, SEP}, {C, 0}}));
+  EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPEDWINDOW), (Items{{R, G}, {M, 0}, {S, 0}, {N, 0}, {X, 0}, {0, SEP}, {C, 0}}));
   EXPECT_EQ(ShowSystemMenu(WS_OVERLAPPEDWINDOW, 0, SW_SHOWMAXIMIZED),
             (Items{{R, 0}, {M, G}, {S, G}, {N, 0}, {X, G}, {0, SEP}, {C, 0}}));
   EXPECT_EQ(ShowSystemMenu(WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME), (Items{{M, 0}, {0, SEP}, {C, 0}}));

@@ -114,7 +114,7 @@ TEST_F(MessageQueueTest, TimersFireInDueOrderAtTheirTimes) {
   SetTimer(w, 3, 30, &TimerProc);  // same due time as 2: creation order decides
   headless::AdvanceTime(200);
   std::vector<std::pair<UINT_PTR, std::uint64_t>> want = {
-      {2, t0 + 30}, {3, t0 + 30}, {2, t0 + 60}, {3, t0 + 60}, {2, t0 + 90}, {3, t0 + 90}, {1, t0 + 100},
+      {2, t0 + 30},  {3, t0 + 30},  {2, t0 + 60},  {3, t0 + 60},  {2, t0 + 90},  {3, t0 + 90},  {1, t0 + 100},
       {2, t0 + 120}, {3, t0 + 120}, {2, t0 + 150}, {3, t0 + 150}, {2, t0 + 180}, {3, t0 + 180}, {1, t0 + 200}};
   EXPECT_EQ(g_ticks, want);
   EXPECT_TRUE(KillTimer(w, 2));
@@ -192,7 +192,10 @@ TEST_F(MessageQueueTest, OnIdleSeesEveryWaitWithItsDeadlineAndMayFeedInput) {
   // Without timers the hook sees no deadline and still comes before onStarved.
   KillTimer(w, 1);
   bool starved = false;
-  screen->onStarved = [&] { starved = true; return false; };
+  screen->onStarved = [&] {
+    starved = true;
+    return false;
+  };
   EXPECT_THROW(GetMessage(&m, nullptr, 0, 0), std::logic_error);
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_FALSE(seen[2].has_value());

@@ -136,8 +136,8 @@ LRESULT HelpLog(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(MoveSizeTest, ContextHelpAsksTheClickedWindow) {
-  HWND w = MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
-                   WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP);
+  HWND w =
+      MakeTop(0, 0, 300, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME | WS_EX_CONTEXTHELP);
   RegisterProc(u"HelpChild", &HelpLog);
   HWND child = CreateWindowEx(0, u"HelpChild", u"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, w,
                               reinterpret_cast<HMENU>(42), nullptr, nullptr);
@@ -161,7 +161,7 @@ TEST_F(MoveSizeTest, ClipboardTextRoundTripAndOwnership) {
   EXPECT_FALSE(SetClipboardText(u"closed"));
   EXPECT_EQ(GetClipboardText(), std::nullopt);
   ASSERT_TRUE(OpenClipboard(w));
-  EXPECT_FALSE(OpenClipboard(w));       // one opener at a time
+  EXPECT_FALSE(OpenClipboard(w));        // one opener at a time
   EXPECT_FALSE(SetClipboardText(u"x"));  // not emptied yet
   EXPECT_TRUE(EmptyClipboard());
   EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));

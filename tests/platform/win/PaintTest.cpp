@@ -56,8 +56,8 @@ TEST_F(PaintTest, FirstShowPaintsFrameBackgroundThenClientParentBeforeChildren) 
   RunUntilIdle();
   std::vector<std::pair<HWND, std::string>> seq;
   for (auto& l : Log()) seq.push_back({l.hwnd, Name(l.msg)});
-  std::vector<std::pair<HWND, std::string>> want = {{top, "WM_PAINT"}, {top, "WM_NCPAINT"}, {top, "WM_ERASEBKGND"},
-                                                    {child, "WM_PAINT"}, {child, "WM_ERASEBKGND"}};
+  std::vector<std::pair<HWND, std::string>> want = {
+      {top, "WM_PAINT"}, {top, "WM_NCPAINT"}, {top, "WM_ERASEBKGND"}, {child, "WM_PAINT"}, {child, "WM_ERASEBKGND"}};
   EXPECT_EQ(seq, want);
   ClearLog();
   RunUntilIdle();
@@ -137,14 +137,14 @@ TEST_F(PaintTest, ClipChildrenKeepsChildrenAndOverlappingSiblingsClipByStyle) {
   // Creation order puts later children below: raise the second one.
   SetWindowPos(upper, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   RunUntilIdle();
-  EXPECT_EQ(ScreenPixel(80, 80), kBlue);   // overlap shows the upper sibling
+  EXPECT_EQ(ScreenPixel(80, 80), kBlue);  // overlap shows the upper sibling
   EXPECT_EQ(ScreenPixel(20, 20), kGreen);
   EXPECT_EQ(ScreenPixel(200, 200), kRed);
   g_paints.clear();
   InvalidateRect(lower, nullptr, TRUE);
   InvalidateRect(top, nullptr, TRUE);
   RunUntilIdle();
-  EXPECT_EQ(ScreenPixel(80, 80), kBlue);  // the lower sibling cannot paint over the upper one
+  EXPECT_EQ(ScreenPixel(80, 80), kBlue);   // the lower sibling cannot paint over the upper one
   EXPECT_EQ(ScreenPixel(20, 20), kGreen);  // the parent cannot paint over its children
   for (auto& p : g_paints) EXPECT_NE(p.hwnd, upper);
 }
@@ -219,7 +219,8 @@ TEST_F(PaintTest, SetRedrawOffKeepsPixelsAndIgnoresInvalidation) {
 LRESULT PrintClientProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   Log().push_back({h, m, w, l});
   if (m == WM_PRINTCLIENT) {
-    reinterpret_cast<HDC>(w)->FillRect({0, 0, 10000, 10000}, static_cast<gfx::TColor>(GetWindowLongPtr(h, GWLP_USERDATA)));
+    reinterpret_cast<HDC>(w)->FillRect({0, 0, 10000, 10000},
+                                       static_cast<gfx::TColor>(GetWindowLongPtr(h, GWLP_USERDATA)));
     return 0;
   }
   return DefWindowProc(h, m, w, l);
@@ -230,15 +231,16 @@ TEST_F(PaintTest, PrintDrawsFrameClientAndChildrenAsFlagsSay) {
   HWND top = CreateWindowEx(0, u"Printable", u"", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
                             nullptr, nullptr);
   SetWindowLongPtr(top, GWLP_USERDATA, static_cast<LONG_PTR>(kRed));
-  HWND child = CreateWindowEx(0, u"Printable", u"", WS_CHILD | WS_VISIBLE, 20, 20, 30, 30, top, nullptr, nullptr, nullptr);
+  HWND child =
+      CreateWindowEx(0, u"Printable", u"", WS_CHILD | WS_VISIBLE, 20, 20, 30, 30, top, nullptr, nullptr, nullptr);
   SetWindowLongPtr(child, GWLP_USERDATA, static_cast<LONG_PTR>(kGreen));
   gfx::PixelBuffer pic(100, 100);
   gfx::Surface s(pic.View());
   ClearLog();
   SendMessage(top, WM_PRINT, reinterpret_cast<WPARAM>(&s), PRF_NONCLIENT | PRF_CLIENT | PRF_CHILDREN);
   auto at = [&](int x, int y) { return pic.Row32(y)[x] & 0xFFFFFF; };
-  EXPECT_EQ(at(0, 0), 0x000000u);       // the border in the window frame colour (black)
-  EXPECT_EQ(at(10, 10), 0xFF0000u);     // client (B, G, R in memory: red is 0xFF0000)
+  EXPECT_EQ(at(0, 0), 0x000000u);            // the border in the window frame colour (black)
+  EXPECT_EQ(at(10, 10), 0xFF0000u);          // client (B, G, R in memory: red is 0xFF0000)
   EXPECT_EQ(at(1 + 25, 1 + 25), 0x00FF00u);  // the child, at its place
   EXPECT_EQ(Count(WM_PRINTCLIENT, top), 1);
   EXPECT_EQ(Count(WM_PRINT, child), 1);
@@ -246,7 +248,7 @@ TEST_F(PaintTest, PrintDrawsFrameClientAndChildrenAsFlagsSay) {
   gfx::PixelBuffer pic2(100, 100);
   gfx::Surface s2(pic2.View());
   SendMessage(top, WM_PRINT, reinterpret_cast<WPARAM>(&s2), PRF_CLIENT);
-  EXPECT_EQ(pic2.Row32(0)[0] & 0xFFFFFF, 0u);  // no frame
+  EXPECT_EQ(pic2.Row32(0)[0] & 0xFFFFFF, 0u);           // no frame
   EXPECT_EQ(pic2.Row32(26)[26] & 0xFFFFFF, 0xFF0000u);  // no children
 }
 

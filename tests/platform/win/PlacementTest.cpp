@@ -109,7 +109,11 @@ TEST_F(PlacementTest, ChildrenListInCreationOrderAndEnumerateDepthFirst) {
   EXPECT_EQ(GetWindow(b, GW_HWNDPREV), a);
   std::vector<HWND> seen;
   EnumChildWindows(
-      top, [](HWND h, LPARAM p) { reinterpret_cast<std::vector<HWND>*>(p)->push_back(h); return TRUE; },
+      top,
+      [](HWND h, LPARAM p) {
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+      },
       reinterpret_cast<LPARAM>(&seen));
   EXPECT_EQ(seen, (std::vector<HWND>{a, a1, b}));
   EXPECT_TRUE(IsChild(top, a1));
@@ -122,8 +126,8 @@ TEST_F(PlacementTest, ShowAndHideSendShowWindowAndHidingMovesActivationToOwner) 
   HWND popup = MakeTop(10, 10, 50, 50, WS_POPUP | WS_CAPTION, 0, owner);
   ClearLog();
   ShowWindow(popup, SW_SHOW);
-  EXPECT_EQ(Names(popup), (Seq{"WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_NCACTIVATE", "WM_ACTIVATE",
-                               "WM_SETFOCUS", "WM_WINDOWPOSCHANGED"}));
+  EXPECT_EQ(Names(popup), (Seq{"WM_SHOWWINDOW", "WM_WINDOWPOSCHANGING", "WM_NCACTIVATE", "WM_ACTIVATE", "WM_SETFOCUS",
+                               "WM_WINDOWPOSCHANGED"}));
   EXPECT_EQ(GetActiveWindow(), popup);
   ClearLog();
   ShowWindow(popup, SW_HIDE);

@@ -60,16 +60,19 @@ TEST(DOMParser, ErrorsGiveReasonAndLine) {
   EXPECT_TRUE(doc->parseError().failed());
   EXPECT_EQ(doc->parseError().line, 3);
   EXPECT_TRUE(doc->childNodes().empty()) << "a failed parse gives an empty document";
-  for (const char* bad : {"", "   ", "not xml", "<r>", "<r></r><r/>", "<p:r/>", "<r a='1' a='2'/>",
-                          "<r>\x01</r>", "\x1F\x8B\x08\x00\x00\x00\x00\x00", "<!DOCTYPE html><html>"})
+  for (const char* bad : {"", "   ", "not xml", "<r>", "<r></r><r/>", "<p:r/>", "<r a='1' a='2'/>", "<r>\x01</r>",
+                          "\x1F\x8B\x08\x00\x00\x00\x00\x00", "<!DOCTYPE html><html>"})
     EXPECT_TRUE(ParseDOM(bad, kAllowDoctype)->parseError().failed()) << bad;
 }
 
 TEST(DOMParser, EncodingsFromMarkDeclarationOrSettings) {
   const std::u16string text = u"<r>\u0436\u00E9</r>";
   EXPECT_EQ(ParseDOM(Utf16Bytes(text, Endian::Little, ByteOrderMark::Yes), {})->documentElement()->xml(), text);
-  EXPECT_EQ(ParseDOM(Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + text, Endian::Little, ByteOrderMark::No), {})->documentElement()->xml(),
-            text);
+  EXPECT_EQ(
+      ParseDOM(Utf16Bytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + text, Endian::Little, ByteOrderMark::No), {})
+          ->documentElement()
+          ->xml(),
+      text);
   EXPECT_EQ(ParseDOM("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>\xE9</r>", {})->documentElement()->xml(),
             u"<r>\u00E9</r>");
   EXPECT_EQ(ParseDOM("<?xml version=\"1.0\" encoding=\"windows-1251\"?><r>\xE6</r>", {})->documentElement()->xml(),
@@ -125,8 +128,11 @@ TEST(DOMParser, HostileDocumentsFailCleanly) {
   const std::string big(100000, 'x');
   std::string refs;
   for (int i = 0; i < 20000; ++i) refs += "&a;";
-  EXPECT_TRUE(ParseDOM("<!DOCTYPE r [<!ENTITY a \"" + big + "\">]><r>" + refs + "</r>", kAllowDoctype)->parseError().failed());
-  EXPECT_TRUE(ParseDOM("<!DOCTYPE r [<!ENTITY a \"" + big + "\">]><r a=\"" + refs + "\"/>", kAllowDoctype)->parseError().failed());
+  EXPECT_TRUE(
+      ParseDOM("<!DOCTYPE r [<!ENTITY a \"" + big + "\">]><r>" + refs + "</r>", kAllowDoctype)->parseError().failed());
+  EXPECT_TRUE(ParseDOM("<!DOCTYPE r [<!ENTITY a \"" + big + "\">]><r a=\"" + refs + "\"/>", kAllowDoctype)
+                  ->parseError()
+                  .failed());
 
   // Deep nesting.
   std::string deep;

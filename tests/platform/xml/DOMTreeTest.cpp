@@ -81,8 +81,9 @@ TEST(DOMWriter, DeclaresNamespacesOfCreatedNodes) {
   url->appendChild(doc.createElement(u"p:loc", u"urn:p"));
   url->appendChild(doc.createElement(u"plain"));
   url->setAttribute(doc.QualifiedName(u"q:at", u"urn:q"), u"v");
-  EXPECT_EQ(doc.xml(), u"<urlset xmlns=\"urn:sm\"><url xmlns:q=\"urn:q\" q:at=\"v\"><p:loc xmlns:p=\"urn:p\"/>"
-                       u"<plain xmlns=\"\"/></url></urlset>\r\n");
+  EXPECT_EQ(doc.xml(),
+            u"<urlset xmlns=\"urn:sm\"><url xmlns:q=\"urn:q\" q:at=\"v\"><p:loc xmlns:p=\"urn:p\"/>"
+            u"<plain xmlns=\"\"/></url></urlset>\r\n");
   // Parsed declarations are written as they were, and not repeated.
   auto parsed = ParseDOM("<a:r xmlns:a=\"urn:a\" xmlns=\"urn:d\"><a:x/><y/></a:r>", {});
   EXPECT_EQ(parsed->xml(), u"<a:r xmlns:a=\"urn:a\" xmlns=\"urn:d\"><a:x/><y/></a:r>\r\n");

@@ -47,7 +47,8 @@ std::string Sitemap(const std::string& urls, const std::string& decl = "<?xml ve
 }
 
 std::string Entry(const std::string& loc) {
-  return "  <url>\n    <loc>" + loc + "</loc>\n    <lastmod>2024-05-01</lastmod>\n    <changefreq>weekly</changefreq>\n"
+  return "  <url>\n    <loc>" + loc +
+         "</loc>\n    <lastmod>2024-05-01</lastmod>\n    <changefreq>weekly</changefreq>\n"
          "    <priority>0.8</priority>\n  </url>\n";
 }
 
@@ -64,16 +65,24 @@ class SitemapFetchTest : public ::testing::Test {
 
 TEST_F(SitemapFetchTest, SitemapsInEveryEncodingListTheSameAddresses) {
   const std::vector<std::u16string> expected = {u"http://a.example/\u0436", u"http://a.example/caf\u00E9"};
-  const std::u16string body16 = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<urlset "
-                                u"xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>http://a.example/\u0436</loc>"
-                                u"</url><url><loc>http://a.example/caf\u00E9</loc></url></urlset>";
-  EXPECT_EQ(Serve("/le.xml", HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Little, testing::ByteOrderMark::Yes))).lines, expected);
-  EXPECT_EQ(Serve("/be.xml", HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Big, testing::ByteOrderMark::Yes))).lines, expected);
+  const std::u16string body16 =
+      u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<urlset "
+      u"xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><url><loc>http://a.example/\u0436</loc>"
+      u"</url><url><loc>http://a.example/caf\u00E9</loc></url></urlset>";
+  EXPECT_EQ(Serve("/le.xml",
+                  HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Little, testing::ByteOrderMark::Yes)))
+                .lines,
+            expected);
+  EXPECT_EQ(
+      Serve("/be.xml", HttpResponse::Ok(testing::Utf16Bytes(body16, testing::Endian::Big, testing::ByteOrderMark::Yes)))
+          .lines,
+      expected);
   EXPECT_EQ(Serve("/bom.xml", HttpResponse::Ok("\xEF\xBB\xBF" + Sitemap(Entry("http://a.example/\xD0\xB6") +
                                                                         Entry("http://a.example/caf\xC3\xA9"))))
                 .lines,
             expected);
-  const std::string latin = Sitemap(Entry("http://a.example/caf\xE9"), "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
+  const std::string latin =
+      Sitemap(Entry("http://a.example/caf\xE9"), "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
   EXPECT_EQ(Serve("/latin.xml", HttpResponse::Ok(latin)).lines, std::vector<std::u16string>{expected[1]});
   EXPECT_EQ(Serve("/cp1251.xml", HttpResponse::Ok(Sitemap(Entry("http://a.example/\xE6"), ""),
                                                   "application/xml; charset=windows-1251"))
@@ -88,14 +97,17 @@ TEST_F(SitemapFetchTest, EntitiesInAddressesAreDecoded) {
 }
 
 TEST_F(SitemapFetchTest, AnErrorPageThatIsXMLIsListed) {
-  const Outcome out = Serve("/gone.xml", HttpResponse::Status(404, "<errors><error><loc>nowhere</loc></error></errors>", "text/xml"));
+  const Outcome out =
+      Serve("/gone.xml", HttpResponse::Status(404, "<errors><error><loc>nowhere</loc></error></errors>", "text/xml"));
   EXPECT_EQ(out.lines, std::vector<std::u16string>{u"nowhere"});
   EXPECT_EQ(out.loadError, "");
 }
 
 TEST_F(SitemapFetchTest, BodiesThatAreNotXMLLeaveNoRoot) {
   for (const std::string& body :
-       {std::string(), std::string("<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Shop</title></head><body><p>Hi<br></body></html>"),
+       {std::string(),
+        std::string(
+            "<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Shop</title></head><body><p>Hi<br></body></html>"),
         testsupport::GzipCompress(Sitemap(Entry("x")))}) {
     const Outcome out = Serve("/page", HttpResponse::Ok(body, "text/html"));
     EXPECT_EQ(out.loadError, "");
@@ -106,8 +118,9 @@ TEST_F(SitemapFetchTest, BodiesThatAreNotXMLLeaveNoRoot) {
 }
 
 TEST_F(SitemapFetchTest, DocumentTypeReachesTheDocumentLayerAndIsRefused) {
-  const Outcome out = Serve("/dtd.xml", HttpResponse::Ok("<?xml version=\"1.0\"?>\n<!DOCTYPE urlset [<!ENTITY host \"a.example\">]>\n"
-                                                         "<urlset><url><loc>http://&host;/</loc></url></urlset>"));
+  const Outcome out =
+      Serve("/dtd.xml", HttpResponse::Ok("<?xml version=\"1.0\"?>\n<!DOCTYPE urlset [<!ENTITY host \"a.example\">]>\n"
+                                         "<urlset><url><loc>http://&host;/</loc></url></urlset>"));
   EXPECT_EQ(out.loadError.rfind("EDOMParseError\r\n", 0), 0u) << out.loadError;
   EXPECT_NE(out.loadError.find("\r\nLine: "), std::string::npos);
   EXPECT_EQ(out.listError, "No active document");
@@ -124,14 +137,20 @@ TEST_F(SitemapFetchTest, RedirectedAndCompressedSitemapsAreListed) {
 }
 
 TEST_F(SitemapFetchTest, SitemapIndexPrefixesAndSurroundingNodes) {
-  const Outcome index = Serve("/index.xml", HttpResponse::Ok(
-      "<?xml version=\"1.0\"?><?xml-stylesheet type=\"text/xsl\" href=\"/s.xsl\"?><!-- generated -->"
-      "<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>http://a.example/s1.xml</loc>"
-      "</sitemap><sitemap><loc>http://a.example/s2.xml</loc></sitemap></sitemapindex><!-- end -->"));
+  const Outcome index =
+      Serve("/index.xml",
+            HttpResponse::Ok(
+                "<?xml version=\"1.0\"?><?xml-stylesheet type=\"text/xsl\" href=\"/s.xsl\"?><!-- generated -->"
+                "<sitemapindex "
+                "xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>http://a.example/s1.xml</loc>"
+                "</sitemap><sitemap><loc>http://a.example/s2.xml</loc></sitemap></sitemapindex><!-- end -->"));
   EXPECT_EQ(index.lines, (std::vector<std::u16string>{u"http://a.example/s1.xml", u"http://a.example/s2.xml"}));
-  const Outcome prefixed = Serve("/p.xml", HttpResponse::Ok(
-      "<sm:urlset xmlns:sm=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sm:url><sm:loc>http://a.example/p</sm:loc>"
-      "</sm:url><sm:url/></sm:urlset>"));
+  const Outcome prefixed =
+      Serve("/p.xml",
+            HttpResponse::Ok(
+                "<sm:urlset "
+                "xmlns:sm=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sm:url><sm:loc>http://a.example/p</sm:loc>"
+                "</sm:url><sm:url/></sm:urlset>"));
   EXPECT_EQ(prefixed.lines, (std::vector<std::u16string>{u"http://a.example/p", u""}));
 }
 

@@ -15,7 +15,8 @@ using testing::ProgramOptions;
 constexpr char16_t kSitemapNs[] = u"http://www.sitemaps.org/schemas/sitemap/0.9";
 
 std::u16string Namespaced(std::u16string_view urls) {
-  return u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n" +
+  return u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<urlset "
+         u"xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n" +
          std::u16string(urls) + u"\n</urlset>\n";
 }
 
@@ -66,7 +67,8 @@ TEST_F(XMLDocTest, ClosedDocumentHasNoActiveDocument) {
 
 TEST_F(XMLDocTest, ParseErrorMessageHasReasonLineAndSourceText) {
   const std::u16string text =
-      u"<?xml version=\"1.0\"?>\n<urlset>\n  <url><loc>http://example.org/a-rather-long-address/that/goes/on</loc></urk>\n</urlset>";
+      u"<?xml version=\"1.0\"?>\n<urlset>\n  "
+      u"<url><loc>http://example.org/a-rather-long-address/that/goes/on</loc></urk>\n</urlset>";
   try {
     doc.LoadFromXML(text);
     FAIL() << "no error";
@@ -143,14 +145,14 @@ TEST(CutEncodingDeclaration, CutsOnlyEightBitEncodingsNearTheStart) {
             u"<?xml version='1.0' ?><r/>");
   EXPECT_EQ(CutEncodingDeclaration(u"<?xml version=\"1.0\"                       encoding=\"UTF-8\"?>"),
             u"<?xml version=\"1.0\"                      ?>");  // ends at 50
-  EXPECT_EQ(CutEncodingDeclaration(u"\uFEFF<?xml version=\"1.0\" encoding=\"utf-8\"?>"), u"\uFEFF<?xml version=\"1.0\"?>");
-  for (const char16_t* kept : {u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><r/>",
-                               u"<?xml version=\"1.0\" encoding=\"ucs-2\"?><r/>",
-                               u"<?xml version=\"1.0\" encoding=\"Unicode\"?><r/>",
-                               u"<?xml version=\"1.0\"                        encoding=\"UTF-8\"?>",  // ends at 51
-                               u"<r encoding=\"UTF-8\"/>",
-                               u"<?xml-stylesheet encoding=\"UTF-8\"?><r/>",
-                               u"<?xml version=\"1.0\" encoding=\"UTF-8"})
+  EXPECT_EQ(CutEncodingDeclaration(u"\uFEFF<?xml version=\"1.0\" encoding=\"utf-8\"?>"),
+            u"\uFEFF<?xml version=\"1.0\"?>");
+  for (const char16_t* kept :
+       {u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><r/>", u"<?xml version=\"1.0\" encoding=\"ucs-2\"?><r/>",
+        u"<?xml version=\"1.0\" encoding=\"Unicode\"?><r/>",
+        u"<?xml version=\"1.0\"                        encoding=\"UTF-8\"?>",  // ends at 51
+        u"<r encoding=\"UTF-8\"/>", u"<?xml-stylesheet encoding=\"UTF-8\"?><r/>",
+        u"<?xml version=\"1.0\" encoding=\"UTF-8"})
     EXPECT_EQ(CutEncodingDeclaration(kept), kept);
 }
 
@@ -172,8 +174,9 @@ TEST_F(XMLDocTest, HandlesOutliveAReload) {
 // ---- The root ----
 
 TEST_F(XMLDocTest, RootIsFoundPastDeclarationCommentsAndInstructions) {
-  doc.LoadFromXML(u"<?xml version=\"1.0\"?>\n<!-- before -->\n<?xml-stylesheet type=\"text/xsl\" href=\"s.xsl\"?>\n"
-                  u"<urlset><url><loc>x</loc></url></urlset>\n<!-- after -->\n<?after?>\n");
+  doc.LoadFromXML(
+      u"<?xml version=\"1.0\"?>\n<!-- before -->\n<?xml-stylesheet type=\"text/xsl\" href=\"s.xsl\"?>\n"
+      u"<urlset><url><loc>x</loc></url></urlset>\n<!-- after -->\n<?after?>\n");
   EXPECT_EQ(doc.DocumentElement().NodeName(), u"urlset");
   EXPECT_EQ(ListLocs(doc), std::vector<std::u16string>{u"x"});
 }
@@ -184,7 +187,8 @@ TEST_F(XMLDocTest, LookupMatchesByNamespaceOfTheParentAndQualifiedOrLocalName) {
   doc.LoadFromXML(
       u"<s:urlset xmlns:s=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
       u"<s:url><s:loc>prefixed</s:loc></s:url>"
-      u"<url xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><loc xmlns=\"HTTP://WWW.SITEMAPS.ORG/schemas/sitemap/0.9\">case</loc></url>"
+      u"<url xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><loc "
+      u"xmlns=\"HTTP://WWW.SITEMAPS.ORG/schemas/sitemap/0.9\">case</loc></url>"
       u"<url><x:loc xmlns:x=\"urn:any\">parent without namespace</x:loc></url>"
       u"<s:url><LOC>wrong case</LOC><loc>no namespace</loc><s:loc>first match</s:loc><s:loc>second</s:loc></s:url>"
       u"</s:urlset>");
@@ -255,7 +259,8 @@ TEST_F(XMLDocTest, IndexOutOfRangeIsAnError) {
 // ---- Text ----
 
 TEST_F(XMLDocTest, TextOfOneTextOrCDataChildIsItsValue) {
-  doc.LoadFromXML(u"<r><a> x &amp; y </a><b><![CDATA[<z>]]></b><c>t<!--no--></c><d><e/></d><p:f xmlns:p=\"u\">1<g/></p:f></r>");
+  doc.LoadFromXML(
+      u"<r><a> x &amp; y </a><b><![CDATA[<z>]]></b><c>t<!--no--></c><d><e/></d><p:f xmlns:p=\"u\">1<g/></p:f></r>");
   const TXMLNodeList c = doc.DocumentElement().ChildNodes();
   EXPECT_EQ(c[0].Text(), u" x & y ");
   EXPECT_EQ(c[1].Text(), u"<z>");
@@ -278,14 +283,16 @@ TEST_F(XMLDocTest, TextOfOneTextOrCDataChildIsItsValue) {
 
 TEST_F(XMLDocTest, NamespacedSitemapListsEveryLocInOrderWithDuplicates) {
   doc.LoadFromXML(Namespaced(Url(u"http://a.example/1") + Url(u"http://a.example/2") + Url(u"http://a.example/1")));
-  EXPECT_EQ(ListLocs(doc), (std::vector<std::u16string>{u"http://a.example/1", u"http://a.example/2", u"http://a.example/1"}));
+  EXPECT_EQ(ListLocs(doc),
+            (std::vector<std::u16string>{u"http://a.example/1", u"http://a.example/2", u"http://a.example/1"}));
 }
 
 TEST_F(XMLDocTest, SitemapWithoutNamespaceAndSitemapIndexList) {
   doc.LoadFromXML(u"<urlset><url><loc>http://a.example/1</loc></url><url><loc>http://a.example/2</loc></url></urlset>");
   EXPECT_EQ(ListLocs(doc), (std::vector<std::u16string>{u"http://a.example/1", u"http://a.example/2"}));
-  doc.LoadFromXML(u"<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>http://a.example/s1.xml</loc>"
-                  u"<lastmod>2024-01-01</lastmod></sitemap></sitemapindex>");
+  doc.LoadFromXML(
+      u"<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>http://a.example/s1.xml</loc>"
+      u"<lastmod>2024-01-01</lastmod></sitemap></sitemapindex>");
   EXPECT_EQ(ListLocs(doc), std::vector<std::u16string>{u"http://a.example/s1.xml"});
 }
 

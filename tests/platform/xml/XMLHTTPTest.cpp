@@ -44,18 +44,22 @@ class XMLHTTPTest : public ::testing::Test {
 };
 
 TEST_F(XMLHTTPTest, OpenRefusesAddressesItCannotUse) {
-  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"example.org/sitemap.xml"); }),
-            "The address \"example.org/sitemap.xml\" is not a valid web address: it must start with http:// or https://");
-  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"ftp://example.org/sitemap.xml"); }),
-            "The address \"ftp://example.org/sitemap.xml\" uses the protocol \"ftp\", which is not supported: only http "
-            "and https addresses can be fetched");
-  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"file:///etc/passwd"); }).find("not supported") != std::string::npos, true);
+  EXPECT_EQ(
+      ErrorOf([&] { http.open(u"GET", u"example.org/sitemap.xml"); }),
+      "The address \"example.org/sitemap.xml\" is not a valid web address: it must start with http:// or https://");
+  EXPECT_EQ(
+      ErrorOf([&] { http.open(u"GET", u"ftp://example.org/sitemap.xml"); }),
+      "The address \"ftp://example.org/sitemap.xml\" uses the protocol \"ftp\", which is not supported: only http "
+      "and https addresses can be fetched");
+  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"file:///etc/passwd"); }).find("not supported") != std::string::npos,
+            true);
   EXPECT_NE(ErrorOf([&] { http.open(u"GET", u"http://"); }), "(none)");
   EXPECT_NE(ErrorOf([&] { http.open(u"GET", u"http://exa mple.org/"); }), "(none)") << "a blank in the host";
   EXPECT_NE(ErrorOf([&] { http.open(u"GET", u"http://example.org/a\x01/z"); }), "(none)");
   EXPECT_NE(ErrorOf([&] { http.open(u"GET", u""); }), "(none)");
   EXPECT_NE(ErrorOf([&] { http.open(u"GE T", u"http://example.org/"); }), "(none)");
-  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"http://example.org/", true); }), "Asynchronous requests are not supported");
+  EXPECT_EQ(ErrorOf([&] { http.open(u"GET", u"http://example.org/", true); }),
+            "Asynchronous requests are not supported");
   EXPECT_EQ(http.readyState(), 0);
   EXPECT_NE(ErrorOf([&] { http.send(); }), "(none)") << "send before open";
 }
@@ -145,8 +149,8 @@ TEST_F(XMLHTTPTest, DroppedConnectionsAndStallsAreErrors) {
   HttpResponse before;
   before.delivery = Delivery::DropBeforeResponse;
   server.Serve("/drop0", before);
-  const std::string closed = "The connection to 127.0.0.1:" + std::to_string(server.Port()) +
-                             " was closed before the whole response arrived";
+  const std::string closed =
+      "The connection to 127.0.0.1:" + std::to_string(server.Port()) + " was closed before the whole response arrived";
   EXPECT_EQ(ErrorOf([&] { Get("/drop0"); }), closed);
 
   HttpResponse mid = HttpResponse::Ok(std::string(10000, 'x'));
@@ -177,8 +181,9 @@ TEST_F(XMLHTTPTest, RefusedConnectionAndFailedTlsAreErrors) {
     http.open(u"GET", U16("https://127.0.0.1:" + std::to_string(server.Port()) + "/"));
     http.send();
   });
-  EXPECT_EQ(tls.rfind("A secure connection to 127.0.0.1:" + std::to_string(server.Port()) + " could not be established", 0),
-            0u)
+  EXPECT_EQ(
+      tls.rfind("A secure connection to 127.0.0.1:" + std::to_string(server.Port()) + " could not be established", 0),
+      0u)
       << tls;
 }
 
@@ -213,8 +218,9 @@ TEST_F(XMLHTTPTest, ResponseXMLReadsEncodingByStrength) {
 
 TEST_F(XMLHTTPTest, BodiesThatAreNotXMLGiveAnEmptyDocument) {
   server.Serve("/empty", HttpResponse::Ok(""));
-  server.Serve("/html", HttpResponse::Ok("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>x</title></head></html>",
-                                         "text/html"));
+  server.Serve("/html",
+               HttpResponse::Ok("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>x</title></head></html>",
+                                "text/html"));
   server.Serve("/text", HttpResponse::Ok("just words", "text/plain"));
   for (const char* path : {"/empty", "/html", "/text"}) {
     Get(path);

@@ -92,8 +92,9 @@ TEST(HostilePackage, UnpackedSizeLargerThanTheStreamYields) {
 TEST(HostilePackage, FourGigabyteSizeIsRefusedBeforeAnyAllocation) {
   const auto [kind, message] = ReadError(OneMember(1, 5, "A.BMP", 0xFFFFFFFFu, Compressed("small")));
   EXPECT_EQ(kind, "EReadError");
-  EXPECT_EQ(message, u"The skin package member \"A.BMP\" declares 4294967295 bytes; a member may hold at most "
-                     u"67108864 bytes");
+  EXPECT_EQ(message,
+            u"The skin package member \"A.BMP\" declares 4294967295 bytes; a member may hold at most "
+            u"67108864 bytes");
 }
 
 TEST(HostilePackage, DeclaredSizeUnderTheCapWithATinyStreamAllocatesOnlyWhatArrives) {

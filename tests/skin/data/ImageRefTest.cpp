@@ -88,8 +88,7 @@ TEST(NormalizeImageRef, FileSyntaxByImageType) {
   EXPECT_EQ(NormalizeImageRef(u"!GLOW.PNG!5!1!3"), u"&" + Z32 + u"103" + u"00" + u"000000" + u"GLOW.PNG");
   // Image types above 4 count as 4.
   EXPECT_EQ(ParseCanonicalImageRef(NormalizeImageRef(u"!G.PNG!1!0!7!0001!0002!0003!0004")).ImgType, 4);
-  EXPECT_EQ(ParseCanonicalImageRef(NormalizeImageRef(u"!G.PNG!1!0!7!0001!0002!0003!0004")).R,
-            (gfx::TRect{1, 2, 3, 4}));
+  EXPECT_EQ(ParseCanonicalImageRef(NormalizeImageRef(u"!G.PNG!1!0!7!0001!0002!0003!0004")).R, (gfx::TRect{1, 2, 3, 4}));
 }
 
 TEST(NormalizeImageRef, PlainFileNamesAndShortValues) {

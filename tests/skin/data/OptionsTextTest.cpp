@@ -19,7 +19,11 @@ TEST(DecodeOptionsText, Utf16BothByteOrders) {
   EXPECT_EQ(DecodeOptionsText(Bytes(std::string("\xFF\xFE[\0A\0]\0\x16\x04", 10)), 1252), U("[A]Ж"));
   EXPECT_EQ(DecodeOptionsText(Bytes(std::string("\xFE\xFF\0[\0A\0]\x04\x16", 10)), 1252), U("[A]Ж"));
   // A dangling last byte is dropped.
-  EXPECT_EQ(DecodeOptionsText(Bytes(std::string("\xFF\xFE" "A\0B", 5)), 1252), u"A");
+  EXPECT_EQ(DecodeOptionsText(Bytes(std::string("\xFF\xFE"
+                                                "A\0B",
+                                                5)),
+                              1252),
+            u"A");
 }
 
 TEST(DecodeOptionsText, UnmarkedTextUsesTheCodePage) {

@@ -72,9 +72,7 @@ class Mutator {
           for (int k = 0; k < 4 && at + k < d.size(); ++k) d[at + k] = static_cast<std::uint8_t>(w >> (8 * k));
         }
         break;
-      case 3:
-        d.resize(Pos(d));
-        break;
+      case 3: d.resize(Pos(d)); break;
       case 4: {
         const std::size_t at = Pos(d);
         for (int k = Pick(16) + 1; k > 0; --k) d.insert(d.begin() + static_cast<std::ptrdiff_t>(at), rng_() & 0xFF);

@@ -42,8 +42,7 @@ TEST(GetFullSkinDirectory, ParentOfAProgramDirectoryWithForwardSlashes) {
 }
 
 TEST(NativePath, BackslashesBecomeSlashesAndForeignRootsNameNothing) {
-  EXPECT_EQ(NativePath(u"/opt/pellomir\\Skins\\Emberfield\\Options.dat"),
-            "/opt/pellomir/Skins/Emberfield/Options.dat");
+  EXPECT_EQ(NativePath(u"/opt/pellomir\\Skins\\Emberfield\\Options.dat"), "/opt/pellomir/Skins/Emberfield/Options.dat");
   EXPECT_FALSE(NativePath(u"c:\\Skins\\x.asz"));
   EXPECT_FALSE(NativePath(u"\\\\server\\share"));
   EXPECT_FALSE(NativePath(std::u16string(u"/tmp/a\0b", 8)));

@@ -52,10 +52,10 @@ TEST(FindImageVariant, SearchGoesUpwardThenDownward) {
 TEST(ReadScaledGlobalInt, SuffixedValueIsUsedAsItIs) {
   const TacSkinIni ini = Parse(u"[GLOBALINFO]\nBITOP=4\nBITOP*150=5\n");
   EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 144), 5);
-  EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 120), 5);   // 4 * 120 / 96
+  EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 120), 5);  // 4 * 120 / 96
   EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 192), 8);
   EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 96), 4);
-  EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 108), 4);   // index 0: never scaled
+  EXPECT_EQ(ReadScaledGlobalInt(ini, u"BITOP", 0, 108), 4);  // index 0: never scaled
 }
 
 TEST(ReadScaledGlobalInt, DefaultsScaleOnlyAboveIndexZero) {

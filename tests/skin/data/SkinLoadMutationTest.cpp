@@ -56,7 +56,8 @@ class OptionsMutator {
   int Pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
 
   std::string Number() {
-    static const char* kOdd[] = {"0", "-1", "1", "2", "9999", "2147483647", "-2147483648", "99999999999", "$FF", "0x7fffffff"};
+    static const char* kOdd[] = {"0",          "-1",          "1",           "2",   "9999",
+                                 "2147483647", "-2147483648", "99999999999", "$FF", "0x7fffffff"};
     if (Pick(3) == 0) return kOdd[Pick(10)];
     return std::to_string(Pick(400) - 20);
   }
@@ -69,7 +70,8 @@ class OptionsMutator {
   std::string ReplaceNumber(const std::string& line) {
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < line.size(); ++i)
-      if (std::isdigit(static_cast<unsigned char>(line[i])) && (i == 0 || !std::isdigit(static_cast<unsigned char>(line[i - 1]))))
+      if (std::isdigit(static_cast<unsigned char>(line[i])) &&
+          (i == 0 || !std::isdigit(static_cast<unsigned char>(line[i - 1]))))
         starts.push_back(i);
     if (starts.empty()) return line + Number();
     const std::size_t s = starts[static_cast<std::size_t>(Pick(static_cast<int>(starts.size())))];
@@ -80,24 +82,28 @@ class OptionsMutator {
   }
 
   std::string RandomKey() {
-    static const char* kKeys[] = {"BORDERSMASK", "PATTERN", "HOTPATTERN", "OUTERMASK", "GLYPHMASK", "BOXCHECKED",
-                                  "BICONCLOSE", "SH_MASK", "IMGTOPLEFT", "STATES", "OUTERMODE", "PARENTCLASS",
-                                  "BICONCLOSEGLOW", "SH_SOURCE", "LO_SOURCE", "EXBORDER", "BORDERSMASK*150"};
+    static const char* kKeys[] = {"BORDERSMASK", "PATTERN",        "HOTPATTERN",     "OUTERMASK",  "GLYPHMASK",
+                                  "BOXCHECKED",  "BICONCLOSE",     "SH_MASK",        "IMGTOPLEFT", "STATES",
+                                  "OUTERMODE",   "PARENTCLASS",    "BICONCLOSEGLOW", "SH_SOURCE",  "LO_SOURCE",
+                                  "EXBORDER",    "BORDERSMASK*150"};
     const std::string key = kKeys[Pick(17)];
     switch (Pick(8)) {
-      case 0: return key + "=^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" +
-                     Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + std::to_string(Pick(10)) + "^" +
-                     std::to_string(Pick(3)) + "^" + std::to_string(Pick(32));
-      case 1: return key + "=@" + Field(4) + "@" + Field(4) + "@" + Field(4) + "@" + Field(4) + "@" +
-                     std::to_string(Pick(10)) + "@" + std::to_string(Pick(2));
+      case 0:
+        return key + "=^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + Field(4) + "^" +
+               Field(4) + "^" + Field(4) + "^" + Field(4) + "^" + std::to_string(Pick(10)) + "^" +
+               std::to_string(Pick(3)) + "^" + std::to_string(Pick(32));
+      case 1:
+        return key + "=@" + Field(4) + "@" + Field(4) + "@" + Field(4) + "@" + Field(4) + "@" +
+               std::to_string(Pick(10)) + "@" + std::to_string(Pick(2));
       case 2: return key + "=~" + Field(4) + "~" + Field(4) + "~" + Field(4) + "~" + Field(4) + "~" + Field(2) + "~1";
-      case 3: return key + "=!BTNHUGE.BMP!" + std::to_string(Pick(10)) + "!" + std::to_string(Pick(2)) + "!" +
-                     std::to_string(Pick(6)) + "!" + Field(4) + "!" + Field(4) + "!" + Field(4) + "!" + Field(4) + "!" +
-                     std::to_string(Pick(32));
+      case 3:
+        return key + "=!BTNHUGE.BMP!" + std::to_string(Pick(10)) + "!" + std::to_string(Pick(2)) + "!" +
+               std::to_string(Pick(6)) + "!" + Field(4) + "!" + Field(4) + "!" + Field(4) + "!" + Field(4) + "!" +
+               std::to_string(Pick(32));
       case 4: return key + "=!EXTBORD.PNG!" + std::to_string(Pick(4)) + "!0!" + std::to_string(Pick(5));
-      case 5: return key + "=&" + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) +
-                     Field(4) + std::to_string(Pick(10)) + std::to_string(Pick(3)) + std::to_string(Pick(9)) +
-                     Field(2) + "000000";
+      case 5:
+        return key + "=&" + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) + Field(4) +
+               std::to_string(Pick(10)) + std::to_string(Pick(3)) + std::to_string(Pick(9)) + Field(2) + "000000";
       case 6: return key + "=" + Number();
       default: return "[" + key + "]";
     }

@@ -53,11 +53,14 @@ inline std::string ManagerDescription(const TacBytes& package, const std::string
       "        Name = 'Emberfield (internal)'\n"
       "        Version = 14.01\n"
       "        Author = 'Pellomir team'\n"
-      "        Data = {" + HexLines(package) + "}\n"
+      "        Data = {" +
+      HexLines(package) +
+      "}\n"
       "        OriginName = 'Emberfield.asz'\n"
       "      end>\n"
-      "    SkinDirectory = 'c:\\Skins'\n" + extra +
-      "    SkinName = '" + skinName + "'\n"
+      "    SkinDirectory = 'c:\\Skins'\n" +
+      extra + "    SkinName = '" + skinName +
+      "'\n"
       "    SkinInfo = '14.01'\n"
       "    ThirdParty.ThirdEdits = ' '#13#10\n"
       "    ThirdParty.ThirdButtons = 'TButton'#13#10\n"

@@ -82,7 +82,7 @@ TEST(SkinPictures, PremultiplyAlpha) {
 }
 
 TEST(MaskRescale, MulDivRoundsHalvesAwayFromZero) {
-  EXPECT_EQ(MulDivRound(2, 120, 96), 3);   // 2.5
+  EXPECT_EQ(MulDivRound(2, 120, 96), 3);  // 2.5
   EXPECT_EQ(MulDivRound(2, 144, 96), 3);
   EXPECT_EQ(MulDivRound(5, 96, 120), 4);
   EXPECT_EQ(MulDivRound(-2, 120, 96), -3);
@@ -168,9 +168,9 @@ TEST(ShadowFrame, LayoutAndLimits) {
   EXPECT_EQ(f.Bmp->Height(), 2 * f.Height);
   EXPECT_EQ(f.WL + f.WR, f.Width - 1);
   EXPECT_EQ(f.WT + f.WB, f.Height - 1);
-  EXPECT_EQ(f.Bmp->Pixel(0, f.Height / 2), 0xFFFF0000u);           // left: red
+  EXPECT_EQ(f.Bmp->Pixel(0, f.Height / 2), 0xFFFF0000u);            // left: red
   EXPECT_EQ(f.Bmp->Pixel(f.Width / 2, f.Height - 1), 0xFFFFFFFFu);  // bottom: white
-  EXPECT_EQ(f.Bmp->Pixel(0, f.Height) & 0xFF, 255u);                 // the outer corner keeps the background
+  EXPECT_EQ(f.Bmp->Pixel(0, f.Height) & 0xFF, 255u);                // the outer corner keeps the background
   EXPECT_EQ(f.Bmp->Pixel(f.Width / 2, f.Height + f.Height / 2) & 0xFF, 0u);
   const TacShadowFrame huge = MakeShadowFrame(100000, 100000, {100000, -5, 0, 0}, {0, 0, 0, 0});
   EXPECT_EQ(huge.Width, (30 + 255) + 121 + 30);

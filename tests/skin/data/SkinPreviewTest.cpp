@@ -91,10 +91,8 @@ TEST(PreviewBuffer, FieldsRoundTripAndFillTheirWholeSize) {
   EXPECT_EQ(d->Options, u"[A]\r\nB=1");
 
   EXPECT_EQ(WritePreviewBuffer({std::u16string(129, u'n'), u"", u""}, 1252, b), TacPreviewFieldError::NameTooLong);
-  EXPECT_EQ(WritePreviewBuffer({u"", std::u16string(513, u'd'), u""}, 1252, b),
-            TacPreviewFieldError::DirectoryTooLong);
-  EXPECT_EQ(WritePreviewBuffer({u"", u"", std::u16string(30002, u'o')}, 1252, b),
-            TacPreviewFieldError::OptionsTooLong);
+  EXPECT_EQ(WritePreviewBuffer({u"", std::u16string(513, u'd'), u""}, 1252, b), TacPreviewFieldError::DirectoryTooLong);
+  EXPECT_EQ(WritePreviewBuffer({u"", u"", std::u16string(30002, u'o')}, 1252, b), TacPreviewFieldError::OptionsTooLong);
   EXPECT_EQ(WritePreviewBuffer({u"", u"", std::u16string(30001, u'o')}, 1252, b), TacPreviewFieldError::None);
   EXPECT_EQ(WritePreviewBuffer({std::u16string(u"a\0b", 3), u"", u""}, 1252, b), TacPreviewFieldError::ZeroInText);
   b.fill(0);
@@ -257,9 +255,7 @@ TEST_F(ManagerTest, PreviewArrivesOverTheLocalSocket) {
 }
 
 // The build folder: the test program lies in its tests/skin/.
-std::string BuildDir() {
-  return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string();
-}
+std::string BuildDir() { return fs::read_symlink("/proc/self/exe").parent_path().parent_path().parent_path().string(); }
 
 // Runs the sender tool while the test's user interface thread keeps taking messages;
 // returns its exit status and output.

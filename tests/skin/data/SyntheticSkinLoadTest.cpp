@@ -46,11 +46,12 @@ TEST_F(SyntheticSkin, SecondSectionOfANameReadsTheFirstOnesKeys) {
 }
 
 TEST_F(SyntheticSkin, StatesCopyAndReadTheirOwnKeys) {
-  ASSERT_TRUE(Load("[ONE]\r\nSTATES=1\r\nCOLOR=5\r\nHOTCOLOR=6\r\n"
-                   "[THREE]\r\nCOLOR=5\r\nFONTCOLOR=3\r\nGRADIENTDATA=255;255;100;0;0;0;0;0;0;0\r\n"
-                   "[USE2]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR2=8\r\nTRANSPARENCY=300\r\n"
-                   "[CHILD]\r\nPARENTCLASS=THREE\r\nHOTCOLOR=77\r\n"
-                   "[SELF]\r\nPARENTCLASS=SELF\r\nCOLOR=-5\r\n"));
+  ASSERT_TRUE(
+      Load("[ONE]\r\nSTATES=1\r\nCOLOR=5\r\nHOTCOLOR=6\r\n"
+           "[THREE]\r\nCOLOR=5\r\nFONTCOLOR=3\r\nGRADIENTDATA=255;255;100;0;0;0;0;0;0;0\r\n"
+           "[USE2]\r\nSTATES=3\r\nUSESTATE2=1\r\nCOLOR2=8\r\nTRANSPARENCY=300\r\n"
+           "[CHILD]\r\nPARENTCLASS=THREE\r\nHOTCOLOR=77\r\n"
+           "[SELF]\r\nPARENTCLASS=SELF\r\nCOLOR=-5\r\n"));
   const TsGeneralData& one = m.Section(u"ONE");
   EXPECT_EQ(one.Props[1].Color, 5u);
   EXPECT_EQ(one.Props[2].Color, 5u);
@@ -94,8 +95,9 @@ TEST_F(SyntheticSkin, ProvidedSectionsComeLastAndTakeTheLabelColourOfThePrevious
 }
 
 TEST_F(SyntheticSkin, FallbacksApplyInOrder) {
-  ASSERT_TRUE(Load("[BUTTON]\r\nCOLOR=9\r\nBORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^1\r\n"
-                   "[PANEL_LOW]\r\nCOLOR=4\r\n"));
+  ASSERT_TRUE(
+      Load("[BUTTON]\r\nCOLOR=9\r\nBORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^1\r\n"
+           "[PANEL_LOW]\r\nCOLOR=4\r\n"));
   const auto& s = m.SkinCommonInfo.Sections;
   const int button = m.GetSkinIndex(u"BUTTON");
   EXPECT_EQ(s[ssColHeader], button);
@@ -112,8 +114,9 @@ TEST_F(SyntheticSkin, FallbacksApplyInOrder) {
 }
 
 TEST_F(SyntheticSkin, CommonSectionsJoinAfterTheSkinsOwn) {
-  m.Settings.CommonSections = u"[GLOBALINFO]\r\nCOLOR=1\r\n[EDIT]\r\nCOLOR=2\r\n[EXTRA]\r\nCOLOR=3\r\n"
-                              u"[EXTRA]\r\nCOLOR=4\r\n[MORE]\r\nPARENTCLASS=EDIT\r\n";
+  m.Settings.CommonSections =
+      u"[GLOBALINFO]\r\nCOLOR=1\r\n[EDIT]\r\nCOLOR=2\r\n[EXTRA]\r\nCOLOR=3\r\n"
+      u"[EXTRA]\r\nCOLOR=4\r\n[MORE]\r\nPARENTCLASS=EDIT\r\n";
   ASSERT_TRUE(Load("COLOR=5\r\n[EDIT]\r\nCOLOR=6\r\n"));
   const auto& gd = D().gd;
   ASSERT_GE(gd.size(), 6u);
@@ -156,11 +159,12 @@ TEST_F(SyntheticSkin, EditBorderOfOnePixelGetsAScrollOffset) {
 }
 
 TEST_F(SyntheticSkin, TexturesPerStateAndLookupForms) {
-  ASSERT_TRUE(Load("[BASE]\r\nSTATES=3\r\nUSESTATE2=1\r\nPATTERN=~0000~0000~0010~0010~00~0\r\n"
-                   "HOTPATTERN=~0010~0000~0020~0010~00~0\r\nPATTERN2=~0020~0000~0030~0010~00~0\r\n"
-                   "GLYPH=@0000@0000@0010@0010@1@0\r\n"
-                   "[CHILD]\r\nPARENTCLASS=BASE\r\nSTATES=2\r\nUSESTATE2=0\r\n"
-                   "[LOOPA]\r\nPARENTCLASS=LOOPB\r\n[LOOPB]\r\nPARENTCLASS=LOOPA\r\n"));
+  ASSERT_TRUE(
+      Load("[BASE]\r\nSTATES=3\r\nUSESTATE2=1\r\nPATTERN=~0000~0000~0010~0010~00~0\r\n"
+           "HOTPATTERN=~0010~0000~0020~0010~00~0\r\nPATTERN2=~0020~0000~0030~0010~00~0\r\n"
+           "GLYPH=@0000@0000@0010@0010@1@0\r\n"
+           "[CHILD]\r\nPARENTCLASS=BASE\r\nSTATES=2\r\nUSESTATE2=0\r\n"
+           "[LOOPA]\r\nPARENTCLASS=LOOPB\r\n[LOOPB]\r\nPARENTCLASS=LOOPA\r\n"));
   const int base = m.GetSkinIndex(u"BASE"), child = m.GetSkinIndex(u"CHILD");
   const int pattern = m.GetMaskIndex(u"BASE", u"PATTERN");
   EXPECT_EQ(m.Section(u"BASE").Props[2].TextureIndex, m.GetMaskIndex(u"BASE", u"PATTERN2"));
@@ -184,9 +188,10 @@ TEST_F(SyntheticSkin, TexturesPerStateAndLookupForms) {
 
 TEST_F(SyntheticSkin, FilesAreSharedAndMissingOnesDropTheirEntries) {
   gfx::PixelBuffer tile = Filled(6, 4, 0x80102030u);
-  ASSERT_TRUE(Load("[BASE]\r\nPATTERN=!TILE.PNG!1!0!1\r\n[CHILD]\r\nPARENTCLASS=BASE\r\nPATTERN=!GONE.PNG!1!0!1\r\n"
-                   "HOTPATTERN=TILE.PNG.BMP\r\n[OTHER]\r\nPATTERN=!tile.png!1!0!1\r\n",
-                   {{"TILE.PNG", tile}}));
+  ASSERT_TRUE(
+      Load("[BASE]\r\nPATTERN=!TILE.PNG!1!0!1\r\n[CHILD]\r\nPARENTCLASS=BASE\r\nPATTERN=!GONE.PNG!1!0!1\r\n"
+           "HOTPATTERN=TILE.PNG.BMP\r\n[OTHER]\r\nPATTERN=!tile.png!1!0!1\r\n",
+           {{"TILE.PNG", tile}}));
   const TsMaskData& a = m.Entry(u"BASE", u"PATTERN");
   const TsMaskData& b = m.Entry(u"OTHER", u"PATTERN");
   ASSERT_NE(a.Bmp, nullptr);
@@ -207,10 +212,11 @@ TEST_F(SyntheticSkin, CornerKeysSetCfg) {
   // Two 6 x 6 pictures with borders 2; the second has a key pixel in its bottom-right corner.
   master.Row32(5)[11] = kOpaqueKey;
   master.Row32(2)[16] = kOpaqueKey;  // the middle of another picture: not a corner
-  ASSERT_TRUE(Load("[A]\r\nBORDERSMASK=^0000^0000^0012^0006^0002^0002^0002^0002^2^0^1\r\n"
-                   "[B]\r\nBORDERSMASK=^0012^0000^0018^0006^0002^0002^0002^0002^1^0^1\r\n"
-                   "[BUTTON_HUGE]\r\nBORDERSMASK=^0012^0000^0018^0006^0002^0002^0002^0002^1^0^1\r\n"
-                   "GLYPH=@0000@0000@0012@0006@2@0\r\n"));
+  ASSERT_TRUE(
+      Load("[A]\r\nBORDERSMASK=^0000^0000^0012^0006^0002^0002^0002^0002^2^0^1\r\n"
+           "[B]\r\nBORDERSMASK=^0012^0000^0018^0006^0002^0002^0002^0002^1^0^1\r\n"
+           "[BUTTON_HUGE]\r\nBORDERSMASK=^0012^0000^0018^0006^0002^0002^0002^0002^1^0^1\r\n"
+           "GLYPH=@0000@0000@0012@0006@2@0\r\n"));
   EXPECT_EQ(m.Entry(u"A", u"BORDERSMASK").Cfg, 1);
   EXPECT_EQ(m.Entry(u"B", u"BORDERSMASK").Cfg, 0);
   EXPECT_EQ(m.Entry(u"BUTTON_HUGE", u"BORDERSMASK").Cfg, 2);
@@ -219,8 +225,9 @@ TEST_F(SyntheticSkin, CornerKeysSetCfg) {
 }
 
 TEST_F(SyntheticSkin, DensityVariantsOfImages) {
-  const std::string options = "BOXCHECKED=@0000@0000@0010@0010@1@0\r\nBOXCHECKED*200=@0010@0000@0030@0020@1@0\r\n"
-                              "BOXGRAYED*200=@0010@0000@0030@0020@1@0\r\n";
+  const std::string options =
+      "BOXCHECKED=@0000@0000@0010@0010@1@0\r\nBOXCHECKED*200=@0010@0000@0030@0020@1@0\r\n"
+      "BOXGRAYED*200=@0010@0000@0030@0020@1@0\r\n";
   ASSERT_TRUE(Load(options));
   EXPECT_EQ(m.Entry(u"GLOBALINFO", u"BOXCHECKED").R, (TRect{0, 0, 10, 10}));
   EXPECT_EQ(m.GetMaskIndex(u"GLOBALINFO", u"BOXCHECKED*200"), -1);
@@ -255,17 +262,20 @@ TEST_F(SyntheticSkin, RescaledKeyedPictureKeepsItsKeyCorners) {
   EXPECT_EQ(md.Bmp->Pixel(8, 0) >> 24, 0xFFu);
   // Rescaled areas of the master bitmap are shared by entries naming the same area.
   EXPECT_EQ(std::count_if(D(3).BmpArray.begin(), D(3).BmpArray.end(),
-                          [](const TacBmpData& b) { return b.SrcRect == TRect{0, 0, 8, 8}; }),
+                          [](const TacBmpData& b) {
+                            return b.SrcRect == TRect{0, 0, 8, 8};
+                          }),
             1);
 }
 
 // ---- Palette and colours ----
 
 TEST_F(SyntheticSkin, PaletteDefaultsNameEarlierEntries) {
-  ASSERT_TRUE(Load("COLOR=0x102030\r\nCOLORTONEBLUETEXT=5\r\nCOLORTONEBLUETEXTACTIVE=6\r\n"
-                   "COLORTONEYELLOWTEXTActive=7\r\nBTNCOLOR1NORMAL=-1580329\r\nEDITBG_INV=$FF\r\n"
-                   "[EDIT]\r\nCOLOR=1000\r\nFONTCOLOR=2000\r\n"
-                   "[MENUITEM]\r\nSTATES=2\r\nHOTCOLOR=300\r\nHOTFONTCOLOR=400\r\n"));
+  ASSERT_TRUE(
+      Load("COLOR=0x102030\r\nCOLORTONEBLUETEXT=5\r\nCOLORTONEBLUETEXTACTIVE=6\r\n"
+           "COLORTONEYELLOWTEXTActive=7\r\nBTNCOLOR1NORMAL=-1580329\r\nEDITBG_INV=$FF\r\n"
+           "[EDIT]\r\nCOLOR=1000\r\nFONTCOLOR=2000\r\n"
+           "[MENUITEM]\r\nSTATES=2\r\nHOTCOLOR=300\r\nHOTFONTCOLOR=400\r\n"));
   const TacPaletteArray& p = m.Palette;
   EXPECT_EQ(p[pcMainColor], 0x102030u);
   EXPECT_EQ(p[pcEditText_Inverted], 1000u);
@@ -294,8 +304,9 @@ TEST_F(SyntheticSkin, PaletteDefaultsNameEarlierEntries) {
 }
 
 TEST_F(SyntheticSkin, ColourLookupWithAndWithoutASkin) {
-  ASSERT_TRUE(Load("COLOR=111\r\nFONTCOLOR=222\r\n[EDIT]\r\nFONTCOLOR=333\r\nCOLOR=444\r\n"
-                   "[HINT]\r\nCOLOR=555\r\n"));
+  ASSERT_TRUE(
+      Load("COLOR=111\r\nFONTCOLOR=222\r\n[EDIT]\r\nFONTCOLOR=333\r\nCOLOR=444\r\n"
+           "[HINT]\r\nCOLOR=555\r\n"));
   const TColor windowText = 0xFF000000u | gfx::COLOR_WINDOWTEXT;
   EXPECT_EQ(m.SkinColorToRGB(windowText), 333u);
   EXPECT_EQ(m.SkinColorToRGB(0xFF000000u | gfx::COLOR_WINDOW), 444u);
@@ -317,9 +328,10 @@ TEST_F(SyntheticSkin, ColourLookupWithAndWithoutASkin) {
 // ---- Outer effects, shadows, numbers ----
 
 TEST_F(SyntheticSkin, OuterEffectsAndComputedMasks) {
-  ASSERT_TRUE(Load("SH_SOURCE=2\r\nSH_WIDTHT=4\r\nLO_SOURCE=0\r\nGLOW=0\r\n"
-                   "[A]\r\nOUTERMODE=3\r\nOUTCOLL=255\r\nOUTCOLT=65280\r\nOUTRADIUS=4\r\nOUTBLUR=2\r\nOUTOFFSB=3\r\n"
-                   "[B]\r\nOUTERMODE=0\r\n[C]\r\nOUTERMODE=4\r\nOUTERMASK=^0000^0000^0009^0018^0003^0003^0003^0003^1^1^1\r\n"));
+  ASSERT_TRUE(
+      Load("SH_SOURCE=2\r\nSH_WIDTHT=4\r\nLO_SOURCE=0\r\nGLOW=0\r\n"
+           "[A]\r\nOUTERMODE=3\r\nOUTCOLL=255\r\nOUTCOLT=65280\r\nOUTRADIUS=4\r\nOUTBLUR=2\r\nOUTOFFSB=3\r\n"
+           "[B]\r\nOUTERMODE=0\r\n[C]\r\nOUTERMODE=4\r\nOUTERMASK=^0000^0000^0009^0018^0003^0003^0003^0003^1^1^1\r\n"));
   const TacSkinData& d = D();
   EXPECT_EQ(d.oe[0].Mask, -1);
   ASSERT_GE(d.oe[1].Mask, 0);
@@ -349,10 +361,11 @@ TEST_F(SyntheticSkin, OuterEffectsAndComputedMasks) {
 }
 
 TEST_F(SyntheticSkin, GlobalNumbersAndGlowMarginsFollowTheDensity) {
-  const std::string options = "BITOP=4\r\nBITOP*150=11\r\nWSHSIZE=10\r\nCOMBOMARGIN=1\r\nALIGNOFFSET=6\r\n"
-                              "ALIGNOFFSETB=2\r\nBICONCLOSE=@0000@0000@0030@0010@3@0\r\nBICONCLOSEGLOW=2\r\n"
-                              "BICONCLOSEGLOW0=@0000@0010@0010@0020@1@0\r\nBICONCLOSEGLOWMARGIN=4\r\n"
-                              "[PANEL]\r\nGLOWMARGIN=8\r\n";
+  const std::string options =
+      "BITOP=4\r\nBITOP*150=11\r\nWSHSIZE=10\r\nCOMBOMARGIN=1\r\nALIGNOFFSET=6\r\n"
+      "ALIGNOFFSETB=2\r\nBICONCLOSE=@0000@0000@0030@0010@3@0\r\nBICONCLOSEGLOW=2\r\n"
+      "BICONCLOSEGLOW0=@0000@0010@0010@0020@1@0\r\nBICONCLOSEGLOWMARGIN=4\r\n"
+      "[PANEL]\r\nGLOWMARGIN=8\r\n";
   m.Settings.ScreenPPI = 144;
   ASSERT_TRUE(Load(options));
   const TacSkinData& d96 = D(0);
@@ -475,8 +488,9 @@ TEST_F(SyntheticSkin, EmptySkinAndNoSource) {
 }
 
 TEST_F(SyntheticSkin, ScaledMaskDataTakesTheNextLargerVariant) {
-  ASSERT_TRUE(Load("[PANEL]\r\nP=^0000^0000^0008^0008^0003^0003^0003^0003^1^0^1\r\n"
-                   "P*150=^0010^0000^0022^0012^0004^0004^0004^0004^1^0^1\r\n"));
+  ASSERT_TRUE(
+      Load("[PANEL]\r\nP=^0000^0000^0008^0008^0003^0003^0003^0003^1^0^1\r\n"
+           "P*150=^0010^0000^0022^0012^0004^0004^0004^0004^1^0^1\r\n"));
   TsMaskData md;
   Bitmap32Ptr picture;
   EXPECT_EQ(m.GetScaledMaskData(u"PANEL", u"P", md, picture, 120), 2);

@@ -22,7 +22,9 @@
 
 namespace skin::emberfield {
 
-inline std::string StoredPackagePath() { return std::string(PELLOMIR_SOURCE_TREE) + "/skins/Emberfield/Emberfield.asz"; }
+inline std::string StoredPackagePath() {
+  return std::string(PELLOMIR_SOURCE_TREE) + "/skins/Emberfield/Emberfield.asz";
+}
 inline std::string SkinSourceFolder() { return std::string(PELLOMIR_SOURCE_TREE) + "/skins/Emberfield"; }
 inline std::string BuiltPackagePath() { return std::string(PELLOMIR_BUILD_TREE) + "/skins/Emberfield.asz"; }
 
@@ -53,9 +55,7 @@ struct TOpenedSkin {
     const auto it = Pictures.find(UpperCase(name));
     return it == Pictures.end() ? nullptr : &it->second;
   }
-  const gfx::PixelBuffer* Master() const {
-    return Picture(Ini.ReadString(u"GLOBALINFO", u"MASTERBITMAP", u""));
-  }
+  const gfx::PixelBuffer* Master() const { return Picture(Ini.ReadString(u"GLOBALINFO", u"MASTERBITMAP", u"")); }
 };
 
 // The stored package, opened once for all tests.

@@ -65,7 +65,8 @@ TEST(SkinGenRecipe, RejectsMistakesWithTheirLine) {
       {file + "picture a\n place m 0 0\n cell 4 4\nend\npicture b\n place m 3 3\n cell 4 4\nend\n", "overlaps"},
       {file + "picture a\n place m 30 0\n cell 4 4\nend\n", "does not fit"},
       {file + "picture a\n place m 0 0\n cell 4 4\n store mask\n place m 0 30\nend\n", "does not fit"},
-      {file + "picture a\n place m 0 0\n cell 4 4\n ink x red\n pixels 0 0\n  x x\n  x\n endpixels\nend\n", "differ in length"},
+      {file + "picture a\n place m 0 0\n cell 4 4\n ink x red\n pixels 0 0\n  x x\n  x\n endpixels\nend\n",
+       "differ in length"},
       {file + "picture a\n place m 0 0\n cell 4 4\n pixels 0 0\n  y\n endpixels\nend\n", "has no ink"},
       {file + "picture a\n place m 0 0\n cell 4 4\n", "not closed"},
       {file + "picture a\n place m 0 0\n cell 4 4\n state 1\nend\n", "no state 1"},
@@ -170,9 +171,9 @@ TEST(SkinGenOptions, RejectsWhatItCannotWrite) {
 
 // The files of a one-picture recipe.
 std::vector<TPictureFile> Build(const std::string& picture, const char* fileName = "M.PNG") {
-  return BuildPictureFiles(Recipe(std::string("file \"") + fileName + "\" m 32 32\npicture p\n place m 0 0\n" + picture +
-                                  "end\n"),
-                           "Pictures.txt");
+  return BuildPictureFiles(
+      Recipe(std::string("file \"") + fileName + "\" m 32 32\npicture p\n place m 0 0\n" + picture + "end\n"),
+      "Pictures.txt");
 }
 
 TEST(SkinGenPictures, MasksHoldTheCoverageAndEmptyPixelsBorrowTheirNeighboursColour) {
@@ -190,9 +191,9 @@ TEST(SkinGenPictures, MasksHoldTheCoverageAndEmptyPixelsBorrowTheirNeighboursCol
 TEST(SkinGenPictures, KeyStorageAndRoundedCornersMarkKeyPixels) {
   const std::vector<TPictureFile> f = Build(" cell 9 9\n round 3\n rect 0 0 0.4 9 red\n rect 4 4 1 1 red\n");
   const gfx::PixelBuffer& px = f[0].Pixels;
-  EXPECT_EQ(px.Row32(4)[0], kKeyPixel);      // covered less than half
-  EXPECT_EQ(px.Row32(4)[4], 0xFFFF0000u);    // covered
-  EXPECT_EQ(px.Row32(0)[0], kKeyPixel);      // outside the rounded outline
+  EXPECT_EQ(px.Row32(4)[0], kKeyPixel);    // covered less than half
+  EXPECT_EQ(px.Row32(4)[4], 0xFFFF0000u);  // covered
+  EXPECT_EQ(px.Row32(0)[0], kKeyPixel);    // outside the rounded outline
   const std::vector<TPictureFile> m = Build(" cell 9 9\n store mask\n round 3\n fill red\n");
   EXPECT_EQ(m[0].Pixels.Row32(0)[0], kKeyPixel);
   EXPECT_EQ(m[0].Pixels.Row32(9)[0], 0xFFFFFFFFu);  // its mask keeps what lies behind

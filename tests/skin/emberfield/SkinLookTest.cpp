@@ -33,7 +33,8 @@ const skingen::TSkinLook& Look() {
 TColor Mix(TColor a, TColor b, int aPercent) {
   TColor out = 0;
   for (int shift = 0; shift < 24; shift += 8)
-    out |= static_cast<TColor>(((a >> shift & 0xFF) * aPercent + (b >> shift & 0xFF) * (100 - aPercent)) / 100) << shift;
+    out |= static_cast<TColor>(((a >> shift & 0xFF) * aPercent + (b >> shift & 0xFF) * (100 - aPercent)) / 100)
+           << shift;
   return out;
 }
 

@@ -15,34 +15,93 @@ namespace {
 
 using test::U;
 
-const char* const kSectionOrder[] = {
-    "GLOBALINFO",       "DIVIDER",        "EDIT",           "EXTRALINE",      "GRIPH",           "GROUPBOX",
-    "HINT",             "PANEL",          "PANEL_LOW",      "PROGRESSH",      "SCROLLSLIDERH",   "SPLITTER",
-    "STATUSBAR",        "BAR",            "TOOLBAR",        "RIBBONPAGE",     "RIBBONTAB",       "PAGECONTROL",
-    "TABTOP",           "DIVIDERV",       "ALPHAEDIT",      "ALPHACOMBOBOX",  "SCROLLSLIDERV",   "SCROLLBTNBOTTOM",
-    "COLHEADER",        "DRAGBAR",        "SELECTION",      "SCROLLBAR1V",    "SCROLLBAR2V",     "SCROLLBAR1H",
-    "SCROLLBAR2H",      "BUTTON_HUGE",    "TOOLBUTTON",     "SPEEDBUTTON",    "PAGECONTROLRIGHT", "PAGECONTROLLEFT",
-    "PAGECONTROLBOTTOM", "TABLEFT",       "TABBOTTOM",      "TABRIGHT",       "BARTITLE",        "GAUGE",
-    "COMBOBTN",         "MENUITEM",       "MENULINE",       "ICOLINE",        "SPEEDBUTTON_SMALL", "UPDOWNBTN",
-    "MENUBTN",          "PROGRESSV",      "BARPANEL",       "WEBBUTTON",      "TB_TAB",          "TB_MENUBTN",
-    "THUMB_ON",         "THUMB_OFF",      "COMBOBOX",       "CHECKBOX",       "FORMTITLE",       "TRACKBAR",
-    "SCROLLBTNLEFT",    "SCROLLBTNRIGHT", "SCROLLBTNTOP",   "BUTTON_BIG",     "SLIDER_OFF",      "SLIDER_ON",
-    "MAINMENU",         "DIALOG",         "FORM",           "BUTTON"};
+const char* const kSectionOrder[] = {"GLOBALINFO",
+                                     "DIVIDER",
+                                     "EDIT",
+                                     "EXTRALINE",
+                                     "GRIPH",
+                                     "GROUPBOX",
+                                     "HINT",
+                                     "PANEL",
+                                     "PANEL_LOW",
+                                     "PROGRESSH",
+                                     "SCROLLSLIDERH",
+                                     "SPLITTER",
+                                     "STATUSBAR",
+                                     "BAR",
+                                     "TOOLBAR",
+                                     "RIBBONPAGE",
+                                     "RIBBONTAB",
+                                     "PAGECONTROL",
+                                     "TABTOP",
+                                     "DIVIDERV",
+                                     "ALPHAEDIT",
+                                     "ALPHACOMBOBOX",
+                                     "SCROLLSLIDERV",
+                                     "SCROLLBTNBOTTOM",
+                                     "COLHEADER",
+                                     "DRAGBAR",
+                                     "SELECTION",
+                                     "SCROLLBAR1V",
+                                     "SCROLLBAR2V",
+                                     "SCROLLBAR1H",
+                                     "SCROLLBAR2H",
+                                     "BUTTON_HUGE",
+                                     "TOOLBUTTON",
+                                     "SPEEDBUTTON",
+                                     "PAGECONTROLRIGHT",
+                                     "PAGECONTROLLEFT",
+                                     "PAGECONTROLBOTTOM",
+                                     "TABLEFT",
+                                     "TABBOTTOM",
+                                     "TABRIGHT",
+                                     "BARTITLE",
+                                     "GAUGE",
+                                     "COMBOBTN",
+                                     "MENUITEM",
+                                     "MENULINE",
+                                     "ICOLINE",
+                                     "SPEEDBUTTON_SMALL",
+                                     "UPDOWNBTN",
+                                     "MENUBTN",
+                                     "PROGRESSV",
+                                     "BARPANEL",
+                                     "WEBBUTTON",
+                                     "TB_TAB",
+                                     "TB_MENUBTN",
+                                     "THUMB_ON",
+                                     "THUMB_OFF",
+                                     "COMBOBOX",
+                                     "CHECKBOX",
+                                     "FORMTITLE",
+                                     "TRACKBAR",
+                                     "SCROLLBTNLEFT",
+                                     "SCROLLBTNRIGHT",
+                                     "SCROLLBTNTOP",
+                                     "BUTTON_BIG",
+                                     "SLIDER_OFF",
+                                     "SLIDER_ON",
+                                     "MAINMENU",
+                                     "DIALOG",
+                                     "FORM",
+                                     "BUTTON"};
 
 // Keys whose values are free text (or read as such); every other key of the skin is a
 // number, a colour, an image reference or a gradient and is checked as one.
-const std::set<std::u16string> kTextKeys = {u"VERSION", u"AUTHOR",     u"DESCRIPTION", u"MASTERBITMAP",
+const std::set<std::u16string> kTextKeys = {u"VERSION",  u"AUTHOR",      u"DESCRIPTION", u"MASTERBITMAP",
                                             u"MainFont", u"PARENTCLASS", u"PREVIEW"};
 
-bool IsGradientKey(std::u16string_view k) { return k == u"GRADIENTDATA" || k == u"HOTGRADIENTDATA" || k == u"GRADIENTDATA2"; }
+bool IsGradientKey(std::u16string_view k) {
+  return k == u"GRADIENTDATA" || k == u"HOTGRADIENTDATA" || k == u"GRADIENTDATA2";
+}
 
 // Colour keys of sections and of [GLOBALINFO]; ARGB keys begin with BTNCOLOR.
 bool IsColourKey(std::u16string_view section, std::u16string_view k) {
   static const std::set<std::u16string> sectionKeys = {
-      u"COLOR",    u"HOTCOLOR",    u"COLOR2",    u"FONTCOLOR", u"HOTFONTCOLOR", u"FONTCOLOR2", u"TCLEFT",
-      u"TCTOP",    u"TCRIGHT",     u"TCBOTTOM",  u"HOTTCLEFT", u"HOTTCTOP",     u"HOTTCRIGHT", u"HOTTCBOTTOM",
-      u"TCLEFT2",  u"TCTOP2",      u"TCRIGHT2",  u"TCBOTTOM2", u"GCOL",         u"HGCOL",      u"GCOL2",
-      u"OUTCOLL",  u"OUTCOLT",     u"OUTCOLR",   u"OUTCOLB"};
+      u"COLOR",   u"HOTCOLOR", u"COLOR2",   u"FONTCOLOR", u"HOTFONTCOLOR", u"FONTCOLOR2", u"TCLEFT",
+      u"TCTOP",   u"TCRIGHT",  u"TCBOTTOM", u"HOTTCLEFT", u"HOTTCTOP",     u"HOTTCRIGHT", u"HOTTCBOTTOM",
+      u"TCLEFT2", u"TCTOP2",   u"TCRIGHT2", u"TCBOTTOM2", u"GCOL",         u"HGCOL",      u"GCOL2",
+      u"OUTCOLL", u"OUTCOLT",  u"OUTCOLR",  u"OUTCOLB"};
   if (section != u"GLOBALINFO") return sectionKeys.count(std::u16string(k)) > 0;
   return k == u"COLOR" || k == u"FONTCOLOR" || k == u"TCBOTTOM" || k == u"TCTOP" || k == u"BORDERCOLOR" ||
          k == u"GRIDLINE" || k == u"SHADOW1COLOR" || k.starts_with(u"EDITTEXT") || k.starts_with(u"EDITBG") ||
@@ -149,7 +208,8 @@ TEST(StoredSkin, EveryImageReferenceParsesAndLiesInsideItsPicture) {
       for (int y = r.Top + h; ref.MaskType == 1 && y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x) {
           const std::uint32_t m = picture->Row32(y)[x];
-          ASSERT_TRUE((m & 0xFF) == ((m >> 8) & 0xFF) && (m & 0xFF) == ((m >> 16) & 0xFF)) << where << " at " << x << "," << y;
+          ASSERT_TRUE((m & 0xFF) == ((m >> 8) & 0xFF) && (m & 0xFF) == ((m >> 16) & 0xFF))
+              << where << " at " << x << "," << y;
         }
     }
   }
@@ -161,7 +221,8 @@ TEST(StoredSkin, EveryParentClassNamesAnotherSection) {
   for (const TacIniSection& section : ini.Sections()) {
     const std::u16string* parent = ini.FindValue(section.Name, u"PARENTCLASS");
     if (!parent) continue;
-    EXPECT_TRUE(ini.SectionExists(*parent)) << base::Utf16ToUtf8(section.Name) << " names " << base::Utf16ToUtf8(*parent);
+    EXPECT_TRUE(ini.SectionExists(*parent))
+        << base::Utf16ToUtf8(section.Name) << " names " << base::Utf16ToUtf8(*parent);
     EXPECT_NE(*parent, section.Name);
   }
 }

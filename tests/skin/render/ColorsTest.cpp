@@ -41,9 +41,8 @@ TEST(Colors, BlendColorValuesDividesBy256) {
   EXPECT_EQ(BlendColorValues(0xFFFFFF, 0xFFFFFF, 128), 0xFEFEFEu);
   EXPECT_EQ(BlendColorValues(0xFFFFFF, 0xFFFFFF, 0), 0xFEFEFEu);
   // w = 0 gives b's bytes as (b * 255) >> 8.
-  EXPECT_EQ(BlendColorValues(0x000000, 0x804020, 0), (((0x80 * 255) >> 8) << 16) |
-                                                         (((0x40 * 255) >> 8) << 8) |
-                                                         ((0x20 * 255) >> 8));
+  EXPECT_EQ(BlendColorValues(0x000000, 0x804020, 0),
+            (((0x80 * 255) >> 8) << 16) | (((0x40 * 255) >> 8) << 8) | ((0x20 * 255) >> 8));
   // Byte 3 comes from a.
   EXPECT_EQ(BlendColorValues(0x7F000000, 0x01000000, 10) >> 24, 0x7Fu);
 }

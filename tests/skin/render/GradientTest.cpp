@@ -26,8 +26,8 @@ TEST(ParseGradientData, FiveItemLayoutExample) {
 
 TEST(ParseGradientData, FiveItemLayoutClearsBrushBitClampsAndFillsFourCorner) {
   const auto g = ParseGradientData("255;0;150;18;0;65280;0;10;0;0");
-  ASSERT_EQ(g.size(), 5u);  // direction 2: filled up to five stops
-  EXPECT_EQ(g[0].Mode, 2);  // 0x10 cleared
+  ASSERT_EQ(g.size(), 5u);       // direction 2: filled up to five stops
+  EXPECT_EQ(g[0].Mode, 2);       // 0x10 cleared
   EXPECT_EQ(g[1].Percent, 100);  // length clamped to 100
   EXPECT_EQ(g[4].Color.C, g[1].Color.C);
   EXPECT_EQ(g[4].Index, 4);
@@ -138,8 +138,8 @@ TEST(FillGradient, FourCornerTriangles) {
   FillGradient(&b, {0, 0, 21, 11}, g, 0);
   EXPECT_EQ(b.Pixel(0, 0), 0xFFFF0000u);
   EXPECT_EQ(b.Pixel(10, 5), 0xFF00FF00u);
-  EXPECT_GT(b.Pixel(20, 0) & 0xFF, 200u);          // near blue
-  EXPECT_GT((b.Pixel(0, 10) >> 8) & 0xFF, 200u);   // near white
+  EXPECT_GT(b.Pixel(20, 0) & 0xFF, 200u);             // near blue
+  EXPECT_GT((b.Pixel(0, 10) >> 8) & 0xFF, 200u);      // near white
   EXPECT_LT(b.Pixel(20, 10) & 0xFFFFFFu, 0x202020u);  // near black
   for (int y = 0; y < 11; ++y)
     for (int x = 0; x < 21; ++x) EXPECT_EQ(b.Pixel(x, y) >> 24, 0xFFu) << x << "," << y;  // every pixel painted
@@ -148,8 +148,7 @@ TEST(FillGradient, FourCornerTriangles) {
 TEST(FillGradient, FourCornerWithAlphaIsAPathGradient) {
   Bitmap32 b = Filled(20, 10, 0xFF000000);
   // Letter layout, first stop direction 2 with a brush bit: the gradient has alpha.
-  const auto g = ParseGradientData(
-      "4278190335;0;18;4278255360;0;0;4294901760;0;0;4278190080;0;0;2164260863;100;0;E");
+  const auto g = ParseGradientData("4278190335;0;18;4278255360;0;0;4294901760;0;0;4278190080;0;0;2164260863;100;0;E");
   ASSERT_TRUE(g[0].Mode & gdAlphaGradient);
   FillGradient(&b, {0, 0, 20, 10}, g, 0);
   EXPECT_EQ(b.Pixel(10, 5), 0xFF00FF00u);  // the centre colour

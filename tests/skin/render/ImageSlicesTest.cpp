@@ -205,19 +205,18 @@ TEST(PaintImageSlicesAlphaTest, KeyPixelsTakeTheCopyOrBecomeClearAndMaskWeightsA
   MasterSkin m(3, 6);
   PaintMaskedPicture(m, 0, 3, 3, 6);
   m.Set(0, 0, KeyPixel);
-  m.Set(1, 0, KeyPixel);                 // a key pixel on the tiled top edge
-  m.Set(2, 3, 0xFF404040u);              // top-right corner mask 64
+  m.Set(1, 0, KeyPixel);     // a key pixel on the tiled top edge
+  m.Set(2, 3, 0xFF404040u);  // top-right corner mask 64
   const TsMaskData md = m.Entry({0, 0, 3, 6}, 1, 1, 0, 1, 1, 1, 1);
   Bitmap32 dst = Filled(4, 4, 0x80204060u);
   Bitmap32 copy = dst;
   copy.SetPixel(0, 0, 0x11223344u);
   PaintImageSlicesAlpha(&dst, {0, 0, 4, 4}, BgInfoFromBitmap(&copy, 0, 0), 0, md);
-  EXPECT_EQ(dst.Pixel(0, 0), 0x11223344u);         // corner key: the copy
-  EXPECT_EQ(dst.Pixel(1, 0), 0x00204060u);         // edge key: clear
+  EXPECT_EQ(dst.Pixel(0, 0), 0x11223344u);  // corner key: the copy
+  EXPECT_EQ(dst.Pixel(1, 0), 0x00204060u);  // edge key: clear
   const std::uint32_t p = Rgb(3, 1, 6), d = 0x80204060u;
-  std::uint32_t expect = 0xBF000000u;              // max(0x80, 255 - 64)
-  for (int s = 0; s < 24; s += 8)
-    expect |= ((((d >> s) & 0xFF) * 64 + ((p >> s) & 0xFF) * 191) >> 8) << s;
+  std::uint32_t expect = 0xBF000000u;  // max(0x80, 255 - 64)
+  for (int s = 0; s < 24; s += 8) expect |= ((((d >> s) & 0xFF) * 64 + ((p >> s) & 0xFF) * 191) >> 8) << s;
   EXPECT_EQ(dst.Pixel(3, 0), expect);
 }
 
@@ -228,8 +227,8 @@ TEST(PaintImageSlicesAlphaTest, StretchedPiecesCopyExactlyWhereTheMaskShowsAll) 
   const TsMaskData md = m.Entry({0, 0, 3, 6}, 1, 1, 1, 1, 1, 1, 1);
   Bitmap32 dst = Filled(8, 8, 0x20304050u);
   PaintImageSlicesAlpha(&dst, {0, 0, 8, 8}, EmptyBgInfo(), 0, md);
-  EXPECT_EQ(dst.Pixel(0, 4), Rgb(1, 2, 6));    // left edge, mask 0: the exact picture pixel
-  EXPECT_EQ(dst.Pixel(4, 0), 0x20304050u);     // top edge, mask 255: left alone
+  EXPECT_EQ(dst.Pixel(0, 4), Rgb(1, 2, 6));  // left edge, mask 0: the exact picture pixel
+  EXPECT_EQ(dst.Pixel(4, 0), 0x20304050u);   // top edge, mask 255: left alone
   EXPECT_EQ(dst.Canvas().GetStretchMode(), gfx::StretchMode::ColorOnColor);
 }
 
@@ -260,9 +259,9 @@ TEST(PaintImageSlicesOuterTest, EdgesOnlyAsThickAsTheVisibleWidthsFromTheOuterSi
   EXPECT_EQ(dst.Pixel(17, 10), 0u);
   EXPECT_NE(dst.Pixel(18, 10), 0u);
   EXPECT_EQ((dst.Pixel(19, 10) >> 16) & 0xFF, 9u * 255 / 256);  // from the picture's last column
-  EXPECT_NE(dst.Pixel(10, 2), 0u);   // top edge full
-  EXPECT_EQ(dst.Pixel(10, 19), 0u);  // no bottom edge
-  EXPECT_NE(dst.Pixel(19, 19), 0u);  // corners at full size
+  EXPECT_NE(dst.Pixel(10, 2), 0u);                              // top edge full
+  EXPECT_EQ(dst.Pixel(10, 19), 0u);                             // no bottom edge
+  EXPECT_NE(dst.Pixel(19, 19), 0u);                             // corners at full size
   // Alpha of clear pixels becomes the weight (opacity times mask cover).
   EXPECT_EQ(dst.Pixel(0, 10) >> 24, 254u);
   Bitmap32 faint = Filled(20, 20, 0x00000000u);

@@ -39,8 +39,8 @@ TEST(PaintImageStateTest, MaskedPictureWeightsChannelsAndGrowsAlpha) {
   Bitmap32 dst = Filled(2, 1, 0x40000000u);
   PaintImageState(&dst, {0, 0}, 0, EmptyBgInfo(), md);
   const std::uint32_t a = 0x40 + (((255 - 0x40) * (255 - 64)) >> 8);
-  EXPECT_EQ(dst.Pixel(0, 0), (a << 24) | (std::uint32_t(BlendStep(0, 200, 64)) << 16) |
-                                 (std::uint32_t(BlendStep(0, 100, 128)) << 8));
+  EXPECT_EQ(dst.Pixel(0, 0),
+            (a << 24) | (std::uint32_t(BlendStep(0, 200, 64)) << 16) | (std::uint32_t(BlendStep(0, 100, 128)) << 8));
   // A key picture pixel keeps the colour but its alpha still grows by the mask's cover.
   EXPECT_EQ(dst.Pixel(1, 0), std::uint32_t(0x40 + ((191 * 255) >> 8)) << 24);
   // The faded look adds 100 to each mask weight.
@@ -62,8 +62,7 @@ TEST(PaintImageStateTest, OwnBitmapsAlphaAndKeyColour) {
   md.Bmp = &own;
   Bitmap32 dst = Filled(2, 1, 0x000000FFu);
   PaintImageState(&dst, {0, 0}, 0, EmptyBgInfo(), md);
-  EXPECT_EQ(dst.Pixel(0, 0), (0x7Fu << 24) | (std::uint32_t(BlendStep(0, 0xFF, 127)) << 16) |
-                                 BlendStep(0xFF, 0, 127));
+  EXPECT_EQ(dst.Pixel(0, 0), (0x7Fu << 24) | (std::uint32_t(BlendStep(0, 0xFF, 127)) << 16) | BlendStep(0xFF, 0, 127));
   // A clear picture pixel is the blend step at full destination weight 255 (of 256).
   EXPECT_EQ(dst.Pixel(1, 0), std::uint32_t(BlendStep(0xFF, 0, 255)));
 

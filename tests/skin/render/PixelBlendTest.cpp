@@ -21,8 +21,8 @@ TEST(FillPixels, ClipsToBitmapAndIgnoresEmptyRectangles) {
   FillPixels(&b, {-10, -10, 100, 100}, 0xFFFFFF, 255);
   for (auto p : Snapshot(b)) EXPECT_EQ(p, 0xFFFFFFFFu);
   Bitmap32 c = Filled(4, 4, 1);
-  FillPixels(&c, {3, 0, 3, 4}, 0xFFFFFF, 255);   // Right == Left
-  FillPixels(&c, {3, 0, 1, 4}, 0xFFFFFF, 255);   // inverted
+  FillPixels(&c, {3, 0, 3, 4}, 0xFFFFFF, 255);      // Right == Left
+  FillPixels(&c, {3, 0, 1, 4}, 0xFFFFFF, 255);      // inverted
   FillPixels(&c, {10, 10, 20, 20}, 0xFFFFFF, 255);  // outside
   FillPixels(nullptr, {0, 0, 4, 4}, 0, 0);
   for (auto p : Snapshot(c)) EXPECT_EQ(p, 1u);
@@ -39,8 +39,7 @@ TEST(BlendBitmapRect, BlendsAllFourBytesWithDestinationWeight) {
   BlendBitmapRect(&d, &s, 255, {0, 0}, {0, 0, 1, 0});
   // d' = ((d - s) * 255 + s * 256) >> 8 per byte
   auto step = [](int dv, int sv) { return ((dv - sv) * 255 + sv * 256) >> 8; };
-  const std::uint32_t expect = (std::uint32_t(step(0xFF, 0x00)) << 24) |
-                               (std::uint32_t(step(0x00, 0xFF)) << 16) |
+  const std::uint32_t expect = (std::uint32_t(step(0xFF, 0x00)) << 24) | (std::uint32_t(step(0x00, 0xFF)) << 16) |
                                (std::uint32_t(step(0xFF, 0x00)) << 8) | std::uint32_t(step(0x80, 0x40));
   EXPECT_EQ(d.Pixel(0, 0), expect);
   BlendBitmapRect(&d, &s, 0, {0, 0}, {0, 0, 1, 0});
@@ -134,8 +133,11 @@ TEST(PixelRobustness, BadRectanglesAndBitmapsChangeNothing) {
   Bitmap32 empty;
   Bitmap32 gray(5, 5, gfx::PixelFormat::Gray8);
   const auto before = Snapshot(d);
-  const TRect bad[] = {{3, 3, 1, 1}, {-100, -100, -50, -50}, {50, 50, 60, 60},
-                       {0, 0, -1, -1}, {INT32_MIN, INT32_MIN, INT32_MAX - 1, INT32_MIN}};
+  const TRect bad[] = {{3, 3, 1, 1},
+                       {-100, -100, -50, -50},
+                       {50, 50, 60, 60},
+                       {0, 0, -1, -1},
+                       {INT32_MIN, INT32_MIN, INT32_MAX - 1, INT32_MIN}};
   for (const TRect& r : bad) {
     BlendBitmapRect(&d, &s, 10, {0, 0}, r);
     AlphaBlitRect(&d, &s, r, 255, {0, 0});

@@ -129,7 +129,7 @@ TEST_F(StoredSkinImagesTest, BoardOfFramesAndGlyphs) {
   PaintImageSlices(&board, {8, y, 268, y + 180}, BgInfoFromBitmap(&behind, 0, 0), true, 1, form);
   PaintImageSlices(&board, {276, y, 476, y + 180}, BgInfoFromBitmap(&behind, 0, 0), true, 0, form);
   const std::u16string_view glyphs[] = {u"BOXUNCHECKED", u"BOXCHECKED", u"RADIOCHECKED", u"BICONCLOSE",
-                                        u"BICONMAX", u"BICONMIN", u"GRIPIMAGE"};
+                                        u"BICONMAX",     u"BICONMIN",   u"GRIPIMAGE"};
   int gy = y;
   for (const auto key : glyphs) {
     const int index = loader.GetMaskIndex(u"GLOBALINFO", key, &loader.Data());

@@ -105,7 +105,8 @@ TEST(Parser, BadLinesSayWhatIsWrongAndWhere) {
   EXPECT_EQ(ErrorOf("wait -5"), "line 1: \"-5\" is not a time in milliseconds");
   EXPECT_EQ(ErrorOf("wait 1.5"), "line 1: \"1.5\" is not a time in milliseconds");
   EXPECT_EQ(ErrorOf("wait 3600001"), "line 1: wait is limited to 3600000 ms");
-  EXPECT_EQ(ErrorOf("wait 99999999999999999999999"), "line 1: \"99999999999999999999999\" is not a time in milliseconds");
+  EXPECT_EQ(ErrorOf("wait 99999999999999999999999"),
+            "line 1: \"99999999999999999999999\" is not a time in milliseconds");
   EXPECT_EQ(ErrorOf("dump all"), "line 1: dump takes no arguments");
   EXPECT_EQ(ErrorOf("screenshot"), "line 1: screenshot needs a file name");
   EXPECT_EQ(ParseScript("wait 3600000")[0].ms, 3600000u);
@@ -119,18 +120,30 @@ TEST(KeyChord, NamesPrefixesAndMistakes) {
     bool shift, ctrl, alt;
   };
   for (const Case& c : std::vector<Case>{
-           {"Enter", win::VK_RETURN, false, false, false},   {"escape", win::VK_ESCAPE, false, false, false},
-           {"Tab", win::VK_TAB, false, false, false},        {"Space", win::VK_SPACE, false, false, false},
-           {"Backspace", win::VK_BACK, false, false, false}, {"Delete", win::VK_DELETE, false, false, false},
-           {"Home", win::VK_HOME, false, false, false},      {"End", win::VK_END, false, false, false},
-           {"Left", win::VK_LEFT, false, false, false},      {"Right", win::VK_RIGHT, false, false, false},
-           {"Up", win::VK_UP, false, false, false},          {"Down", win::VK_DOWN, false, false, false},
-           {"PageUp", win::VK_PRIOR, false, false, false},   {"PageDown", win::VK_NEXT, false, false, false},
-           {"F1", win::VK_F1, false, false, false},          {"f12", win::VK_F12, false, false, false},
-           {"F10", win::VK_F10, false, false, false},        {"a", 'A', false, false, false},
-           {"Z", 'Z', false, false, false},                  {"7", '7', false, false, false},
-           {"Shift+Tab", win::VK_TAB, true, false, false},   {"Alt+F4", win::VK_F4, false, false, true},
-           {"ctrl+shift+End", win::VK_END, true, true, false}, {"Alt+Ctrl+Shift+x", 'X', true, true, true},
+           {"Enter", win::VK_RETURN, false, false, false},
+           {"escape", win::VK_ESCAPE, false, false, false},
+           {"Tab", win::VK_TAB, false, false, false},
+           {"Space", win::VK_SPACE, false, false, false},
+           {"Backspace", win::VK_BACK, false, false, false},
+           {"Delete", win::VK_DELETE, false, false, false},
+           {"Home", win::VK_HOME, false, false, false},
+           {"End", win::VK_END, false, false, false},
+           {"Left", win::VK_LEFT, false, false, false},
+           {"Right", win::VK_RIGHT, false, false, false},
+           {"Up", win::VK_UP, false, false, false},
+           {"Down", win::VK_DOWN, false, false, false},
+           {"PageUp", win::VK_PRIOR, false, false, false},
+           {"PageDown", win::VK_NEXT, false, false, false},
+           {"F1", win::VK_F1, false, false, false},
+           {"f12", win::VK_F12, false, false, false},
+           {"F10", win::VK_F10, false, false, false},
+           {"a", 'A', false, false, false},
+           {"Z", 'Z', false, false, false},
+           {"7", '7', false, false, false},
+           {"Shift+Tab", win::VK_TAB, true, false, false},
+           {"Alt+F4", win::VK_F4, false, false, true},
+           {"ctrl+shift+End", win::VK_END, true, true, false},
+           {"Alt+Ctrl+Shift+x", 'X', true, true, true},
        }) {
     auto k = script::ParseKeyChord(c.chord, error);
     ASSERT_TRUE(k) << c.chord << ": " << error;

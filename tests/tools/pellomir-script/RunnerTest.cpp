@@ -73,12 +73,12 @@ TEST_F(ScriptTest, AltCombinationsReleaseAltAndLeaveNoMenuModeBehind) {
 TEST_F(ScriptTest, CommandsWhileAMessageBoxIsUpGoToTheBox) {
   RunResult r = RunTest(
       "click BoxButton\n"
-      "text Message\n"   // the box's label, found in the box: the active form
-      "click No\n"       // the box's button
+      "text Message\n"  // the box's label, found in the box: the active form
+      "click No\n"      // the box's button
       "click BoxButton\n"
-      "key Escape\n"     // Cancel
+      "key Escape\n"  // Cancel
       "click BoxButton\n"
-      "key Enter\n");    // the default button, Yes
+      "key Enter\n");  // the default button, Yes
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_THAT(r.Lines(), ElementsAre("TEXT Message Really?"));
   EXPECT_THAT(Log(), ElementsAre("box=7", "box=2", "box=6", "closed", "ended"));
@@ -169,9 +169,8 @@ TEST_F(ScriptTest, WaitLetsTimersFireAtTheirTimes) {
       "wait 0\n"
       "text Label1\n");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_THAT(r.Lines(),
-              ElementsAre("TEXT Label1 ticks 0", "TEXT Label1 ticks 0", "TEXT Label1 ticks 1", "TEXT Label1 ticks 3",
-                          "TEXT Label1 ticks 3"));
+  EXPECT_THAT(r.Lines(), ElementsAre("TEXT Label1 ticks 0", "TEXT Label1 ticks 0", "TEXT Label1 ticks 1",
+                                     "TEXT Label1 ticks 3", "TEXT Label1 ticks 3"));
 }
 
 TEST_F(ScriptTest, PointerCommandsByNameAndByPoint) {
@@ -237,7 +236,8 @@ TEST_F(ScriptTest, DumpListsWindowsFrontToBackWithIndentedChildren) {
                                               std::to_string(top + 8) + "," + std::to_string(frame + 208) + ","));
   EXPECT_THAT(first[2], ::testing::EndsWith(" focused"));
   EXPECT_THAT(first, ::testing::Contains("  TButton BoxButton \"Box\" " + at(220, 8, 100, 25)));
-  EXPECT_THAT(first, ::testing::Contains("  TGroupBox GroupBox1 \"Group \\\"q\\\" \\\\ back\" " + at(8, 150, 380, 100)));
+  EXPECT_THAT(first,
+              ::testing::Contains("  TGroupBox GroupBox1 \"Group \\\"q\\\" \\\\ back\" " + at(8, 150, 380, 100)));
   EXPECT_THAT(first, ::testing::Contains("  TLabel Label1 \"ticks 0\" " + at(330, 50, 60, 20)));
   for (const std::string& l : first) EXPECT_EQ(l.find("HiddenButton"), std::string::npos) << "hidden controls stay out";
   for (const std::string& l : first) EXPECT_EQ(l.find("Form2"), std::string::npos) << "the hidden form stays out";
@@ -331,17 +331,21 @@ TEST_F(ScriptTest, CommandsThatCannotRunReportTheirLineAndStopTheScript) {
 
 TEST_F(ScriptTest, AProgramThatFailsOrEndsEarlyIsReported) {
   std::ostringstream out, err;
-  int status = script::RunScriptText("dump\n", {}, [] () -> int { throw std::runtime_error("no skin"); }, out, err);
+  int status = script::RunScriptText(
+      "dump\n", {}, []() -> int { throw std::runtime_error("no skin"); }, out, err);
   EXPECT_EQ(status, 2);
   EXPECT_EQ(err.str(), "ERROR line 1: the program stopped with an error: no skin\n");
   std::ostringstream out2, err2;
-  status = script::RunScriptText("# nothing to do\n", {}, [] { return 3; }, out2, err2);
+  status = script::RunScriptText(
+      "# nothing to do\n", {}, [] { return 3; }, out2, err2);
   EXPECT_EQ(status, 0) << "no command missed";
-  status = script::RunScriptText("\ndump\n", {}, [] { return 0; }, out2, err2);
+  status = script::RunScriptText(
+      "\ndump\n", {}, [] { return 0; }, out2, err2);
   EXPECT_EQ(status, 2);
   EXPECT_EQ(err2.str(), "ERROR line 2: the program has closed\n");
   std::ostringstream out3, err3;
-  status = script::RunScriptText("dump\n", {}, [] { return 1; }, out3, err3);  // it could not start
+  status = script::RunScriptText(
+      "dump\n", {}, [] { return 1; }, out3, err3);  // it could not start
   EXPECT_EQ(status, 2);
   EXPECT_EQ(err3.str(), "ERROR line 1: the program has closed with status 1\n");
 }

@@ -20,11 +20,10 @@ struct NamedKey {
 };
 
 constexpr NamedKey kKeys[] = {
-    {"enter", win::VK_RETURN}, {"escape", win::VK_ESCAPE}, {"tab", win::VK_TAB},
-    {"space", win::VK_SPACE},  {"backspace", win::VK_BACK}, {"delete", win::VK_DELETE},
-    {"home", win::VK_HOME},    {"end", win::VK_END},        {"left", win::VK_LEFT},
-    {"right", win::VK_RIGHT},  {"up", win::VK_UP},          {"down", win::VK_DOWN},
-    {"pageup", win::VK_PRIOR}, {"pagedown", win::VK_NEXT},
+    {"enter", win::VK_RETURN},   {"escape", win::VK_ESCAPE}, {"tab", win::VK_TAB},   {"space", win::VK_SPACE},
+    {"backspace", win::VK_BACK}, {"delete", win::VK_DELETE}, {"home", win::VK_HOME}, {"end", win::VK_END},
+    {"left", win::VK_LEFT},      {"right", win::VK_RIGHT},   {"up", win::VK_UP},     {"down", win::VK_DOWN},
+    {"pageup", win::VK_PRIOR},   {"pagedown", win::VK_NEXT},
 };
 
 std::optional<int> KeyCode(std::string_view name) {

@@ -79,10 +79,12 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"click", CommandKind::Click},   {"dblclick", CommandKind::DoubleClick}, {"rclick", CommandKind::RightClick},
-    {"move", CommandKind::Move},     {"press", CommandKind::Press},         {"release", CommandKind::Release},
-    {"type", CommandKind::Type},     {"key", CommandKind::Key},             {"wait", CommandKind::Wait},
-    {"text", CommandKind::Text},     {"dump", CommandKind::Dump},           {"screenshot", CommandKind::Screenshot},
+    {"click", CommandKind::Click},       {"dblclick", CommandKind::DoubleClick},
+    {"rclick", CommandKind::RightClick}, {"move", CommandKind::Move},
+    {"press", CommandKind::Press},       {"release", CommandKind::Release},
+    {"type", CommandKind::Type},         {"key", CommandKind::Key},
+    {"wait", CommandKind::Wait},         {"text", CommandKind::Text},
+    {"dump", CommandKind::Dump},         {"screenshot", CommandKind::Screenshot},
     {"skin", CommandKind::Skin},
 };
 
@@ -102,10 +104,13 @@ Command ParseLine(int line, std::string_view s) {
   c.kind = verb->kind;
   std::string error;
   switch (c.kind) {
-    case CommandKind::Click: case CommandKind::DoubleClick: case CommandKind::RightClick:
-    case CommandKind::Move: case CommandKind::Press: case CommandKind::Release: case CommandKind::Text:
-      c.target = ParseTarget(line, word, args);
-      break;
+    case CommandKind::Click:
+    case CommandKind::DoubleClick:
+    case CommandKind::RightClick:
+    case CommandKind::Move:
+    case CommandKind::Press:
+    case CommandKind::Release:
+    case CommandKind::Text: c.target = ParseTarget(line, word, args); break;
     case CommandKind::Type: {
       if (raw.empty()) throw ScriptError(line, "type needs the text to type");
       auto text = UnescapeTyped(raw, error);
@@ -123,7 +128,8 @@ Command ParseLine(int line, std::string_view s) {
     }
     case CommandKind::Wait:
       if (args.empty()) throw ScriptError(line, "wait needs a time in milliseconds");
-      if (!ParseNumber(args, c.ms)) throw ScriptError(line, "\"" + std::string(args) + "\" is not a time in milliseconds");
+      if (!ParseNumber(args, c.ms))
+        throw ScriptError(line, "\"" + std::string(args) + "\" is not a time in milliseconds");
       if (c.ms > kMaxWaitMs) throw ScriptError(line, "wait is limited to " + std::to_string(kMaxWaitMs) + " ms");
       break;
     case CommandKind::Dump:

@@ -22,7 +22,21 @@ class ScriptError : public std::runtime_error {
   int line_;
 };
 
-enum class CommandKind { Click, DoubleClick, RightClick, Move, Press, Release, Type, Key, Wait, Text, Dump, Screenshot, Skin };
+enum class CommandKind {
+  Click,
+  DoubleClick,
+  RightClick,
+  Move,
+  Press,
+  Release,
+  Type,
+  Key,
+  Wait,
+  Text,
+  Dump,
+  Screenshot,
+  Skin
+};
 
 // Where a command points: a screen point, or a component named alone or as Form.Name.
 struct Target {

@@ -76,7 +76,8 @@ gfx::TPoint TargetPoint(const Target& t, int line) {
   if (!control) throw ScriptError(line, t.written + " is not a control (it has no place on the screen)");
   if (!control->Showing()) throw ScriptError(line, t.written + " is not visible");
   gfx::TRect r = VisibleRect(*control);
-  if (r.Width() <= 0 || r.Height() <= 0) throw ScriptError(line, t.written + " lies outside the visible part of its window");
+  if (r.Width() <= 0 || r.Height() <= 0)
+    throw ScriptError(line, t.written + " lies outside the visible part of its window");
   return {r.Left + r.Width() / 2, r.Top + r.Height() / 2};
 }
 

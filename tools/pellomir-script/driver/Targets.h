@@ -10,7 +10,7 @@
 namespace forms {
 class TComponent;
 class TControl;
-}
+}  // namespace forms
 
 namespace script {
 

@@ -24,8 +24,7 @@ void Write(std::ostream& out, int depth, const Line& l) {
   const gfx::TRect& r = l.rect;
   out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << base::Utf16ToUtf8(l.cls) << ' '
       << (l.name.empty() ? std::string("-") : base::Utf16ToUtf8(l.name)) << " \""
-      << EscapeText(l.text, EscapeQuotes::Yes) << "\" " << r.Left << ',' << r.Top << ',' << r.Right << ','
-      << r.Bottom;
+      << EscapeText(l.text, EscapeQuotes::Yes) << "\" " << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom;
   if (l.focused) out << " focused";
   if (l.active) out << " active";
   if (l.disabled) out << " disabled";

@@ -56,31 +56,23 @@ DumpLine ParseDumpLine(const std::string& line) {
   char comma;
   rest >> d.rect.Left >> comma >> d.rect.Top >> comma >> d.rect.Right >> comma >> d.rect.Bottom;
   for (std::string flag; rest >> flag;) {
-    if (flag == "focused")
-      d.focused = true;
-    else if (flag == "active")
-      d.active = true;
-    else if (flag == "disabled")
-      d.disabled = true;
-    else
-      throw std::runtime_error("unknown flag in dump line: " + line);
+    if (flag == "focused") d.focused = true;
+    else if (flag == "active") d.active = true;
+    else if (flag == "disabled") d.disabled = true;
+    else throw std::runtime_error("unknown flag in dump line: " + line);
   }
   return d;
 }
 
 }  // namespace
 
-std::string CountCaption(int count) {
-  return " Полученный список URL. Найдено URL:   " + std::to_string(count);
-}
+std::string CountCaption(int count) { return " Полученный список URL. Найдено URL:   " + std::to_string(count); }
 
 std::string FetchLines(const std::string& address) {
   return "click sEdit1\nkey Ctrl+A\nkey Delete\ntype " + address + "\nclick sBitBtn1\n";
 }
 
-std::string SaveLines(const std::string& path) {
-  return "click sButton1\ntype " + path + "\nkey Enter\n";
-}
+std::string SaveLines(const std::string& path) { return "click sButton1\ntype " + path + "\nkey Enter\n"; }
 
 std::vector<DumpLine> Dump::TopLevel() const {
   std::vector<DumpLine> top;
@@ -99,10 +91,8 @@ const DumpLine* Dump::Named(const std::string& name, std::size_t index) const {
   std::size_t seen = 0;
   bool inside = false;
   for (const DumpLine& l : lines) {
-    if (l.depth == 0)
-      inside = seen++ == index;
-    else if (inside && l.name == name)
-      return &l;
+    if (l.depth == 0) inside = seen++ == index;
+    else if (inside && l.name == name) return &l;
   }
   return nullptr;
 }
@@ -123,19 +113,15 @@ std::vector<DumpLine> Dump::ChildrenOf(std::size_t index) const {
 
 std::optional<Box> FrontBox(const Dump& d) {
   const std::vector<DumpLine> top = d.TopLevel();
-  if (top.size() != 2 || top[1].name != "Form1" || !top[1].disabled || !top[0].active)
-    return std::nullopt;
+  if (top.size() != 2 || top[1].name != "Form1" || !top[1].disabled || !top[0].active) return std::nullopt;
   Box b;
   b.cls = top[0].cls;
   b.title = top[0].text;
   // The system's box shows its icon as a text-less static, a message form as an image.
   for (const DumpLine& c : d.ChildrenOf(0)) {
-    if (c.cls == "Button" || c.cls == "TButton")
-      b.buttons.push_back(c.text);
-    else if (c.cls == "TImage" || (c.cls == "Static" && c.text.empty()))
-      b.icon = true;
-    else if (c.cls == "Static" || c.cls == "TLabel")
-      b.text = c.text;
+    if (c.cls == "Button" || c.cls == "TButton") b.buttons.push_back(c.text);
+    else if (c.cls == "TImage" || (c.cls == "Static" && c.text.empty())) b.icon = true;
+    else if (c.cls == "Static" || c.cls == "TLabel") b.text = c.text;
   }
   return b;
 }
@@ -183,15 +169,13 @@ AppRun RunPellomir(const std::string& script, std::vector<std::vector<std::strin
 
 AppRun RunPellomirExecutable(const std::string& script, const std::string& locale) {
   TempFolder work;
-  const std::string scriptFile = work / "script.txt", outFile = work / "out.txt",
-                    errFile = work / "err.txt";
+  const std::string scriptFile = work / "script.txt", outFile = work / "out.txt", errFile = work / "err.txt";
   std::ofstream(scriptFile, std::ios::binary) << script;
 
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string v = *e;
-    if (!v.starts_with("LC_ALL=") && !v.starts_with("LC_CTYPE=") && !v.starts_with("LANG="))
-      env.push_back(v);
+    if (!v.starts_with("LC_ALL=") && !v.starts_with("LC_CTYPE=") && !v.starts_with("LANG=")) env.push_back(v);
   }
   env.push_back("LC_ALL=" + locale);
   std::vector<char*> envp;
@@ -203,10 +187,8 @@ AppRun RunPellomirExecutable(const std::string& script, const std::string& local
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t pid = -1;
   const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);

@@ -52,30 +52,24 @@ TEST_F(SaveScript, TheCaptionCountsTheListAsFetchedAndAsEdited) {
                          "text sGroupBox2\n"
                          "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.Texts("sGroupBox2"),
-            (std::vector<std::string>{kStoredCaption, CountCaption(3), CountCaption(4),
-                                      CountCaption(3), CountCaption(3)}));
-  EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\n"
-                                     "https://a.example/3https://a.example/4"});
+  EXPECT_EQ(r.Texts("sGroupBox2"), (std::vector<std::string>{kStoredCaption, CountCaption(3), CountCaption(4),
+                                                             CountCaption(3), CountCaption(3)}));
+  EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\n"
+                                                        "https://a.example/3https://a.example/4"});
 }
 
 TEST_F(SaveScript, TxtIsAppendedToTheChosenNameAndAnExistingFileIsReplacedWithoutAsking) {
   std::ofstream(dir / "x.txt", std::ios::binary) << "keep me";
-  AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) + SaveLines(dir / "x.txt") +
-                         "dump\n" + SaveLines(dir / "x") + "dump\n" +
-                         "click sMemo1\nkey Ctrl+End\ntype https://a.example/4\n" +
+  AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) + SaveLines(dir / "x.txt") + "dump\n" +
+                         SaveLines(dir / "x") + "dump\n" + "click sMemo1\nkey Ctrl+End\ntype https://a.example/4\n" +
                          SaveLines(dir / "x") + "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.Dumps().size(), 3u);
-  for (const Dump& d : r.Dumps())
-    EXPECT_TRUE(MainWindowAlone(d)) << "no question, no error: " << r.out;
+  for (const Dump& d : r.Dumps()) EXPECT_TRUE(MainWindowAlone(d)) << "no question, no error: " << r.out;
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"x.txt", "x.txt.txt"}));
-  EXPECT_EQ(ReadBytes(dir / "x.txt.txt"),
-            "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n");
-  EXPECT_EQ(
-      ReadBytes(dir / "x.txt"),
-      "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\nhttps://a.example/4")
+  EXPECT_EQ(ReadBytes(dir / "x.txt.txt"), "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n");
+  EXPECT_EQ(ReadBytes(dir / "x.txt"),
+            "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\nhttps://a.example/4")
       << "the second save of x replaced the first, as the list stood";
 }
 
@@ -104,8 +98,7 @@ TEST_F(SaveScript, TheDialogReachedByKeysSavesAnEmptyListAsAnEmptyFileAndEscapeC
   EXPECT_TRUE(top[0].active) << "the save dialog, in front";
   EXPECT_TRUE(top[1].disabled) << "the main window waits behind it";
   const std::vector<DumpLine> fields = dumps[0].ChildrenOf(0);
-  const auto nameBox =
-      std::find_if(fields.begin(), fields.end(), [](const DumpLine& l) { return l.focused; });
+  const auto nameBox = std::find_if(fields.begin(), fields.end(), [](const DumpLine& l) { return l.focused; });
   ASSERT_NE(nameBox, fields.end());
   EXPECT_EQ(nameBox->text, "") << "no initial file name; typing goes into the name box";
   EXPECT_TRUE(MainWindowAlone(dumps[1]));
@@ -116,13 +109,12 @@ TEST_F(SaveScript, TheDialogReachedByKeysSavesAnEmptyListAsAnEmptyFileAndEscapeC
 }
 
 TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale) {
-  server.Serve("/ru.xml",
-               HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                                "<url><loc>https://пример.рф/страница/о-нас</loc></url>\n"
-                                "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
-                                "<url><loc>https://пример.рф/日本</loc></url>\n"
-                                "</urlset>\n"));
+  server.Serve("/ru.xml", HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                           "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                                           "<url><loc>https://пример.рф/страница/о-нас</loc></url>\n"
+                                           "<url><loc>https://пример.рф/ёлка?№=1–2</loc></url>\n"
+                                           "<url><loc>https://пример.рф/日本</loc></url>\n"
+                                           "</urlset>\n"));
   // The same addresses in Windows-1251: "https://пример.рф/" and the two paths.
   const std::string host = "https://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/";
   const std::string page1 = host + "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0/\xEE-\xED\xE0\xF1";
@@ -131,17 +123,16 @@ TEST_F(SaveScript, ACyrillicListIsWrittenInTheRussianCodePageUnderARussianLocale
                             "2";
   // The sitemap as a Russian site may serve it: in Windows-1251, the ideographs as
   // character references.
-  server.Serve(
-      "/ru-1251.xml",
-      HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
-                       "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                       "<url><loc>" +
-                       page1 + "</loc></url>\n<url><loc>" + page2 + "</loc></url>\n<url><loc>" +
-                       host + "&#x65E5;&#x672C;</loc></url>\n</urlset>\n"));
-  AppRun r = RunPellomirExecutable(
-      FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" + FetchLines(server.Url("/ru.xml")) +
-          "text sMemo1\ntext sGroupBox2\n" + SaveLines(dir / "список") + "dump\n",
-      "ru_RU.UTF-8");
+  server.Serve("/ru-1251.xml",
+               HttpResponse::Ok("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                                "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                                "<url><loc>" +
+                                page1 + "</loc></url>\n<url><loc>" + page2 + "</loc></url>\n<url><loc>" + host +
+                                "&#x65E5;&#x672C;</loc></url>\n</urlset>\n"));
+  AppRun r = RunPellomirExecutable(FetchLines(server.Url("/ru-1251.xml")) + "text sMemo1\n" +
+                                       FetchLines(server.Url("/ru.xml")) + "text sMemo1\ntext sGroupBox2\n" +
+                                       SaveLines(dir / "список") + "dump\n",
+                                   "ru_RU.UTF-8");
   ASSERT_EQ(r.status, 0) << r.err;
   // No failed command and no sanitizer report (a sanitizer build may add its summary).
   EXPECT_THAT(r.err, ::testing::Not(::testing::HasSubstr("ERROR"))) << r.err;
@@ -184,8 +175,7 @@ TEST_F(SaveScript, APlaceThatCannotTakeTheFileIsReportedAndNothingIsLost) {
   EXPECT_NE(box->cls, "TMessageForm");
   EXPECT_TRUE(box->icon);
   EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
-  EXPECT_EQ(box->text,
-            "Cannot create file \"" + (dir / "taken.txt") + "\". " + std::strerror(EISDIR) + ".")
+  EXPECT_EQ(box->text, "Cannot create file \"" + (dir / "taken.txt") + "\". " + std::strerror(EISDIR) + ".")
       << "the absolute path, the system's reason and a full stop";
   EXPECT_TRUE(MainWindowAlone(dumps[1]));
 
@@ -198,14 +188,12 @@ TEST_F(SaveScript, APlaceThatCannotTakeTheFileIsReportedAndNothingIsLost) {
   EXPECT_TRUE(MainWindowAlone(dumps[3])) << "cancelled";
 
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{
-                "https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3\\r\\n"});
+            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3\\r\\n"});
   EXPECT_TRUE(MainWindowAlone(dumps[4]));
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"after.txt", "plain", "sub", "taken.txt"}));
   EXPECT_TRUE(fs::is_empty(dir.Path() / "taken.txt"));
   EXPECT_EQ(ReadBytes(dir / "plain"), "plain");
-  EXPECT_EQ(ReadBytes(dir / "after.txt"),
-            "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n")
+  EXPECT_EQ(ReadBytes(dir / "after.txt"), "https://a.example/1\r\nhttps://a.example/2\r\nhttps://a.example/3\r\n")
       << "saving works afterwards";
 }
 

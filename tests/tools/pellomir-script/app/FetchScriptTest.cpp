@@ -28,26 +28,24 @@ class FetchScript : public ::testing::Test {
 };
 
 TEST_F(FetchScript, FetchesASitemapAndShowsTheListAndItsCount) {
-  AppRun r =
-      RunPellomir("text sGroupBox2\n" +
-                  Fetch("/sitemap.xml",
-                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                        "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
-                        "  <url><loc>http://example.org/</loc><lastmod>2024-05-01</lastmod>"
-                        "<changefreq>daily</changefreq><priority>1.0</priority></url>\n"
-                        "  <url><loc>http://example.org/about</loc><priority>0.5</priority></url>\n"
-                        "  <url><loc>http://example.org/about</loc></url>\n"
-                        "  <url><loc>http://example.org/contact</loc></url>\n"
-                        "</urlset>\n") +
-                  "dump\n"
-                  "text sMemo1\n"
-                  "text sGroupBox2\n");
+  AppRun r = RunPellomir("text sGroupBox2\n" +
+                         Fetch("/sitemap.xml",
+                               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
+                               "  <url><loc>http://example.org/</loc><lastmod>2024-05-01</lastmod>"
+                               "<changefreq>daily</changefreq><priority>1.0</priority></url>\n"
+                               "  <url><loc>http://example.org/about</loc><priority>0.5</priority></url>\n"
+                               "  <url><loc>http://example.org/about</loc></url>\n"
+                               "  <url><loc>http://example.org/contact</loc></url>\n"
+                               "</urlset>\n") +
+                         "dump\n"
+                         "text sMemo1\n"
+                         "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.Texts("sMemo1"),
-            std::vector<std::string>{
-                "http://example.org/\\r\\nhttp://example.org/about\\r\\nhttp://example.org/about"
-                "\\r\\nhttp://example.org/contact\\r\\n"})
+            std::vector<std::string>{"http://example.org/\\r\\nhttp://example.org/about\\r\\nhttp://example.org/about"
+                                     "\\r\\nhttp://example.org/contact\\r\\n"})
       << "one line per entry in document order, duplicates kept";
   EXPECT_EQ(r.Texts("sGroupBox2"), (std::vector<std::string>{kStoredCaption, CountCaption(4)}));
   ASSERT_EQ(r.Dumps().size(), 1u);
@@ -90,8 +88,7 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
        "<url><loc>https://a.example/2</loc></url></urlset>",
        "\\r\\nhttps://a.example/2\\r\\n", 2},
       // Line breaks and blanks around the address are kept.
-      {"<urlset><url><loc>\n  https://a.example/1\n</loc></url></urlset>",
-       "\\n  https://a.example/1\\n\\r\\n", 1},
+      {"<urlset><url><loc>\n  https://a.example/1\n</loc></url></urlset>", "\\n  https://a.example/1\\n\\r\\n", 1},
       // A declaration, a style sheet and comments around the root change nothing.
       {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
        "<?xml-stylesheet type=\"text/xsl\" href=\"s.xsl\"?>\n<!-- made by hand -->\n"
@@ -102,16 +99,15 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
   };
   const std::string serverRoot = server.Url("");
   auto withServer = [&](std::string text) {
-    for (std::size_t at; (at = text.find("SERVER")) != std::string::npos;)
-      text.replace(at, 6, serverRoot);
+    for (std::size_t at; (at = text.find("SERVER")) != std::string::npos;) text.replace(at, 6, serverRoot);
     return text;
   };
   server.Serve("/part1.xml", HttpResponse::Ok("<urlset/>"));
   server.Serve("/part2.xml", HttpResponse::Ok("<urlset/>"));
   std::string script;
   for (std::size_t i = 0; i < shapes.size(); ++i) {
-    script += Fetch("/shape" + std::to_string(i) + ".xml", withServer(shapes[i].body)) +
-              "text sMemo1\ntext sGroupBox2\n";
+    script +=
+        Fetch("/shape" + std::to_string(i) + ".xml", withServer(shapes[i].body)) + "text sMemo1\ntext sGroupBox2\n";
   }
   AppRun r = RunPellomir(script + "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
@@ -122,22 +118,20 @@ TEST_F(FetchScript, SitemapShapesListTheirAddressesOneRunAfterTheOther) {
     EXPECT_EQ(lists[i], withServer(shapes[i].list)) << "only this run's lines: " << shapes[i].body;
     EXPECT_EQ(captions[i], CountCaption(shapes[i].count)) << shapes[i].body;
   }
-  EXPECT_EQ(RequestsFor("/part1.xml") + RequestsFor("/part2.xml"), 0u)
-      << "sub-sitemaps are not followed";
+  EXPECT_EQ(RequestsFor("/part1.xml") + RequestsFor("/part2.xml"), 0u) << "sub-sitemaps are not followed";
   EXPECT_EQ(r.Dumps().back().TopLevel().size(), 1u) << "no run showed a box";
 }
 
 TEST_F(FetchScript, AnEmptyAddressWarnsAndKeepsThePreviousList) {
-  AppRun r = RunPellomir(
-      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/kept</loc></url></urlset>") +
-      "click sEdit1\n"
-      "key Ctrl+A\n"
-      "key Backspace\n"
-      "click sBitBtn1\n"
-      "dump\n"
-      "key Enter\n"
-      "text sMemo1\n"
-      "text sGroupBox2\n");
+  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/kept</loc></url></urlset>") +
+                         "click sEdit1\n"
+                         "key Ctrl+A\n"
+                         "key Backspace\n"
+                         "click sBitBtn1\n"
+                         "dump\n"
+                         "key Enter\n"
+                         "text sMemo1\n"
+                         "text sGroupBox2\n");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.Dumps().size(), 1u);
   const std::optional<Box> box = FrontBox(r.Dumps()[0]);
@@ -153,22 +147,21 @@ TEST_F(FetchScript, AnEmptyAddressWarnsAndKeepsThePreviousList) {
 }
 
 TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunWorks) {
-  AppRun r = RunPellomir(
-      Fetch("/first.xml",
-            "<urlset><!-- generated --><url><loc>https://a.example/1</loc></url></urlset>") +
-      "dump\n"
-      "key Enter\n"
-      "text sMemo1\n" +
-      Fetch("/later.xml",
-            "<urlset><url><loc>https://a.example/1</loc></url><!-- more -->"
-            "<url><loc>https://a.example/2</loc></url></urlset>") +
-      "dump\n"
-      "key Enter\n"
-      "text sMemo1\n"
-      "text sGroupBox2\n" +
-      Fetch("/good.xml", "<urlset><url><loc>https://a.example/good</loc></url></urlset>") +
-      "text sMemo1\n"
-      "dump\n");
+  AppRun r =
+      RunPellomir(Fetch("/first.xml", "<urlset><!-- generated --><url><loc>https://a.example/1</loc></url></urlset>") +
+                  "dump\n"
+                  "key Enter\n"
+                  "text sMemo1\n" +
+                  Fetch("/later.xml",
+                        "<urlset><url><loc>https://a.example/1</loc></url><!-- more -->"
+                        "<url><loc>https://a.example/2</loc></url></urlset>") +
+                  "dump\n"
+                  "key Enter\n"
+                  "text sMemo1\n"
+                  "text sGroupBox2\n" +
+                  Fetch("/good.xml", "<urlset><url><loc>https://a.example/good</loc></url></urlset>") +
+                  "text sMemo1\n"
+                  "dump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
@@ -181,8 +174,8 @@ TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunW
     EXPECT_FALSE(box->text.empty());
     EXPECT_NE(box->cls, "TMessageForm") << "not the plain box of a parse failure";
   }
-  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "https://a.example/1\\r\\n",
-                                                         "https://a.example/good\\r\\n"}))
+  EXPECT_EQ(r.Texts("sMemo1"),
+            (std::vector<std::string>{"", "https://a.example/1\\r\\n", "https://a.example/good\\r\\n"}))
       << "no line before the first comment; lines before a later one stay; the next run lists "
          "normally";
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(1)});
@@ -190,18 +183,16 @@ TEST_F(FetchScript, ACommentUnderTheRootStopsTheListingWithAnErrorAndTheNextRunW
 }
 
 TEST_F(FetchScript, ADocumentTypeShowsTheParseErrorThenNoActiveDocument) {
-  const std::string doctype =
-      "<!DOCTYPE urlset SYSTEM \"http://a.example/definitions/sitemap.dtd\">";
-  AppRun r = RunPellomir(
-      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-      Fetch("/doctype.xml", "<?xml version=\"1.0\"?>\n" + doctype +
-                                "\n<urlset><url><loc>https://a.example/1</loc></url></urlset>\n") +
-      "dump\n"
-      "key Enter\n"
-      "dump\n"
-      "key Enter\n"
-      "dump\n"
-      "text sMemo1\n");
+  const std::string doctype = "<!DOCTYPE urlset SYSTEM \"http://a.example/definitions/sitemap.dtd\">";
+  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+                         Fetch("/doctype.xml", "<?xml version=\"1.0\"?>\n" + doctype +
+                                                   "\n<urlset><url><loc>https://a.example/1</loc></url></urlset>\n") +
+                         "dump\n"
+                         "key Enter\n"
+                         "dump\n"
+                         "key Enter\n"
+                         "dump\n"
+                         "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
@@ -228,16 +219,13 @@ TEST_F(FetchScript, ADocumentTypeShowsTheParseErrorThenNoActiveDocument) {
 TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
   server.Serve(
       "/page.html",
-      HttpResponse::Ok("<html><head><title>Shop</title></head><body>Hello<br>there</body></html>",
-                       "text/html"));
-  server.Serve("/missing.xml",
-               HttpResponse::Status(404, "<html><body><h1>Not Found</h1><hr></body></html>"));
-  AppRun r = RunPellomir(
-      Fetch("/first.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-      FetchLines(server.Url("/page.html")) + "dump\nkey Enter\ntext sMemo1\n" +
-      Fetch("/empty.xml", "") + "dump\nkey Enter\ntext sMemo1\n" +
-      FetchLines(server.Url("/missing.xml")) +
-      "dump\nkey Enter\ntext sMemo1\ntext sGroupBox2\ndump\n");
+      HttpResponse::Ok("<html><head><title>Shop</title></head><body>Hello<br>there</body></html>", "text/html"));
+  server.Serve("/missing.xml", HttpResponse::Status(404, "<html><body><h1>Not Found</h1><hr></body></html>"));
+  AppRun r =
+      RunPellomir(Fetch("/first.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+                  FetchLines(server.Url("/page.html")) + "dump\nkey Enter\ntext sMemo1\n" + Fetch("/empty.xml", "") +
+                  "dump\nkey Enter\ntext sMemo1\n" + FetchLines(server.Url("/missing.xml")) +
+                  "dump\nkey Enter\ntext sMemo1\ntext sGroupBox2\ndump\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 4u);
@@ -250,8 +238,7 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
     EXPECT_TRUE(box->icon);
     EXPECT_FALSE(box->text.empty());
     EXPECT_TRUE(box->text.ends_with(".")) << box->text;
-    EXPECT_EQ(box->text.find("Error"), std::string::npos)
-        << "plain words, not an error kind: " << box->text;
+    EXPECT_EQ(box->text.find("Error"), std::string::npos) << "plain words, not an error kind: " << box->text;
   }
   EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", "", ""}));
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
@@ -261,19 +248,18 @@ TEST_F(FetchScript, PagesWithoutASitemapAreReportedAndLeaveTheListEmpty) {
 TEST_F(FetchScript, UnusableAddressesShowTheRequestErrorAfterClearingTheList) {
   testsupport::ClosedLoopbackPort closed;
   // A refused connection, then blanks, which are not an empty address.
-  AppRun r = RunPellomir(
-      Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
-      FetchLines(closed.Url("/sitemap.xml")) +
-      "dump\n"
-      "key Enter\n"
-      "dump\n"
-      "text sMemo1\n"
-      "text sGroupBox2\n" +
-      Fetch("/again.xml", "<urlset><url><loc>https://a.example/again</loc></url></urlset>") +
-      FetchLines("   ") +
-      "dump\n"
-      "key Enter\n"
-      "text sMemo1\n");
+  AppRun r = RunPellomir(Fetch("/sitemap.xml", "<urlset><url><loc>https://a.example/old</loc></url></urlset>") +
+                         FetchLines(closed.Url("/sitemap.xml")) +
+                         "dump\n"
+                         "key Enter\n"
+                         "dump\n"
+                         "text sMemo1\n"
+                         "text sGroupBox2\n" +
+                         Fetch("/again.xml", "<urlset><url><loc>https://a.example/again</loc></url></urlset>") +
+                         FetchLines("   ") +
+                         "dump\n"
+                         "key Enter\n"
+                         "text sMemo1\n");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<Dump> dumps = r.Dumps();
   ASSERT_EQ(dumps.size(), 3u);
@@ -288,8 +274,7 @@ TEST_F(FetchScript, UnusableAddressesShowTheRequestErrorAfterClearingTheList) {
   }
   EXPECT_EQ(dumps[1].TopLevel().size(), 1u);
   EXPECT_TRUE(dumps[1].TopLevel()[0].active);
-  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", ""}))
-      << "the list was cleared before the request";
+  EXPECT_EQ(r.Texts("sMemo1"), (std::vector<std::string>{"", ""})) << "the list was cleared before the request";
   EXPECT_EQ(r.Texts("sGroupBox2"), std::vector<std::string>{CountCaption(0)});
   EXPECT_EQ(server.Requests().size(), 2u);
 }

@@ -11,9 +11,7 @@
 namespace scripttest {
 namespace {
 
-gfx::TPoint Centre(const gfx::TRect& r) {
-  return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-}
+gfx::TPoint Centre(const gfx::TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
 // Checks a dump taken while the info window is up.
 void ExpectInfoWindowOverMain(const Dump& d) {
@@ -53,8 +51,7 @@ TEST(InfoScript, OpensModallyOverTheMainWindowAndEnterOrSpaceOnCloseClosesIt) {
   ASSERT_EQ(dumps.size(), 4u);
   ExpectInfoWindowOverMain(dumps[0]);
   ExpectInfoWindowOverMain(dumps[2]);
-  EXPECT_EQ(dumps[0].TopLevel()[0].rect, dumps[2].TopLevel()[0].rect)
-      << "the same window, in the same place";
+  EXPECT_EQ(dumps[0].TopLevel()[0].rect, dumps[2].TopLevel()[0].rect) << "the same window, in the same place";
   for (int i : {1, 3}) {
     ASSERT_EQ(dumps[i].TopLevel().size(), 1u) << r.out;
     EXPECT_EQ(dumps[i].TopLevel()[0].name, "Form1");
@@ -85,8 +82,7 @@ TEST(InfoScript, EscapeTheCupAndTheMainWindowDoNothingWhileItIsUp) {
     SCOPED_TRACE(i);
     ExpectInfoWindowOverMain(dumps[i]);
   }
-  EXPECT_EQ(launched, (std::vector<std::vector<std::string>>{
-                          {"xdg-open", base::Utf16ToUtf8(app::kDonationPageOne)}}))
+  EXPECT_EQ(launched, (std::vector<std::vector<std::string>>{{"xdg-open", base::Utf16ToUtf8(app::kDonationPageOne)}}))
       << "only the payment picture opened a page; the cup opened nothing";
   ASSERT_EQ(dumps[3].TopLevel().size(), 1u) << "a link click leaves the focus on the close button";
   EXPECT_TRUE(dumps[3].TopLevel()[0].active);

@@ -13,8 +13,8 @@ namespace {
 
 TEST(PellomirScript, SkinPrintsTheManagersState) {
   std::ostringstream out, err;
-  const int status =
-      script::RunScriptText("skin\n", {}, [] { return app::RunProgram("pellomir", {}); }, out, err);
+  const int status = script::RunScriptText(
+      "skin\n", {}, [] { return app::RunProgram("pellomir", {}); }, out, err);
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_EQ(out.str(),
             "SKIN sSkinManager1 active=1 info=14.01 skin=\"Emberfield (internal)\" path=\"\" "

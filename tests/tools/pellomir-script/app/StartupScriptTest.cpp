@@ -40,8 +40,7 @@ TEST(StartScript, TheMainWindowOpensAtTheTopLeftWithItsControlsAndTheFetchButton
     gfx::TRect rect;  // in the client area
   };
   const std::vector<Expected> expected{
-      {"sGroupBox1", "TGroupBox", "Получить список URL введите адрес нужного вам сайта",
-       gfx::Bounds(0, 0, 654, 65)},
+      {"sGroupBox1", "TGroupBox", "Получить список URL введите адрес нужного вам сайта", gfx::Bounds(0, 0, 654, 65)},
       {"sBitBtn1", "TBitBtn", "Получить список", gfx::Bounds(520, 22, 113, 28)},
       {"sEdit1", "TEdit", "", gfx::Bounds(24, 24, 489, 24)},
       {"sGroupBox2", "TGroupBox", kStoredCaption, gfx::Bounds(0, 65, 654, 392)},
@@ -90,8 +89,7 @@ TEST(StartScript, EnterAtOnceFetchesTheEmptyAddressAndShowsAnEmptyWarning) {
 
 TEST(StartScript, EnterInTheAddressBoxDoesNothing) {
   testsupport::LoopbackServer server;
-  server.Serve("/sitemap.xml",
-               HttpResponse::Ok("<urlset><url><loc>http://example.org/</loc></url></urlset>"));
+  server.Serve("/sitemap.xml", HttpResponse::Ok("<urlset><url><loc>http://example.org/</loc></url></urlset>"));
   const std::string address = server.Url("/sitemap.xml");
   AppRun r = RunPellomir(
       "click sEdit1\n"
@@ -107,8 +105,7 @@ TEST(StartScript, EnterInTheAddressBoxDoesNothing) {
   const Dump d = r.Dumps()[0];
   EXPECT_EQ(d.TopLevel().size(), 1u) << "no box: " << r.out;
   EXPECT_TRUE(d.Named("sEdit1")->focused);
-  EXPECT_EQ(r.Texts("sEdit1"), std::vector<std::string>{address})
-      << "a one-line box takes no line break";
+  EXPECT_EQ(r.Texts("sEdit1"), std::vector<std::string>{address}) << "a one-line box takes no line break";
   EXPECT_EQ(r.Texts("sMemo1"), std::vector<std::string>{""});
   EXPECT_TRUE(server.Requests().empty()) << "no button of the window is a default button";
 }

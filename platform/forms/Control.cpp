@@ -2,6 +2,7 @@
 // TGraphicControl; size constraints; caption helpers.
 #include <algorithm>
 
+#include "platform/base/TextCase.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Filer.h"
@@ -74,7 +75,7 @@ bool IsAccel(char16_t key, const std::u16string& caption) {
       ++i;
       continue;
     }
-    return UpperChar(caption[i + 1]) == UpperChar(key);
+    return base::ToUpperUi(caption[i + 1]) == base::ToUpperUi(key);
   }
   return false;
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/win/Classes.h"
+#include "platform/base/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MenuObject.h"
 #include "platform/win/Styles.h"
@@ -11,23 +12,12 @@
 namespace win {
 namespace detail {
 
-bool SameTextNoCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 WindowClass* FindClass(const char16_t* nameOrAtom) {
   if (!nameOrAtom) return nullptr;
   State& s = S();
   EnsureSystemClasses();
   for (auto& c : s.classes) {
-    if (IS_INTRESOURCE(nameOrAtom) ? c->atom == ATOMOF(nameOrAtom) : SameTextNoCase(c->name, nameOrAtom))
+    if (IS_INTRESOURCE(nameOrAtom) ? c->atom == ATOMOF(nameOrAtom) : base::EqualsIgnoreAsciiCase(c->name, nameOrAtom))
       return c.get();
   }
   return nullptr;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/Internal.h"
@@ -143,7 +144,7 @@ bool SavePng(gfx::PixelBuffer pic, const std::string& path) {
   for (int y = 0; y < pic.Height(); ++y)
     for (int x = 0; x < pic.Width(); ++x) pic.Row32(y)[x] |= 0xFF000000u;
   std::vector<std::uint8_t> png = gfx::EncodePng(pic.View());
-  return !png.empty() && gfx::WriteFileBytes(path, png);
+  return !png.empty() && base::WriteFileBytes(path, png, base::FileReplace::InPlace).Ok();
 }
 
 }  // namespace

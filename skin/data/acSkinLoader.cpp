@@ -4,6 +4,7 @@
 #include <climits>
 #include <utility>
 
+#include "platform/base/TextCase.h"
 #include "skin/data/acFiles.h"
 #include "skin/data/acPathText.h"
 #include "skin/data/acScaleVariants.h"
@@ -11,7 +12,6 @@
 #include "skin/data/acSkinPackage.h"
 #include "skin/data/acSkinPictures.h"
 #include "skin/data/acSkinSources.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -120,7 +120,7 @@ void TacSkinLoader::LoadCommonData() {
     TacBytes holder;
     std::span<const std::uint8_t> bytes;
     if (ReadSkinFile(name, holder, bytes)) {
-      MasterBitmap = DecodeSkinPicture(bytes, MasterPictureCodec(UpperCase(name)), name, true);
+      MasterBitmap = DecodeSkinPicture(bytes, MasterPictureCodec(base::ToUpperAscii(name)), name, true);
     }
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
@@ -28,11 +29,6 @@ struct TEntry {
   int States = 1;
   bool Mask = false;
 };
-
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 void Label(Bitmap32& b, int x, int y, const std::string& text, skin::TColor colour, int height = -11) {
   gfx::Surface& s = b.Canvas();
@@ -88,11 +84,11 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
   std::vector<TEntry> entries;
   for (const TImageUse& use : images) {
     const skin::TacImageRef ref = skin::ParseCanonicalImageRef(skin::NormalizeImageRef(base::Utf8ToUtf16(use.Value)));
-    const std::string file = Upper(base::Utf16ToUtf8(ref.File));
+    const std::string file = base::ToUpperAscii(base::Utf16ToUtf8(ref.File));
     TRect r = ref.R;
     if (r.IsEmpty()) {
       for (const TPictureFile& f : files)
-        if (Upper(f.Recipe->Name) == file) r = {0, 0, f.Recipe->Size.cx, f.Recipe->Size.cy};
+        if (base::ToUpperAscii(f.Recipe->Name) == file) r = {0, 0, f.Recipe->Size.cx, f.Recipe->Size.cy};
     }
     const std::string name = use.Section + "." + use.Key;
     auto it = std::find_if(entries.begin(), entries.end(), [&](const TEntry& e) { return e.File == file && e.R == r; });
@@ -128,7 +124,7 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
     PaintFile(sheet, f, x0, y0, scale);
     for (std::size_t n = 0; n < entries.size(); ++n) {
       const TEntry& e = entries[n];
-      const bool here = e.File.empty() ? i == 0 : Upper(f.Recipe->Name) == e.File;
+      const bool here = e.File.empty() ? i == 0 : base::ToUpperAscii(f.Recipe->Name) == e.File;
       if (!here) continue;
       const std::uint32_t colour = kOutline[n % std::size(kOutline)];
       const TRect r{x0 + e.R.Left * scale - 1, y0 + e.R.Top * scale - 1, x0 + e.R.Right * scale + 1,

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintImageSlices.h"
@@ -146,7 +147,9 @@ TEST_F(StoredSkinImagesTest, BoardOfFramesAndGlyphs) {
   EXPECT_EQ(CountPixels(board, {0, 0, W, H}, KeyPixel), 0);
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::vector<std::uint8_t> png = gfx::EncodePng(board.View());
-  EXPECT_TRUE(gfx::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-image-board.png", png));
+  EXPECT_TRUE(
+      base::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-image-board.png", png, base::FileReplace::InPlace)
+          .Ok());
 }
 
 }  // namespace

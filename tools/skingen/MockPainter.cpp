@@ -4,8 +4,8 @@
 
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skingen {
 

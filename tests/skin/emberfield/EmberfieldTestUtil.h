@@ -17,7 +17,7 @@
 #include "skin/data/acOptionsText.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 #include "tests/skin/data/SkinDataTestUtil.h"
 
 namespace skin::emberfield {

@@ -9,7 +9,7 @@
 #include "skin/data/acImageRef.h"
 #include "skin/data/acSkinSources.h"
 #include "skin/data/sStoredSkins.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "tests/skin/emberfield/EmberfieldTestUtil.h"
 
 namespace skin::emberfield {

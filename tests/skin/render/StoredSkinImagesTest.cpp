@@ -9,7 +9,7 @@
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acPaintImageState.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 
 namespace skin {

@@ -36,6 +36,9 @@ TEST(PixelOps, MixMovesEveryByteTowardTheSourceByTheAlpha) {
   EXPECT_EQ(MixPixel255Round(0x12345678u, 0x87654321u, 0), 0x12345678u);
   // Bytes stay apart: no carry from one channel into the next.
   EXPECT_EQ(MixPixel255Round(0x00FF00FFu, 0xFF00FF00u, 255), 0xFF00FF00u);
+  // Onto an opaque picture: B, G, R as above, A 255.
+  EXPECT_EQ(MixPixelOpaque255Round(0x0A0A0A0Au, 0x00C8C8C8u, 64), 0xFF3A3A3Au);
+  EXPECT_EQ(MixPixelOpaque255Round(0x00123456u, 0x00654321u, 0), 0xFF123456u);
 }
 
 TEST(PixelOps, PremultipliedSourceOverWithAConstantAlpha) {
@@ -47,6 +50,12 @@ TEST(PixelOps, PremultipliedSourceOverWithAConstantAlpha) {
   EXPECT_EQ(BlendPremultiplied255Round(0xFF00FF00u, 0x00000000u, 255), 0xFF00FF00u);  // transparent
   EXPECT_EQ(BlendPremultiplied255Round(0xFFFFFFFFu, 0x10FFFFFFu, 255), 0xFFFFFFFFu);  // limited to 255
   EXPECT_EQ(BlendPremultiplied255Round(0x12345678u, 0xFF0000FFu, 0), 0x12345678u);    // no constant alpha
+  // Onto an opaque picture: the same B, G, R; A 255.
+  for (std::uint32_t d : {0x00C8C8C8u, 0x7F102030u})
+    for (std::uint32_t src : {0x80646464u, 0x10FFFFFFu, 0x00000000u})
+      for (std::uint32_t ca : {0u, 128u, 255u})
+        EXPECT_EQ(BlendPremultipliedOpaque255Round(d, src, ca),
+                  (BlendPremultiplied255Round(d, src, ca) & 0xFFFFFFu) | 0xFF000000u);
 }
 
 TEST(PixelOps, PremultiplyScalesColourByAlphaAndKeepsIt) {

@@ -6,11 +6,9 @@
 
 #include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/pixels/acPixelClip.h"
+#include "skin/render/pixels/acPixelTuning.h"
 
 namespace skin {
-
-int acDisabledSaturation = -90;
-std::uint8_t acDisabledBlend = 100;
 
 void ForEachPixel(Bitmap32* bmp, PixelOp op, int arg, std::uint32_t key) {
   if (bmp == nullptr || op == nullptr || !bmp->Is32Bit()) return;
@@ -81,11 +79,12 @@ void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundCol
                        const TacBgInfo& bg) {
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Empty()) return;
   if (kinds & dkGrayed) {
-    if (acDisabledSaturation == -100) MakeGrayscale(bmp);
-    else ForEachPixel(bmp, PixelOpSaturation, acDisabledSaturation * 255 / 100, KeyColor);
+    const int saturation = PixelTuning().DisabledSaturation;
+    if (saturation == -100) MakeGrayscale(bmp);
+    else ForEachPixel(bmp, PixelOpSaturation, saturation * 255 / 100, KeyColor);
   }
   if (kinds & dkBlended) {
-    const std::uint8_t d = acDisabledBlend;
+    const std::uint8_t d = PixelTuning().DisabledBlend;
     if (bg.Ready) {
       const int ox = bg.X + pos.X, oy = bg.Y + pos.Y;
       const TRect r{ox, oy, ox + bmp->Width() - 1, oy + bmp->Height() - 1};

@@ -81,7 +81,7 @@ class ManagerTest : public ::testing::Test {
   void TearDown() override {
     forms::TApplicationRef::Reset();
     EXPECT_EQ(DefaultManager(), nullptr) << "a manager outlived its form";
-    SetOldGlyphsMode(false);
+    SkinEngineShutdown();
   }
   // Makes the test form from a description.
   TManagerTestForm* MakeForm(const std::string& description) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/Surface.h"
 #include "skin/render/acImageSource.h"
 #include "skin/render/pixels/acKeyedCopy.h"
@@ -110,6 +111,7 @@ void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap
                 job.dst->Height(), a))
     return;
   const int ox = a.sx - px, oy = a.sy - py;  // how far the cut moved the start
+  PELLOMIR_ASSERT(PieceInside(mask, mx + ox, my + oy, a.w, a.h));
   const TacBgInfo& bg = job.Bg(role);
   const bool useBg = role == Role::Corner && job.cornerUseBg;
   // Stretched pieces over an opaque target, the common case, need no per-pixel choices.
@@ -239,6 +241,7 @@ void PutMiddle(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh,
 // The nine pieces in their order. visible (outer frames only) limits each edge's thickness.
 void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool cornersShowBg, std::uint8_t opacity,
                const TRect* visible, int state, const TsMaskData& md, Target target) {
+  PELLOMIR_ASSERT(rect.Left <= rect.Right && rect.Top <= rect.Bottom);
   if (dst == nullptr || !dst->Is32Bit()) return;
   if (state == 0 && (md.DrawMode & dmHiddenInState0) != 0) return;
   const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
@@ -279,6 +282,7 @@ void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool corne
 }  // namespace
 
 TRect SliceBorders(const TsMaskData& md, int w, int h) {
+  PELLOMIR_ASSERT(w >= 0 && h >= 0);
   auto shrink = [](int& first, int& second, int length) {
     if (length >= first + second) return;
     const int gap = first + second - length, half = gap / 2;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Assert.h"
 #include "skin/render/acImageSource.h"
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/pixels/acPixelBlend.h"
@@ -14,6 +15,7 @@ std::uint32_t Channel(std::uint32_t v, int shift) { return (v >> shift) & 0xFF; 
 
 // Masked picture: each channel weighted by its own mask byte; A grows by the mask's cover.
 void PutMaskedPicture(Bitmap32* dst, const Bitmap32& src, const CopyArea& a, int maskDy, bool faded) {
+  PELLOMIR_ASSERT(PieceInside(src, a.sx, a.sy + maskDy, a.w, a.h));
   for (int j = 0; j < a.h; ++j) {
     const std::uint32_t* p = src.Row(a.sy + j) + a.sx;
     const std::uint32_t* m = src.Row(a.sy + maskDy + j) + a.sx;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/pixels/acPixelClip.h"
 #include "skin/render/pixels/acPixelTuning.h"
@@ -58,20 +59,10 @@ void MakeGrayscale(Bitmap32* bmp, std::uint32_t keyPixel) {
 void TintBitmap(Bitmap32* bmp, std::uint8_t w, TColor color) {
   if (bmp == nullptr || !bmp->Is32Bit()) return;
   const std::uint32_t c = SwapRedBlue(color);  // pixel order: byte 0 blue, byte 2 red
-  const int cw = 255 - w;
   for (int y = 0; y < bmp->Height(); ++y) {
     std::uint32_t* row = bmp->Row(y);
-    for (int x = 0; x < bmp->Width(); ++x) {
-      const std::uint32_t p = row[x];
-      if (p == KeyPixel) continue;
-      std::uint32_t out = p & 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int dc = (p >> shift) & 0xFF;
-        const int cc = (c >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>((dc * w + cc * cw) >> 8) & 0xFF) << shift;
-      }
-      row[x] = out;
-    }
+    for (int x = 0; x < bmp->Width(); ++x)
+      if (row[x] != KeyPixel) row[x] = MixThreeBytes(row[x], c, w);
   }
 }
 

@@ -11,7 +11,7 @@
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
 #include "skin/render/pixels/acPixelTuning.h"
-#include "tests/skin/data/SkinManagerTestUtil.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 namespace {

@@ -15,7 +15,7 @@
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinMessageBoxes.h"
-#include "tests/skin/data/SkinManagerTestUtil.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "tests/skin/support/EmberfieldTestSupport.h"
 #include "tools/skingen/SkinLook.h"
 
 namespace skin::emberfield {

@@ -7,7 +7,7 @@
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acImageSource.h"
 #include "skin/render/acPaintImageSlices.h"
-#include "tests/skin/render/ImageDrawTestUtil.h"
+#include "tests/skin/support/ImageDrawTestSupport.h"
 
 namespace skin {
 namespace {

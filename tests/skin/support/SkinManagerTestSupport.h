@@ -13,7 +13,7 @@
 #include "platform/win/Headless.h"
 #include "skin/data/acSkinMessages.h"
 #include "skin/data/sSkinManager.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin::test {
 

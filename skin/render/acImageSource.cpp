@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/base/Assert.h"
+
 #include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
@@ -32,6 +34,7 @@ bool PieceInside(const Bitmap32& bmp, int x, int y, int w, int h) {
 }
 
 Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh) {
+  PELLOMIR_ASSERT(PieceInside(src, x, y, w, h));
   Bitmap32Ptr out = NewBitmap32(dw, dh);
   if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return out;
   std::vector<int> columns(static_cast<std::size_t>(dw));
@@ -45,6 +48,7 @@ Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h,
 }
 
 Bitmap32Ptr StretchPieceSmooth(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh) {
+  PELLOMIR_ASSERT(w > 0 && h > 0 && PieceInside(src, x, y, w, h));
   const int cw = std::max(w, 2), ch = std::max(h, 2);
   Bitmap32 piece(cw, ch);
   for (int j = 0; j < ch; ++j) {

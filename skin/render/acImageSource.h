@@ -29,7 +29,7 @@ bool PieceInside(const Bitmap32& bmp, int x, int y, int w, int h);
 Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh);
 
 // The same with the smooth filter; a piece 1 pixel wide or high has its column or row
-// doubled first, as the filter needs at least 2 x 2 pixels.
+// doubled first, as the filter needs at least 2 x 2 pixels. The piece is not empty.
 Bitmap32Ptr StretchPieceSmooth(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh);
 
 }  // namespace skin

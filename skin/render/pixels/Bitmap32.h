@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/PixelBuffer.h"
 
@@ -40,13 +41,32 @@ class Bitmap32 {
   void SetSize(int width, int height);
   void SetFormat(gfx::PixelFormat format);
 
-  std::uint32_t* Row(int y) { return pixels_.Row32(y); }
-  const std::uint32_t* Row(int y) const { return pixels_.Row32(y); }
-  std::uint8_t* Row8(int y) { return pixels_.Row(y); }
-  const std::uint8_t* Row8(int y) const { return pixels_.Row(y); }
+  // Rows and pixels are asked for inside the bitmap only, 32-bit ones of a 32-bit bitmap.
+  std::uint32_t* Row(int y) {
+    PELLOMIR_ASSERT(y >= 0 && y < Height() && Is32Bit());
+    return pixels_.Row32(y);
+  }
+  const std::uint32_t* Row(int y) const {
+    PELLOMIR_ASSERT(y >= 0 && y < Height() && Is32Bit());
+    return pixels_.Row32(y);
+  }
+  std::uint8_t* Row8(int y) {
+    PELLOMIR_ASSERT(y >= 0 && y < Height());
+    return pixels_.Row(y);
+  }
+  const std::uint8_t* Row8(int y) const {
+    PELLOMIR_ASSERT(y >= 0 && y < Height());
+    return pixels_.Row(y);
+  }
 
-  std::uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
-  void SetPixel(int x, int y, std::uint32_t v) { Row(y)[x] = v; }
+  std::uint32_t Pixel(int x, int y) const {
+    PELLOMIR_ASSERT(x >= 0 && x < Width());
+    return Row(y)[x];
+  }
+  void SetPixel(int x, int y, std::uint32_t v) {
+    PELLOMIR_ASSERT(x >= 0 && x < Width());
+    Row(y)[x] = v;
+  }
 
   gfx::PixelBuffer& Pixels() { return pixels_; }
   const gfx::PixelBuffer& Pixels() const { return pixels_; }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
@@ -29,7 +30,7 @@ void CopyKeyed(Bitmap32* dst, const Bitmap32* src, int x, std::uint8_t fade, std
       for (int shift = 0; shift < 24; shift += 8) {
         const int sc = (sp >> shift) & 0xFF;
         const int dc = (dp >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>(((sc - dc) * fade + dc * 256) >> 8) & 0xFF) << shift;
+        out |= std::uint32_t(BlendStep(sc, dc, fade)) << shift;
       }
       const std::uint32_t da = dp >> 24;
       out |= (da > fade ? da : fade) << 24;

@@ -1,5 +1,6 @@
 #include "skin/render/pixels/acPixelBlend.h"
 
+#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
@@ -39,17 +40,16 @@ void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect, std
       const std::uint32_t sp = s[x];
       const std::uint32_t dp = d[x];
       const int as = static_cast<int>(sp >> 24);
-      const int w = opacity == 255 ? as : (as * opacity) >> 8;
+      const int w = opacity == 255 ? as : static_cast<int>(ScaleStep(as, opacity));
       const int sb = sp & 0xFF, sg = (sp >> 8) & 0xFF, sr = (sp >> 16) & 0xFF;
       const int db = dp & 0xFF, dg = (dp >> 8) & 0xFF, dr = (dp >> 16) & 0xFF;
       const int da = static_cast<int>(dp >> 24);
-      const int nb = ((sb - db) * w + db * 256) >> 8;
-      const int ng = ((sg - dg) * w + dg * 256) >> 8;
-      const int nr = ((sr - dr) * w + dr * 256) >> 8;
-      int na = ((w - da) * w + da * 256) >> 8;
-      na = na < da ? da : na;
-      d[x] = std::uint32_t(nb & 0xFF) | (std::uint32_t(ng & 0xFF) << 8) | (std::uint32_t(nr & 0xFF) << 16) |
-             (std::uint32_t(na & 0xFF) << 24);
+      const std::uint32_t nb = BlendStep(sb, db, w);
+      const std::uint32_t ng = BlendStep(sg, dg, w);
+      const std::uint32_t nr = BlendStep(sr, dr, w);
+      std::uint32_t na = BlendStep(w, da, w);
+      na = na < std::uint32_t(da) ? std::uint32_t(da) : na;
+      d[x] = nb | (ng << 8) | (nr << 16) | (na << 24);
     }
   }
 }
@@ -59,7 +59,6 @@ void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
-  const int st = 255 - t;
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = src->Row(a.sy + row) + a.sx;
     std::uint32_t* d = dst->Row(a.dy + row) + a.dx;
@@ -71,7 +70,7 @@ void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t
       for (int shift = 0; shift < 32; shift += 8) {
         const int sc = (sp >> shift) & 0xFF;
         const int dc = (dp >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>((sc * st + dc * t) >> 8) & 0xFF) << shift;
+        out |= std::uint32_t(MixStep(dc, sc, t)) << shift;
       }
       d[col] = out;
     }
@@ -83,19 +82,9 @@ void ShadeRect(Bitmap32* bmp, const TRect& rect, std::uint8_t w, TColor color) {
   TRect r;
   if (!ClipToBitmap({rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1}, bmp->Width(), bmp->Height(), r)) return;
   const std::uint32_t c = SwapRedBlue(ColorToRGB(color));  // B, G, R in pixel order
-  const int cw = 255 - w;
   for (int y = r.Top; y < r.Bottom; ++y) {
     std::uint32_t* row = bmp->Row(y);
-    for (int x = r.Left; x < r.Right; ++x) {
-      const std::uint32_t p = row[x];
-      std::uint32_t out = p & 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int dc = (p >> shift) & 0xFF;
-        const int cc = (c >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>((dc * w + cc * cw) >> 8) & 0xFF) << shift;
-      }
-      row[x] = out;
-    }
+    for (int x = r.Left; x < r.Right; ++x) row[x] = MixThreeBytes(row[x], c, w);
   }
 }
 

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <vector>
 
+#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/pixels/acPixelClip.h"
+#include "skin/render/pixels/acPixelTuning.h"
 
 namespace skin {
-
-int acDisabledSaturation = -90;
-std::uint8_t acDisabledBlend = 100;
 
 void ForEachPixel(Bitmap32* bmp, PixelOp op, int arg, std::uint32_t key) {
   if (bmp == nullptr || op == nullptr || !bmp->Is32Bit()) return;
@@ -60,20 +59,10 @@ void MakeGrayscale(Bitmap32* bmp, std::uint32_t keyPixel) {
 void TintBitmap(Bitmap32* bmp, std::uint8_t w, TColor color) {
   if (bmp == nullptr || !bmp->Is32Bit()) return;
   const std::uint32_t c = SwapRedBlue(color);  // pixel order: byte 0 blue, byte 2 red
-  const int cw = 255 - w;
   for (int y = 0; y < bmp->Height(); ++y) {
     std::uint32_t* row = bmp->Row(y);
-    for (int x = 0; x < bmp->Width(); ++x) {
-      const std::uint32_t p = row[x];
-      if (p == KeyPixel) continue;
-      std::uint32_t out = p & 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int dc = (p >> shift) & 0xFF;
-        const int cc = (c >> shift) & 0xFF;
-        out |= (static_cast<std::uint32_t>((dc * w + cc * cw) >> 8) & 0xFF) << shift;
-      }
-      row[x] = out;
-    }
+    for (int x = 0; x < bmp->Width(); ++x)
+      if (row[x] != KeyPixel) row[x] = MixThreeBytes(row[x], c, w);
   }
 }
 
@@ -81,11 +70,12 @@ void ApplyDisabledLook(Bitmap32* bmp, TsDisabledKind kinds, const IBackgroundCol
                        const TacBgInfo& bg) {
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Empty()) return;
   if (kinds & dkGrayed) {
-    if (acDisabledSaturation == -100) MakeGrayscale(bmp);
-    else ForEachPixel(bmp, PixelOpSaturation, acDisabledSaturation * 255 / 100, KeyColor);
+    const int saturation = PixelTuning().DisabledSaturation;
+    if (saturation == -100) MakeGrayscale(bmp);
+    else ForEachPixel(bmp, PixelOpSaturation, saturation * 255 / 100, KeyColor);
   }
   if (kinds & dkBlended) {
-    const std::uint8_t d = acDisabledBlend;
+    const std::uint8_t d = PixelTuning().DisabledBlend;
     if (bg.Ready) {
       const int ox = bg.X + pos.X, oy = bg.Y + pos.Y;
       const TRect r{ox, oy, ox + bmp->Width() - 1, oy + bmp->Height() - 1};

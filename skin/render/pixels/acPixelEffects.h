@@ -32,11 +32,9 @@ void MakeGrayscale(Bitmap32* bmp, std::uint32_t keyPixel = NoKey);
 // Pulls every non-key pixel toward a colour value: d' = (d * w + c * (255 - w)) >> 8.
 void TintBitmap(Bitmap32* bmp, std::uint8_t w, TColor color);
 
-// Engine-wide look of disabled controls.
+// The look of disabled controls; its engine-wide values are PixelTuning()'s.
 enum TsDisabledKindFlag : unsigned { dkBlended = 1, dkGrayed = 2 };
 using TsDisabledKind = unsigned;
-extern int acDisabledSaturation;      // -100 means plain grey; default -90
-extern std::uint8_t acDisabledBlend;  // default 100
 
 // The background colour a control reports when nothing behind it is known.
 class IBackgroundColorSource {

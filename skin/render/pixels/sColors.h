@@ -1,10 +1,11 @@
 #pragma once
 // The colour model of the skin engine: colour values (0x00BBGGRR, as the skin options
-// store them), pixels (0xAARRGGBB, bytes B, G, R, A in memory) and the integer mixing
-// steps every pixel routine shares.
+// store them), pixels (0xAARRGGBB, bytes B, G, R, A in memory), the key colour; with the
+// integer mixing steps every pixel routine shares (acBlendStep.h).
 #include <cstdint>
 
 #include "platform/gfx/Color.h"
+#include "skin/render/pixels/acBlendStep.h"
 
 namespace skin {
 
@@ -49,25 +50,6 @@ constexpr std::uint32_t SwapRedBlue(std::uint32_t v) {
 // The pixel that a keyed routine skips for a key given as a colour value, or NoKey.
 constexpr std::uint32_t KeyToPixel(std::uint32_t key) {
   return key == NoKey ? NoKey : (SwapRedBlue(key) & 0x00FFFFFFu);
-}
-
-// The blend step on one byte: d' = ((d - s) * t + s * 256) >> 8, t the destination weight.
-constexpr std::uint8_t BlendStep(int d, int s, int t) {
-  return static_cast<std::uint8_t>(((d - s) * t + s * 256) >> 8);
-}
-
-// A percentage 0..100 as a destination weight 0..255.
-constexpr int PercentToWeight(int p) { return p * 255 / 100; }
-
-// Mixes two colour values: per byte 0..2, (a * w + b * (255 - w)) >> 8; byte 3 from a.
-constexpr TColor BlendColorValues(TColor a, TColor b, int w) {
-  std::uint32_t r = a & 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const int ab = (a >> shift) & 0xFF;
-    const int bb = (b >> shift) & 0xFF;
-    r |= static_cast<std::uint32_t>(((ab * w + bb * (255 - w)) >> 8) & 0xFF) << shift;
-  }
-  return r;
 }
 
 }  // namespace skin

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acScaleVariants.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

@@ -10,7 +10,7 @@
 #include "skin/data/acSkinSources.h"
 #include "skin/data/sStoredSkins.h"
 #include "skin/render/pixels/acGradient.h"
-#include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "tests/skin/support/EmberfieldTestSupport.h"
 
 namespace skin::emberfield {
 namespace {

@@ -10,7 +10,7 @@
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acPaintImageState.h"
 #include "skin/render/pixels/acPixelBlend.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 #include "skin/render/pixels/acPixelEffects.h"
+#include "skin/render/pixels/acPixelTuning.h"
 
 namespace skin {
 namespace {
@@ -108,6 +109,21 @@ TEST(ApplyDisabledLook, BlendedWithoutBackgroundShadesTowardControlColour) {
   bg.FillColor = 0x0000FF;
   ApplyDisabledLook(&c, dkBlended, &blue, {0, 0}, bg);
   EXPECT_EQ(c.Pixel(0, 0), 0xFF000000u | (std::uint32_t((255 * 155) >> 8) << 16));
+}
+
+TEST(ApplyDisabledLook, FollowsTheEngineWideTuning) {
+  const TacPixelTuning before = PixelTuning();
+  PixelTuning().DisabledSaturation = -100;
+  PixelTuning().DisabledBlend = 0;
+  Bitmap32 b = Filled(1, 1, 0x80C86432);
+  ApplyDisabledLook(&b, dkGrayed, nullptr, {0, 0}, EmptyBgInfo());
+  EXPECT_EQ(b.Pixel(0, 0), 0x807C7C7Cu) << "-100: plain grey (124), A kept";
+  Bitmap32 c = Filled(1, 1, 0xFF000000);
+  TacBgInfo bg;
+  bg.FillColor = 0x0000FF;
+  ApplyDisabledLook(&c, dkBlended, nullptr, {0, 0}, bg);
+  EXPECT_EQ(c.Pixel(0, 0), 0xFF000000u | (std::uint32_t((255 * 255) >> 8) << 16)) << "weight 0 keeps none of it";
+  PixelTuning() = before;
 }
 
 TEST(TintRectToColor, FlatWeightFromPercentage) {

@@ -1,4 +1,4 @@
-#include "tests/skin/data/SkinManagerTestUtil.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 

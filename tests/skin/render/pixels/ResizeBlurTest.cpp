@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 #include "skin/render/pixels/acBlur.h"
 #include "skin/render/pixels/acSmoothResize.h"
 

@@ -3,6 +3,7 @@
 #include "platform/gfx/Surface.h"
 #include "skin/render/pixels/Bitmap32.h"
 #include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/sColors.h"
 
 namespace skin {
@@ -45,6 +46,18 @@ TEST(Colors, BlendColorValuesDividesBy256) {
             (((0x80 * 255) >> 8) << 16) | (((0x40 * 255) >> 8) << 8) | ((0x20 * 255) >> 8));
   // Byte 3 comes from a.
   EXPECT_EQ(BlendColorValues(0x7F000000, 0x01000000, 10) >> 24, 0x7Fu);
+}
+
+TEST(Colors, ScaleAndCoverStepsFallShortOfAFullByte) {
+  EXPECT_EQ(ScaleStep(255, 255), 254u);
+  EXPECT_EQ(ScaleStep(200, 0), 0u);
+  EXPECT_EQ(CoverStep(0, 255), 254u) << "a full cover over nothing";
+  EXPECT_EQ(CoverStep(255, 255), 255u);
+  EXPECT_EQ(CoverStep(100, 0), 100u);
+  EXPECT_EQ(CoverStep(100, 128), 100u + ((155u * 128u) >> 8));
+  // MixStep weighs both sides out of 255, BlendStep the destination out of 256.
+  EXPECT_EQ(MixStep(0, 255, 0), 254);
+  EXPECT_EQ(BlendStep(0, 255, 0), 255);
 }
 
 TEST(Colors, PercentToWeightUsesIntegerDivision) {

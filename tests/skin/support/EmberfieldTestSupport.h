@@ -18,7 +18,7 @@
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
 #include "skin/render/pixels/sColors.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin::emberfield {
 

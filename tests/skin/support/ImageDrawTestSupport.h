@@ -5,7 +5,7 @@
 
 #include "skin/data/acSkinRecords.h"
 #include "skin/data/acSkinLoader.h"
-#include "tests/skin/render/PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 
 namespace skin::test {
 

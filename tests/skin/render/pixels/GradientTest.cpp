@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 #include "skin/render/pixels/acGradient.h"
 
 namespace skin {

@@ -13,7 +13,7 @@
 #include "platform/gfx/ImageCodec.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin::test {
 

@@ -13,7 +13,7 @@
 #include "platform/win/Headless.h"
 #include "skin/data/acSkinMessages.h"
 #include "skin/data/sSkinManager.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin::test {
 
@@ -81,7 +81,7 @@ class ManagerTest : public ::testing::Test {
   void TearDown() override {
     forms::TApplicationRef::Reset();
     EXPECT_EQ(DefaultManager(), nullptr) << "a manager outlived its form";
-    SetOldGlyphsMode(false);
+    SkinEngineShutdown();
   }
   // Makes the test form from a description.
   TManagerTestForm* MakeForm(const std::string& description) {

@@ -26,9 +26,9 @@ enum TacBgQueryKind : std::uint8_t {
 struct TsBackgroundQuery {
   Bitmap32* Bitmap = nullptr;  // not owned
   TColor Color = 0;
-  TPoint Offset{};       // the answering control's origin inside Bitmap
-  TRect DrawRect{};      // area to paint when DrawNow is set
-  TRect BorderFrame{};   // widths of the strips along the edges of Bitmap that it holds
+  TPoint Offset{};      // the answering control's origin inside Bitmap
+  TRect DrawRect{};     // area to paint when DrawNow is set
+  TRect BorderFrame{};  // widths of the strips along the edges of Bitmap that it holds
   std::uint8_t Kind = bqNone;
   bool DrawNow = false;
   gfx::Surface* TargetDC = nullptr;  // not owned

@@ -27,7 +27,9 @@ std::uint32_t TonePixel(std::uint32_t pixel, TColor tone) {
 std::uint32_t RotateHue(std::uint32_t pixel, int offset) {
   const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
   const int mx = std::max({r, g, b}), mn = std::min({r, g, b});
-  if (mx == 0 || mx == mn) return pixel;  // black and greys: saturation 0
+  // Greys, black among them, have saturation 0 and no hue; testing that first also keeps
+  // the saturation's division by the value away from black.
+  if (mx == mn) return pixel;
   const double delta = mx - mn;
   double hue;
   if (mx == r) hue = 60.0 * (g - b) / delta;

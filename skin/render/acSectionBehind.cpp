@@ -9,9 +9,7 @@
 namespace skin {
 namespace {
 
-int Clamped(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN / 2, INT32_MAX / 2));
-}
+int Clamped(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN / 2, INT32_MAX / 2)); }
 
 // area in the coordinates of bg.Bmp.
 TRect InBitmap(const TRect& area, const TacBgInfo& bg) {
@@ -66,7 +64,8 @@ void GiveBehind(Bitmap32* dst, const TRect& area, const TacBgInfo& bg, TColor fa
   if (bg.Ready) {
     if (bg.Bmp == dst) return;
     TRect covered{};
-    const bool copied = bg.Bmp != nullptr && CopyUnder(dst, area, bg, {0, 0, bg.Bmp->Width(), bg.Bmp->Height()}, &covered);
+    const bool copied =
+        bg.Bmp != nullptr && CopyUnder(dst, area, bg, {0, 0, bg.Bmp->Width(), bg.Bmp->Height()}, &covered);
     if (fallback != KeyColor) FillAround(dst, area, copied ? covered : TRect{}, fallback);
     return;
   }

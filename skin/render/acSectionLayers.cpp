@@ -146,7 +146,7 @@ void PaintLayers(Bitmap32* dst, const TRect& r, const TacLayerValues& v, const T
       // The gradient over the texture, which keeps its own share of the two.
       Bitmap32 tmp(r.Width(), r.Height());
       PaintGradient(&tmp, {0, 0, r.Width(), r.Height()}, use.Gradient, use.Color);
-      const int weight = std::clamp(ip * 255 / std::max(ip + gp, 100), 0, 255);
+      const int weight = std::clamp(ip * 255 / std::min(ip + gp, 100), 0, 255);
       BlendBitmapRect(dst, &tmp, static_cast<std::uint8_t>(weight), {r.Left, r.Top},
                       {0, 0, r.Width() - 1, r.Height() - 1});
     } else if (alpha != nullptr && !Empty(use.Gradient)) {

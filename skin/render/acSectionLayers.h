@@ -17,7 +17,7 @@ struct TacLayerValues {
   TColor Color = 0;
   int ImagePercent = 0;
   int GradientPercent = 0;
-  const TsMaskData* Texture = nullptr;     // a usable texture (UsableTexture), or none
+  const TsMaskData* Texture = nullptr;    // a usable texture (UsableTexture), or none
   const TsGradArray* Gradient = nullptr;  // none or empty: the colour stands in for it
 };
 

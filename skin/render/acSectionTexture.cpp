@@ -163,7 +163,9 @@ TRect FillTexture(Bitmap32* dst, const TRect& r, const TsMaskData& tex, const Ta
   switch (tex.DrawMode) {
     case tmTile:
     case tmWholeTiles: PutPlain(dst, r, *src, sx, sy, Tiled(L, tw), Tiled(T, th)); return {};
-    case tmStretch: PutPlain(dst, r, *src, sx, sy, Stretched(L, tw, r.Width()), Stretched(T, th, r.Height())); return {};
+    case tmStretch:
+      PutPlain(dst, r, *src, sx, sy, Stretched(L, tw, r.Width()), Stretched(T, th, r.Height()));
+      return {};
     case tmTopRow: {
       const int end = std::min(B, T + th);
       PutPlain(dst, {L, T, R, end}, *src, sx, sy, Tiled(L, tw), Tiled(T, th));

@@ -13,18 +13,18 @@ class TacSkinData;
 
 // Texture fill modes (the texture entry's DrawMode).
 enum TacTextureMode : int {
-  tmTile = 0,            // tiled from the top-left corner, last row and column cut
-  tmStretch = 1,         // stretched once
-  tmTopRow = 2,          // one row of tiles along the top
-  tmLeftColumn = 3,      // one column of tiles along the left
-  tmStretchTop = 4,      // stretched along the top, its own height
-  tmStretchLeft = 5,     // stretched along the left, its own width
-  tmBottomRow = 6,       // one row of tiles along the bottom
-  tmRightColumn = 7,     // one column of tiles along the right
-  tmWholeTiles = 10,     // tiled as tmTile; masked textures: whole tiles only
-  tmStretchRows = 11,    // each row of tiles stretched to the width
-  tmStretchColumns = 12, // each column of tiles stretched to the height
-  tmTileBottomRight = 13 // tiled from the bottom-right corner, cut at the top and left
+  tmTile = 0,             // tiled from the top-left corner, last row and column cut
+  tmStretch = 1,          // stretched once
+  tmTopRow = 2,           // one row of tiles along the top
+  tmLeftColumn = 3,       // one column of tiles along the left
+  tmStretchTop = 4,       // stretched along the top, its own height
+  tmStretchLeft = 5,      // stretched along the left, its own width
+  tmBottomRow = 6,        // one row of tiles along the bottom
+  tmRightColumn = 7,      // one column of tiles along the right
+  tmWholeTiles = 10,      // tiled as tmTile; masked textures: whole tiles only
+  tmStretchRows = 11,     // each row of tiles stretched to the width
+  tmStretchColumns = 12,  // each column of tiles stretched to the height
+  tmTileBottomRight = 13  // tiled from the bottom-right corner, cut at the top and left
 };
 
 // The entry index names when it can serve as a texture: it exists, its pictures are in

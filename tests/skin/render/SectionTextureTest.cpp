@@ -37,20 +37,56 @@ struct ModeCase {
 using P = std::optional<std::pair<int, int>>;
 
 const ModeCase kModes[] = {
-    {0, [](int i, int j) { return P({i % 3, j % 2}); }},
-    {1, [](int i, int j) { return P({i * 3 / 10, j * 2 / 7}); }},
-    {2, [](int i, int j) { return j < 2 ? P({i % 3, j}) : P(); }},
-    {3, [](int i, int j) { return i < 3 ? P({i, j % 2}) : P(); }},
-    {4, [](int i, int j) { return j < 2 ? P({i * 3 / 10, j}) : P(); }},
-    {5, [](int i, int j) { return i < 3 ? P({i, j * 2 / 7}) : P(); }},
-    {6, [](int i, int j) { return j >= 5 ? P({i % 3, j - 5}) : P(); }},
-    {7, [](int i, int j) { return i >= 7 ? P({i - 7, j % 2}) : P(); }},
+    {0,
+     [](int i, int j) {
+       return P({i % 3, j % 2});
+     }},
+    {1,
+     [](int i, int j) {
+       return P({i * 3 / 10, j * 2 / 7});
+     }},
+    {2,
+     [](int i, int j) {
+       return j < 2 ? P({i % 3, j}) : P();
+     }},
+    {3,
+     [](int i, int j) {
+       return i < 3 ? P({i, j % 2}) : P();
+     }},
+    {4,
+     [](int i, int j) {
+       return j < 2 ? P({i * 3 / 10, j}) : P();
+     }},
+    {5,
+     [](int i, int j) {
+       return i < 3 ? P({i, j * 2 / 7}) : P();
+     }},
+    {6,
+     [](int i, int j) {
+       return j >= 5 ? P({i % 3, j - 5}) : P();
+     }},
+    {7,
+     [](int i, int j) {
+       return i >= 7 ? P({i - 7, j % 2}) : P();
+     }},
     {8, [](int, int) { return P(); }},
     {9, [](int, int) { return P(); }},
-    {10, [](int i, int j) { return P({i % 3, j % 2}); }},
-    {11, [](int i, int j) { return P({i * 3 / 10, j % 2}); }},
-    {12, [](int i, int j) { return P({i % 3, j * 2 / 7}); }},
-    {13, [](int i, int j) { return P({Mod(i - 7, 3), Mod(j - 5, 2)}); }},
+    {10,
+     [](int i, int j) {
+       return P({i % 3, j % 2});
+     }},
+    {11,
+     [](int i, int j) {
+       return P({i * 3 / 10, j % 2});
+     }},
+    {12,
+     [](int i, int j) {
+       return P({i % 3, j * 2 / 7});
+     }},
+    {13,
+     [](int i, int j) {
+       return P({Mod(i - 7, 3), Mod(j - 5, 2)});
+     }},
     {14, [](int, int) { return P(); }},
 };
 

@@ -187,7 +187,7 @@ TEST_F(SectionStatesTest, StateTwoOfATwoStateSectionPaintsTheHotRecordAndPicture
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &hot, {0, 0}, {0, 0, 8, 8}, 1);
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &pressed, {0, 0}, {0, 0, 8, 8}, 2);
   EXPECT_EQ(Snapshot(hot), Snapshot(pressed));
-  EXPECT_EQ(pressed.Pixel(4, 4), Px(0x200000));  // Props[1]
+  EXPECT_EQ(pressed.Pixel(4, 4), Px(0x200000));    // Props[1]
   EXPECT_EQ(pressed.Pixel(0, 0), Rgb(101, 0, 0));  // picture 1 of the border
   Bitmap32 normal = Ground(8, 8, 0);
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &normal, {0, 0}, {0, 0, 8, 8}, 0);

@@ -108,7 +108,6 @@ void PaintSectionToSurface(int section, const TacBgInfo& bg, const TacSkinData* 
   if (data == nullptr || section < 0 || section >= static_cast<int>(data->gd.size())) return;
   const int w = rect.Width(), h = rect.Height();
   Bitmap32 picture(w, h);
-  picture.Canvas().BitBlt(0, 0, w, h, *surface, rect.Left, rect.Top, gfx::SRCCOPY);
   PaintSection(section, bg, -1, -1, data, &picture, pos, {0, 0, w, h}, state);
   surface->BitBlt(rect.Left, rect.Top, w, h, picture.Canvas(), 0, 0, gfx::SRCCOPY);
 }

@@ -42,9 +42,9 @@ void PaintSectionBackground(int section, const TacBgInfo& bg, int state, TColor 
 void PaintSection(int section, const TacBgInfo& bg, int textureOther, int textureState0, const TacSkinData* data,
                   Bitmap32* dst, TPoint pos, const TRect& rect, int state);
 
-// The whole section (no texture overrides) painted into a picture of rect's size that
-// starts as the surface's pixels there, then copied onto the surface at rect. The
-// surface's state is left as it was.
+// The whole section (no texture overrides) painted into a picture of rect's size, then
+// copied onto the surface at rect (through its origin and clip). The surface's state is
+// left as it was.
 void PaintSectionToSurface(int section, const TacBgInfo& bg, const TacSkinData* data, gfx::Surface* surface, TPoint pos,
                            const TRect& rect, int state);
 

@@ -58,8 +58,8 @@ class Mutator {
     TsGradArray g(static_cast<std::size_t>(Pick(7)));
     for (std::size_t i = 0; i < g.size(); ++i) {
       g[i].Index = static_cast<std::uint16_t>(i);
-      g[i].Mode = Chance(10) ? static_cast<std::int32_t>(rng_()) : Pick(4) | (Chance(20) ? gdBrushSegment : 0) |
-                                                                        (Chance(10) ? gdAlphaGradient : 0);
+      g[i].Mode = Chance(10) ? static_cast<std::int32_t>(rng_())
+                             : Pick(4) | (Chance(20) ? gdBrushSegment : 0) | (Chance(10) ? gdAlphaGradient : 0);
       g[i].Color = TsColor(rng_());
       g[i].Percent = static_cast<std::uint8_t>(Chance(10) ? Pick(256) : Pick(101));
     }
@@ -92,8 +92,10 @@ class Mutator {
     }
     if (Chance(25)) md.ImageCount = static_cast<std::int16_t>(Between(-1, 6));
     if (Chance(30)) {
-      md.Width = Chance(20) ? Between(-5, 600) : std::max(0, (md.R.Right - md.R.Left) / std::max<int>(1, md.ImageCount));
-      md.Height = Chance(20) ? Between(-5, 600) : std::max(0, (md.R.Bottom - md.R.Top) / (md.MaskType + 1 > 0 ? md.MaskType + 1 : 1));
+      md.Width =
+          Chance(20) ? Between(-5, 600) : std::max(0, (md.R.Right - md.R.Left) / std::max<int>(1, md.ImageCount));
+      md.Height = Chance(20) ? Between(-5, 600)
+                             : std::max(0, (md.R.Bottom - md.R.Top) / (md.MaskType + 1 > 0 ? md.MaskType + 1 : 1));
     }
     for (std::int16_t* w : {&md.WL, &md.WT, &md.WR, &md.WB})
       if (Chance(15)) *w = static_cast<std::int16_t>(Between(-3, 70));
@@ -172,9 +174,7 @@ TEST(SectionMutationTest, MutatedSkinsPaintEverySectionWithoutHarm) {
         PaintSectionBackground(section, bg, state, m.Chance(30) ? m.Colour() : KeyColor, texOther, tex0, &data, &dst,
                                pos, rect);
         break;
-      case 3:
-        PaintSectionLite(section, m.Index(imageCount), tex0, &data, &dst, pos, rect, state, bg, texOther);
-        break;
+      case 3: PaintSectionLite(section, m.Index(imageCount), tex0, &data, &dst, pos, rect, state, bg, texOther); break;
       case 4: PaintSectionAlpha(section, state, &data, &dst, pos, rect); break;
       default: PaintSectionToSurface(section, bg, &data, &dst.Canvas(), pos, rect, state); break;
     }

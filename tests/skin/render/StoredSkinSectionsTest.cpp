@@ -166,7 +166,8 @@ TEST_F(StoredSkinSectionsTest, BoardOfEverySectionInEveryState) {
     const int x0 = (i / half) * (blockW + gap), y0 = 28 + (i % half) * (cellH + gap);
     const TsGenState& p = g.Props[0];
     const std::string label = base::Utf16ToUtf8(g.ClassName) + "  s" + std::to_string(g.States) + " t" +
-                              std::to_string(p.Transparency) + (p.ImagePercent ? " i" + std::to_string(p.ImagePercent) : "") +
+                              std::to_string(p.Transparency) +
+                              (p.ImagePercent ? " i" + std::to_string(p.ImagePercent) : "") +
                               (p.GradientPercent ? " g" + std::to_string(p.GradientPercent) : "");
     s.TextOut(x0 + 4, y0 + cellH / 2 - 7, base::Utf8ToUtf16(label));
     for (int state = 0; state < std::max(1, std::min(g.States, 3)); ++state) {

@@ -5,7 +5,7 @@
 
 #include "bench/skin/StoredSkinBench.h"
 #include "skin/render/acPaintImageSlices.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {

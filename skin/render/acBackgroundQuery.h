@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "platform/gfx/Geometry.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace gfx {
 class Surface;

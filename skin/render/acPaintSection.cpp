@@ -4,10 +4,10 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/data/acSkinData.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acPaintImageState.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionBehind.h"
 #include "skin/render/acSectionLayers.h"
 #include "skin/render/acSectionTexture.h"

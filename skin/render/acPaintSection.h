@@ -12,9 +12,9 @@
 // destination. Texture overrides are image entry indexes; -1 means none.
 #include "platform/gfx/Geometry.h"
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace gfx {
 class Surface;

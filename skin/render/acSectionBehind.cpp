@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelCopy.h"
 
 namespace skin {
 namespace {

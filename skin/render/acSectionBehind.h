@@ -3,9 +3,9 @@
 // picture, or the parent's plain colour with the border strips its picture already holds.
 // Offsets here are relative to the bitmap written: its pixel (x, y) lies over pixel
 // (x + bg.X, y + bg.Y) of bg.Bmp.
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

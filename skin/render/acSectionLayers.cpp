@@ -5,7 +5,7 @@
 
 #include "skin/data/acSkinData.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionTexture.h"
 
 namespace skin {

@@ -3,10 +3,10 @@
 // gradient mixed by their shares, or the single pass that mixes a tiled texture with a
 // straight gradient pixel by pixel. Shared by the section painting routines.
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/acGradient.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/acGradient.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

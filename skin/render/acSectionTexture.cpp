@@ -6,8 +6,8 @@
 
 #include "skin/data/acSkinData.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionBehind.h"
 
 namespace skin {

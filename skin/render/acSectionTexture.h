@@ -3,9 +3,9 @@
 // (tiled, stretched, along one side, anchored at a corner), masked textures in whole
 // tiles, and the pattern overlay. Offsets of bg are relative to the bitmap written.
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -9,7 +9,7 @@
 
 #include "bench/skin/StoredSkinBench.h"
 #include "skin/render/acPaintSection.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {

@@ -1,7 +1,7 @@
 // Tone, hue rotation and saturation of finished pictures.
 #include <gtest/gtest.h>
 
-#include "skin/render/acColorAdjust.h"
+#include "skin/render/pixels/acColorAdjust.h"
 #include "tests/skin/render/PixelTestUtil.h"
 
 namespace skin {

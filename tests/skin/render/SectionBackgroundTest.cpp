@@ -3,7 +3,7 @@
 // the rectangles that paint nothing.
 #include <gtest/gtest.h>
 
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionLayers.h"
 #include "tests/skin/render/SectionTestUtil.h"

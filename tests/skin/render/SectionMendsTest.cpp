@@ -4,7 +4,7 @@
 // picture seen through an offset. Also the choices made where the rules disagree.
 #include <gtest/gtest.h>
 
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionLayers.h"
 #include "skin/render/acSectionTexture.h"

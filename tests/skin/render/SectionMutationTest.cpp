@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 

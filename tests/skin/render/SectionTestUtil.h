@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "skin/data/acSkinData.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/render/ImageDrawTestUtil.h"
 
 namespace skin::test {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "skin/render/acKeyedCopy.h"
+#include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionTexture.h"
 #include "tests/skin/render/SectionTestUtil.h"

@@ -5,7 +5,7 @@
 #include "platform/gfx/Surface.h"
 #include "skin/data/acSkinPictures.h"
 #include "skin/render/acBackgroundQuery.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
 #include "tests/skin/render/SectionTestUtil.h"
 

@@ -6,14 +6,15 @@
 
 #include <string>
 
+#include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/gfx/Surface.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "skin/render/acImageSource.h"
 #include "skin/render/acPaintSection.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 
 namespace skin {
@@ -191,7 +192,9 @@ TEST_F(StoredSkinSectionsTest, BoardOfEverySectionInEveryState) {
   EXPECT_EQ(Count(board, {0, 0, W, H}, KeyPixel), 0);
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::vector<std::uint8_t> png = gfx::EncodePng(board.View());
-  EXPECT_TRUE(gfx::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-section-board.png", png));
+  EXPECT_TRUE(
+      base::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-section-board.png", png, base::FileReplace::InPlace)
+          .Ok());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "skin/render/acColorAdjust.h"
+#include "skin/render/pixels/acColorAdjust.h"
 
 #include <algorithm>
 
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 namespace {

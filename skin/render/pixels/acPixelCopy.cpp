@@ -1,8 +1,8 @@
-#include "skin/render/acPixelCopy.h"
+#include "skin/render/pixels/acPixelCopy.h"
 
 #include <cstring>
 
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 

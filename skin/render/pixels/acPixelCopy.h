@@ -1,6 +1,6 @@
 #pragma once
 // Plain copies of pixel rectangles between 32-bit bitmaps (all four bytes).
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

@@ -3,8 +3,8 @@
 // rotation and a saturation change, as single-pixel steps and over a whole bitmap.
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

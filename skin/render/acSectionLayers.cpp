@@ -1,12 +1,14 @@
 #include "skin/render/acSectionLayers.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "skin/data/acSkinData.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionTexture.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelRows.h"
 
 namespace skin {
 namespace {
@@ -84,18 +86,28 @@ void PaintSinglePass(Bitmap32* dst, const TRect& r, const TacLayerValues& v, std
   Bitmap32 line(down ? 1 : w, down ? h : 1);
   const TRect all{0, 0, line.Width(), line.Height()};
   PaintGradient(&line, all, &g, v.Color);
-  const int wt = PercentToWeight(v.ImagePercent);
+  // Per row: the texture row tiled across, the gradient's row, then one byte loop of
+  // (t * w + g * (256 - w)) >> 8, the same as ((t - g) * w + g * 256) >> 8.
+  const unsigned wt = static_cast<unsigned>(PercentToWeight(v.ImagePercent));
+  std::vector<std::uint32_t> texRow(static_cast<std::size_t>(w)), gradRow(down ? static_cast<std::size_t>(w) : 0);
+  int builtTy = -1;
   for (int j = 0; j < h; ++j) {
-    const std::uint32_t* t = src.Row(tex.R.Top + j % th) + tex.R.Left;
-    const std::uint32_t* gl = down ? line.Row(j) : line.Row(0);
-    std::uint32_t* d = dst->Row(r.Top + j) + r.Left;
-    for (int i = 0; i < w; ++i) {
-      const std::uint32_t tp = t[i % tw], gp = down ? gl[0] : gl[i];
-      std::uint32_t out = alpha;
-      for (int shift = 0; shift < 24; shift += 8)
-        out |= std::uint32_t(BlendStep((tp >> shift) & 0xFF, (gp >> shift) & 0xFF, wt)) << shift;
-      d[i] = out;
+    const int ty = j % th;
+    if (ty != builtTy) {
+      const std::uint32_t* t = src.Row(tex.R.Top + ty) + tex.R.Left;
+      for (int i = 0; i < w; i += tw)
+        std::memcpy(&texRow[static_cast<std::size_t>(i)], t, sizeof(std::uint32_t) * std::size_t(std::min(tw, w - i)));
+      builtTy = ty;
     }
+    const std::uint32_t* gl = line.Row(0);
+    if (down) {
+      std::fill(gradRow.begin(), gradRow.end(), line.Pixel(0, j));
+      gl = gradRow.data();
+    }
+    std::uint32_t* d = dst->Row(r.Top + j) + r.Left;
+    rows::BlendBytes(reinterpret_cast<std::uint8_t*>(d), reinterpret_cast<const std::uint8_t*>(texRow.data()), wt,
+                     reinterpret_cast<const std::uint8_t*>(gl), 256 - wt, std::size_t(w) * 4);
+    for (int i = 0; i < w; ++i) d[i] = (d[i] & 0x00FFFFFFu) | alpha;
   }
 }
 

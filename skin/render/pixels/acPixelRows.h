@@ -11,12 +11,12 @@ namespace skin::rows {
 // out[i] = (a[i] * wa + b[i] * wb) >> 8 for n bytes, with wa + wb <= 256. out may be a or
 // b. With wb = 256 - wa this is the blend step toward b with a's weight wa.
 void BlendBytes(std::uint8_t* out, const std::uint8_t* a, unsigned wa, const std::uint8_t* b, unsigned wb,
-              std::size_t n);
+                std::size_t n);
 
 // d[i] = (a[i] * w[i] + d[i] * (256 - w[i])) >> 8, raised to floor[i] when that is larger,
 // for n bytes: a per-byte weight toward a.
 void BlendBytesByWeight(std::uint8_t* d, const std::uint8_t* a, const std::uint8_t* w, const std::uint8_t* floor,
-                      std::size_t n);
+                        std::size_t n);
 
 // d[i] = (d[i] * m[i] + p[i] * (256 - m[i])) >> 8 for n bytes: the masked copy step, each
 // byte of the mask weighting the destination.

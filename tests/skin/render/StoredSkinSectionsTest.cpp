@@ -162,6 +162,7 @@ TEST_F(StoredSkinSectionsTest, BoardOfEverySectionInEveryState) {
       s.TextOut(x0 + (state * 2 + 1) * (cellW + gap), 6, u"over a colour");
     }
   }
+  Bitmap32 squares = Checkered(cellW, cellH);
   for (int i = 0; i < sections; ++i) {
     const TsGeneralData& g = data.gd[static_cast<std::size_t>(i)];
     const int x0 = (i / half) * (blockW + gap), y0 = 28 + (i % half) * (cellH + gap);
@@ -175,13 +176,8 @@ TEST_F(StoredSkinSectionsTest, BoardOfEverySectionInEveryState) {
       const int cx = x0 + labelW + state * 2 * (cellW + gap);
       const TRect checker{cx, y0, cx + cellW, y0 + cellH};
       const TRect plain{cx + cellW + gap, y0, cx + 2 * cellW + gap, y0 + cellH};
-      // Over a checkered picture: the board itself with the squares drawn, as the parent.
-      Bitmap32 squares = Checkered(cellW, cellH);
-      for (int y = 0; y < cellH; ++y)
-        for (int x = 0; x < cellW; ++x) board.SetPixel(cx + x, y0 + y, squares.Pixel(x, y));
-      Bitmap32 parent = board;
-      PaintSection(i, BgInfoFromBitmap(&parent, 0, 0), -1, -1, &data, &board, {checker.Left, checker.Top}, checker,
-                   state);
+      // Over a checkered picture (the parent, with the cell at its origin).
+      PaintSection(i, BgInfoFromBitmap(&squares, 0, 0), -1, -1, &data, &board, {0, 0}, checker, state);
       // Over a parent that answers with its colour only.
       FillPixels(&board, plain, kPlain, 255);
       TacBgInfo colour;

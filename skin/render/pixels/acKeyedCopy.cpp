@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelClip.h"
+#include "skin/render/pixels/acPixelRows.h"
 
 namespace skin {
 
@@ -14,27 +14,27 @@ void CopyKeyed(Bitmap32* dst, const Bitmap32* src, int x, std::uint8_t fade, std
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
   const std::uint32_t keyPx = KeyToPixel(key);
+  // With a fade, ((s - d) * fade + d * 256) >> 8 is (s * fade + d * (256 - fade)) >> 8: each
+  // chunk is mixed into a buffer, given A = max(d_A, fade), and taken where s is no key.
+  alignas(16) std::uint32_t mixed[rows::kChunk];
+  const int fadeA = fade;
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = src->Row(a.sy + row) + a.sx;
     std::uint32_t* d = dst->Row(a.dy + row) + a.dx;
     if (fade == 0) {
-      for (int col = 0; col < a.w; ++col)
-        if (s[col] != keyPx) d[col] = s[col];
+      rows::SelectUnlessKey(d, s, s, keyPx, std::size_t(a.w));
       continue;
     }
-    for (int col = 0; col < a.w; ++col) {
-      const std::uint32_t sp = s[col];
-      if (sp == keyPx) continue;
-      const std::uint32_t dp = d[col];
-      std::uint32_t out = 0;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int sc = (sp >> shift) & 0xFF;
-        const int dc = (dp >> shift) & 0xFF;
-        out |= std::uint32_t(BlendStep(sc, dc, fade)) << shift;
+    for (int x0 = 0; x0 < a.w; x0 += rows::kChunk) {
+      const int n = a.w - x0 < rows::kChunk ? a.w - x0 : rows::kChunk;
+      rows::BlendBytes(reinterpret_cast<std::uint8_t*>(mixed), reinterpret_cast<const std::uint8_t*>(s + x0), fade,
+                       reinterpret_cast<const std::uint8_t*>(d + x0), 256u - fade, std::size_t(n) * 4);
+      for (int i = 0; i < n; ++i) {
+        const std::uint32_t sp = s[x0 + i], dp = d[x0 + i];
+        const int da = static_cast<int>(dp >> 24);  // signed: the compiler compares it directly
+        const std::uint32_t v = (mixed[i] & 0x00FFFFFFu) | (std::uint32_t(da > fadeA ? da : fadeA) << 24);
+        d[x0 + i] = sp != keyPx ? v : dp;
       }
-      const std::uint32_t da = dp >> 24;
-      out |= (da > fade ? da : fade) << 24;
-      d[col] = out;
     }
   }
 }

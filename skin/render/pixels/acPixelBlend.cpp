@@ -1,7 +1,7 @@
 #include "skin/render/pixels/acPixelBlend.h"
 
-#include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelClip.h"
+#include "skin/render/pixels/acPixelRows.h"
 
 namespace skin {
 
@@ -20,10 +20,12 @@ void BlendBitmapRect(Bitmap32* dst, const Bitmap32* src, std::uint8_t t, TPoint 
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(), dst->Height(), a)) return;
+  // The blend step ((d - s) * t + s * 256) >> 8 is (d * t + s * (256 - t)) >> 8.
+  const std::size_t bytes = std::size_t(a.w) * 4;
   for (int y = 0; y < a.h; ++y) {
-    const auto* s = reinterpret_cast<const std::uint8_t*>(src->Row(a.sy + y) + a.sx);
     auto* d = reinterpret_cast<std::uint8_t*>(dst->Row(a.dy + y) + a.dx);
-    for (int i = 0; i < a.w * 4; ++i) d[i] = BlendStep(d[i], s[i], t);
+    const auto* s = reinterpret_cast<const std::uint8_t*>(src->Row(a.sy + y) + a.sx);
+    rows::BlendBytes(d, d, t, s, 256u - t, bytes);
   }
 }
 
@@ -31,25 +33,37 @@ void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect, std
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(), dst->Height(), a)) return;
-  // Branch-free per pixel so that the compiler can vectorise the row: a weight of 0 leaves
-  // every byte as it was by the same formulas.
+  // With w the pixel's weight, ((s - d) * w + d * 256) >> 8 is (s * w + d * (256 - w)) >> 8
+  // on B, G, R; on A the same with w in place of s (at full opacity w is the source's A),
+  // kept at least d_A. Each chunk of a row stages per byte the weights, the floors (d_A on
+  // A, 0 elsewhere) and, with an opacity, the sources with w as their A; then one byte loop
+  // mixes. A weight of 0 leaves d as it was.
+  alignas(16) std::uint32_t weight[rows::kChunk], source[rows::kChunk], floor[rows::kChunk];
   for (int y = 0; y < a.h; ++y) {
     const std::uint32_t* s = src->Row(a.sy + y) + a.sx;
     std::uint32_t* d = dst->Row(a.dy + y) + a.dx;
-    for (int x = 0; x < a.w; ++x) {
-      const std::uint32_t sp = s[x];
-      const std::uint32_t dp = d[x];
-      const int as = static_cast<int>(sp >> 24);
-      const int w = opacity == 255 ? as : static_cast<int>(ScaleStep(as, opacity));
-      const int sb = sp & 0xFF, sg = (sp >> 8) & 0xFF, sr = (sp >> 16) & 0xFF;
-      const int db = dp & 0xFF, dg = (dp >> 8) & 0xFF, dr = (dp >> 16) & 0xFF;
-      const int da = static_cast<int>(dp >> 24);
-      const std::uint32_t nb = BlendStep(sb, db, w);
-      const std::uint32_t ng = BlendStep(sg, dg, w);
-      const std::uint32_t nr = BlendStep(sr, dr, w);
-      std::uint32_t na = BlendStep(w, da, w);
-      na = na < std::uint32_t(da) ? std::uint32_t(da) : na;
-      d[x] = nb | (ng << 8) | (nr << 16) | (na << 24);
+    for (int x0 = 0; x0 < a.w; x0 += rows::kChunk) {
+      const int n = a.w - x0 < rows::kChunk ? a.w - x0 : rows::kChunk;
+      const std::uint32_t* mixIn = s + x0;
+      if (opacity == 255) {
+        for (int i = 0; i < n; ++i) {
+          weight[i] = (s[x0 + i] >> 24) * 0x01010101u;
+          floor[i] = d[x0 + i] & 0xFF000000u;
+        }
+      } else {
+        for (int i = 0; i < n; ++i) {
+          const std::uint32_t sp = s[x0 + i];
+          // The product of two bytes fits 16 bits, where the multiplication is cheap.
+          const std::uint32_t w = static_cast<std::uint16_t>(static_cast<std::uint16_t>(sp >> 24) * opacity) >> 8;
+          weight[i] = w * 0x01010101u;
+          source[i] = (sp & 0x00FFFFFFu) | (w << 24);
+          floor[i] = d[x0 + i] & 0xFF000000u;
+        }
+        mixIn = source;
+      }
+      rows::BlendBytesByWeight(reinterpret_cast<std::uint8_t*>(d + x0), reinterpret_cast<const std::uint8_t*>(mixIn),
+                               reinterpret_cast<const std::uint8_t*>(weight),
+                               reinterpret_cast<const std::uint8_t*>(floor), std::size_t(n) * 4);
     }
   }
 }
@@ -59,20 +73,16 @@ void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), x, y, dst->Width(), dst->Height(), a)) return;
+  // Every pixel of a chunk is mixed into a buffer, then the non-key ones are taken.
+  alignas(16) std::uint32_t mixed[rows::kChunk];
   for (int row = 0; row < a.h; ++row) {
     const std::uint32_t* s = src->Row(a.sy + row) + a.sx;
     std::uint32_t* d = dst->Row(a.dy + row) + a.dx;
-    for (int col = 0; col < a.w; ++col) {
-      const std::uint32_t sp = s[col];
-      if (sp == key) continue;
-      const std::uint32_t dp = d[col];
-      std::uint32_t out = 0;
-      for (int shift = 0; shift < 32; shift += 8) {
-        const int sc = (sp >> shift) & 0xFF;
-        const int dc = (dp >> shift) & 0xFF;
-        out |= std::uint32_t(MixStep(dc, sc, t)) << shift;
-      }
-      d[col] = out;
+    for (int x0 = 0; x0 < a.w; x0 += rows::kChunk) {
+      const int n = a.w - x0 < rows::kChunk ? a.w - x0 : rows::kChunk;
+      rows::BlendBytes(reinterpret_cast<std::uint8_t*>(mixed), reinterpret_cast<const std::uint8_t*>(s + x0), 255u - t,
+                       reinterpret_cast<const std::uint8_t*>(d + x0), t, std::size_t(n) * 4);
+      rows::SelectUnlessKey(d + x0, mixed, s + x0, key, std::size_t(n));
     }
   }
 }

@@ -1,9 +1,11 @@
 // Throughput of the pixel routines every repaint leans on, in megapixels per second.
 #include <benchmark/benchmark.h>
 
+#include "bench/skin/StoredSkinBench.h"
 #include "skin/render/pixels/acGradient.h"
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelCopy.h"
 #include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
@@ -20,11 +22,7 @@ Bitmap32 Noise(int w, int h) {
   return b;
 }
 
-void SetPixelRate(benchmark::State& state, std::int64_t pixelsPerIteration) {
-  state.counters["MPix/s"] =
-      benchmark::Counter(static_cast<double>(pixelsPerIteration) * static_cast<double>(state.iterations()) / 1e6,
-                         benchmark::Counter::kIsRate);
-}
+using bench::SetPixelRate;
 
 void BM_AlphaBlitRect(benchmark::State& state) {
   const int opacity = static_cast<int>(state.range(0));
@@ -49,6 +47,48 @@ void BM_CopyKeyed(benchmark::State& state) {
   SetPixelRate(state, 670 * 585);
 }
 BENCHMARK(BM_CopyKeyed)->Arg(0)->Arg(100);
+
+void BM_BlendBitmapRect(benchmark::State& state) {
+  Bitmap32 dst = Noise(670, 585), src = Noise(670, 585);
+  for (auto _ : state) {
+    BlendBitmapRect(&dst, &src, 127, {0, 0}, {0, 0, 669, 584});
+    benchmark::ClobberMemory();
+  }
+  SetPixelRate(state, 670 * 585);
+}
+BENCHMARK(BM_BlendBitmapRect);
+
+void BM_BlendKeyedRect(benchmark::State& state) {
+  Bitmap32 dst = Noise(670, 585), src = Noise(670, 585);
+  for (int y = 0; y < 585; y += 3)
+    for (int x = 0; x < 670; x += 2) src.SetPixel(x, y, KeyPixel);
+  for (auto _ : state) {
+    BlendKeyedRect(&dst, 0, 0, KeyPixel, 127, {0, 0, 669, 584}, &src);
+    benchmark::ClobberMemory();
+  }
+  SetPixelRate(state, 670 * 585);
+}
+BENCHMARK(BM_BlendKeyedRect);
+
+void BM_FillPixels(benchmark::State& state) {
+  Bitmap32 dst(670, 585);
+  for (auto _ : state) {
+    FillPixels(&dst, {0, 0, 670, 585}, 0x336699, 255);
+    benchmark::ClobberMemory();
+  }
+  SetPixelRate(state, 670 * 585);
+}
+BENCHMARK(BM_FillPixels);
+
+void BM_CopyBitmapRect(benchmark::State& state) {
+  Bitmap32 dst = Noise(670, 585), src = Noise(670, 585);
+  for (auto _ : state) {
+    CopyBitmapRect(&dst, &src, {0, 0}, {0, 0, 670, 585});
+    benchmark::ClobberMemory();
+  }
+  SetPixelRate(state, 670 * 585);
+}
+BENCHMARK(BM_CopyBitmapRect);
 
 void BM_SmoothResizeMitchell(benchmark::State& state) {
   Bitmap32 src = Noise(670, 585);

@@ -5,14 +5,11 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acImageSource.h"
+#include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acSectionState.h"
 
 namespace skin {
 namespace {
-
-// DrawMode bits of a border image read here.
-constexpr std::uint16_t kNotInState0 = 2;
-constexpr std::uint16_t kHasCentre = 4;
 
 // The blue byte of the mask pixel in the middle of the picture of state s, or -1 when it
 // lies outside the entry's area or bitmap.
@@ -37,8 +34,8 @@ bool IsSectionSeeThrough(const TacSkinLoader* manager, int section, int state) {
   const TacSkinData& data = *manager->SkinDataArray[0];
   if (g->BorderIndex < 0 || g->BorderIndex >= static_cast<int>(data.ma.size())) return true;
   const TsMaskData& e = data.ma[static_cast<std::size_t>(g->BorderIndex)];
-  const bool centre = (e.DrawMode & kHasCentre) != 0;
-  if (s == 0) return !centre || (e.DrawMode & kNotInState0) != 0;
+  const bool centre = (e.DrawMode & dmCentre) != 0;
+  if (s == 0) return !centre || (e.DrawMode & dmHiddenInState0) != 0;
   if (!centre) return true;
   if (e.MaskType <= 0) return false;
   return MaskMiddleBlue(e, s) >= 128;

@@ -4,7 +4,6 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/render/acBlur.h"
-#include "skin/render/acPixelEffects.h"
 #include "skin/render/acTextMeasure.h"
 
 namespace skin {
@@ -32,11 +31,12 @@ Bitmap32Ptr MakeGlowMask(const gfx::Font& font, std::u16string_view text, const 
   if (directions & gdRight) draw(1, 0);
   if (directions & gdDown) draw(0, 1);
 
+  // Grey text on white has B = G = R: any channel is the pixel's grey.
   auto mask = std::make_unique<Bitmap32>(w, h, gfx::PixelFormat::Gray8);
   for (int y = 0; y < h; ++y) {
     const std::uint32_t* src = ink.Row(y);
     std::uint8_t* dst = mask->Row8(y);
-    for (int x = 0; x < w; ++x) dst[x] = PixelGray(src[x]);
+    for (int x = 0; x < w; ++x) dst[x] = static_cast<std::uint8_t>(src[x] & 0xFF);
   }
   BlurGray8(mask.get(), radius);
   return mask;

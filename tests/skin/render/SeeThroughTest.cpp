@@ -80,8 +80,8 @@ TEST_F(SeeThroughTest, OnePictureBorderReadsItsOwnPictureInLaterStates) {
   // A three-state section with a one-picture border: state 2 reads picture 0's mask, not
   // the master bitmap where picture 2 would be.
   const int s = Section(100, Border(1, 4));
-  Blue(2, 3, 200);   // picture 0's mask middle
-  Blue(10, 3, 0);    // where picture 2's would be
+  Blue(2, 3, 200);  // picture 0's mask middle
+  Blue(10, 3, 0);   // where picture 2's would be
   EXPECT_TRUE(IsSectionSeeThrough(&skin.loader, s, 2));
   Blue(2, 3, 0);
   Blue(10, 3, 200);

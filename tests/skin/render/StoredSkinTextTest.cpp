@@ -144,8 +144,9 @@ TEST_F(StoredSkinTextTest, BoardOfCaptionsArrowsAndGlyphs) {
   Bitmap32& board = t.Board();
   board.Canvas().SetFont(gfx::Font());
 
-  const char16_t* heads[] = {u"normal", u"hot", u"pressed", u"disabled 0", u"disabled 1", u"disabled 2",
-                             u"contour+glow 0", u"contour+glow 1", u"contour+glow 2"};
+  const char16_t* heads[] = {u"normal",        u"hot",        u"pressed",        u"disabled 0",
+                             u"disabled 1",    u"disabled 2", u"contour+glow 0", u"contour+glow 1",
+                             u"contour+glow 2"};
   for (int c = 0; c < 9; ++c) t.Label(heads[c], {nameW + c * (cellW + gap), 8, nameW + c * (cellW + gap) + cellW, 30});
   int y = 40;
   for (int i = 0; i < rows; ++i, y += cellH + gap) {
@@ -181,7 +182,8 @@ TEST_F(StoredSkinTextTest, BoardOfCaptionsArrowsAndGlyphs) {
   // Arrows: the small arrow and the four styles, every direction, at 96 and 144 dots per
   // inch, dark on light and light on dark.
   y += 8;
-  t.Label(u"arrows: small, solid1, lines1, solid2, lines2 x left, top, right, bottom; 96 and 144 dpi", {gap, y, W, y + 16});
+  t.Label(u"arrows: small, solid1, lines1, solid2, lines2 x left, top, right, bottom; 96 and 144 dpi",
+          {gap, y, W, y + 16});
   y += 20;
   int x = gap;
   for (const int ppi : {96, 144}) {

@@ -8,6 +8,7 @@
 #include "skin/render/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
+#include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 #include "tests/skin/render/TextTestUtil.h"
@@ -229,6 +230,55 @@ TEST_F(WriteSectionTextTest, InvalidSectionOrNoManager) {
   none.Canvas().SetTextColor(0x445566);
   WriteSectionText(none.Canvas(), u"Hg", false, nullptr, 0, section, kFormat, kRect);
   EXPECT_EQ(test::PixelsOf(none), test::PixelsOf(current));
+}
+
+TEST(SectionTextFromSkin, ContourAndGlowKeysOfEveryStateReachTheCaptions) {
+  test::TestLoader m;
+  ASSERT_TRUE(m.LoadInternal(test::SkinPackage(
+      "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.PNG\r\n"
+      "[LABELX]\r\nUSESTATE2=1\r\nFONTCOLOR=0\r\nTCBOTTOM=16776427\r\nGSIZE=2\r\nGCOL=255\r\n"
+      "HOTFONTCOLOR=255\r\nHOTTCLEFT=65280\r\nHGSIZE=5\r\n"
+      "FONTCOLOR2=16711680\r\nTCTOP2=65535\r\nGSIZE2=1000000\r\n",
+      {{"MASTER.PNG", test::Filled(8, 8, 0xFF808080u)}})));
+  const int index = m.GetSkinIndex(u"LABELX");
+  const TsGeneralData& g = m.Section(u"LABELX");
+  EXPECT_EQ(g.Props[0].FontColor.Bottom, 16776427u);
+  EXPECT_EQ(g.Props[0].FontColor.Top, acNoContour);
+  EXPECT_EQ(g.Props[1].FontColor.Left, 65280u);
+  EXPECT_EQ(g.Props[1].FontColor.Bottom, acNoContour);
+  EXPECT_EQ(g.Props[2].FontColor.Top, 65535u);
+  EXPECT_EQ(g.Props[0].GlowSize, 2);
+  EXPECT_EQ(g.Props[0].GlowColor, 255u);
+  EXPECT_EQ(g.Props[1].GlowSize, 5);
+  EXPECT_EQ(g.Props[2].GlowSize, 1000000);
+
+  const struct {
+    int state;
+    TColor contour, text;
+    int dx, dy;
+  } cases[] = {{0, 16776427, 0, 0, 1}, {1, 65280, 255, -1, 0}, {2, 65535, 16711680, 0, -1}};
+  for (const auto& c : cases) {
+    Bitmap32 b = Canvas();
+    WriteSectionText(b.Canvas(), u"Hg", true, &m, c.state, index, kFormat, kRect);
+    Bitmap32 expected = Canvas();
+    Plain(expected, c.contour, c.dx, c.dy);
+    Plain(expected, c.text);
+    EXPECT_EQ(test::PixelsOf(b), test::PixelsOf(expected)) << c.state;
+  }
+  // The skin's glow radius of a million is drawn with the largest radius used.
+  TacCaptionStyle style;
+  style.Coloring = TacCaptionColoring::Skin;
+  style.Props = &g.Props[2];
+  Bitmap32 glowing = Canvas();
+  style.GlowTarget = &glowing;
+  WriteStateText(glowing.Canvas(), u"Hg", true, style, kFormat, kRect);
+  TsGenState bounded = g.Props[2];
+  bounded.GlowSize = acMaxGlowRadius;
+  style.Props = &bounded;
+  Bitmap32 expected = Canvas();
+  style.GlowTarget = &expected;
+  WriteStateText(expected.Canvas(), u"Hg", true, style, kFormat, kRect);
+  EXPECT_EQ(test::PixelsOf(glowing), test::PixelsOf(expected));
 }
 
 }  // namespace

@@ -3,11 +3,7 @@
 // picture shown small with per-pixel alpha.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-
+#include "bench/skin/render/StoredSkinBench.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/data/acSkinData.h"
@@ -25,23 +21,6 @@ namespace {
 constexpr unsigned kCaption = gfx::DT_SINGLELINE | gfx::DT_CENTER | gfx::DT_VCENTER;
 constexpr char16_t kTwentyChars[] = u"Получить список URL!";  // 20 characters
 
-std::string SourceTree() {
-  if (const char* dir = std::getenv("PELLOMIR_SOURCE_DIR")) return dir;
-  const std::string here = __FILE__;
-  return here.substr(0, here.rfind("/bench/skin/render/"));
-}
-
-bool LoadStoredSkin(TacSkinLoader& m) {
-  m.Settings.SkinDirectory = u"c:\\Skins";
-  TsStoredSkin& item = m.InternalSkins.Add();
-  item.Name = u"Emberfield (internal)";
-  std::ifstream in(SourceTree() + "/skins/Emberfield/Emberfield.asz", std::ios::binary);
-  item.PackedData = TacBytes(std::istreambuf_iterator<char>(in), {});
-  m.FSkinName = item.Name;
-  m.FActive = true;
-  return !item.PackedData.empty() && m.LoadSkin();
-}
-
 void SetRate(benchmark::State& state, const char* name) {
   state.counters[name] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -50,7 +29,7 @@ void SetRate(benchmark::State& state, const char* name) {
 // as a control's caption step draws it (glow radius: the argument; 0 none).
 void BM_ButtonCaption(benchmark::State& state) {
   TacSkinLoader m;
-  if (!LoadStoredSkin(m)) {
+  if (!bench::LoadStoredSkin(m)) {
     state.SkipWithError("the stored skin did not load");
     return;
   }

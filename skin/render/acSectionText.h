@@ -34,7 +34,7 @@ struct TacCaptionStyle {
   TacColorAdjust Adjust;              // the control's colour settings
   TColor GlobalColor = 0;             // the skin's global colour, toward which disabled text goes
   bool Underline = false;             // a web button out of its normal state
-  Bitmap32* GlowTarget = nullptr;     // the control's cached picture; nullptr: no glow
+  Bitmap32* GlowTarget = nullptr;     // the control's cached picture (rect in its pixels); nullptr: no glow
 };
 
 // Draws a control caption into rect (nothing for an empty text). The surface's state is

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLDocState.h"
@@ -10,17 +11,6 @@
 namespace xml {
 
 namespace {
-
-bool EqualsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 bool IsIndentation(const DOMNode* n) {
   if (n == nullptr || n->nodeType() != NodeType::Text) return false;
@@ -155,7 +145,7 @@ TXMLNode TXMLNodeList::FindNode(std::u16string_view name) const { return FindNod
 
 TXMLNode TXMLNodeList::FindNode(std::u16string_view name, std::u16string_view namespaceURI) const {
   for (DOMNode* n : owner_->childNodes()) {
-    if (!namespaceURI.empty() && !EqualsIgnoreAsciiCase(n->namespaceURI(), namespaceURI)) continue;
+    if (!namespaceURI.empty() && !base::EqualsIgnoreAsciiCase(n->namespaceURI(), namespaceURI)) continue;
     if (n->nodeName() == name || n->localName() == name) return TXMLNode(state_, n);
   }
   return {};

@@ -1,6 +1,6 @@
 #include "skin/render/acArrow.h"
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

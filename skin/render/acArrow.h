@@ -3,7 +3,7 @@
 // density, pointing to one side.
 #include "platform/gfx/Geometry.h"
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/gfx/Geometry.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

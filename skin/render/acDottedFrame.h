@@ -2,7 +2,7 @@
 // The dotted outline of a focused control: dots on every second pixel of each edge, in
 // two alternating colours.
 #include "platform/gfx/Geometry.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace gfx {
 class Surface;

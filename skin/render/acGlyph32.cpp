@@ -5,7 +5,7 @@
 #include "platform/forms/Bitmaps.h"
 #include "platform/gfx/Surface.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {

@@ -3,9 +3,9 @@
 // picture: opaque or partly transparent, tinted, showing what lies behind their
 // transparent pixels, optionally with a fading reflection below.
 #include "platform/gfx/Geometry.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace forms {
 class TBitmap;

@@ -1,7 +1,7 @@
 #include "skin/render/acGlyphImages.h"
 
 #include "skin/data/acSkinData.h"
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

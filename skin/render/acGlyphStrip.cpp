@@ -4,10 +4,10 @@
 
 #include "platform/forms/Bitmaps.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 #include "skin/render/acGlyph32.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 

@@ -2,8 +2,8 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"

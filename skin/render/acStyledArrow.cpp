@@ -6,7 +6,7 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/data/sSkinManagerOptions.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "skin/data/sSkinManager.h"
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 

@@ -5,7 +5,7 @@
 // turned into a pixel first and back afterwards.
 #include <cstdint>
 
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

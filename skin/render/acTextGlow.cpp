@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/acBlur.h"
+#include "skin/render/pixels/acBlur.h"
 #include "skin/render/acTextMeasure.h"
 
 namespace skin {

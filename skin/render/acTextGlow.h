@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "platform/gfx/Geometry.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -9,10 +9,10 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acGlyph32.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acSmoothResize.h"
 #include "skin/render/acTextGlow.h"
 
 namespace skin {

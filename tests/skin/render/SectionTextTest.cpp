@@ -5,7 +5,7 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
 #include "skin/render/acTextGlow.h"

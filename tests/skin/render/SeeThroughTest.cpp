@@ -22,6 +22,7 @@ class SeeThroughTest : public ::testing::Test {
     md.MaskType = static_cast<std::int16_t>(maskType);
     md.DrawMode = static_cast<std::uint16_t>(drawMode);
     md.Manager = &skin.loader;
+    md.Master = skin.loader.MasterBitmap.get();
     md.Width = 4;
     md.Height = height;
     return skin.AddEntry(md);
@@ -106,6 +107,7 @@ TEST_F(SeeThroughTest, AreaBeyondTheMasterBitmapIsNotRead) {
   md.MaskType = 1;
   md.DrawMode = 4;
   md.Manager = &skin.loader;
+  md.Master = skin.loader.MasterBitmap.get();
   md.Width = 4;
   md.Height = 2;
   const int s = Section(100, skin.AddEntry(md));

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/base/Files.h"
 #include "platform/forms/Bitmaps.h"
 #include "platform/forms/Buttons.h"
 #include "platform/gfx/ImageCodec.h"
@@ -308,7 +309,9 @@ TEST_F(StoredSkinTextTest, BoardOfCaptionsArrowsAndGlyphs) {
     for (int i = 0; i < W; ++i) used.SetPixel(i, j, board.Pixel(i, j) | 0xFF000000u);
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::vector<std::uint8_t> png = gfx::EncodePng(used.View());
-  EXPECT_TRUE(gfx::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-text-board.png", png));
+  EXPECT_TRUE(
+      base::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-text-board.png", png, base::FileReplace::InPlace)
+          .Ok());
 }
 
 }  // namespace

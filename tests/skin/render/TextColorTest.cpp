@@ -2,7 +2,7 @@
 // saturation on the right channels, with a bounded saturation amount.
 #include <gtest/gtest.h>
 
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acTextColor.h"
 
 namespace skin {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/pixels/Bitmap32.h"
-#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "platform/forms/Bitmaps.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/pixels/Bitmap32.h"
 #include "skin/render/acGlyph32.h"
+#include "skin/render/pixels/Bitmap32.h"
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/pixels/acPixelBlend.h"
 

@@ -2,11 +2,11 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/pixels/Bitmap32.h"
-#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/pixels/acBlur.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/acBlur.h"
 
 namespace skin {
 namespace {

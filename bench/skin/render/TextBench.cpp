@@ -9,11 +9,11 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acGlyph32.h"
-#include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
-#include "skin/render/pixels/acSmoothResize.h"
 #include "skin/render/acTextGlow.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 namespace {

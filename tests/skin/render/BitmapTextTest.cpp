@@ -5,10 +5,10 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/render/acBitmapText.h"
-#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionText.h"
 #include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/acPixelEffects.h"
 #include "tests/skin/render/PixelTestUtil.h"
 #include "tests/skin/render/TextTestUtil.h"
 

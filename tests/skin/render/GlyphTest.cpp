@@ -3,8 +3,8 @@
 // corner colour, classic glyph strips, and glyphs on plain surfaces.
 #include <gtest/gtest.h>
 
-#include "platform/forms/Buttons.h"
 #include "platform/forms/Bitmaps.h"
+#include "platform/forms/Buttons.h"
 #include "platform/gfx/Surface.h"
 #include "skin/render/acGlyph32.h"
 #include "skin/render/acGlyphStrip.h"

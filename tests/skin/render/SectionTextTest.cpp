@@ -5,11 +5,11 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/acSectionText.h"
 #include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/acPixelEffects.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 #include "tests/skin/render/TextTestUtil.h"
 

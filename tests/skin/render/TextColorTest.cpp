@@ -2,8 +2,8 @@
 // saturation on the right channels, with a bounded saturation amount.
 #include <gtest/gtest.h>
 
-#include "skin/render/pixels/acPixelEffects.h"
 #include "skin/render/acTextColor.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 namespace {

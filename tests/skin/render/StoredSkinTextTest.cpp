@@ -142,6 +142,7 @@ TEST_F(StoredSkinTextTest, BoardOfCaptionsArrowsAndGlyphs) {
   const int W = nameW + 9 * (cellW + gap) + gap, H = 40 + rows * (cellH + gap) + 640;
   TextBoard t(W, H);
   const TColor form = data.gd[static_cast<std::size_t>(Index(u"FORM"))].Props[0].Color;
+  const TColor title = data.gd[static_cast<std::size_t>(Index(u"FORMTITLE"))].Props[1].Color;
   Bitmap32& board = t.Board();
   board.Canvas().SetFont(gfx::Font());
 
@@ -264,6 +265,9 @@ TEST_F(StoredSkinTextTest, BoardOfCaptionsArrowsAndGlyphs) {
       x = gap + 6 * 40 + 16;
       y += 40;
     }
+    // Title bar buttons are drawn for the title bar's colour.
+    if (key.starts_with(u"BICON"))
+      FillPixels(&board, {x - 3, y - 3, x + 4 * (md.Width + 4) - 1, y + md.Height + 3}, title, 255);
     for (int state = 0; state < 4; ++state) {
       PaintGlyphImage(&board, {x, y}, data, index, std::min(state, 2),
                       state == 3 ? TacImageLook::Faded : TacImageLook::Normal);

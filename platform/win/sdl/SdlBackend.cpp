@@ -16,6 +16,7 @@
 #include "platform/win/Internal.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Styles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/sdl/SdlKeys.h"
 #include "platform/win/sdl/SdlX11Errors.h"
 

@@ -25,11 +25,37 @@ constexpr std::uint32_t Mix255Round(std::uint32_t s, std::uint32_t d, std::uint3
   return Div255Round(s * a + d * (255 - a));
 }
 
+namespace detail {
+
+// The blends below on the lowest `bytes` bytes of a pixel (3: B, G, R; 4: all).
+template <int bytes>
+constexpr std::uint32_t MixBytes(std::uint32_t d, std::uint32_t s, std::uint32_t a) {
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 8 * bytes; shift += 8)
+    out |= Mix255Round((s >> shift) & 0xFF, (d >> shift) & 0xFF, a) << shift;
+  return out;
+}
+
+template <int bytes>
+constexpr std::uint32_t BlendPremultipliedBytes(std::uint32_t d, std::uint32_t s, std::uint32_t ca) {
+  const std::uint32_t sa = MulDiv255Round(s >> 24, ca);
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 8 * bytes; shift += 8) {
+    const std::uint32_t v = MulDiv255Round((s >> shift) & 0xFF, ca) + MulDiv255Round((d >> shift) & 0xFF, 255 - sa);
+    out |= (v < 255 ? v : 255) << shift;
+  }
+  return out;
+}
+
+}  // namespace detail
+
 // All four bytes of d mixed toward s by a constant alpha a (0..255), each by Mix255Round.
 constexpr std::uint32_t MixPixel255Round(std::uint32_t d, std::uint32_t s, std::uint32_t a) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 32; shift += 8) out |= Mix255Round((s >> shift) & 0xFF, (d >> shift) & 0xFF, a) << shift;
-  return out;
+  return detail::MixBytes<4>(d, s, a);
+}
+// The same on B, G, R, with A = 255: onto an opaque picture (the screen, a sheet).
+constexpr std::uint32_t MixPixelOpaque255Round(std::uint32_t d, std::uint32_t s, std::uint32_t a) {
+  return detail::MixBytes<3>(d, s, a) | 0xFF000000u;
 }
 
 // A premultiplied source pixel scaled by a constant alpha ca (0..255), then source-over
@@ -37,13 +63,11 @@ constexpr std::uint32_t MixPixel255Round(std::uint32_t d, std::uint32_t s, std::
 // MulDiv255Round(s, ca) + MulDiv255Round(d, 255 - sa), limited to 255 (a source that is
 // not truly premultiplied could exceed it).
 constexpr std::uint32_t BlendPremultiplied255Round(std::uint32_t d, std::uint32_t s, std::uint32_t ca) {
-  const std::uint32_t sa = MulDiv255Round(s >> 24, ca);
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
-    const std::uint32_t v = MulDiv255Round((s >> shift) & 0xFF, ca) + MulDiv255Round((d >> shift) & 0xFF, 255 - sa);
-    out |= (v < 255 ? v : 255) << shift;
-  }
-  return out;
+  return detail::BlendPremultipliedBytes<4>(d, s, ca);
+}
+// The same on B, G, R, with A = 255: onto an opaque picture (the screen).
+constexpr std::uint32_t BlendPremultipliedOpaque255Round(std::uint32_t d, std::uint32_t s, std::uint32_t ca) {
+  return detail::BlendPremultipliedBytes<3>(d, s, ca) | 0xFF000000u;
 }
 
 // A straight-alpha pixel to premultiplied: B, G, R times A / 255 rounded; A stays.

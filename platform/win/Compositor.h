@@ -31,15 +31,15 @@ class Compositor {
   int presents_ = 0;
 };
 
-// One screen pixel (B, G, R, A in memory) under a source pixel of a layered window. The
-// screen stays opaque: the blends of platform/gfx/PixelOps.h with A set to 255.
+// One screen pixel (B, G, R, A in memory) under a source pixel of a layered window; the
+// screen stays opaque (platform/gfx/PixelOps.h's opaque blends).
 // Constant alpha over the screen: each channel Mix255Round(s, d, a).
 inline std::uint32_t BlendConstant(std::uint32_t dst, std::uint32_t src, unsigned alpha) {
-  return gfx::MixPixel255Round(dst, src, alpha) | 0xFF000000u;
+  return gfx::MixPixelOpaque255Round(dst, src, alpha);
 }
-// A premultiplied source with a constant alpha on top (BlendPremultiplied255Round).
+// A premultiplied source with a constant alpha on top (BlendPremultipliedOpaque255Round).
 inline std::uint32_t BlendPremultiplied(std::uint32_t dst, std::uint32_t src, unsigned constantAlpha) {
-  return gfx::BlendPremultiplied255Round(dst, src, constantAlpha) | 0xFF000000u;
+  return gfx::BlendPremultipliedOpaque255Round(dst, src, constantAlpha);
 }
 
 }  // namespace win::detail

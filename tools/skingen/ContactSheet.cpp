@@ -67,7 +67,7 @@ void PaintFile(Bitmap32& sheet, const TPictureFile& f, int x0, int y0, int scale
       const std::uint32_t check = ((x / 6 + y / 6) % 2) ? 0xFFD8D8D8u : 0xFFF4F4F4u;
       std::uint32_t p = px.Row32(y / scale)[x / scale];
       if (p == kKeyPixel) p = 0;
-      row[x] = gfx::MixPixel255Round(check, p, p >> 24) | 0xFF000000u;
+      row[x] = gfx::MixPixelOpaque255Round(check, p, p >> 24);
     }
   }
 }

@@ -38,7 +38,7 @@ std::uint32_t Put(std::uint32_t d, std::uint32_t p, std::uint32_t m, const skin:
     return d;
   }
   if (ref.MaskType > 0) return skin::MaskedPixel(d, p, m) | kOpaque;
-  if (alpha) return gfx::MixPixel255Round(d, p, p >> 24) | kOpaque;
+  if (alpha) return gfx::MixPixelOpaque255Round(d, p, p >> 24);
   return p | kOpaque;
 }
 

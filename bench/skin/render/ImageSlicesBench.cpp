@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/skin/StoredSkinBench.h"
+#include "skin/data/acSkinData.h"
+#include "skin/data/acSkinLoader.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/pixels/acPixelBlend.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/render/pixels/acColorAdjust.h"
-#include "tests/skin/render/PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 
 namespace skin {
 namespace {

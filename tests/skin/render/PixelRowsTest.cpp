@@ -7,7 +7,7 @@
 
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/pixels/acPixelBlend.h"
-#include "tests/skin/render/PixelTestUtil.h"
+#include "tests/skin/support/PixelTestSupport.h"
 
 namespace skin {
 namespace {

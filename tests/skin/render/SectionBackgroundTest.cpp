@@ -6,7 +6,7 @@
 #include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionLayers.h"
-#include "tests/skin/render/SectionTestUtil.h"
+#include "tests/skin/support/SectionTestSupport.h"
 
 namespace skin {
 namespace {

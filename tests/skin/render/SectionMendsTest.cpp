@@ -8,7 +8,7 @@
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionLayers.h"
 #include "skin/render/acSectionTexture.h"
-#include "tests/skin/render/SectionTestUtil.h"
+#include "tests/skin/support/SectionTestSupport.h"
 
 namespace skin {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/gfx/Surface.h"
 #include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

@@ -9,7 +9,7 @@
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/acSectionTexture.h"
-#include "tests/skin/render/SectionTestUtil.h"
+#include "tests/skin/support/SectionTestSupport.h"
 
 namespace skin {
 namespace {

@@ -7,7 +7,7 @@
 #include "skin/render/acBackgroundQuery.h"
 #include "skin/render/pixels/acGradient.h"
 #include "skin/render/acPaintSection.h"
-#include "tests/skin/render/SectionTestUtil.h"
+#include "tests/skin/support/SectionTestSupport.h"
 
 namespace skin {
 namespace {

@@ -15,7 +15,7 @@
 #include "skin/render/acImageSource.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/pixels/acPixelBlend.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

@@ -3,8 +3,8 @@
 // image entries over areas of it.
 #include <gtest/gtest.h>
 
-#include "skin/data/acSkinRecords.h"
 #include "skin/data/acSkinLoader.h"
+#include "skin/data/acSkinRecords.h"
 #include "tests/skin/support/PixelTestSupport.h"
 
 namespace skin::test {

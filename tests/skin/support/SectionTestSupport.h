@@ -7,7 +7,7 @@
 
 #include "skin/data/acSkinData.h"
 #include "skin/render/pixels/acPixelBlend.h"
-#include "tests/skin/render/ImageDrawTestUtil.h"
+#include "tests/skin/support/ImageDrawTestSupport.h"
 
 namespace skin::test {
 

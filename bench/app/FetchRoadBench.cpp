@@ -94,13 +94,7 @@ void BM_FetchRoad(benchmark::State& state) {
   state.counters["peak_MB"] = peak;
   state.counters["body_MB"] = static_cast<double>(program.BodySize()) / 1e6;
 }
-BENCHMARK(BM_FetchRoad)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_FetchRoad)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The road's steps, each timed on its own, in the handler's order; the counters are
 // milliseconds per step, and the growth of resident memory over the whole road.
@@ -149,8 +143,13 @@ void BM_RoadBreakdown(benchmark::State& state) {
   }
   CheckListed(state, entries);
   const auto n = static_cast<double>(state.iterations());
-  for (auto [name, ms] : {std::pair{"1_receive_ms", receive}, {"2_parse_ms", parse}, {"3_serialise_ms", serialise},
-                          {"4_load_ms", load}, {"5_walk_ms", walk}, {"6_add_lines_ms", add}, {"7_repaint_ms", repaint}})
+  for (auto [name, ms] : {std::pair{"1_receive_ms", receive},
+                          {"2_parse_ms", parse},
+                          {"3_serialise_ms", serialise},
+                          {"4_load_ms", load},
+                          {"5_walk_ms", walk},
+                          {"6_add_lines_ms", add},
+                          {"7_repaint_ms", repaint}})
     state.counters[name] = ms / n;
   state.counters["peak_MB"] = peak;
 }
@@ -162,8 +161,8 @@ void BM_Pipeline(benchmark::State& state) {
   const std::string body = Sitemap(entries);
   testsupport::LoopbackServer server;
   server.Serve("/sitemap.xml", testsupport::HttpResponse::Ok(body));
-  const std::string command = "curl -s " + server.Url("/sitemap.xml") +
-                              " | xmllint --xpath 'count(//*[local-name()=\"loc\"])' - 2>&1";
+  const std::string command =
+      "curl -s " + server.Url("/sitemap.xml") + " | xmllint --xpath 'count(//*[local-name()=\"loc\"])' - 2>&1";
   std::string output;
   for (auto _ : state) {
     output.clear();

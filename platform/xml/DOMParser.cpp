@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 
@@ -86,8 +87,9 @@ class ByteInput final : public Input {
   std::size_t at_ = 0;
 };
 
-// Decoded text, converted to UTF-8 a slice at a time; a slice never ends between the two
-// halves of a surrogate pair, so the bytes are those of converting the whole text at once.
+// Decoded text, converted to UTF-8 as the parser reads it, into the parser's own buffer.
+// The bytes are those of converting the whole text at once (a surrogate pair makes one
+// character even across pieces; an unpaired half becomes U+FFFD).
 class TextInput final : public Input {
  public:
   explicit TextInput(std::span<const std::u16string_view> pieces) : pieces_(pieces) {
@@ -95,57 +97,84 @@ class TextInput final : public Input {
   }
   void Restart() override {
     piece_ = at_ = 0;
-    slice_.clear();
-    sliceAt_ = 0;
-    carry_.clear();
+    heldSize_ = heldAt_ = 0;
   }
   int Read(char* buffer, int size) override {
-    int written = 0;
-    while (written < size) {
-      if (sliceAt_ == slice_.size() && !NextSlice()) break;
-      const std::size_t n = std::min(slice_.size() - sliceAt_, static_cast<std::size_t>(size - written));
-      std::memcpy(buffer + written, slice_.data() + sliceAt_, n);
-      sliceAt_ += n;
-      written += static_cast<int>(n);
+    auto* out = reinterpret_cast<unsigned char*>(buffer);
+    const auto room = static_cast<std::size_t>(std::max(size, 0));
+    std::size_t n = 0;
+    while (heldAt_ < heldSize_ && n < room) out[n++] = held_[heldAt_++];
+    while (n < room && Skip()) {
+      const std::u16string_view piece = pieces_[piece_];
+      n += CopyAscii(piece.data() + at_, std::min(room - n, piece.size() - at_), out + n);
+      if (n == room || at_ == piece.size()) continue;
+      // One character of two to four bytes; what does not fit waits for the next read.
+      heldSize_ = Encode(NextCodePoint(), held_);
+      heldAt_ = 0;
+      while (heldAt_ < heldSize_ && n < room) out[n++] = held_[heldAt_++];
     }
-    return written;
+    return static_cast<int>(n);
   }
   std::size_t SizeHint() const override { return units_; }
 
  private:
-  static constexpr std::size_t kSliceUnits = 16384;
-  static bool IsHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-  bool NextSlice() {
-    std::u16string units = std::move(carry_);
-    carry_.clear();
-    while (units.size() < kSliceUnits && piece_ < pieces_.size()) {
-      const std::u16string_view piece = pieces_[piece_];
-      const std::size_t n = std::min(piece.size() - at_, kSliceUnits - units.size());
-      units.append(piece.substr(at_, n));
-      at_ += n;
-      if (at_ == piece.size()) {
-        ++piece_;
-        at_ = 0;
-      }
+  // Copies the ASCII characters at the start of `units` (at most `limit`) as bytes; moves on.
+  std::size_t CopyAscii(const char16_t* units, std::size_t limit, unsigned char* out) {
+    std::size_t k = 0;
+    // Four characters at a time while all four are ASCII.
+    for (std::uint64_t four; k + 4 <= limit; k += 4) {
+      std::memcpy(&four, units + k, sizeof four);
+      if ((four & 0xFF80FF80FF80FF80u) != 0) break;
+      for (std::size_t j = 0; j < 4; ++j) out[k + j] = static_cast<unsigned char>(units[k + j]);
     }
-    if (units.empty()) return false;
-    const bool more = piece_ < pieces_.size();
-    if (more && IsHigh(units.back())) {
-      carry_.assign(1, units.back());
-      units.pop_back();
+    while (k < limit && units[k] < 0x80) {
+      out[k] = static_cast<unsigned char>(units[k]);
+      ++k;
     }
-    slice_ = base::Utf16ToUtf8(units);
-    sliceAt_ = 0;
-    return !slice_.empty() || more;
+    at_ += k;
+    return k;
+  }
+  // Moves past finished pieces; false at the end of the text.
+  bool Skip() {
+    while (piece_ < pieces_.size() && at_ == pieces_[piece_].size()) {
+      ++piece_;
+      at_ = 0;
+    }
+    return piece_ < pieces_.size();
+  }
+  char32_t NextCodePoint() {
+    const char16_t c = pieces_[piece_][at_++];
+    if (c < 0xD800 || c > 0xDFFF) return c;
+    if (c > 0xDBFF || !Skip()) return 0xFFFD;
+    const char16_t low = pieces_[piece_][at_];
+    if (low < 0xDC00 || low > 0xDFFF) return 0xFFFD;
+    ++at_;
+    return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (low - 0xDC00);
+  }
+  static std::size_t Encode(char32_t cp, unsigned char* out) {
+    if (cp < 0x800) {
+      out[0] = static_cast<unsigned char>(0xC0 | (cp >> 6));
+      out[1] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+      return 2;
+    }
+    if (cp < 0x10000) {
+      out[0] = static_cast<unsigned char>(0xE0 | (cp >> 12));
+      out[1] = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+      out[2] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+      return 3;
+    }
+    out[0] = static_cast<unsigned char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<unsigned char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+    return 4;
   }
 
   std::span<const std::u16string_view> pieces_;
   std::size_t units_ = 0;
   std::size_t piece_ = 0, at_ = 0;
-  std::string slice_;
-  std::size_t sliceAt_ = 0;
-  std::u16string carry_;
+  unsigned char held_[4] = {};
+  std::size_t heldSize_ = 0, heldAt_ = 0;
 };
 
 std::unique_ptr<DOMDocument> Failed(DOMParseError error) {

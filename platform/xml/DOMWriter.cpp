@@ -20,15 +20,49 @@ using detail::ValueBytes;
 
 constexpr std::u16string_view kXmlNamespace = u"http://www.w3.org/XML/1998/namespace";
 
-// Calls f with each UTF-16 code unit of a value (malformed UTF-8 gives U+FFFD, as the
+// Equal texts (a byte comparison: namespace names are long and compared for every element).
+bool Same(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
+// Which ASCII characters a kind of output takes as they are: all of them, or all but those
+// that text escapes.
+enum class Plain { Raw, Text };
+
+// The length of the run at the start of s[0, n) that is ASCII and plain for the kind,
+// eight bytes at a time while it lasts.
+template <Plain kind>
+inline std::uint32_t PlainRun(const unsigned char* s, std::uint32_t n) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+  auto hasZero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHigh) != 0; };
+  std::uint32_t i = 0;
+  for (std::uint64_t w; i + 8 <= n; i += 8) {
+    std::memcpy(&w, s + i, sizeof w);
+    if ((w & kHigh) != 0) break;
+    if constexpr (kind == Plain::Text) {
+      if (hasZero(w ^ (kOnes * '&')) || hasZero(w ^ (kOnes * '<')) || hasZero(w ^ (kOnes * '>')) ||
+          hasZero(w ^ (kOnes * '\r')))
+        break;
+    }
+  }
+  for (; i < n; ++i) {
+    const unsigned char c = s[i];
+    if (c >= 0x80) break;
+    if (kind == Plain::Text && (c == '&' || c == '<' || c == '>' || c == '\r')) break;
+  }
+  return i;
+}
+
+// Reads a value: runs of ASCII characters that are plain for the kind go to ascii(p, n) in
+// one piece, every other UTF-16 code unit to unit(c) (malformed UTF-8 gives U+FFFD, as the
 // text conversion does).
-template <typename F>
-inline void ForEachUnit(const ValueBytes& v, F&& f) {
+template <Plain kind, typename Ascii, typename Unit>
+inline void Decode(const ValueBytes& v, Ascii ascii, Unit unit) {
   if (v.wide) {
     for (std::uint32_t i = 0; i + 1 < v.size; i += 2) {
       char16_t c;
       std::memcpy(&c, v.data + i, 2);
-      f(c);
+      unit(c);
     }
     return;
   }
@@ -36,9 +70,15 @@ inline void ForEachUnit(const ValueBytes& v, F&& f) {
   const std::uint32_t n = v.size;
   auto cont = [&](std::uint32_t k) { return k < n && (s[k] & 0xC0) == 0x80; };
   for (std::uint32_t i = 0; i < n;) {
+    const std::uint32_t run = i + PlainRun<kind>(s + i, n - i);
+    if (run > i) {
+      ascii(s + i, run - i);
+      i = run;
+      if (i == n) break;
+    }
     const unsigned char c = s[i];
     if (c < 0x80) {
-      f(static_cast<char16_t>(c));
+      unit(static_cast<char16_t>(c));
       ++i;
       continue;
     }
@@ -59,10 +99,10 @@ inline void ForEachUnit(const ValueBytes& v, F&& f) {
     }
     if (cp >= 0x10000) {
       cp -= 0x10000;
-      f(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      f(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+      unit(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      unit(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
     } else {
-      f(static_cast<char16_t>(cp));
+      unit(static_cast<char16_t>(cp));
     }
     i += len;
   }
@@ -73,6 +113,7 @@ class CountingSink {
  public:
   void Put(char16_t) { ++size_; }
   void Put(std::u16string_view s) { size_ += s.size(); }
+  void PutAscii(const unsigned char*, std::size_t n) { size_ += n; }
   std::size_t Size() const { return size_; }
 
  private:
@@ -85,8 +126,11 @@ class StringSink {
   explicit StringSink(char16_t* out) : out_(out) {}
   void Put(char16_t c) { *out_++ = c; }
   void Put(std::u16string_view s) {
-    std::memcpy(out_, s.data(), s.size() * sizeof(char16_t));
-    out_ += s.size();
+    for (char16_t c : s) *out_++ = c;  // names and markup are short
+  }
+  void PutAscii(const unsigned char* s, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) out_[i] = s[i];
+    out_ += n;
   }
 
  private:
@@ -125,7 +169,8 @@ class Writer {
   void Text(const ValueBytes& v);
   void CData(const ValueBytes& v);
   void Raw(const ValueBytes& v) {
-    ForEachUnit(v, [&](char16_t c) { out_.Put(c); });
+    Decode<Plain::Raw>(
+        v, [&](const unsigned char* p, std::size_t n) { out_.PutAscii(p, n); }, [&](char16_t c) { out_.Put(c); });
   }
   void AttrValue(std::u16string_view s);
 
@@ -138,7 +183,7 @@ class Writer {
 template <typename Sink>
 std::u16string_view Writer<Sink>::Lookup(std::u16string_view prefix) const {
   for (auto b = scope_.rbegin(); b != scope_.rend(); ++b)
-    if (b->prefix == prefix) return b->uri;
+    if (Same(b->prefix, prefix)) return b->uri;
   if (prefix == u"xml") return kXmlNamespace;
   return {};
 }
@@ -162,7 +207,7 @@ void Writer<Sink>::StartTag(const DOMNode* n) {
   const std::vector<DOMAttribute>& attributes = n->attributes();
   // The element's own declarations first, so that the checks below see them.
   for (const DOMAttribute& a : attributes) {
-    if (a.name->namespaceURI != kXmlnsNamespace) continue;
+    if (!Same(a.name->namespaceURI, kXmlnsNamespace)) continue;
     const bool isDefault = a.name->prefix.empty();
     scope_.push_back({isDefault ? std::u16string_view() : std::u16string_view(a.name->local), a.value});
     out_.Put(u' ');
@@ -171,10 +216,10 @@ void Writer<Sink>::StartTag(const DOMNode* n) {
     AttrValue(a.value);
     out_.Put(u'"');
   }
-  if (Lookup(n->prefix()) != n->namespaceURI()) Bind(n->prefix(), n->namespaceURI());
+  if (!Same(Lookup(n->prefix()), n->namespaceURI())) Bind(n->prefix(), n->namespaceURI());
   for (const DOMAttribute& a : attributes) {
-    if (a.name->namespaceURI == kXmlnsNamespace) continue;
-    if (!a.name->prefix.empty() && Lookup(a.name->prefix) != a.name->namespaceURI)
+    if (Same(a.name->namespaceURI, kXmlnsNamespace)) continue;
+    if (!a.name->prefix.empty() && !Same(Lookup(a.name->prefix), a.name->namespaceURI))
       Bind(a.name->prefix, a.name->namespaceURI);
     out_.Put(u' ');
     out_.Put(a.name->qualified);
@@ -186,7 +231,8 @@ void Writer<Sink>::StartTag(const DOMNode* n) {
 
 template <typename Sink>
 void Writer<Sink>::Text(const ValueBytes& v) {
-  ForEachUnit(v, [&](char16_t c) {
+  auto ascii = [&](const unsigned char* p, std::size_t n) { out_.PutAscii(p, n); };
+  Decode<Plain::Text>(v, ascii, [&](char16_t c) {
     switch (c) {
       case u'&': out_.Put(u"&amp;"); break;
       case u'<': out_.Put(u"&lt;"); break;

@@ -44,9 +44,10 @@ std::pair<std::u16string_view, std::u16string_view> CutPieces(std::u16string_vie
   const std::pair<std::u16string_view, std::u16string_view> whole{text, {}};
   const std::size_t start = !text.empty() && text[0] == 0xFEFF ? 1 : 0;
   if (text.substr(start, 5) != u"<?xml" || text.size() <= start + 5 || !IsXmlBlank(text[start + 5])) return whole;
-  const std::size_t declEnd = text.find(u"?>", start);
-  const std::size_t at = text.find(u"encoding", start);
-  if (at == std::u16string_view::npos || at + 8 > 50 || at > declEnd || !IsXmlBlank(text[at - 1])) return whole;
+  // Only the first 50 characters are looked at.
+  const std::size_t at = text.substr(0, 50).find(u"encoding", start);
+  if (at == std::u16string_view::npos || at + 8 > 50 || at > text.find(u"?>", start) || !IsXmlBlank(text[at - 1]))
+    return whole;
   std::size_t p = at + 8;
   while (p < text.size() && IsXmlBlank(text[p])) ++p;
   if (p >= text.size() || text[p] != u'=') return whole;

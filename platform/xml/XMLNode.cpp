@@ -1,5 +1,6 @@
 #include "platform/xml/XMLNode.h"
 
+#include <cstring>
 #include <string>
 
 #include "platform/base/Unicode.h"
@@ -155,7 +156,11 @@ TXMLNode TXMLNodeList::FindNode(std::u16string_view name) const { return FindNod
 
 TXMLNode TXMLNodeList::FindNode(std::u16string_view name, std::u16string_view namespaceURI) const {
   for (DOMNode* n : owner_->childNodes()) {
-    if (!namespaceURI.empty() && !EqualsIgnoreAsciiCase(n->namespaceURI(), namespaceURI)) continue;
+    // Most namespace names match exactly: a byte comparison settles those first.
+    const std::u16string& ns = n->namespaceURI();
+    const bool same = ns.size() == namespaceURI.size() &&
+                      std::memcmp(ns.data(), namespaceURI.data(), ns.size() * sizeof(char16_t)) == 0;
+    if (!namespaceURI.empty() && !same && !EqualsIgnoreAsciiCase(ns, namespaceURI)) continue;
     if (n->nodeName() == name || n->localName() == name) return TXMLNode(state_, n);
   }
   return {};

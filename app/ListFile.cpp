@@ -1,21 +1,18 @@
 #include "app/ListFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <vector>
 
+#include "platform/base/Errors.h"
+#include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
-#include "platform/forms/SysUtils.h"
 
 namespace app {
 
 namespace {
-
-std::u16string SystemErrorText(int error) { return base::Utf8ToUtf16(std::strerror(error)); }
 
 std::string CurrentFolder() {
   std::vector<char> buf(PATH_MAX);
@@ -29,7 +26,7 @@ std::string CurrentFolder() {
 }  // namespace
 
 std::u16string ExpandFileName(std::u16string_view path) {
-  std::string native = forms::NativePath(path);
+  std::string native = base::NativePath(path);
   if (native.empty() || native[0] != '/') native = CurrentFolder() + "/" + native;
   std::vector<std::string> parts;
   std::size_t start = 1;
@@ -51,26 +48,13 @@ std::u16string ExpandFileName(std::u16string_view path) {
 }
 
 void WriteNewFile(const std::u16string& path, std::string_view bytes) {
-  const std::string native = forms::NativePath(path);
-  int fd = native.empty() ? -1 : ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    const int error = native.empty() ? ENOENT : errno;
-    throw EFCreateError(u"Cannot create file \"" + ExpandFileName(path) + u"\". " + SystemErrorText(error));
+  const std::string native = base::NativePath(path);
+  const base::FileWriteResult r = native.empty() ? base::FileWriteResult{base::FileWriteFailure::Create, ENOENT}
+                                                 : base::WriteFileBytes(native, bytes, base::FileReplace::InPlace);
+  if (r.failure == base::FileWriteFailure::Create) {
+    throw EFCreateError(u"Cannot create file \"" + ExpandFileName(path) + u"\". " + base::SystemErrorText(r.error));
   }
-  std::size_t done = 0;
-  bool failed = false;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      failed = true;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  // A failed close may be the first news of a write that never reached the disk.
-  if (::close(fd) != 0 && errno != EINTR) failed = true;
-  if (failed) throw EWriteError(u"Stream write error");
+  if (!r.Ok()) throw EWriteError(u"Stream write error");
 }
 
 void SaveListFile(const std::u16string& path, std::u16string_view text) {

@@ -4,21 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/base/Exception.h"
+#include "platform/base/Errors.h"
 
 namespace app {
 
 // The file could not be created: "Cannot create file \"<absolute path>\". <system text>".
-class EFCreateError : public base::Exception {
- public:
-  explicit EFCreateError(std::u16string message) : Exception("EFCreateError", std::move(message)) {}
-};
-
+using base::EFCreateError;
 // Fewer bytes could be written than asked for: "Stream write error".
-class EWriteError : public base::Exception {
- public:
-  explicit EWriteError(std::u16string message) : Exception("EWriteError", std::move(message)) {}
-};
+using base::EWriteError;
 
 // The path made absolute: a relative path is taken from the current folder, and "." and
 // ".." parts and doubled separators are resolved on the text (links are not followed).

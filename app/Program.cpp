@@ -9,13 +9,13 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/XMLDocComponent.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Buttons.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
@@ -47,7 +47,7 @@ const std::vector<std::string>& ProgramParams() { return g_params; }
 
 std::u16string ProgramTitle(const std::string& exePath) {
   std::u16string title = forms::TitleFromExeName(base::Utf8ToUtf16(exePath));
-  if (!title.empty()) title[0] = forms::UpperChar(title[0]);
+  if (!title.empty()) title[0] = base::ToUpperUi(title[0]);
   return title;
 }
 

@@ -3,13 +3,13 @@
 #include "app/ListFile.h"
 #include "app/Unit2.h"
 #include "app/XMLDocComponent.h"
+#include "platform/base/NumberText.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Buttons.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLHTTP.h"
 
@@ -47,7 +47,7 @@ std::u16string NoSitemapMessage(const xml::XMLHTTP& request) {
   const long status = request.status();
   std::u16string answer = u"The server";
   if (status < 200 || status > 299) {
-    answer += u" answered " + forms::IntToStr(status);
+    answer += u" answered " + base::IntToText(status);
     if (std::u16string text = request.statusText(); !text.empty()) answer += u" " + text;
     answer += u" and";
   }
@@ -70,7 +70,7 @@ class ListUpdate {
 }  // namespace
 
 std::u16string FoundCountCaption(int count) {
-  return u" Полученный список URL. Найдено URL:   " + forms::IntToStr(count);
+  return u" Полученный список URL. Найдено URL:   " + base::IntToText(count);
 }
 
 void TForm1::sBitBtn1Click(forms::TObject*) {

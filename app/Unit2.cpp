@@ -1,6 +1,7 @@
 #include "app/Unit2.h"
 
 #include "app/WebAddresses.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/FontFace.h"
 #include "platform/forms/Buttons.h"
@@ -31,7 +32,7 @@ namespace {
 
 bool FaceInstalled(const forms::TFont& font) {
   const std::string drawn = font.GfxFont().Face().Family();
-  return forms::SameText(base::Utf8ToUtf16(drawn), font.Name());
+  return base::EqualsIgnoreAsciiCase(base::Utf8ToUtf16(drawn), font.Name());
 }
 
 // Whether every line of the label's text fits its width, and all lines its height.

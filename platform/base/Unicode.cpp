@@ -45,6 +45,8 @@ std::u16string Utf8ToUtf16(std::string_view s) {
   return out;
 }
 
+std::u16string WidenAscii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
+
 std::string Utf16ToUtf8(std::u16string_view s) {
   std::string out;
   out.reserve(s.size());

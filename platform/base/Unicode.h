@@ -10,6 +10,9 @@ namespace base {
 std::u16string Utf8ToUtf16(std::string_view s);
 // UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view s);
+// ASCII text as UTF-16, one unit per byte (for texts built at run time from literals,
+// numbers and library messages).
+std::u16string WidenAscii(std::string_view s);
 
 // The system's 8-bit code page number, chosen from the locale's language the way the
 // classic desktop picks it (Russian: 1251, Greek: 1253, ..., otherwise 1252). Reads

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/base/TextCase.h"
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/ControlBase.h"
 #include "platform/ctl/ControlClasses.h"
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/DialogInternal.h"
 #include "platform/ctl/EditApi.h"
-#include "platform/ctl/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Positions.h"
@@ -52,7 +52,7 @@ char16_t Mnemonic(const std::u16string& text) {
       ++i;
       continue;
     }
-    return ToLowerCase(text[i + 1]);
+    return base::ToLowerUi(text[i + 1]);
   }
   return 0;
 }
@@ -68,7 +68,7 @@ void PressButton(HWND dialog, HWND button) {
 }
 
 bool DoMnemonic(HWND dialog, HWND focus, char16_t ch) {
-  ch = ToLowerCase(ch);
+  ch = base::ToLowerUi(ch);
   std::vector<HWND> kids = Children(dialog);
   if (kids.empty()) return false;
   HWND from = TopChild(dialog, focus);

@@ -1,17 +1,19 @@
 // The "Edit" control's input: keys, typed characters, the mouse and the clipboard.
 #include <algorithm>
 
+#include "platform/base/TextCase.h"
 #include "platform/ctl/Clipboard.h"
 #include "platform/ctl/ControlClasses.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/ctl/EditControl.h"
-#include "platform/ctl/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MenuApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/Styles.h"
 
 namespace ctl::detail {
+
+using namespace win;
 
 namespace {
 
@@ -132,8 +134,8 @@ void Edit::OnChar(char16_t c) {
   }
   if (c < 0x20 || c == 0x7F) return;
   if ((style & ES_NUMBER) && (c < u'0' || c > u'9')) return;
-  if (style & ES_UPPERCASE) c = ToUpperCase(c);
-  if (style & ES_LOWERCASE) c = ToLowerCase(c);
+  if (style & ES_UPPERCASE) c = base::ToUpperUi(c);
+  if (style & ES_LOWERCASE) c = base::ToLowerUi(c);
   ReplaceSel(std::u16string_view(&c, 1), true, EditKind::Typing, true);
 }
 

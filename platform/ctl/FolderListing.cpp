@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
-#include "platform/ctl/TextCase.h"
 
 namespace ctl::detail {
 
@@ -22,7 +22,7 @@ bool Glob(std::u16string_view name, std::u16string_view pattern) {
   // Iterative match with one back-tracking point for the last "*".
   std::size_t n = 0, p = 0, star = std::u16string_view::npos, mark = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == u'?' || ToLowerCase(pattern[p]) == ToLowerCase(name[n]))) {
+    if (p < pattern.size() && (pattern[p] == u'?' || base::ToLowerUi(pattern[p]) == base::ToLowerUi(name[n]))) {
       ++n;
       ++p;
     } else if (p < pattern.size() && pattern[p] == u'*') {
@@ -39,14 +39,7 @@ bool Glob(std::u16string_view name, std::u16string_view pattern) {
   return p == pattern.size();
 }
 
-bool LessNoCase(const FolderEntry& a, const FolderEntry& b) {
-  std::size_t n = std::min(a.name.size(), b.name.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    char16_t x = ToLowerCase(a.name[i]), y = ToLowerCase(b.name[i]);
-    if (x != y) return x < y;
-  }
-  return a.name.size() < b.name.size();
-}
+bool LessNoCase(const FolderEntry& a, const FolderEntry& b) { return base::CompareIgnoreUiCase(a.name, b.name) < 0; }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/TextCase.h"
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/ClassicDraw.h"
 #include "platform/ctl/ComboInternal.h"
@@ -13,8 +14,7 @@
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/ListBoxApi.h"
 #include "platform/ctl/ScrollBarApi.h"
-#include "platform/ctl/ScrollTracking.h"
-#include "platform/ctl/TextCase.h"
+#include "platform/ctl/ScrollBarParts.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
@@ -25,25 +25,7 @@
 
 namespace ctl::detail {
 
-namespace {
-
-bool StartsWithNoCase(const std::u16string& s, std::u16string_view prefix) {
-  if (prefix.size() > s.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (ToLowerCase(s[i]) != ToLowerCase(prefix[i])) return false;
-  return true;
-}
-
-int CompareNoCase(const std::u16string& a, const std::u16string& b) {
-  std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    char16_t x = ToLowerCase(a[i]), y = ToLowerCase(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-}  // namespace
+using namespace win;
 
 class ListBox final : public ControlObject {
  public:
@@ -195,7 +177,9 @@ int ListBox::Find(int after, std::u16string_view text, bool exact) const {
   for (int k = 0; k < n; ++k) {
     int i = (start + k) % n;
     const std::u16string& s = items_[static_cast<std::size_t>(i)].text;
-    if (exact ? (s.size() == text.size() && StartsWithNoCase(s, text)) : StartsWithNoCase(s, text)) return i;
+    if (exact ? (s.size() == text.size() && base::StartsWithIgnoreUiCase(s, text))
+              : base::StartsWithIgnoreUiCase(s, text))
+      return i;
   }
   return LB_ERR;
 }
@@ -395,10 +379,11 @@ LRESULT ListBox::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
       int at = Count();
       if ((Style() & LBS_SORT) && HasStrings()) {
         std::u16string s = text ? text : u"";
-        at = static_cast<int>(
-            std::upper_bound(items_.begin(), items_.end(), s,
-                             [](const std::u16string& v, const Item& it) { return CompareNoCase(v, it.text) < 0; }) -
-            items_.begin());
+        at = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), s,
+                                               [](const std::u16string& v, const Item& it) {
+                                                 return base::CompareIgnoreUiCase(v, it.text) < 0;
+                                               }) -
+                              items_.begin());
       }
       return Insert(at, text, lParam);
     }

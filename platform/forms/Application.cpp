@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/ctl/MessageBox.h"
 #include "platform/forms/SysUtils.h"
@@ -55,7 +56,7 @@ std::u16string TitleFromExeName(std::u16string_view path) {
   std::u16string name = ExtractFileName(path);
   std::size_t dot = name.find(u'.');
   if (dot != std::u16string::npos) name.resize(dot);
-  for (std::size_t i = 1; i < name.size(); ++i) name[i] = LowerChar(name[i]);
+  for (std::size_t i = 1; i < name.size(); ++i) name[i] = base::ToLowerUi(name[i]);
   return name;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/base/Errors.h"
+#include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
@@ -101,15 +103,11 @@ void TGraphic::Changed() {
   if (OnChange) OnChange(this);
 }
 
-void TGraphic::LoadFromFile(const std::u16string& path) {
-  std::vector<std::uint8_t> data;
-  if (!ReadFileBytes(path, data)) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
-  LoadFromBytes(data);
-}
+void TGraphic::LoadFromFile(const std::u16string& path) { LoadFromBytes(LoadFileBytes(path)); }
 
 void TGraphic::SaveToFile(const std::u16string& path) const {
-  if (!gfx::WriteFileBytes(NativePath(path), SaveToBytes()))
-    throw base::Exception("EFCreateError", u"Cannot create file \"" + path + u"\"");
+  if (!base::WriteFileBytes(base::NativePath(path), SaveToBytes(), base::FileReplace::InPlace).Ok())
+    throw base::EFCreateError(u"Cannot create file \"" + path + u"\"");
 }
 
 // --- TBitmap ---------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/Errors.h"
 #include "platform/forms/Canvas.h"
 #include "platform/gfx/PixelBuffer.h"
 
@@ -51,9 +52,7 @@ class TGraphic : public TPersistent {
 };
 
 // Raised when picture data cannot be read.
-struct EInvalidGraphic : base::Exception {
-  explicit EInvalidGraphic(std::u16string m) : base::Exception("EInvalidGraphic", std::move(m)) {}
-};
+using base::EInvalidGraphic;
 
 enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 // How byte A of the pixels counts when drawing: ignored, straight alpha, premultiplied.

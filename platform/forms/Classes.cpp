@@ -4,22 +4,10 @@
 
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
-#include "platform/forms/SysUtils.h"
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
 
 namespace forms {
-
-namespace {
-
-char16_t UpperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c; }
-
-}  // namespace
-
-bool SameText(const std::u16string& a, const std::u16string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-  return true;
-}
 
 bool IsValidIdent(const std::u16string& s) {
   if (s.empty()) return false;
@@ -99,7 +87,8 @@ void TComponent::Destroy() {
 }
 
 TComponent* TComponent::Components(int index) const {
-  if (index < 0 || index >= ComponentCount()) throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
+  if (index < 0 || index >= ComponentCount())
+    throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   return components_[static_cast<std::size_t>(index)];
 }
 
@@ -113,7 +102,7 @@ int TComponent::ComponentIndex() const {
 TComponent* TComponent::FindComponent(const std::u16string& name) const {
   if (name.empty()) return nullptr;
   for (TComponent* c : components_)
-    if (SameText(c->name_, name)) return c;
+    if (base::EqualsIgnoreAsciiCase(c->name_, name)) return c;
   return nullptr;
 }
 
@@ -186,7 +175,7 @@ void TComponent::Notification(TComponent* c, TOperation op) {
 }
 
 void TComponent::ValidateRename(TComponent* c, const std::u16string& curName, const std::u16string& newName) {
-  if (!c || newName.empty() || SameText(curName, newName)) return;
+  if (!c || newName.empty() || base::EqualsIgnoreAsciiCase(curName, newName)) return;
   TComponent* other = FindComponent(newName);
   if (other && other != c) throw EComponentError(u"A component named " + newName + u" already exists");
 }

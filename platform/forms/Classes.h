@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/base/Exception.h"
+#include "platform/base/Errors.h"
 #include "platform/forms/Sets.h"
 
 namespace forms {
@@ -29,9 +29,7 @@ struct EComponentError : base::Exception {
 struct EInvalidOperation : base::Exception {
   explicit EInvalidOperation(std::u16string m) : base::Exception("EInvalidOperation", std::move(m)) {}
 };
-struct EListError : base::Exception {
-  explicit EListError(std::u16string m) : base::Exception("EListError", std::move(m)) {}
-};
+using base::EListError;
 struct EConvertError : base::Exception {
   explicit EConvertError(std::u16string m) : base::Exception("EConvertError", std::move(m)) {}
 };
@@ -200,7 +198,5 @@ T* New(Args&&... args) {
 // Identifier rules of names in descriptions: a letter or underscore, then letters,
 // digits and underscores (ASCII).
 bool IsValidIdent(const std::u16string& s);
-// Letters A-Z compared without case.
-bool SameText(const std::u16string& a, const std::u16string& b);
 
 }  // namespace forms

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/base/NumberText.h"
 #include "platform/forms/ClassBuilder.h"
-#include "platform/forms/SysUtils.h"
 
 namespace forms {
 
@@ -39,7 +39,7 @@ std::u16string TCollectionItem::GetDisplayName() const { return ClassName(); }
 
 std::u16string TCollectionItem::GetNamePath() const {
   if (!collection_) return ClassName();
-  return collection_->GetNamePath() + u"[" + IntToStr(Index()) + u"]";
+  return collection_->GetNamePath() + u"[" + base::IntToText(Index()) + u"]";
 }
 
 TPersistent* TCollectionItem::GetOwner() const { return collection_; }
@@ -58,7 +58,7 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::Items(int index) const {
-  if (index < 0 || index >= Count()) throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
+  if (index < 0 || index >= Count()) throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   return items_[static_cast<std::size_t>(index)];
 }
 

@@ -2,6 +2,7 @@
 // TGraphicControl; size constraints; caption helpers.
 #include <algorithm>
 
+#include "platform/base/TextCase.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Filer.h"
@@ -74,7 +75,7 @@ bool IsAccel(char16_t key, const std::u16string& caption) {
       ++i;
       continue;
     }
-    return UpperChar(caption[i + 1]) == UpperChar(key);
+    return base::ToUpperUi(caption[i + 1]) == base::ToUpperUi(key);
   }
   return false;
 }
@@ -146,7 +147,7 @@ TPersistent* TSizeConstraints::GetOwner() const { return control_; }
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>(this)), font_(std::make_unique<TFont>()) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
+  WindowProc = [this](TMessage& m) { CallWindowHooks(m); };
   controlStyle_ = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
                    TControlStyleItem::csDoubleClicks};
   font_->SetPixelsPerInch(Screen->PixelsPerInch());

@@ -2,11 +2,12 @@
 // description tree, and the formatter that writes a tree back as text.
 #include <cmath>
 
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Classes.h"
 #include "platform/forms/DescriptionTree.h"
 #include "platform/forms/Filer.h"
-#include "platform/forms/SysUtils.h"
 
 namespace forms {
 
@@ -35,7 +36,7 @@ class Parser {
 
  private:
   [[noreturn]] void Fail(const std::u16string& what) const {
-    throw EParserError(file_ + u", line " + IntToStr(line_) + u": " + what);
+    throw EParserError(file_ + u", line " + base::IntToText(line_) + u": " + what);
   }
 
   char16_t Peek() const { return pos_ < s_.size() ? s_[pos_] : u'\0'; }
@@ -93,13 +94,14 @@ class Parser {
   }
 
   static bool IsObjectWord(const std::u16string& w) {
-    return SameText(w, u"object") || SameText(w, u"inherited") || SameText(w, u"inline");
+    return base::EqualsIgnoreAsciiCase(w, u"object") || base::EqualsIgnoreAsciiCase(w, u"inherited") ||
+           base::EqualsIgnoreAsciiCase(w, u"inline");
   }
 
   TDfmObject ParseObjectAfterWord(const std::u16string& word, int line) {
     TDfmObject obj;
     obj.line = line;
-    obj.inherited = SameText(word, u"inherited");
+    obj.inherited = base::EqualsIgnoreAsciiCase(word, u"inherited");
     std::u16string first = ExpectIdent(false, u"Object name");
     if (Accept(u':')) {
       obj.name = first;
@@ -116,7 +118,7 @@ class Parser {
       int l = line_;
       if (AtEnd()) Fail(u"'end' expected");
       std::u16string id = ExpectIdent(true, u"Property name, 'object' or 'end'");
-      if (SameText(id, u"end")) break;
+      if (base::EqualsIgnoreAsciiCase(id, u"end")) break;
       if (IsObjectWord(id)) {
         obj.children.push_back(ParseObjectAfterWord(id, l));
         continue;
@@ -170,7 +172,7 @@ class Parser {
         TDfmItem item;
         item.line = line_;
         std::u16string w = Ident(false);
-        if (!SameText(w, u"item")) Fail(u"'item' expected");
+        if (!base::EqualsIgnoreAsciiCase(w, u"item")) Fail(u"'item' expected");
         if (Accept(u'[')) {
           ParseValue();
           Expect(u']');
@@ -179,7 +181,7 @@ class Parser {
           SkipBlanks();
           int l = line_;
           std::u16string id = ExpectIdent(true, u"Property name or 'end'");
-          if (SameText(id, u"end")) break;
+          if (base::EqualsIgnoreAsciiCase(id, u"end")) break;
           TDfmProperty p;
           p.name = id;
           p.line = l;
@@ -414,7 +416,7 @@ void FormatValue(std::string& out, const TDfmValue& v, const std::string& indent
   switch (v.kind) {
     case TDfmValue::Kind::Integer: out += std::to_string(v.integer); break;
     case TDfmValue::Kind::Float: {
-      std::u16string f = FloatToStr(v.real);
+      std::u16string f = base::FloatToText(v.real);
       if (f.find_first_of(u".eE") == std::u16string::npos) f += u".0";
       AppendUtf8(out, f);
       break;

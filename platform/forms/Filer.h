@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/base/Exception.h"
+#include "platform/base/Errors.h"
 
 namespace forms {
 
@@ -33,9 +33,7 @@ struct TPropInfo;
 struct EParserError : base::Exception {
   explicit EParserError(std::u16string m) : base::Exception("EParserError", std::move(m)) {}
 };
-struct EReadError : base::Exception {
-  explicit EReadError(std::u16string m) : base::Exception("EReadError", std::move(m)) {}
-};
+using base::EReadError;
 struct EClassNotFound : base::Exception {
   explicit EClassNotFound(std::u16string m) : base::Exception("EClassNotFound", std::move(m)) {}
 };

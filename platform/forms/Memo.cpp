@@ -1,11 +1,11 @@
 // The multi-line edit and its lines. With a window the lines are read and changed
 // through the edit's own line messages (so every change is one edit change and its
 // notification); without one (while a description is read) on the text kept for it.
+#include "platform/base/NumberText.h"
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/forms/Publish.h"
 #include "platform/forms/StdCtrls.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Styles.h"
 
@@ -73,7 +73,7 @@ int TMemoStrings::Count() const {
 }
 
 std::u16string TMemoStrings::Get(int index) const {
-  if (index < 0 || index >= Count()) throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
+  if (index < 0 || index >= Count()) throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   std::u16string t = memo_->GetText();
   std::vector<std::size_t> starts = LineStarts(t);
   std::size_t s = starts[static_cast<std::size_t>(index)];
@@ -138,7 +138,7 @@ void TMemoStrings::Put(int index, const std::u16string& s) {
   std::u16string t = memo_->GetText();
   std::vector<std::size_t> starts = LineStarts(t);
   if (index < 0 || static_cast<std::size_t>(index) >= starts.size())
-    throw EListError(u"List index out of bounds (" + IntToStr(index) + u")");
+    throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   std::size_t from = starts[static_cast<std::size_t>(index)];
   std::size_t e = t.find(u"\r\n", from);
   Replace(from, e == std::u16string::npos ? t.size() : e, s);

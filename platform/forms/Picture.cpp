@@ -57,11 +57,7 @@ void TPicture::LoadFromBytes(std::span<const std::uint8_t> data) {
   Take(std::move(g));
 }
 
-void TPicture::LoadFromFile(const std::u16string& path) {
-  std::vector<std::uint8_t> data;
-  if (!ReadFileBytes(path, data)) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
-  LoadFromBytes(data);
-}
+void TPicture::LoadFromFile(const std::u16string& path) { LoadFromBytes(LoadFileBytes(path)); }
 
 void TPicture::Assign(const TPersistent* source) {
   if (!source) {

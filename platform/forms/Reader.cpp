@@ -1,9 +1,11 @@
 #include <algorithm>
 
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
+#include "platform/base/Unicode.h"
 #include "platform/forms/Collections.h"
 #include "platform/forms/DescriptionTree.h"
 #include "platform/forms/Filer.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
 
 namespace forms {
@@ -32,7 +34,7 @@ void TFiler::DefineBinaryProperty(const std::u16string& name, TBinaryReader read
 
 const TFiler::Defined* TFiler::Find(const std::u16string& name) const {
   for (const Defined& d : defined_)
-    if (SameText(d.name, name)) return &d;
+    if (base::EqualsIgnoreAsciiCase(d.name, name)) return &d;
   return nullptr;
 }
 
@@ -43,7 +45,7 @@ namespace {
 // An error raised by a setter while a property is read, reported with the place.
 std::u16string Describe(const std::exception& e) {
   if (auto* b = dynamic_cast<const base::Exception*>(&e)) return b->Message();
-  return Ascii(e.what());
+  return base::WidenAscii(e.what());
 }
 
 const char16_t* KindName(TDfmValue::Kind k) {
@@ -65,7 +67,7 @@ const char16_t* KindName(TDfmValue::Kind k) {
 TReader::TReader(TComponent* root, std::u16string fileName) : root_(root), fileName_(std::move(fileName)) {}
 
 void TReader::Error(const std::u16string& message) const {
-  std::u16string where = fileName_ + u", line " + IntToStr(line_) + u": ";
+  std::u16string where = fileName_ + u", line " + base::IntToText(line_) + u": ";
   if (!currentPath_.empty()) where += u"Error reading " + currentPath_ + u": ";
   throw EReadError(where + message);
 }
@@ -108,7 +110,8 @@ void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
   } else {
     const TClassInfo* cls = FindClass(node.className);
     if (!cls) {
-      throw EClassNotFound(fileName_ + u", line " + IntToStr(line_) + u": Class " + node.className + u" not found");
+      throw EClassNotFound(fileName_ + u", line " + base::IntToText(line_) + u": Class " + node.className +
+                           u" not found");
     }
     if (!cls->InheritsFrom(TComponent::StaticClass()) || !cls->create)
       Error(u"Class " + node.className + u" cannot be created here");
@@ -201,8 +204,8 @@ void TReader::ReadPropValue(TPersistent* obj, const TPropInfo& pi, const TDfmVal
           break;
         case TOrdKind::Boolean:
           if (v.kind != K::Ident) invalid();
-          if (SameText(v.text, u"True")) value = 1;
-          else if (SameText(v.text, u"False")) value = 0;
+          if (base::EqualsIgnoreAsciiCase(v.text, u"True")) value = 1;
+          else if (base::EqualsIgnoreAsciiCase(v.text, u"False")) value = 0;
           else Error(u"Invalid property value " + v.text);
           break;
         case TOrdKind::Enumeration: {
@@ -248,12 +251,12 @@ void TReader::ReadPropValue(TPersistent* obj, const TPropInfo& pi, const TDfmVal
     }
     case TPropKind::Component:
       if (v.kind != K::Ident) invalid();
-      if (SameText(v.text, u"nil")) pi.setComp(obj, nullptr);
+      if (base::EqualsIgnoreAsciiCase(v.text, u"nil")) pi.setComp(obj, nullptr);
       else fixups_.push_back({obj, &pi, v.text, v.line});
       break;
     case TPropKind::Event: {
       if (v.kind != K::Ident) invalid();
-      if (SameText(v.text, u"nil")) {
+      if (base::EqualsIgnoreAsciiCase(v.text, u"nil")) {
         pi.setEvent(obj, u"", nullptr);
         break;
       }
@@ -275,7 +278,7 @@ void TReader::ReadCollection(TCollection* coll, const TDfmValue& v) {
     for (std::size_t i = 0; i < v.items.size(); ++i) {
       line_ = v.items[i].line;
       TCollectionItem* item = coll->Add();
-      ReadProperties(item, v.items[i].props, path + u"[" + IntToStr(static_cast<std::int64_t>(i)) + u"]");
+      ReadProperties(item, v.items[i].props, path + u"[" + base::IntToText(static_cast<std::int64_t>(i)) + u"]");
     }
   } catch (...) {
     coll->EndUpdate();
@@ -338,8 +341,8 @@ double TReader::ReadFloat() {
 
 bool TReader::ReadBoolean() {
   std::u16string id = ReadIdent();
-  if (SameText(id, u"True")) return true;
-  if (SameText(id, u"False")) return false;
+  if (base::EqualsIgnoreAsciiCase(id, u"True")) return true;
+  if (base::EqualsIgnoreAsciiCase(id, u"False")) return false;
   Error(u"True or False expected");
 }
 
@@ -365,10 +368,10 @@ TComponent* TReader::FindComponentRef(const std::u16string& name) const {
   std::u16string n = name;
   std::size_t dot = n.find(u'.');
   if (dot != std::u16string::npos) {
-    if (!SameText(n.substr(0, dot), root_->Name())) return nullptr;
+    if (!base::EqualsIgnoreAsciiCase(n.substr(0, dot), root_->Name())) return nullptr;
     n = n.substr(dot + 1);
   }
-  if (SameText(n, root_->Name())) return root_;
+  if (base::EqualsIgnoreAsciiCase(n, root_->Name())) return root_;
   return root_->FindComponent(n);
 }
 

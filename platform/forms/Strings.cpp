@@ -1,9 +1,12 @@
 #include "platform/forms/Strings.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 
+#include "platform/base/Errors.h"
+#include "platform/base/Files.h"
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
@@ -16,7 +19,9 @@ FORMS_DEFINE_CLASS(TStringList, TStrings, [](auto&) {})
 
 namespace {
 
-[[noreturn]] void IndexError(int index) { throw EListError(u"List index out of bounds (" + IntToStr(index) + u")"); }
+[[noreturn]] void IndexError(int index) {
+  throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
+}
 
 }  // namespace
 
@@ -57,7 +62,7 @@ void TStrings::AddStrings(const TStrings& other) {
 
 int TStrings::IndexOf(const std::u16string& s) const {
   for (int i = 0; i < Count(); ++i)
-    if (CaseSensitive() ? Get(i) == s : SameText(LowerCase(Get(i)), LowerCase(s))) return i;
+    if (CaseSensitive() ? Get(i) == s : base::EqualsIgnoreUiCase(Get(i), s)) return i;
   return -1;
 }
 
@@ -142,7 +147,7 @@ int TStrings::IndexOfName(const std::u16string& name) const {
   for (int i = 0; i < Count(); ++i) {
     std::u16string s = Get(i);
     std::size_t eq = s.find(u'=');
-    if (eq != std::u16string::npos && SameText(LowerCase(s.substr(0, eq)), LowerCase(name))) return i;
+    if (eq != std::u16string::npos && base::EqualsIgnoreUiCase(std::u16string_view(s).substr(0, eq), name)) return i;
   }
   return -1;
 }
@@ -224,8 +229,7 @@ void TStrings::DefineProperties(TFiler& filer) {
 }
 
 void TStrings::LoadFromFile(const std::u16string& path) {
-  std::vector<std::uint8_t> raw;
-  if (!ReadFileBytes(path, raw)) throw base::Exception("EFOpenError", u"Cannot open file \"" + path + u"\"");
+  const std::vector<std::uint8_t> raw = LoadFileBytes(path);
   std::string bytes(raw.begin(), raw.end());
   std::u16string text;
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
@@ -242,11 +246,10 @@ void TStrings::LoadFromFile(const std::u16string& path) {
 }
 
 void TStrings::SaveToFile(const std::u16string& path) const {
-  std::ofstream f(NativePath(path), std::ios::binary | std::ios::trunc);
-  if (!f) throw base::Exception("EFCreateError", u"Cannot create file \"" + path + u"\"");
-  std::string bytes = base::Utf16ToUtf8(Text());
-  f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!f) throw base::Exception("EWriteError", u"Stream write error");
+  const base::FileWriteResult r =
+      base::WriteFileBytes(base::NativePath(path), base::Utf16ToUtf8(Text()), base::FileReplace::InPlace);
+  if (r.failure == base::FileWriteFailure::Create) throw base::EFCreateError(u"Cannot create file \"" + path + u"\"");
+  if (!r.Ok()) throw base::EWriteError(u"Stream write error");
 }
 
 // --- TStringList ------------------------------------------------------------------------------
@@ -319,7 +322,7 @@ void TStringList::SetText(const std::u16string& text) { TStrings::SetText(text);
 
 int TStringList::Compare(const std::u16string& a, const std::u16string& b) const {
   if (caseSensitive_) return a.compare(b);
-  return LowerCase(a).compare(LowerCase(b));
+  return base::ToLowerUi(a).compare(base::ToLowerUi(b));
 }
 
 int TStringList::IndexOf(const std::u16string& s) const {

@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
+#include "platform/base/TextCase.h"
 #include "platform/forms/Classes.h"
-#include "platform/forms/SysUtils.h"
 
 namespace forms {
 
@@ -50,7 +50,7 @@ std::optional<std::int64_t> TEnumInfo::ValueOf(const std::u16string& name) const
 
 std::optional<std::int64_t> TIdentMap::ValueOf(const std::u16string& ident) const {
   for (const auto& [n, v] : entries)
-    if (SameText(n, ident)) return v;
+    if (base::EqualsIgnoreAsciiCase(n, ident)) return v;
   return std::nullopt;
 }
 
@@ -81,21 +81,21 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 const TPropInfo* TClassInfo::FindProperty(const std::u16string& n) const {
   for (const TClassInfo* c = this; c; c = c->parent)
     for (const TPropInfo& p : c->props)
-      if (SameText(p.name, n)) return &p;
+      if (base::EqualsIgnoreAsciiCase(p.name, n)) return &p;
   return nullptr;
 }
 
 const TMethodInfo* TClassInfo::FindMethod(const std::u16string& n) const {
   for (const TClassInfo* c = this; c; c = c->parent)
     for (const TMethodInfo& m : c->methods)
-      if (SameText(m.name, n)) return &m;
+      if (base::EqualsIgnoreAsciiCase(m.name, n)) return &m;
   return nullptr;
 }
 
 const TFieldInfo* TClassInfo::FindField(const std::u16string& n) const {
   for (const TClassInfo* c = this; c; c = c->parent)
     for (const TFieldInfo& f : c->fields)
-      if (SameText(f.name, n)) return &f;
+      if (base::EqualsIgnoreAsciiCase(f.name, n)) return &f;
   return nullptr;
 }
 
@@ -107,7 +107,7 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const {
     for (const TPropInfo& p : c->props) {
       bool replaced = false;
       for (const TPropInfo*& q : out)
-        if (SameText(q->name, p.name)) {
+        if (base::EqualsIgnoreAsciiCase(q->name, p.name)) {
           q = &p;
           replaced = true;
         }
@@ -118,7 +118,7 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const {
 
 void RegisterClass(const TClassInfo& cls) {
   EnsureFramework();
-  Registry()[UpperCase(cls.name)] = &cls;
+  Registry()[base::ToUpperUi(cls.name)] = &cls;
 }
 
 void RegisterClasses(std::initializer_list<const TClassInfo*> classes) {
@@ -127,7 +127,7 @@ void RegisterClasses(std::initializer_list<const TClassInfo*> classes) {
 
 const TClassInfo* FindClass(const std::u16string& name) {
   EnsureFramework();
-  auto it = Registry().find(UpperCase(name));
+  auto it = Registry().find(base::ToUpperUi(name));
   return it == Registry().end() ? nullptr : it->second;
 }
 

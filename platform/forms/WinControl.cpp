@@ -4,7 +4,6 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Forms.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/forms/WinControls.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Metrics.h"

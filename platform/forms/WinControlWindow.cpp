@@ -5,11 +5,11 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/base/TextCase.h"
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/ControlClasses.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Forms.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/forms/WinControls.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/HitCodes.h"
@@ -123,12 +123,12 @@ void TWinControl::CreateWnd() {
   bool registered = win::GetClassInfoEx(nullptr, p.WinClassName.c_str(), &existing);
   if (!registered) {
     win::WNDCLASSEX wc = p.WindowClass;
-    BaseProcs()[UpperCase(p.WinClassName)] = p.BaseClassName.empty() ? nullptr : p.WindowClass.lpfnWndProc;
+    BaseProcs()[base::ToUpperUi(p.WinClassName)] = p.BaseClassName.empty() ? nullptr : p.WindowClass.lpfnWndProc;
     wc.lpfnWndProc = &FormsWndProc;
     wc.lpszClassName = p.WinClassName.c_str();
     if (!win::RegisterClassEx(wc)) throw EInvalidOperation(u"Cannot register window class " + p.WinClassName);
   }
-  auto it = BaseProcs().find(UpperCase(p.WinClassName));
+  auto it = BaseProcs().find(base::ToUpperUi(p.WinClassName));
   defWndProc_ = it == BaseProcs().end() ? nullptr : it->second;
   CreateWindowHandle(p);
   if (!handle_) throw EInvalidOperation(u"Error creating window for " + Name());

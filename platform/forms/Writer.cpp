@@ -1,9 +1,10 @@
 #include <map>
 
+#include "platform/base/TextCase.h"
+#include "platform/base/Unicode.h"
 #include "platform/forms/Collections.h"
 #include "platform/forms/DescriptionTree.h"
 #include "platform/forms/Filer.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
 
 namespace forms {
@@ -206,7 +207,7 @@ std::u16string RootClassName(std::string_view text) {
   if (start == std::string_view::npos) return {};
   end = text.find_first_of(" \t\r\n[", start);
   if (end == std::string_view::npos) end = text.size();
-  return Ascii(text.substr(start, end - start));
+  return base::WidenAscii(text.substr(start, end - start));
 }
 
 }  // namespace
@@ -214,7 +215,7 @@ std::u16string RootClassName(std::string_view text) {
 void RegisterDescription(const std::u16string& fileName, std::string_view text) {
   std::u16string cls = RootClassName(text);
   for (Description& d : Descriptions())
-    if (SameText(d.className, cls)) {
+    if (base::EqualsIgnoreAsciiCase(d.className, cls)) {
       d.fileName = fileName;
       d.text = std::string(text);
       return;
@@ -224,7 +225,7 @@ void RegisterDescription(const std::u16string& fileName, std::string_view text) 
 
 bool FindDescription(const std::u16string& className, std::string_view* text, std::u16string* fileName) {
   for (const Description& d : Descriptions())
-    if (SameText(d.className, className)) {
+    if (base::EqualsIgnoreAsciiCase(d.className, className)) {
       if (text) *text = d.text;
       if (fileName) *fileName = d.fileName;
       return true;

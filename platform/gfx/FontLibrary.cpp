@@ -8,23 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/FontFace.h"
 
 namespace gfx {
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
-std::u16string Lower16(std::u16string s) {
-  for (char16_t& c : s)
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  return s;
-}
 
 // Width in font units of the stem of "l", the plainest vertical stroke.
 double StemWidth(FT_Face face) {
@@ -91,9 +80,9 @@ const FontLibrary::FaceFile* FontLibrary::Match(const std::string& family, int w
   // names is the one asked for (or when any family will do).
   bool sameFamily = false;
   FcChar8* name = nullptr;
-  const std::string wanted = Lower(family);
+  const std::string wanted = base::ToLowerAscii(family);
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-    sameFamily = sameFamily || Lower(reinterpret_cast<const char*>(name)) == wanted;
+    sameFamily = sameFamily || base::ToLowerAscii(reinterpret_cast<const char*>(name)) == wanted;
   FcChar8* path = nullptr;
   int index = 0;
   const FaceFile* file = nullptr;
@@ -122,7 +111,7 @@ std::shared_ptr<FontFace> FontLibrary::Instance(const FaceFile* file, int pixelS
   p.cellHeight = cellHeight;
   p.syntheticBold = synthBold;
   p.syntheticItalic = synthItalic;
-  if (file && Lower(file->family) != Lower(kFallbackFamily)) {
+  if (file && base::ToLowerAscii(file->family) != base::ToLowerAscii(kFallbackFamily)) {
     const FaceFile* fb =
         Match(kFallbackFamily, synthBold || file->bold ? FW_BOLD : FW_NORMAL, synthItalic || file->italic, false);
     if (fb && fb != file) p.fallback = Instance(fb, pixelSize, 0, false, false);
@@ -134,7 +123,7 @@ std::shared_ptr<FontFace> FontLibrary::Instance(const FaceFile* file, int pixelS
 
 std::shared_ptr<FontFace> FontLibrary::Resolve(const FontDesc& desc) {
   const bool wantBold = desc.weight >= 600;
-  auto key = std::make_tuple(Lower16(desc.face), desc.height, wantBold ? FW_BOLD : FW_NORMAL, desc.italic);
+  auto key = std::make_tuple(base::ToLowerAscii(desc.face), desc.height, wantBold ? FW_BOLD : FW_NORMAL, desc.italic);
   auto it = resolved_.find(key);
   if (it != resolved_.end()) return it->second;
 

@@ -50,9 +50,7 @@ std::vector<std::uint8_t> EncodePng(const PixelView& pixels);
 // A 32-bit bottom-up bitmap that keeps byte A in its fourth byte.
 std::vector<std::uint8_t> EncodeBmp(const PixelView& pixels);
 
-// Reads and decodes a file (path in UTF-8).
+// Reads and decodes a file (path in UTF-8). Files are written with base::WriteFileBytes.
 DecodeResult LoadImageFile(const std::string& path);
-// Writes data to a file; false on any error.
-bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> data);
 
 }  // namespace gfx

@@ -1,19 +1,10 @@
 // Format detection and reading and writing picture files.
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 
 namespace gfx {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-}  // namespace
 
 ImageFormat SniffImageFormat(std::span<const std::uint8_t> d) {
   static constexpr std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -36,28 +27,11 @@ DecodeResult DecodeImage(std::span<const std::uint8_t> data) {
 }
 
 DecodeResult LoadImageFile(const std::string& path) {
+  const base::FileReadResult file = base::ReadFileBytes(path);
+  if (file.Ok()) return DecodeImage(file.bytes);
   DecodeResult r;
-  File f(std::fopen(path.c_str(), "rb"));
-  if (!f) {
-    r.error = "cannot open " + path;
-    return r;
-  }
-  std::vector<std::uint8_t> bytes;
-  std::uint8_t chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  if (std::ferror(f.get())) {
-    r.error = "cannot read " + path;
-    return r;
-  }
-  return DecodeImage(bytes);
-}
-
-bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> data) {
-  File f(std::fopen(path.c_str(), "wb"));
-  if (!f) return false;
-  if (!data.empty() && std::fwrite(data.data(), 1, data.size(), f.get()) != data.size()) return false;
-  return std::fclose(f.release()) == 0;
+  r.error = (file.failure == base::FileReadFailure::Open ? "cannot open " : "cannot read ") + path;
+  return r;
 }
 
 }  // namespace gfx

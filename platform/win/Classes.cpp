@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/win/Classes.h"
+#include "platform/base/TextCase.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MenuObject.h"
 #include "platform/win/Styles.h"
@@ -11,23 +12,12 @@
 namespace win {
 namespace detail {
 
-bool SameTextNoCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-
 WindowClass* FindClass(const char16_t* nameOrAtom) {
   if (!nameOrAtom) return nullptr;
   State& s = S();
   EnsureSystemClasses();
   for (auto& c : s.classes) {
-    if (IS_INTRESOURCE(nameOrAtom) ? c->atom == ATOMOF(nameOrAtom) : SameTextNoCase(c->name, nameOrAtom))
+    if (IS_INTRESOURCE(nameOrAtom) ? c->atom == ATOMOF(nameOrAtom) : base::EqualsIgnoreAsciiCase(c->name, nameOrAtom))
       return c.get();
   }
   return nullptr;
@@ -47,9 +37,9 @@ void EnsureSystemClasses() {
     c->wndExtra = 32;  // room for a dialog manager's longs
     s.classes.push_back(std::move(c));
   };
-  add(u"#32770", 32770, CS_DBLCLKS | CS_SAVEBITS, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)),
-      &DefWindowProc);
-  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW,
+  add(u"#32770", DIALOG_CLASS_ATOM, CS_DBLCLKS | CS_SAVEBITS,
+      reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)), &DefWindowProc);
+  add(u"#32768", MENU_CLASS_ATOM, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW,
       reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)), &MenuWindowProc);
 }
 

@@ -9,6 +9,5 @@ namespace win::detail {
 // The class of a name (compared without letter case) or atom; null when unknown.
 WindowClass* FindClass(const char16_t* nameOrAtom);
 void EnsureSystemClasses();
-bool SameTextNoCase(std::u16string_view a, std::u16string_view b);
 
 }  // namespace win::detail

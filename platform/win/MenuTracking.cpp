@@ -4,6 +4,7 @@
 // messages go on).
 #include <algorithm>
 
+#include "platform/base/TextCase.h"
 #include "platform/win/Compositor.h"
 #include "platform/win/FrameLayout.h"
 #include "platform/win/HitCodes.h"
@@ -25,13 +26,6 @@ namespace win::detail {
 
 namespace {
 
-char16_t Upper(char16_t c) {
-  if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
-  if (c >= 0x430 && c <= 0x44F) return static_cast<char16_t>(c - 32);  // Cyrillic
-  if (c == 0x451) return 0x401;
-  return c;
-}
-
 // The access letter of a label: the character after a single '&'.
 char16_t AccessKey(const std::u16string& label) {
   for (std::size_t i = 0; i + 1 < label.size(); ++i) {
@@ -40,7 +34,7 @@ char16_t AccessKey(const std::u16string& label) {
       ++i;
       continue;
     }
-    return Upper(label[i + 1]);
+    return base::ToUpperUi(label[i + 1]);
   }
   return 0;
 }
@@ -87,8 +81,8 @@ class MenuMode final : public InputMode {
     }
     x = std::clamp(x, 0, std::max(0, screen.cx - w));
     y = std::clamp(y, 0, std::max(0, screen.cy - h));
-    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(32768), u"", WS_POPUP, x,
-                              y, w, h, Target(), nullptr, nullptr, nullptr);
+    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(MENU_CLASS_ATOM), u"",
+                              WS_POPUP, x, y, w, h, Target(), nullptr, nullptr, nullptr);
     if (!win) return false;
     SetWindowLongPtr(win, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(level.get()));
     level->window = win;
@@ -298,7 +292,7 @@ class MenuMode final : public InputMode {
   }
 
   void Access(char16_t c) {
-    c = Upper(c);
+    c = base::ToUpperUi(c);
     std::size_t d = levels_.size() - 1;
     Menu* m = MenuAt(d);
     if (!m || c <= u' ') return;

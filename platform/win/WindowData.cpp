@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/base/TextCase.h"
 #include "platform/win/Classes.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Internal.h"
@@ -117,7 +118,7 @@ BOOL SetProp(HWND hwnd, const char16_t* name, HANDLE value) {
   Window* w = W(hwnd);
   if (!w || !name) return FALSE;
   for (auto& p : w->props)
-    if (SameTextNoCase(p.name, name)) {
+    if (base::EqualsIgnoreAsciiCase(p.name, name)) {
       p.value = value;
       return TRUE;
     }
@@ -129,7 +130,7 @@ HANDLE GetProp(HWND hwnd, const char16_t* name) {
   Window* w = W(hwnd);
   if (!w || !name) return nullptr;
   for (auto& p : w->props)
-    if (SameTextNoCase(p.name, name)) return p.value;
+    if (base::EqualsIgnoreAsciiCase(p.name, name)) return p.value;
   return nullptr;
 }
 
@@ -137,7 +138,7 @@ HANDLE RemoveProp(HWND hwnd, const char16_t* name) {
   Window* w = W(hwnd);
   if (!w || !name) return nullptr;
   for (auto it = w->props.begin(); it != w->props.end(); ++it)
-    if (SameTextNoCase(it->name, name)) {
+    if (base::EqualsIgnoreAsciiCase(it->name, name)) {
       HANDLE v = it->value;
       w->props.erase(it);
       return v;

@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "platform/base/TextCase.h"
+
 namespace xml {
 
 namespace {
@@ -43,8 +45,7 @@ BodyEncoding ChooseBodyEncoding(std::string_view body, std::string_view httpChar
 }
 
 std::string CharsetOf(std::string_view contentType) {
-  std::string lower(contentType);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string lower = base::ToLowerAscii(contentType);
   std::size_t at = lower.find("charset");
   while (at != std::string::npos) {
     std::size_t p = at + 7;

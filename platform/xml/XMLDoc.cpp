@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMParser.h"
 #include "platform/xml/XMLDocState.h"
@@ -15,9 +16,7 @@ namespace {
 bool IsXmlBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 bool IsUnicodeEncodingName(std::u16string_view name) {
-  std::u16string upper(name);
-  for (char16_t& c : upper)
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
+  const std::u16string upper = base::ToUpperAscii(name);
   return upper == u"UTF-16" || upper == u"UCS-2" || upper == u"UNICODE";
 }
 

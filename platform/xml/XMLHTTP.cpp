@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/DOMParser.h"
@@ -28,13 +29,6 @@ void InitCurlOnce() {
 }
 
 std::u16string U16(std::string_view s) { return base::Utf8ToUtf16(s); }
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return out;
-}
 
 bool IsTokenChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
@@ -154,7 +148,8 @@ size_t XMLHTTP::Impl::OnHeader(char* data, size_t size, size_t count, void* self
     while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
     const std::string name(line.substr(0, colon));
-    if (Lower(name) == "content-length") d->announcedLength = std::strtoull(std::string(value).c_str(), nullptr, 10);
+    if (base::EqualsIgnoreAsciiCase(name, "content-length"))
+      d->announcedLength = std::strtoull(std::string(value).c_str(), nullptr, 10);
     d->headers.push_back({name, std::string(value)});
   }
   return n;
@@ -237,7 +232,7 @@ void XMLHTTP::open(std::u16string_view method, std::u16string_view url, bool asy
   if (m.empty() || !std::all_of(m.begin(), m.end(), IsTokenChar))
     throw EXMLHTTPError(u"\"" + std::u16string(method) + u"\" is not a valid request method");
   for (const char* known : {"GET", "HEAD", "POST", "PUT", "DELETE", "OPTIONS", "PATCH"})
-    if (Lower(m) == Lower(known)) m = known;
+    if (base::EqualsIgnoreAsciiCase(m, known)) m = known;
 
   const std::u16string typed(url);
   const std::u16string quoted = u"The address \"" + typed + u"\"";
@@ -258,7 +253,7 @@ void XMLHTTP::open(std::u16string_view method, std::u16string_view url, bool asy
     curl_free(value);
     return out;
   };
-  const std::string scheme = Lower(part(CURLUPART_SCHEME));
+  const std::string scheme = base::ToLowerAscii(part(CURLUPART_SCHEME));
   if (scheme != "http" && scheme != "https")
     throw EXMLHTTPError(quoted + u" uses the protocol \"" + U16(scheme) +
                         u"\", which is not supported: only http and https addresses can be fetched");
@@ -383,10 +378,10 @@ std::u16string XMLHTTP::statusText() const {
 
 std::u16string XMLHTTP::getResponseHeader(std::u16string_view header) const {
   d_->CheckCompleted();
-  const std::string wanted = Lower(base::Utf16ToUtf8(header));
+  const std::string wanted = base::Utf16ToUtf8(header);
   std::string joined;
   for (const Header& h : d_->headers) {
-    if (Lower(h.name) != wanted) continue;
+    if (!base::EqualsIgnoreAsciiCase(h.name, wanted)) continue;
     if (!joined.empty()) joined += ", ";
     joined += h.value;
   }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLDocState.h"
@@ -11,17 +12,6 @@
 namespace xml {
 
 namespace {
-
-bool EqualsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
 
 bool IsIndentation(const DOMNode* n) {
   if (n == nullptr || n->nodeType() != NodeType::Text) return false;
@@ -160,7 +150,7 @@ TXMLNode TXMLNodeList::FindNode(std::u16string_view name, std::u16string_view na
     const std::u16string& ns = n->namespaceURI();
     const bool same = ns.size() == namespaceURI.size() &&
                       std::memcmp(ns.data(), namespaceURI.data(), ns.size() * sizeof(char16_t)) == 0;
-    if (!namespaceURI.empty() && !same && !EqualsIgnoreAsciiCase(ns, namespaceURI)) continue;
+    if (!namespaceURI.empty() && !same && !base::EqualsIgnoreAsciiCase(ns, namespaceURI)) continue;
     if (n->nodeName() == name || n->localName() == name) return TXMLNode(state_, n);
   }
   return {};

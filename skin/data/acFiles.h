@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/Files.h"
+
 namespace skin {
 
 // The native path of an existing regular file (links followed), matched as written or
@@ -26,7 +28,7 @@ bool DirectoryExists(std::u16string_view path);
 bool ForceDirectories(std::u16string_view path);
 
 // The whole content of an existing regular file. Throws EFOpenError when it cannot be
-// read and EReadError when it is larger than maxSize.
+// read and EReadError when it is larger than maxSize (base::ReadFileBytes does the reading).
 std::vector<std::uint8_t> ReadWholeFile(std::u16string_view path, std::uint64_t maxSize);
 
 // Writes bytes to a file, created or replaced: they go to a new file beside it first,

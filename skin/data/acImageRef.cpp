@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/data/acText.h"
+#include "platform/base/NumberText.h"
 
 namespace skin {
 
@@ -51,7 +51,7 @@ std::int32_t FieldNumber(std::u16string_view field) {
   return static_cast<std::int32_t>(v);
 }
 
-std::u16string Digits(std::int32_t v, std::size_t width) { return Pad(IntToText(v), width); }
+std::u16string Digits(std::int32_t v, std::size_t width) { return Pad(base::IntToText(v), width); }
 
 // "^L^T^R^B^WL^WT^WR^WB^IC^MT^DM^W": a border image of the master bitmap.
 std::u16string FromCaret(std::u16string_view value) {
@@ -113,7 +113,7 @@ std::u16string FromBang(std::u16string_view value) {
   const bool full = f.size() >= 5;
   std::u16string f5to8;
   for (int i = 4; i < 8; ++i) f5to8 += Pad(Field(f, i), 4);
-  const std::u16string tail = ic + mt + IntToText(it) + dm + kReserved + std::u16string(file);
+  const std::u16string tail = ic + mt + base::IntToText(it) + dm + kReserved + std::u16string(file);
   if (it == 0 || (it == 3 && full)) return u"&" + kZ16 + f5to8 + tail;
   if ((it == 2 || it == 4) && full) return u"&" + f5to8 + kZ16 + tail;
   if (it == 3) return u"&" + kZ32 + u"103" + u"00" + kReserved + std::u16string(file);

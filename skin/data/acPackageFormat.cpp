@@ -6,9 +6,9 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/base/NumberText.h"
 #include "platform/base/Unicode.h"
 #include "skin/data/acSkinErrors.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -79,19 +79,19 @@ std::uint32_t TacPackageCursor::ReadHeader() {
 void TacPackageCursor::ReadMember(std::string& rawName, TacBytes& bytes) {
   const std::uint32_t nameLength = ReadU32();
   if (nameLength > limits_.MaxNameLength) {
-    throw EReadError(u"A skin package member name of " + IntToText(nameLength) + u" bytes is longer than " +
-                     IntToText(limits_.MaxNameLength) + u" bytes");
+    throw EReadError(u"A skin package member name of " + base::IntToText(nameLength) + u" bytes is longer than " +
+                     base::IntToText(limits_.MaxNameLength) + u" bytes");
   }
   if (data_.size() - pos_ < nameLength) ThrowShortRead();
   rawName.assign(reinterpret_cast<const char*>(data_.data() + pos_), nameLength);
   pos_ += nameLength;
   const std::uint32_t size = ReadU32();
   if (size > limits_.MaxMemberSize) {
-    throw EReadError(u"The skin package member \"" + MemberName(rawName) + u"\" declares " + IntToText(size) +
-                     u" bytes; a member may hold at most " + IntToText(limits_.MaxMemberSize) + u" bytes");
+    throw EReadError(u"The skin package member \"" + MemberName(rawName) + u"\" declares " + base::IntToText(size) +
+                     u" bytes; a member may hold at most " + base::IntToText(limits_.MaxMemberSize) + u" bytes");
   }
   if (total_ + size > limits_.MaxTotalSize) {
-    throw EReadError(u"The skin package unpacks to more than " + IntToText(limits_.MaxTotalSize) + u" bytes");
+    throw EReadError(u"The skin package unpacks to more than " + base::IntToText(limits_.MaxTotalSize) + u" bytes");
   }
   total_ += size;
   Inflate(rawName, size, bytes);
@@ -136,7 +136,7 @@ void TacPackageCursor::Inflate(const std::string& rawName, std::uint32_t size, T
     const std::size_t delivered = before - zs.avail_out;
     if (probing && delivered > 0) {
       throw EReadError(u"The skin package member \"" + MemberName(rawName) + u"\" holds more data than the " +
-                       IntToText(size) + u" bytes it declares");
+                       base::IntToText(size) + u" bytes it declares");
     }
     if (!probing) produced += delivered;
     if (r == Z_STREAM_END) break;

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
 
 namespace skin {
@@ -66,12 +67,9 @@ std::u16string ProgramDirectory() {
   return base::Utf8ToUtf16(path);
 }
 
-std::optional<std::string> NativePath(std::u16string_view path) {
+std::optional<std::string> NativePathRefusingDrives(std::u16string_view path) {
   if (HasDrive(path) || IsNetworkPath(path) || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
-  std::u16string p(path);
-  for (char16_t& c : p)
-    if (c == u'\\') c = u'/';
-  return base::Utf16ToUtf8(p);
+  return base::NativePath(path);
 }
 
 }  // namespace skin

@@ -1,10 +1,12 @@
 #pragma once
 // Skin directories as path text. The rules run on the text as written, with "\" and "/"
 // both taken as separators; a path becomes a native file-system path only when a file is
-// touched (NativePath), where every "\" turns into "/".
+// touched (NativePathRefusingDrives), where every "\" turns into "/".
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/base/Files.h"
 
 namespace skin {
 
@@ -22,8 +24,9 @@ std::u16string GetFullSkinDirectory(std::u16string_view skinDirectory, std::u16s
 // The directory of the running executable, with a trailing "/".
 std::u16string ProgramDirectory();
 
-// The native UTF-8 path of a path text ("\" becomes "/"). A drive-letter path ("c:\Skins")
-// or a network path ("\\server\share") names nothing on this system: no value.
-std::optional<std::string> NativePath(std::u16string_view path);
+// The native UTF-8 path of a path text (base::NativePath: "\" becomes "/"). A drive-letter
+// path ("c:\Skins"), a network path ("\\server\share") or one holding a NUL names nothing
+// on this system: no value.
+std::optional<std::string> NativePathRefusingDrives(std::u16string_view path);
 
 }  // namespace skin

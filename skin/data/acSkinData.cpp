@@ -4,6 +4,7 @@
 
 #include "skin/data/acImageRef.h"
 #include "skin/data/acScaleVariants.h"
+#include "skin/data/acSkinLoader.h"
 
 namespace skin {
 
@@ -70,6 +71,7 @@ TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, 
   md.ImgType = static_cast<TacImgType>(ref.ImgType);
   md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
   md.Manager = manager;
+  md.Master = manager != nullptr ? manager->MasterBitmap.get() : nullptr;
   md.MulPPi = mul;
   md.DivPPI = div;
   md.WL = static_cast<std::int16_t>(ref.WL);

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/base/NumberText.h"
 #include "skin/data/acScaleVariants.h"
 #include "skin/data/acShadowFrame.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -108,7 +108,7 @@ void TacSkinData::ResolveTitleGlyphs(int global) {
     GlowMargins[u] = ReadScaledGlobalInt(m.SkinFile, name + u"GLOWMARGIN", 0, PPI);
     TitleGlows[u].clear();
     for (int v = 0; v < glowCount; ++v)
-      TitleGlows[u].push_back(m.GetMaskIndex(global, name + u"GLOW" + IntToText(v), this));
+      TitleGlows[u].push_back(m.GetMaskIndex(global, name + u"GLOW" + base::IntToText(v), this));
   }
   if (TitleGlyphs[0] == TitleGlyphs[1]) {
     GlowMargins[0] = GlowMargins[1];

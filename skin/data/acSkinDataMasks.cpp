@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/base/TextCase.h"
 #include "skin/data/acFiles.h"
 #include "skin/data/acImageRef.h"
 #include "skin/data/acMaskRescale.h"
@@ -11,7 +12,6 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/data/acSkinPictures.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -46,7 +46,7 @@ void TacSkinData::LoadAllMasks() {
       if (e.Key.find(u'*') != std::u16string::npos) continue;
       // Values are read by section name: a repeated section reads the first one's keys.
       const std::u16string* value = ini.FindValue(section.Name, e.Key);
-      if (value == nullptr || value->empty() || !IsImageRefValue(UpperCase(*value))) continue;
+      if (value == nullptr || value->empty() || !IsImageRefValue(base::ToUpperAscii(*value))) continue;
       AddMaskEntry(i, section.Name, e.Key);
     }
   }
@@ -57,7 +57,7 @@ void TacSkinData::AddMaskEntry(int sectionIndex, std::u16string_view section, st
   const TacSkinIni& ini = FOwner->SkinFile;
   const std::optional<TacKeyVariant> variant = FindImageVariant(ini, section, key, PPI);
   if (!variant) return;
-  const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(UpperCase(variant->Value)));
+  const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(base::ToUpperAscii(variant->Value)));
 
   TsMaskData md = MaskDataFromRef(ref, section, key, sectionIndex, FOwner, PPI, variant->PPI);
   if (!LoadEntryPicture(md, ref)) return;  // a missing picture drops the entry
@@ -165,7 +165,7 @@ void TacSkinData::LoadCommonSectionMasks() {
       continue;
     for (const TacIniEntry& e : section.Entries) {
       if (!e.HasValue) continue;
-      const std::u16string value = UpperCase(e.Value);
+      const std::u16string value = base::ToUpperAscii(e.Value);
       if (value.find(u".BMP") == std::u16string::npos) continue;
       const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(value));
       const std::u16string path =

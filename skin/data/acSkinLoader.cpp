@@ -4,6 +4,7 @@
 #include <climits>
 #include <utility>
 
+#include "platform/base/TextCase.h"
 #include "skin/data/acFiles.h"
 #include "skin/data/acPathText.h"
 #include "skin/data/acScaleVariants.h"
@@ -11,7 +12,6 @@
 #include "skin/data/acSkinPackage.h"
 #include "skin/data/acSkinPictures.h"
 #include "skin/data/acSkinSources.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -113,14 +113,19 @@ bool TacSkinLoader::ReadSkinFile(std::u16string_view name, TacBytes& holder,
   return true;
 }
 
+void TacSkinLoader::SetMasterBitmap(Bitmap32Ptr bmp) {
+  if (MasterBitmap && bmp) *MasterBitmap = std::move(*bmp);
+  else MasterBitmap = std::move(bmp);
+}
+
 void TacSkinLoader::LoadCommonData() {
-  MasterBitmap = NewBitmap32(0, 0);
+  SetMasterBitmap(NewBitmap32(0, 0));
   const std::u16string name = SkinFile.ReadString(kGlobalInfo, u"MASTERBITMAP", u"");
   if (!name.empty()) {
     TacBytes holder;
     std::span<const std::uint8_t> bytes;
     if (ReadSkinFile(name, holder, bytes)) {
-      MasterBitmap = DecodeSkinPicture(bytes, MasterPictureCodec(UpperCase(name)), name, true);
+      SetMasterBitmap(DecodeSkinPicture(bytes, MasterPictureCodec(base::ToUpperAscii(name)), name, true));
     }
   }
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/TextCase.h"
 #include "skin/data/acImageRef.h"
 #include "skin/data/acMaskRescale.h"
 #include "skin/data/acScaleVariants.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/data/acSkinPictures.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -112,7 +112,7 @@ int TacSkinLoader::GetScaledMaskData(std::u16string_view section, std::u16string
     if (value(i) != nullptr && acScalePPI[i] <= ppi) found = i;
   if (found < 0) return -1;
 
-  const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(UpperCase(*value(found))));
+  const TacImageRef ref = ParseCanonicalImageRef(NormalizeImageRef(base::ToUpperAscii(*value(found))));
   md = MaskDataFromRef(ref, section, key, GetSkinIndex(section), const_cast<TacSkinLoader*>(this), ppi,
                        acScalePPI[found]);
   picture.reset();

@@ -1,15 +1,15 @@
 #include "skin/data/acSkinPackage.h"
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "skin/data/acFiles.h"
 #include "skin/data/acSkinHost.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
 TacFileType FileTypeOfName(std::u16string_view name) {
   const std::size_t dot = name.rfind(u'.');
-  const std::u16string ext = dot == std::u16string_view::npos ? std::u16string() : UpperCase(name.substr(dot));
+  const std::u16string ext = dot == std::u16string_view::npos ? std::u16string() : base::ToUpperAscii(name.substr(dot));
   if (ext == u".BMP") return TacFileType::ftBmp;
   if (ext == u".TTF" || ext == u".OTF") return TacFileType::ftFont;
   return TacFileType::ftOther;
@@ -17,7 +17,7 @@ TacFileType FileTypeOfName(std::u16string_view name) {
 
 const TacFileItem* TacSkinConvertor::FindFile(std::u16string_view name) const {
   for (const TacFileItem& f : Files)
-    if (SameText(f.Name, name)) return &f;
+    if (base::EqualsIgnoreAsciiCase(f.Name, name)) return &f;
   return nullptr;
 }
 
@@ -41,7 +41,7 @@ bool ReadSkinPackage(TacSkinConvertor& sc, TacSkinHost& manager) {
     TacBytes bytes;
     cursor.ReadMember(rawName, bytes);
     std::u16string name = base::CodePageToUtf16(rawName, codePage);
-    if (SameText(name, u"OPTIONS.DAT")) {
+    if (base::EqualsIgnoreAsciiCase(name, u"OPTIONS.DAT")) {
       sc.Options = std::move(bytes);
     } else {
       const TacFileType type = FileTypeOfName(name);

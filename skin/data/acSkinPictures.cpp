@@ -7,7 +7,7 @@
 #include "platform/base/Unicode.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/data/acSkinErrors.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -1,5 +1,7 @@
 #include "skin/data/acSkinSources.h"
 
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
 #include "skin/data/acFiles.h"
 #include "skin/data/acOptionsText.h"
 #include "skin/data/acPathText.h"
@@ -7,7 +9,6 @@
 #include "skin/data/acSkinHost.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "skin/data/acText.h"
 #include "skin/data/sStoredSkins.h"
 
 namespace skin {
@@ -64,7 +65,7 @@ std::u16string InternalFormatErrorMessage(std::u16string_view skinName) {
 }
 
 std::u16string RemovePackageEnding(std::u16string_view skinName) {
-  if (skinName.size() > 4 && SameText(skinName.substr(skinName.size() - 4), u".asz")) {
+  if (skinName.size() > 4 && base::EqualsIgnoreAsciiCase(skinName.substr(skinName.size() - 4), u".asz")) {
     return std::u16string(skinName.substr(0, skinName.size() - 4));
   }
   return std::u16string(skinName);
@@ -118,7 +119,7 @@ void ExtractInternalSkin(const TsStoredSkins& skins, std::u16string_view name, s
 
 void ExtractByIndex(const TsStoredSkins& skins, int index, std::u16string_view dir, TacSkinHost& host) {
   if (index < 0 || index >= skins.Count()) {
-    throw EListError(u"List index out of bounds (" + IntToText(index) + u")");
+    throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   }
   const std::u16string d = NormalizeDirectory(dir);
   if (!ForceDirectories(d)) {

@@ -3,9 +3,10 @@
 // the colour getters.
 #include "skin/data/sSkinManager.h"
 
-#include <charconv>
 #include <map>
 
+#include "platform/base/NumberText.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Forms.h"
@@ -18,7 +19,6 @@
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinSources.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -35,13 +35,6 @@ std::map<win::UINT_PTR, TsSkinManager*>& HotTimers() {
 void HotTimerProc(win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
   auto it = HotTimers().find(id);
   if (it != HotTimers().end()) it->second->CheckHotControl();
-}
-
-// A number as written with "." and no more digits than it needs ("14.01").
-std::u16string FloatText(double v) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  return base::Utf8ToUtf16(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
 }
 
 }  // namespace
@@ -144,7 +137,7 @@ void TsSkinManager::SetActive(bool v) {
 }
 
 void TsSkinManager::SetSkinDirectory(const std::u16string& v) {
-  if (SameText(v, Settings.SkinDirectory)) return;
+  if (base::EqualsIgnoreAsciiCase(v, Settings.SkinDirectory)) return;
   Settings.SkinDirectory = v;
   SkinCommonInfo.SkinPath = GetFullSkinDirectory(v, Settings.ProgramDirectory);
   if (OnSkinListChanged) OnSkinListChanged(this);
@@ -156,7 +149,7 @@ void TsSkinManager::SetSkinningRules(TacSkinningRules v) {
 }
 
 std::u16string TsSkinManager::SkinInfo() const {
-  return IsActive() ? FloatText(SkinCommonInfo.Version) : std::u16string(u"N/A");
+  return IsActive() ? base::FloatToText(SkinCommonInfo.Version) : std::u16string(u"N/A");
 }
 
 TColor TsSkinManager::GetHighLightColor(bool focused) const {

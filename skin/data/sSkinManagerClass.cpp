@@ -2,12 +2,12 @@
 // registration, and the skin engine's process start.
 #include <algorithm>
 
+#include "platform/base/TextCase.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Graphics.h"
 #include "platform/forms/TypInfo.h"
 #include "skin/data/acSkinData.h"
-#include "skin/data/acText.h"
 #include "skin/data/sSkinManager.h"
 
 namespace skin {
@@ -239,7 +239,8 @@ void SkinEngineStartup(const std::vector<std::u16string>& params) {
   InitSharedEmptySkinData();
   RegisterSkinManagerClasses();
   g_previewRun = !params.empty() && params[0] == u"/acpreview";
-  if (std::any_of(params.begin(), params.end(), [](const std::u16string& p) { return SameText(p, u"/acver"); })) {
+  if (std::any_of(params.begin(), params.end(),
+                  [](const std::u16string& p) { return base::EqualsIgnoreAsciiCase(p, u"/acver"); })) {
     SkinMessageSink().Show(TacMsgKind::Plain, u"Quillon v" + std::u16string(acEngineVersion));
   }
 }

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "platform/base/NumberText.h"
 #include "skin/data/acSkinErrors.h"
-#include "skin/data/acText.h"
 
 namespace skin {
 
@@ -88,7 +88,7 @@ TsStoredSkin& TsStoredSkins::Add() {
 
 void TsStoredSkins::Delete(int index) {
   if (index < 0 || index >= Count()) {
-    throw EListError(u"List index out of bounds (" + IntToText(index) + u")");
+    throw EListError(u"List index out of bounds (" + base::IntToText(index) + u")");
   }
   items_.erase(items_.begin() + index);
 }

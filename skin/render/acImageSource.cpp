@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/data/acSkinLoader.h"
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 
@@ -14,9 +13,9 @@ TacImageKind ImageKindOf(const TsMaskData& md) {
   return TacImageKind::KeyColor;
 }
 
-Bitmap32* ImageSourceBitmap(const TsMaskData& md) {
-  Bitmap32* bmp = md.Bmp;
-  if (bmp == nullptr && md.Manager != nullptr) bmp = md.Manager->MasterBitmap.get();
+const Bitmap32* ImageSourceBitmap(const TsMaskData& md) {
+  const Bitmap32* bmp = md.Bmp;
+  if (bmp == nullptr && md.Manager != nullptr) bmp = md.Master;
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Empty()) return nullptr;
   return bmp;
 }

@@ -5,9 +5,9 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {
@@ -243,7 +243,7 @@ void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool corne
   if (state == 0 && (md.DrawMode & dmHiddenInState0) != 0) return;
   const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
   if (w < 2 || h < 2 || md.Manager == nullptr || md.ImageCount < 1) return;
-  Bitmap32* src = ImageSourceBitmap(md);
+  const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
   const TRect borders = SliceBorders(md, w, h);
   const int l = borders.Left, t = borders.Top, r = borders.Right, b = borders.Bottom;

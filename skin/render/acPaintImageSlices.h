@@ -6,8 +6,8 @@
 // 2 x 2, borders larger than the picture) draws nothing.
 #include "platform/gfx/Geometry.h"
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
 
 namespace skin {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "skin/render/acImageSource.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {
@@ -62,7 +62,7 @@ void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, co
     return;
   }
   if (md.ImageCount <= 0 || md.Width <= 0 || md.Height <= 0) return;
-  Bitmap32* src = ImageSourceBitmap(md);
+  const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
 
   const TPoint o = StatePictureOrigin(md, state);

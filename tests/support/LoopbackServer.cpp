@@ -15,16 +15,11 @@
 #include <stdexcept>
 #include <thread>
 
+#include "platform/base/TextCase.h"
+
 namespace testsupport {
 
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return out;
-}
 
 std::string Compress(std::string_view data, int windowBits) {
   z_stream z{};
@@ -93,9 +88,9 @@ HttpResponse HttpResponse::Redirect(std::string location, int status) {
 }
 
 std::string HttpRequest::Header(std::string_view name) const {
-  const std::string wanted = Lower(name);
+  const std::string wanted = base::ToLowerAscii(name);
   for (const auto& [n, v] : headers)
-    if (Lower(n) == wanted) return v;
+    if (base::EqualsIgnoreAsciiCase(n, wanted)) return v;
   return {};
 }
 
@@ -213,7 +208,7 @@ void LoopbackServer::Impl::Serve(int fd) {
   bool hasLength = false;
   for (const auto& [name, value] : response.headers) {
     head += name + ": " + value + "\r\n";
-    hasLength = hasLength || Lower(name) == "content-length";
+    hasLength = hasLength || base::ToLowerAscii(name) == "content-length";
   }
   if (!coding.empty()) head += "Content-Encoding: " + coding + "\r\n";
   if (!hasLength) head += "Content-Length: " + std::to_string(body.size()) + "\r\n";

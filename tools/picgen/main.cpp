@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "tools/picgen/Pictures.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   for (const picgen::NamedPicture& p : picgen::AllPictures()) {
     gfx::PixelBuffer pixels = p.draw().ToPixels();
     const std::string path = std::string(argv[1]) + "/" + p.fileName;
-    if (!gfx::WriteFileBytes(path, gfx::EncodePng(pixels.View()))) {
+    if (!base::WriteFileBytes(path, gfx::EncodePng(pixels.View()), base::FileReplace::InPlace).Ok()) {
       std::fprintf(stderr, "picgen: cannot write %s\n", path.c_str());
       return 1;
     }

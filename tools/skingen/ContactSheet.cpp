@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/data/acImageRef.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skingen {
 
@@ -28,11 +30,6 @@ struct TEntry {
   int States = 1;
   bool Mask = false;
 };
-
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
 
 void Label(Bitmap32& b, int x, int y, const std::string& text, skin::TColor colour, int height = -11) {
   gfx::Surface& s = b.Canvas();
@@ -70,13 +67,7 @@ void PaintFile(Bitmap32& sheet, const TPictureFile& f, int x0, int y0, int scale
       const std::uint32_t check = ((x / 6 + y / 6) % 2) ? 0xFFD8D8D8u : 0xFFF4F4F4u;
       std::uint32_t p = px.Row32(y / scale)[x / scale];
       if (p == kKeyPixel) p = 0;
-      const int a = static_cast<int>(p >> 24);
-      std::uint32_t out = 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int c = (p >> shift) & 0xFF, d = (check >> shift) & 0xFF;
-        out |= static_cast<std::uint32_t>((c * a + d * (255 - a) + 127) / 255) << shift;
-      }
-      row[x] = out;
+      row[x] = gfx::MixPixel255Round(check, p, p >> 24) | 0xFF000000u;
     }
   }
 }
@@ -88,11 +79,11 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
   std::vector<TEntry> entries;
   for (const TImageUse& use : images) {
     const skin::TacImageRef ref = skin::ParseCanonicalImageRef(skin::NormalizeImageRef(base::Utf8ToUtf16(use.Value)));
-    const std::string file = Upper(base::Utf16ToUtf8(ref.File));
+    const std::string file = base::ToUpperAscii(base::Utf16ToUtf8(ref.File));
     TRect r = ref.R;
     if (r.IsEmpty()) {
       for (const TPictureFile& f : files)
-        if (Upper(f.Recipe->Name) == file) r = {0, 0, f.Recipe->Size.cx, f.Recipe->Size.cy};
+        if (base::ToUpperAscii(f.Recipe->Name) == file) r = {0, 0, f.Recipe->Size.cx, f.Recipe->Size.cy};
     }
     const std::string name = use.Section + "." + use.Key;
     auto it = std::find_if(entries.begin(), entries.end(), [&](const TEntry& e) { return e.File == file && e.R == r; });
@@ -128,7 +119,7 @@ Bitmap32 PaintContactSheet(const std::vector<TPictureFile>& files, const std::ve
     PaintFile(sheet, f, x0, y0, scale);
     for (std::size_t n = 0; n < entries.size(); ++n) {
       const TEntry& e = entries[n];
-      const bool here = e.File.empty() ? i == 0 : Upper(f.Recipe->Name) == e.File;
+      const bool here = e.File.empty() ? i == 0 : base::ToUpperAscii(f.Recipe->Name) == e.File;
       if (!here) continue;
       const std::uint32_t colour = kOutline[n % std::size(kOutline)];
       const TRect r{x0 + e.R.Left * scale - 1, y0 + e.R.Top * scale - 1, x0 + e.R.Right * scale + 1,

@@ -1,8 +1,8 @@
 #include "tools/skingen/OptionsSource.h"
 
-#include <cctype>
 #include <cstdint>
 
+#include "platform/base/TextCase.h"
 #include "tools/skingen/SourceText.h"
 
 namespace skingen {
@@ -13,12 +13,6 @@ std::string Digits(int v, int width) {
   std::string s = std::to_string(v);
   if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<std::size_t>(width - s.size()), '0');
   return s;
-}
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
 }
 
 std::string Trimmed(std::string_view s) {
@@ -126,7 +120,7 @@ TOptionsText ExpandOptions(std::string_view source, const TPalette& palette, con
     if (key.empty()) fail("a key has a name");
     if (section == "GLOBALINFO" && key == "MASTERBITMAP") {
       for (const TFileRecipe& f : recipe.Files)
-        if (Upper(f.Name) == Upper(raw)) masterFile = f.Id;
+        if (base::EqualsIgnoreAsciiCase(f.Name, raw)) masterFile = f.Id;
       if (masterFile.empty()) fail("the recipe has no file named \"" + raw + "\"");
     }
     std::string value;

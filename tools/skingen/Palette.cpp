@@ -1,7 +1,6 @@
 #include "tools/skingen/Palette.h"
 
-#include <cctype>
-
+#include "platform/base/TextCase.h"
 #include "tools/skingen/SourceText.h"
 
 namespace skingen {
@@ -10,7 +9,7 @@ bool ParseHexColour(std::string_view word, std::uint32_t& rgb) {
   if (word.size() != 7 || word[0] != '#') return false;
   std::uint32_t v = 0;
   for (std::size_t i = 1; i < 7; ++i) {
-    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(word[i])));
+    const char c = base::ToLowerAscii(word[i]);
     if (c >= '0' && c <= '9') v = v * 16 + static_cast<std::uint32_t>(c - '0');
     else if (c >= 'a' && c <= 'f') v = v * 16 + static_cast<std::uint32_t>(c - 'a' + 10);
     else return false;

@@ -1,8 +1,8 @@
 #include "tools/skingen/PictureFiles.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/base/TextCase.h"
 #include "platform/gfx/ImageCodec.h"
 #include "tools/skingen/SourceText.h"
 
@@ -89,9 +89,7 @@ std::vector<std::uint8_t> Encode(const gfx::PixelBuffer& pixels, bool bmp) {
 
 bool IsBmpName(std::string_view name) {
   if (name.size() < 4) return false;
-  std::string ext(name.substr(name.size() - 4));
-  for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return ext == ".BMP";
+  return base::ToUpperAscii(name.substr(name.size() - 4)) == ".BMP";
 }
 
 std::vector<TPictureFile> BuildPictureFiles(const TRecipe& recipe, std::string_view fileName) {

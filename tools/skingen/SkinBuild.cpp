@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
+#include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/ImageCodec.h"
 #include "tools/skingen/MockScenes.h"
@@ -15,9 +14,9 @@ namespace skingen {
 namespace {
 
 std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const base::FileReadResult r = base::ReadFileBytes(path.string());
+  if (!r.Ok()) throw std::runtime_error("cannot read " + path.string());
+  return std::string(r.bytes.begin(), r.bytes.end());
 }
 
 skin::Bitmap32 ToBitmap(const gfx::PixelBuffer& px) {

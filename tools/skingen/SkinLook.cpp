@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "skin/data/acSectionReader.h"
-#include "skin/data/acText.h"
 
 namespace skingen {
 
 namespace {
 
-std::string UpperUtf8(std::u16string_view s) { return base::Utf16ToUtf8(skin::UpperCase(s)); }
+std::string UpperUtf8(std::u16string_view s) { return base::Utf16ToUtf8(base::ToUpperAscii(s)); }
 
 }  // namespace
 
@@ -57,7 +57,7 @@ TLookImage TSkinLook::Image(std::u16string_view section, std::u16string_view key
   TLookImage img;
   const std::u16string* v = skin::TacSectionReader(ini_, section).FindValue(key);
   if (!v) return img;
-  const std::u16string value = skin::UpperCase(*v);
+  const std::u16string value = base::ToUpperAscii(*v);
   if (!skin::IsImageRefValue(value)) return img;
   img.Ref = skin::ParseCanonicalImageRef(skin::NormalizeImageRef(value));
   if (img.Ref.File.empty()) {

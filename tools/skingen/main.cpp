@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "tools/skingen/ContactSheet.h"
 #include "tools/skingen/MockScenes.h"
@@ -23,7 +24,7 @@ constexpr char kUsage[] =
     "mockup.png (the main window), states.png (controls in every state) and preview.png.\n";
 
 bool Write(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  if (gfx::WriteFileBytes(path.string(), bytes)) return true;
+  if (base::WriteFileBytes(path.string(), bytes, base::FileReplace::InPlace).Ok()) return true;
   std::cerr << "skingen: cannot write " << path << "\n";
   return false;
 }

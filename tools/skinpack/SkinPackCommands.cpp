@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <iterator>
 #include <ostream>
 #include <set>
 
 #include "platform/base/Exception.h"
+#include "platform/base/Files.h"
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "skin/data/acPackageFormat.h"
 #include "skin/data/acSkinPackage.h"
-#include "skin/data/acText.h"
 
 namespace skinpack {
 
@@ -23,20 +23,17 @@ using skin::TacPackageMember;
 namespace {
 
 bool ReadFile(const fs::path& path, TacBytes& bytes, std::ostream& err) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  base::FileReadResult r = base::ReadFileBytes(path.string());
+  if (!r.Ok()) {
     err << "skinpack: cannot read " << path << "\n";
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  bytes = std::move(r.bytes);
   return true;
 }
 
 bool WriteFile(const fs::path& path, const std::uint8_t* data, std::size_t size, std::ostream& err) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  out.close();
-  if (!out) {
+  if (!base::WriteFileBytes(path.string(), std::span(data, size), base::FileReplace::InPlace).Ok()) {
     err << "skinpack: cannot write " << path << "\n";
     return false;
   }
@@ -61,7 +58,7 @@ bool ToFileName(const std::string& raw, int codePage, std::string& fileName) {
 
 std::string Kind(const std::string& fileName) {
   const std::u16string name = base::Utf8ToUtf16(fileName);
-  if (skin::SameText(name, u"OPTIONS.DAT")) return "options";
+  if (base::EqualsIgnoreAsciiCase(name, u"OPTIONS.DAT")) return "options";
   switch (skin::FileTypeOfName(name)) {
     case skin::TacFileType::ftBmp: return "bmp";
     case skin::TacFileType::ftFont: return "font";

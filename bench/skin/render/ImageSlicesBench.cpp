@@ -11,7 +11,7 @@
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acPaintImageSlices.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {

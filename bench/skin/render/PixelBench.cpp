@@ -1,10 +1,10 @@
 // Throughput of the pixel routines every repaint leans on, in megapixels per second.
 #include <benchmark/benchmark.h>
 
-#include "skin/render/acGradient.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acGradient.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 namespace {

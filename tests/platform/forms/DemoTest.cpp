@@ -7,11 +7,11 @@
 #include "FormsTestSupport.h"
 
 #include "RegisterTestDescriptions.h"
+#include "platform/base/NumberText.h"
 #include "platform/forms/Buttons.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/win/InputApi.h"
 
 namespace formstest {
@@ -36,7 +36,7 @@ class TDemoForm : public TForm {
   void FetchButtonClick(TObject*) {
     ++fetches;
     Memo1->Lines()->Add(Edit1->Text());
-    Panel2->SetCaption(u"  Found: " + IntToStr(Memo1->Lines()->Count()));
+    Panel2->SetCaption(u"  Found: " + base::IntToText(Memo1->Lines()->Count()));
   }
   void Image1Click(TObject*) { ++imageClicks; }
 };

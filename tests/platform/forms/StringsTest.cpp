@@ -3,9 +3,9 @@
 // end, every change is one change event, a batch stops repainting.
 #include "FormsTestSupport.h"
 
+#include "platform/base/NumberText.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Strings.h"
-#include "platform/forms/SysUtils.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/WindowApi.h"
 
@@ -124,7 +124,7 @@ TEST_F(MemoLines, ABatchHoldsRepaintingUntilItEnds) {
     saved(m);
   };
   lines->BeginUpdate();
-  for (int i = 0; i < 200; ++i) lines->Add(u"line " + IntToStr(i));
+  for (int i = 0; i < 200; ++i) lines->Add(u"line " + base::IntToText(i));
   win::RunUntilIdle();
   EXPECT_EQ(paints, 0);
   EXPECT_EQ(changes, 200);

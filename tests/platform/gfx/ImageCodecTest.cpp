@@ -5,6 +5,7 @@
 #include <iterator>
 #include <random>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 
 namespace gfx {
@@ -325,13 +326,13 @@ TEST(ImageCodec, Files) {
   PixelBuffer pic = Picture(3, 3);
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::string path = std::string(dir ? dir : ".") + "/codec-file-test.png";
-  ASSERT_TRUE(WriteFileBytes(path, EncodePng(pic.View())));
+  ASSERT_TRUE(base::WriteFileBytes(path, EncodePng(pic.View()), base::FileReplace::InPlace).Ok());
   const DecodeResult r = LoadImageFile(path);
   ASSERT_TRUE(r.ok) << r.error;
   ExpectSamePixels(r.image.pixels, pic);
   std::remove(path.c_str());
   EXPECT_FALSE(LoadImageFile(path).ok);
-  EXPECT_FALSE(WriteFileBytes("/nonexistent-folder/x.png", Bytes{1}));
+  EXPECT_FALSE(base::WriteFileBytes("/nonexistent-folder/x.png", Bytes{1}, base::FileReplace::InPlace).Ok());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
@@ -159,7 +160,7 @@ TEST(SampleSheet, WritesTheSheet) {
   ASSERT_FALSE(png.empty());
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::string path = std::string(dir ? dir : ".") + "/gfx-sample-sheet.png";
-  ASSERT_TRUE(WriteFileBytes(path, png));
+  ASSERT_TRUE(base::WriteFileBytes(path, png, base::FileReplace::InPlace).Ok());
   const DecodeResult back = LoadImageFile(path);
   ASSERT_TRUE(back.ok) << back.error;
   EXPECT_EQ(back.image.pixels.Row32(y + 30)[10], sheet.Row32(y + 30)[10]);

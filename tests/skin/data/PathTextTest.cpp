@@ -41,11 +41,12 @@ TEST(GetFullSkinDirectory, ParentOfAProgramDirectoryWithForwardSlashes) {
   EXPECT_EQ(GetFullSkinDirectory(u"../skins", u"pellomir/"), u"skins\\");
 }
 
-TEST(NativePath, BackslashesBecomeSlashesAndForeignRootsNameNothing) {
-  EXPECT_EQ(NativePath(u"/opt/pellomir\\Skins\\Emberfield\\Options.dat"), "/opt/pellomir/Skins/Emberfield/Options.dat");
-  EXPECT_FALSE(NativePath(u"c:\\Skins\\x.asz"));
-  EXPECT_FALSE(NativePath(u"\\\\server\\share"));
-  EXPECT_FALSE(NativePath(std::u16string(u"/tmp/a\0b", 8)));
+TEST(NativePathRefusingDrives, BackslashesBecomeSlashesAndForeignRootsNameNothing) {
+  EXPECT_EQ(NativePathRefusingDrives(u"/opt/pellomir\\Skins\\Emberfield\\Options.dat"),
+            "/opt/pellomir/Skins/Emberfield/Options.dat");
+  EXPECT_FALSE(NativePathRefusingDrives(u"c:\\Skins\\x.asz"));
+  EXPECT_FALSE(NativePathRefusingDrives(u"\\\\server\\share"));
+  EXPECT_FALSE(NativePathRefusingDrives(std::u16string(u"/tmp/a\0b", 8)));
 }
 
 TEST(RemovePackageEnding, OnlyAFinalAszOfALongerName) {

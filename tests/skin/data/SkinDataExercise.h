@@ -3,11 +3,11 @@
 // arrived: the mutation test and the fuzz target share it. Traps on a broken invariant.
 #include <cstdint>
 
+#include "platform/base/TextCase.h"
 #include "skin/data/acImageRef.h"
 #include "skin/data/acScaleVariants.h"
 #include "skin/data/acSectionReader.h"
 #include "skin/data/acSkinIni.h"
-#include "skin/data/acText.h"
 
 namespace skin::test {
 
@@ -21,7 +21,7 @@ inline void ExerciseOptions(const TacSkinIni& ini, int ppi) {
     (void)reader.ReadText(u"PARENTCLASS", u"");
     for (const TacIniEntry& e : section.Entries) {
       if (!e.HasValue) continue;
-      const std::u16string value = UpperCase(e.Value);
+      const std::u16string value = base::ToUpperAscii(e.Value);
       if (IsImageRefValue(value)) {
         const TacImageRef r = ParseCanonicalImageRef(NormalizeImageRef(value));
         if (r.ImgType < 0 || r.ImgType > 4) __builtin_trap();

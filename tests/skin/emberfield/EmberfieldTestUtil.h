@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/data/acOptionsText.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "skin/data/acText.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 #include "tests/skin/data/SkinDataTestUtil.h"
 
 namespace skin::emberfield {
@@ -52,7 +52,7 @@ struct TOpenedSkin {
   std::map<std::u16string, gfx::PixelBuffer> Pictures;  // by upper-case member name
 
   const gfx::PixelBuffer* Picture(std::u16string_view name) const {
-    const auto it = Pictures.find(UpperCase(name));
+    const auto it = Pictures.find(base::ToUpperAscii(name));
     return it == Pictures.end() ? nullptr : &it->second;
   }
   const gfx::PixelBuffer* Master() const { return Picture(Ini.ReadString(u"GLOBALINFO", u"MASTERBITMAP", u"")); }
@@ -69,7 +69,7 @@ inline const TOpenedSkin& StoredSkin() {
     s.Sc.PackedData = {};
     if (s.Sc.Options) LoadOptionsText(s.Ini, *s.Sc.Options);
     for (const TacFileItem& f : s.Sc.Files) {
-      const std::u16string upper = UpperCase(f.Name);
+      const std::u16string upper = base::ToUpperAscii(f.Name);
       s.Pictures.emplace(upper, LoadedPicture(f.Stream, upper.find(u".PNG") != std::u16string::npos));
     }
     return s;

@@ -2,9 +2,9 @@
 // the options source and how painted pictures are stored.
 #include <gtest/gtest.h>
 
+#include "platform/base/Unicode.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/data/acImageRef.h"
-#include "skin/data/acText.h"
 #include "tools/skingen/OptionsSource.h"
 #include "tools/skingen/PictureFiles.h"
 #include "tools/skingen/SourceText.h"
@@ -100,7 +100,7 @@ skin::TacImageRef ReadBack(char syntax, const char* picture) {
   std::string why;
   const std::string ref = FormatImageRef(syntax, *Kinds().FindPicture(picture), Kinds(), "m", why);
   EXPECT_FALSE(ref.empty()) << why;
-  return skin::ParseCanonicalImageRef(skin::NormalizeImageRef(skin::AsciiText(ref)));
+  return skin::ParseCanonicalImageRef(skin::NormalizeImageRef(base::WidenAscii(ref)));
 }
 
 TEST(SkinGenImageRef, EverySyntaxReadsBackAsThePicture) {

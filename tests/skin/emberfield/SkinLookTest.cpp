@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Unicode.h"
 #include "tests/skin/emberfield/EmberfieldTestUtil.h"
 #include "tools/skingen/SkinLook.h"
 
@@ -25,7 +26,7 @@ const skingen::TSkinLook& Look() {
       pictures.emplace(base::Utf16ToUtf8(name), std::move(b));
     }
     const TacBytes& options = *StoredSkin().Sc.Options;
-    return skingen::TSkinLook(AsciiText(std::string(options.begin(), options.end())), std::move(pictures));
+    return skingen::TSkinLook(base::WidenAscii(std::string(options.begin(), options.end())), std::move(pictures));
   }();
   return look;
 }

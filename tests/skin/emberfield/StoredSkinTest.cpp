@@ -4,10 +4,12 @@
 
 #include <set>
 
+#include "platform/base/TextCase.h"
+#include "platform/base/Unicode.h"
 #include "skin/data/acImageRef.h"
 #include "skin/data/acSkinSources.h"
 #include "skin/data/sStoredSkins.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 #include "tests/skin/emberfield/EmberfieldTestUtil.h"
 
 namespace skin::emberfield {
@@ -184,7 +186,7 @@ TEST(StoredSkin, EveryImageReferenceParsesAndLiesInsideItsPicture) {
     for (const TacIniEntry& e : section.Entries) {
       if (!e.HasValue || e.Key.find(u'*') != std::u16string::npos) continue;
       if (section.Name == u"GLOBALINFO" && e.Key == u"MASTERBITMAP") continue;
-      const std::u16string value = UpperCase(e.Value);
+      const std::u16string value = base::ToUpperAscii(e.Value);
       if (!IsImageRefValue(value)) continue;
       ++references;
       const std::string where = Where(section, e);
@@ -234,7 +236,7 @@ TEST(StoredSkin, EveryColourNumberAndGradientParses) {
       const std::string where = Where(section, e);
       ASSERT_TRUE(e.HasValue) << base::Utf16ToUtf8(section.Name) << ": a line without a key";
       EXPECT_TRUE(seen.insert(e.Key).second) << where << ": the key is written twice";
-      if (kTextKeys.count(e.Key) || IsImageRefValue(UpperCase(e.Value))) continue;
+      if (kTextKeys.count(e.Key) || IsImageRefValue(base::ToUpperAscii(e.Value))) continue;
       if (IsGradientKey(e.Key)) {
         const TsGradArray g = ParseGradientData(base::Utf16ToUtf8(e.Value));
         EXPECT_GE(g.size(), 2u) << where;
@@ -310,7 +312,8 @@ TEST(StoredSkin, DefinesTheTitleGlyphsWithThreeStatesAndNoSmallVariants) {
        {u"BICONCLOSE", u"BICONMAX", u"BICONMIN", u"BICONNORM", u"BICONHELP", u"SICONCLOSE", u"TITLEBUTTON"}) {
     const std::u16string* v = ini.FindValue(u"GLOBALINFO", key);
     ASSERT_NE(v, nullptr) << base::Utf16ToUtf8(key);
-    EXPECT_EQ(ParseCanonicalImageRef(NormalizeImageRef(UpperCase(*v))).ImageCount, 3) << base::Utf16ToUtf8(key);
+    EXPECT_EQ(ParseCanonicalImageRef(NormalizeImageRef(base::ToUpperAscii(*v))).ImageCount, 3)
+        << base::Utf16ToUtf8(key);
   }
   for (const char16_t* key : {u"BICLOSEALONE", u"SICONMAX", u"SICONMIN", u"SICONNORM", u"SICONHELP"})
     EXPECT_FALSE(ini.ValueExists(u"GLOBALINFO", key)) << base::Utf16ToUtf8(key);

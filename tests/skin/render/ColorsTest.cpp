@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelTestUtil.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 
 namespace skin {
 namespace {

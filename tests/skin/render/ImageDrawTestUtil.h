@@ -31,6 +31,7 @@ struct MasterSkin {
     md.MaskType = static_cast<std::int16_t>(maskType);
     md.DrawMode = static_cast<std::uint16_t>(drawMode);
     md.Manager = &loader;
+    md.Master = loader.MasterBitmap.get();
     md.WL = static_cast<std::int16_t>(wl);
     md.WT = static_cast<std::int16_t>(wt);
     md.WR = static_cast<std::int16_t>(wr);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelTestUtil.h"
-#include "skin/render/acKeyedCopy.h"
+#include "skin/render/pixels/acKeyedCopy.h"
 
 namespace skin {
 namespace {

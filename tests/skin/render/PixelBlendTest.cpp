@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelTestUtil.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {

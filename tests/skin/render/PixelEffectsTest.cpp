@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelTestUtil.h"
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin::test {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "PixelTestUtil.h"
-#include "skin/render/acBlur.h"
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acBlur.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 namespace {

@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "platform/base/Files.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acPaintImageState.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/data/SkinLoaderTestUtil.h"
 
 namespace skin {
@@ -146,7 +147,9 @@ TEST_F(StoredSkinImagesTest, BoardOfFramesAndGlyphs) {
   EXPECT_EQ(CountPixels(board, {0, 0, W, H}, KeyPixel), 0);
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::vector<std::uint8_t> png = gfx::EncodePng(board.View());
-  EXPECT_TRUE(gfx::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-image-board.png", png));
+  EXPECT_TRUE(
+      base::WriteFileBytes(std::string(dir ? dir : ".") + "/skin-image-board.png", png, base::FileReplace::InPlace)
+          .Ok());
 }
 
 }  // namespace

@@ -2,17 +2,12 @@
 
 #include <cctype>
 
+#include "platform/base/TextCase.h"
 #include "platform/win/Keys.h"
 
 namespace script {
 
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 struct NamedKey {
   const char* name;  // lower case
@@ -27,11 +22,10 @@ constexpr NamedKey kKeys[] = {
 };
 
 std::optional<int> KeyCode(std::string_view name) {
-  std::string n = Lower(name);
+  std::string n = base::ToLowerAscii(name);
   for (const NamedKey& k : kKeys)
     if (n == k.name) return k.vk;
-  if (n.size() == 1 && std::isalnum(static_cast<unsigned char>(n[0])))
-    return std::toupper(static_cast<unsigned char>(n[0]));
+  if (n.size() == 1 && std::isalnum(static_cast<unsigned char>(n[0]))) return base::ToUpperAscii(n[0]);
   if (n.size() >= 2 && n.size() <= 3 && n[0] == 'f') {
     int f = 0;
     for (std::size_t i = 1; i < n.size(); ++i) {
@@ -52,7 +46,7 @@ std::optional<KeyStroke> ParseKeyChord(std::string_view chord, std::string& erro
     std::size_t plus = rest.find('+');
     // A "+" at the very end belongs to no key name we know; report the whole chord.
     if (plus == std::string_view::npos || plus + 1 == rest.size()) break;
-    std::string prefix = Lower(rest.substr(0, plus));
+    std::string prefix = base::ToLowerAscii(rest.substr(0, plus));
     bool* flag = prefix == "shift" ? &k.shift : prefix == "ctrl" ? &k.ctrl : prefix == "alt" ? &k.alt : nullptr;
     if (!flag) {
       error = "unknown prefix \"" + std::string(rest.substr(0, plus + 1)) + "\" (use Shift+, Ctrl+ or Alt+)";

@@ -1,4 +1,4 @@
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 #include "platform/gfx/Surface.h"
 

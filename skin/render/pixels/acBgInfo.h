@@ -1,8 +1,8 @@
 #pragma once
 // TacBgInfo: what lies behind an area being painted, either a finished picture (with the
 // offset that maps a destination position into it) or a plain fill colour.
-#include "skin/render/Bitmap32.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

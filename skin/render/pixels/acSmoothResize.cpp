@@ -1,4 +1,4 @@
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 #include <cmath>
 #include <cstring>

@@ -2,7 +2,7 @@
 // Two-pass separable resampling of 32-bit pictures with seven filters.
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

@@ -1,4 +1,4 @@
-#include "skin/render/acSolidFill.h"
+#include "skin/render/pixels/acSolidFill.h"
 
 #include "platform/gfx/Surface.h"
 

@@ -4,8 +4,8 @@
 // clips, and leaves the destination unchanged for missing, empty or non-32-bit bitmaps.
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -1,11 +1,11 @@
-#include "skin/render/acPixelEffects.h"
+#include "skin/render/pixels/acPixelEffects.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 

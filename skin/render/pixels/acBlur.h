@@ -1,6 +1,6 @@
 #pragma once
 // Blur of 8-bit grey pictures, used for the glow under text.
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

@@ -1,11 +1,11 @@
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/acGradient.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "platform/gfx/Surface.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {

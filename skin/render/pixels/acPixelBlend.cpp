@@ -1,6 +1,6 @@
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 

@@ -3,9 +3,9 @@
 // a disabled control and tinting a rectangle toward a colour.
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -1,9 +1,9 @@
-#include "skin/render/acKeyedCopy.h"
+#include "skin/render/pixels/acKeyedCopy.h"
 
 #include <cstring>
 #include <vector>
 
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 

@@ -1,4 +1,4 @@
-#include "skin/render/acBlur.h"
+#include "skin/render/pixels/acBlur.h"
 
 #include <cmath>
 #include <cstring>

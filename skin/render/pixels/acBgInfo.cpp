@@ -1,4 +1,4 @@
-#include "skin/render/acBgInfo.h"
+#include "skin/render/pixels/acBgInfo.h"
 
 namespace skin {
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/base/HugePages.h"
+
 namespace ctl::detail {
 
 int TextBuffer::LineLength(int line) const {
@@ -30,6 +32,14 @@ int TextBuffer::Normalize(int pos) const {
 
 void TextBuffer::Append(std::u16string_view s) {
   const int from = Length();
+  if (text_.size() + s.size() > text_.capacity() && text_.capacity() * sizeof(char16_t) >= base::kHugePageWorthy) {
+    // A long text grows into a buffer of twice the room, advised before it is filled.
+    std::u16string grown;
+    grown.reserve(std::max(text_.capacity() * 2, text_.size() + s.size()));
+    base::AdviseHugePages(grown.data(), grown.capacity() * sizeof(char16_t));
+    grown.append(text_);
+    text_.swap(grown);
+  }
   text_.append(s);
   if (!multiline_) return;
   // A break may span the old end (a CR before, an LF first in s).

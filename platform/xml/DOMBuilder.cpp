@@ -21,7 +21,7 @@ void DOMBuilder::Reserve(std::size_t inputBytes) {
 std::uint32_t DOMBuilder::AddChild(NodeType type, std::uint32_t nameId) {
   const std::uint32_t index = store_.NewRecord(type, nameId);
   const Frame& parent = frames_.back();
-  store_.Attach(index, parent.node, static_cast<std::uint32_t>(children_.size() - parent.firstChild));
+  store_.Attach(index, parent.node);
   children_.push_back(index);
   return index;
 }

@@ -94,21 +94,18 @@ DOMNode* DOMNode::lastChild() const {
 }
 
 DOMNode* DOMNode::previousSibling() const {
-  if (parent_ == 0 || position_ == 0) return nullptr;
+  if (parent_ == 0) return nullptr;
   const NodeStore& store = Store();
-  return store.At(store.List(*store.At(parent_ - 1)).data[position_ - 1]);
+  const std::uint32_t at = store.PositionOf(*this);
+  return at == 0 ? nullptr : store.At(store.List(*store.At(parent_ - 1)).data[at - 1]);
 }
 
 DOMNode* DOMNode::nextSibling() const {
   if (parent_ == 0) return nullptr;
   const NodeStore& store = Store();
+  const std::uint32_t at = store.PositionOf(*this);
   const NodeStore::ListView list = store.List(*store.At(parent_ - 1));
-  return position_ + 1 < list.size ? store.At(list.data[position_ + 1]) : nullptr;
-}
-
-bool DOMNode::canHoldChildren() const {
-  const NodeType t = nodeType();
-  return t == NodeType::Element || t == NodeType::Document || t == NodeType::DocumentFragment;
+  return at + 1 < list.size ? store.At(list.data[at + 1]) : nullptr;
 }
 
 const std::vector<DOMAttribute>& DOMNode::attributes() const { return Store().Attributes(*this); }
@@ -174,7 +171,7 @@ DOMNode* DOMNode::insertBefore(DOMNode* child, DOMNode* before) {
   if (child->parent_ != 0) child->parentNode()->removeChild(child);
   NodeStore& store = Store();
   std::vector<std::uint32_t>& list = store.EditableList(*this);
-  const std::size_t at = before == nullptr ? list.size() : before->position_;
+  const std::size_t at = before == nullptr ? list.size() : store.PositionOf(*before);
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), store.IndexOf(child));
   child->parent_ = store.IndexOf(this) + 1;
   store.Renumber(list, at);
@@ -185,10 +182,10 @@ DOMNode* DOMNode::removeChild(DOMNode* child) {
   if (child == nullptr || child->parentNode() != this) throw DOMException(u"The node is not a child of this node");
   NodeStore& store = Store();
   std::vector<std::uint32_t>& list = store.EditableList(*this);
-  const std::size_t at = child->position_;
+  const std::size_t at = store.PositionOf(*child);
   list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
+  store.Forget(*child);
   child->parent_ = 0;
-  child->position_ = 0;
   store.Renumber(list, at);
   return child;
 }

@@ -139,7 +139,10 @@ class DOMNode {
   DOMNode* previousSibling() const;
   DOMNode* nextSibling() const;
   // Elements, documents and fragments hold children; the other kinds are leaves.
-  bool canHoldChildren() const;
+  bool canHoldChildren() const {
+    const NodeType t = nodeType();
+    return t == NodeType::Element || t == NodeType::Document || t == NodeType::DocumentFragment;
+  }
 
   const std::vector<DOMAttribute>& attributes() const;
   // The value of the attribute with this qualified name, or nullptr.
@@ -160,7 +163,8 @@ class DOMNode {
   friend class detail::NodeStore;
   friend class DOMNodeList;
 
-  // tag_: the kind in bits 0-3, flags in bits 4-8, the name id above them.
+  // tag_: the kind in bits 0-3, flags in bits 4-8, the name id above them. A node's place
+  // among its siblings is found in its parent's list (see NodeStore::PositionOf).
   static constexpr std::uint32_t kTypeMask = 0xF;
   static constexpr std::uint32_t kEmbedded = 1u << 4;       // an element keeping its only text inline
   static constexpr std::uint32_t kEmbeddedCData = 1u << 5;  // ... and that text is a CDATA section
@@ -177,8 +181,7 @@ class DOMNode {
   std::uint32_t NameId() const { return tag_ >> kNameShift; }
   void CheckInsert(const DOMNode* child, const DOMNode* before) const;
 
-  std::uint32_t parent_ = 0;    // record number of the parent + 1; 0: none
-  std::uint32_t position_ = 0;  // place in the parent's child list
+  std::uint32_t parent_ = 0;  // record number of the parent + 1; 0: none
   std::uint32_t tag_;
   // Containers: the child list (start in the shared array and length, or the number of its
   // own vector and kOwnList). Value nodes, and elements keeping an inline text: where the

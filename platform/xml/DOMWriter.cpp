@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/HugePages.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/DOMNode.h"
 #include "platform/xml/NodeStore.h"
@@ -22,7 +23,7 @@ constexpr std::u16string_view kXmlNamespace = u"http://www.w3.org/XML/1998/names
 
 // Equal texts (a byte comparison: namespace names are long and compared for every element).
 bool Same(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0);
 }
 
 // Which ASCII characters a kind of output takes as they are: all of them, or all but those
@@ -162,8 +163,15 @@ class Writer {
   void StartTag(const DOMNode* n);
   void EndTag(const DOMNode* n) {
     out_.Put(u"</");
-    out_.Put(n->nodeName());
+    out_.Put(store_.NameAt(NodeStore::NameIdOf(*n)).qualified);
     out_.Put(u'>');
+  }
+  // A change of the namespace declarations in scope (see boundIn_).
+  void ScopeChanged() { ++scopeGeneration_; }
+  void RestoreScope(std::size_t size) {
+    if (scope_.size() == size) return;
+    scope_.resize(size);
+    ScopeChanged();
   }
   void Leaf(const DOMNode* n);
   void Text(const ValueBytes& v);
@@ -178,6 +186,10 @@ class Writer {
   Sink& out_;
   std::vector<Binding> scope_;
   std::vector<Frame> stack_;
+  // For each name, the scope in which its namespace was last found declared: elements of
+  // one name in an unchanged scope need no new declaration, and no new look-up.
+  std::vector<std::uint64_t> boundIn_;
+  std::uint64_t scopeGeneration_ = 1;
 };
 
 template <typename Sink>
@@ -191,6 +203,7 @@ std::u16string_view Writer<Sink>::Lookup(std::u16string_view prefix) const {
 template <typename Sink>
 void Writer<Sink>::Bind(std::u16string_view prefix, std::u16string_view uri) {
   scope_.push_back({prefix, uri});
+  ScopeChanged();
   out_.Put(prefix.empty() ? u" xmlns=\"" : u" xmlns:");
   if (!prefix.empty()) {
     out_.Put(prefix);
@@ -202,21 +215,31 @@ void Writer<Sink>::Bind(std::u16string_view prefix, std::u16string_view uri) {
 
 template <typename Sink>
 void Writer<Sink>::StartTag(const DOMNode* n) {
+  const std::uint32_t id = NodeStore::NameIdOf(*n);
+  const QName& name = store_.NameAt(id);
   out_.Put(u'<');
-  out_.Put(n->nodeName());
-  const std::vector<DOMAttribute>& attributes = n->attributes();
+  out_.Put(name.qualified);
+  const std::vector<DOMAttribute>& attributes = store_.Attributes(*n);
   // The element's own declarations first, so that the checks below see them.
   for (const DOMAttribute& a : attributes) {
     if (!Same(a.name->namespaceURI, kXmlnsNamespace)) continue;
     const bool isDefault = a.name->prefix.empty();
     scope_.push_back({isDefault ? std::u16string_view() : std::u16string_view(a.name->local), a.value});
+    ScopeChanged();
     out_.Put(u' ');
     out_.Put(a.name->qualified);
     out_.Put(u"=\"");
     AttrValue(a.value);
     out_.Put(u'"');
   }
-  if (!Same(Lookup(n->prefix()), n->namespaceURI())) Bind(n->prefix(), n->namespaceURI());
+  if (boundIn_.size() <= id) boundIn_.resize(id + 1, 0);
+  if (boundIn_[id] != scopeGeneration_) {
+    if (Same(Lookup(name.prefix), name.namespaceURI)) {
+      boundIn_[id] = scopeGeneration_;
+    } else {
+      Bind(name.prefix, name.namespaceURI);
+    }
+  }
   for (const DOMAttribute& a : attributes) {
     if (Same(a.name->namespaceURI, kXmlnsNamespace)) continue;
     if (!a.name->prefix.empty() && !Same(Lookup(a.name->prefix), a.name->namespaceURI))
@@ -231,6 +254,11 @@ void Writer<Sink>::StartTag(const DOMNode* n) {
 
 template <typename Sink>
 void Writer<Sink>::Text(const ValueBytes& v) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(v.data);
+  if (!v.wide && PlainRun<Plain::Text>(bytes, v.size) == v.size) {
+    out_.PutAscii(bytes, v.size);  // the common case: nothing to escape or decode
+    return;
+  }
   auto ascii = [&](const unsigned char* p, std::size_t n) { out_.PutAscii(p, n); };
   Decode<Plain::Text>(v, ascii, [&](char16_t c) {
     switch (c) {
@@ -319,9 +347,9 @@ bool Writer<Sink>::Open(const DOMNode* n) {
   const std::size_t mark = scope_.size();
   const bool element = n->nodeType() == NodeType::Element;
   if (element) StartTag(n);
-  if (n->childCount() == 0) {
+  if (store_.ChildCount(*n) == 0) {
     if (element) out_.Put(u"/>");
-    scope_.resize(mark);
+    RestoreScope(mark);
     return false;
   }
   if (element) out_.Put(u'>');
@@ -333,7 +361,7 @@ bool Writer<Sink>::Open(const DOMNode* n) {
       Text(v);
     }
     EndTag(n);
-    scope_.resize(mark);
+    RestoreScope(mark);
     return false;
   }
   stack_.push_back({n, 0, mark});
@@ -352,7 +380,7 @@ void Writer<Sink>::Write(const DOMNode* top) {
     const NodeStore::ListView list = store_.List(*f.node);
     if (f.next == list.size) {
       if (f.node->nodeType() == NodeType::Element) EndTag(f.node);
-      scope_.resize(f.scopeSize);
+      RestoreScope(f.scopeSize);
       stack_.pop_back();
       continue;
     }
@@ -370,7 +398,10 @@ template <typename WriteAll>
 std::u16string Serialise(WriteAll writeAll) {
   CountingSink counter;
   writeAll(counter);
-  std::u16string out(counter.Size(), u'\0');
+  std::u16string out;
+  out.reserve(counter.Size());
+  base::AdviseHugePages(out.data(), counter.Size() * sizeof(char16_t));
+  out.resize(counter.Size());
   StringSink sink(out.data());
   writeAll(sink);
   return out;

@@ -1,6 +1,7 @@
 // The document's node store: chunks of records, interned names, child lists, values.
 #include "platform/xml/NodeStore.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -18,11 +19,13 @@ const QName kComment{u"#comment", {}, {}, {}};
 const QName kDocument{u"#document", {}, {}, {}};
 const QName kFragment{u"#document-fragment", {}, {}, {}};
 
+static_assert(sizeof(DOMNode) == 16, "a node record is four words");
+
 constexpr std::uint32_t kMaxNames = 1u << (32 - 9);
 
-const std::vector<DOMAttribute> kNoAttributes;
-
 }  // namespace
+
+const std::vector<DOMAttribute> NodeStore::kNoAttributes;
 
 const QName& FixedTextName() { return kText; }
 const QName& FixedCDataName() { return kCData; }
@@ -110,20 +113,6 @@ std::uint32_t NodeStore::IdOf(const QName* name) {
 
 // ---- Child lists ----
 
-NodeStore::ListView NodeStore::List(const DOMNode& n) const {
-  if (n.b_ == DOMNode::kOwnList) {
-    const std::vector<std::uint32_t>& own = ownLists_[n.a_];
-    return {own.data(), static_cast<std::uint32_t>(own.size())};
-  }
-  return {lists_.data() + n.a_, n.b_};
-}
-
-std::uint32_t NodeStore::ChildCount(const DOMNode& n) const {
-  if (!n.canHoldChildren()) return 0;
-  if (n.Has(DOMNode::kEmbedded)) return 1;
-  return n.b_ == DOMNode::kOwnList ? static_cast<std::uint32_t>(ownLists_[n.a_].size()) : n.b_;
-}
-
 void NodeStore::SetList(DOMNode& n, const std::uint32_t* children, std::uint32_t count) {
   if (count == 0) {
     n.a_ = n.b_ = 0;
@@ -142,6 +131,7 @@ std::vector<std::uint32_t>& NodeStore::EditableList(DOMNode& n) {
   std::vector<std::uint32_t>& own = ownLists_.emplace_back(shared.data, shared.data + shared.size);
   n.a_ = static_cast<std::uint32_t>(ownLists_.size() - 1);
   n.b_ = DOMNode::kOwnList;
+  Renumber(own, 0);
   return own;
 }
 
@@ -156,13 +146,20 @@ void NodeStore::Materialize(const DOMNode& element) {
   text.a_ = e.a_;
   text.b_ = e.b_;
   text.parent_ = IndexOf(&e) + 1;
-  text.position_ = 0;
   e.tag_ &= ~(DOMNode::kEmbedded | DOMNode::kEmbeddedCData | DOMNode::kInSource | DOMNode::kWide);
   SetList(e, &index, 1);
 }
 
-void NodeStore::Renumber(const std::vector<std::uint32_t>& list, std::size_t from) const {
-  for (std::size_t i = from; i < list.size(); ++i) At(list[i])->position_ = static_cast<std::uint32_t>(i);
+std::uint32_t NodeStore::PositionOf(const DOMNode& child) const {
+  const DOMNode& parent = *At(child.parent_ - 1);
+  const std::uint32_t index = IndexOf(&child);
+  if (parent.b_ == DOMNode::kOwnList) return positions_.find(index)->second;
+  const ListView list = List(parent);
+  return static_cast<std::uint32_t>(std::lower_bound(list.data, list.data + list.size, index) - list.data);
+}
+
+void NodeStore::Renumber(const std::vector<std::uint32_t>& list, std::size_t from) {
+  for (std::size_t i = from; i < list.size(); ++i) positions_[list[i]] = static_cast<std::uint32_t>(i);
 }
 
 // ---- Values ----
@@ -221,11 +218,6 @@ void NodeStore::Embed(DOMNode& element, bool cdata) {
 }
 
 // ---- Attributes ----
-
-const std::vector<DOMAttribute>& NodeStore::Attributes(const DOMNode& n) const {
-  if (!n.Has(DOMNode::kHasAttributes)) return kNoAttributes;
-  return attributes_.find(IndexOf(&n))->second;
-}
 
 std::vector<DOMAttribute>& NodeStore::EditableAttributes(DOMNode& n) {
   n.tag_ |= DOMNode::kHasAttributes;

@@ -58,16 +58,14 @@ class NodeStore {
   }
   std::uint32_t IndexOf(const DOMNode* n) const;
   std::uint32_t RecordCount() const { return count_; }
-  // Sets a record's parent and its place in the parent's list (the parser's order).
-  void Attach(std::uint32_t child, std::uint32_t parent, std::uint32_t position) const {
-    At(child)->parent_ = parent + 1;
-    At(child)->position_ = position;
-  }
+  // Sets a record's parent (the parser adds children in order, at the end of the list).
+  void Attach(std::uint32_t child, std::uint32_t parent) const { At(child)->parent_ = parent + 1; }
 
   // ---- Names ----
   // The fixed names of the unnamed kinds have the first ids.
   enum FixedName : std::uint32_t { kTextName, kCDataName, kCommentName, kDocumentName, kFragmentName, kFixedNames };
   const QName& NameAt(std::uint32_t id) const { return *names_[id]; }
+  static std::uint32_t NameIdOf(const DOMNode& n) { return n.NameId(); }
   std::uint32_t NameCount() const { return static_cast<std::uint32_t>(names_.size()); }
   // Interned names (qualified form "prefix:local" or "local"); PlainName is a name with no
   // local part, prefix or namespace (processing instructions, entity references, types).
@@ -83,16 +81,32 @@ class NodeStore {
     const std::uint32_t* data;
     std::uint32_t size;
   };
-  ListView List(const DOMNode& n) const;
-  std::uint32_t ChildCount(const DOMNode& n) const;
+  ListView List(const DOMNode& n) const {
+    if (n.b_ == DOMNode::kOwnList) {
+      const std::vector<std::uint32_t>& own = ownLists_[n.a_];
+      return {own.data(), static_cast<std::uint32_t>(own.size())};
+    }
+    return {lists_.data() + n.a_, n.b_};
+  }
+  std::uint32_t ChildCount(const DOMNode& n) const {
+    if (!n.canHoldChildren()) return 0;
+    if (n.Has(DOMNode::kEmbedded)) return 1;
+    return n.b_ == DOMNode::kOwnList ? static_cast<std::uint32_t>(ownLists_[n.a_].size()) : n.b_;
+  }
   // Writes a parsed element's list (its children in order) into the shared array.
   void SetList(DOMNode& n, const std::uint32_t* children, std::uint32_t count);
   // The list as a vector of its own, for editing.
   std::vector<std::uint32_t>& EditableList(DOMNode& n);
   // Gives an element that keeps its only text inline a real child node for it.
   void Materialize(const DOMNode& n);
-  // Sets the places of the children in an edited list from `from` on.
-  void Renumber(const std::vector<std::uint32_t>& list, std::size_t from) const;
+  // A child's place in its parent's list. A list the parser wrote holds its children in
+  // the order their records were made, so the place is searched for; an edited list keeps
+  // the places of its children.
+  std::uint32_t PositionOf(const DOMNode& child) const;
+  // Sets the places of the children in an edited list from `from` on; Forget drops the
+  // place of a child taken out of one.
+  void Renumber(const std::vector<std::uint32_t>& list, std::size_t from);
+  void Forget(const DOMNode& child) { positions_.erase(IndexOf(&child)); }
   void ReserveLists(std::size_t entries) { lists_.reserve(entries); }
 
   // ---- Values ----
@@ -115,7 +129,9 @@ class NodeStore {
   void ReserveText(std::size_t bytes) { text_.reserve(bytes); }
 
   // ---- Attributes ----
-  const std::vector<DOMAttribute>& Attributes(const DOMNode& n) const;
+  const std::vector<DOMAttribute>& Attributes(const DOMNode& n) const {
+    return n.Has(DOMNode::kHasAttributes) ? attributes_.find(IndexOf(&n))->second : kNoAttributes;
+  }
   std::vector<DOMAttribute>& EditableAttributes(DOMNode& n);
 
  private:
@@ -140,11 +156,13 @@ class NodeStore {
 
   std::vector<std::uint32_t> lists_;
   std::deque<std::vector<std::uint32_t>> ownLists_;
+  std::unordered_map<std::uint32_t, std::uint32_t> positions_;  // in edited lists, by record
 
   std::string text_;
   std::shared_ptr<const std::string> source_;
 
   std::unordered_map<std::uint32_t, std::vector<DOMAttribute>> attributes_;
+  static const std::vector<DOMAttribute> kNoAttributes;
 };
 
 }  // namespace xml::detail

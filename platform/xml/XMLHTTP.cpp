@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/base/HugePages.h"
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMDocument.h"
@@ -126,7 +127,10 @@ size_t XMLHTTP::Impl::OnBody(char* data, size_t size, size_t count, void* self) 
     return 0;
   }
   // A body of announced length is received into one buffer of that size.
-  if (body.empty() && d->announcedLength > n) body.reserve(std::min<std::uint64_t>(d->announcedLength, d->maxBody));
+  if (body.empty() && d->announcedLength > n) {
+    body.reserve(std::min<std::uint64_t>(d->announcedLength, d->maxBody));
+    base::AdviseHugePages(body.data(), body.capacity());
+  }
   body.append(data, n);
   d->lastActivity = Clock::now();
   return n;

@@ -7,6 +7,7 @@
 #include "skin/render/acTextMeasure.h"
 #include "skin/render/pixels/Bitmap32.h"
 #include "skin/render/pixels/acPixelEffects.h"
+#include "skin/render/pixels/acPixelTuning.h"
 
 namespace skin {
 namespace {
@@ -77,7 +78,8 @@ void WriteStateText(gfx::Surface& surface, std::u16string_view text, bool enable
       if (style.GlowTarget != nullptr && p.GlowSize != 0) DrawGlow(surface, text, style, format, rect);
       auto adjust = [&](TColor c) { return AdjustTextColor(c, style.Adjust); };
       if (!enabled)
-        DrawIn(surface, text, adjust(BlendColorValues(p.FontColor.Color, style.GlobalColor, acDisabledBlend)), format,
+        DrawIn(surface, text,
+               adjust(BlendColorValues(p.FontColor.Color, style.GlobalColor, PixelTuning().DisabledBlend)), format,
                rect);
       else DrawContoured(surface, text, p.FontColor, adjust, format, rect);
       break;
@@ -99,7 +101,7 @@ void WriteSectionText(gfx::Surface& surface, std::u16string_view text, bool enab
           surface, text, SectionStateProps(*g, state).FontColor, [](TColor c) { return c; }, format, rect);
     } else {
       const TsGenState& p0 = g->Props[0];
-      DrawIn(surface, text, BlendColorValues(p0.FontColor.Color, p0.Color, acDisabledBlend), format, rect);
+      DrawIn(surface, text, BlendColorValues(p0.FontColor.Color, p0.Color, PixelTuning().DisabledBlend), format, rect);
     }
   } else if (manager != nullptr && !enabled) {
     DrawIn(surface, text, gfx::GetSysColor(gfx::COLOR_GRAYTEXT), format, rect);

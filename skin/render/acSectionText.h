@@ -42,7 +42,7 @@ struct TacCaptionStyle {
 // outlive the call. Skin coloring: the glow (when GlowTarget is set and Props.GlowSize is
 // not 0) goes into GlowTarget first, in the adjusted glow colour, all four directions;
 // disabled text is drawn once in the adjusted BlendColorValues(text colour, GlobalColor,
-// acDisabledBlend); enabled text draws each contour colour that is not -1 (left (-1, 0),
+// PixelTuning().DisabledBlend); enabled text draws each contour colour that is not -1 (left (-1, 0),
 // top (0, -1), right (+1, 0), bottom (0, +1)) and then the text, every colour adjusted.
 void WriteStateText(gfx::Surface& surface, std::u16string_view text, bool enabled, const TacCaptionStyle& style,
                     unsigned format, const gfx::TRect& rect);
@@ -50,7 +50,7 @@ void WriteStateText(gfx::Surface& surface, std::u16string_view text, bool enable
 // Text in the colours of section `section` in state `state` (nullptr manager: the default
 // manager), the background mode made transparent. With a valid section: enabled text draws
 // the state's contours and text colour unadjusted; disabled text is drawn in
-// BlendColorValues(Props[0] text colour, Props[0] colour, acDisabledBlend). With an
+// BlendColorValues(Props[0] text colour, Props[0] colour, PixelTuning().DisabledBlend). With an
 // invalid section disabled text takes the platform's grey text colour. Without a manager
 // the text is drawn in the surface's text colour. The surface's text colour is restored.
 void WriteSectionText(gfx::Surface& surface, std::u16string_view text, bool enabled, const TacSkinLoader* manager,

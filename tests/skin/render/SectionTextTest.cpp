@@ -10,6 +10,7 @@
 #include "skin/render/acTextGlow.h"
 #include "skin/render/acTextMeasure.h"
 #include "skin/render/pixels/acPixelEffects.h"
+#include "skin/render/pixels/acPixelTuning.h"
 #include "tests/skin/support/SkinLoaderTestSupport.h"
 #include "tests/skin/support/TextTestSupport.h"
 
@@ -207,7 +208,7 @@ TEST_F(WriteSectionTextTest, DisabledTextBlendsTheNormalStateTowardItsColour) {
   Bitmap32 b = Canvas();
   WriteSectionText(b.Canvas(), u"Hg", false, &skin.loader, 1, section, kFormat, kRect);
   Bitmap32 expected = Canvas();
-  Plain(expected, BlendColorValues(0x0000FF, 0x00FF00, acDisabledBlend));
+  Plain(expected, BlendColorValues(0x0000FF, 0x00FF00, PixelTuning().DisabledBlend));
   EXPECT_EQ(test::PixelsOf(b), test::PixelsOf(expected));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/render/acTextColor.h"
+#include "skin/render/pixels/acColorAdjust.h"
 #include "skin/render/pixels/acPixelEffects.h"
 
 namespace skin {
@@ -33,10 +34,10 @@ TEST(AdjustTextColor, SaturationWeighsRedAndBlueAsLuminanceDoes) {
 }
 
 TEST(AdjustTextColor, SaturationAmountIsLimited) {
-  EXPECT_EQ(SaturationAmount(50), 128);
-  EXPECT_EQ(SaturationAmount(-100), -255);
-  EXPECT_EQ(SaturationAmount(500), 255);
-  EXPECT_EQ(SaturationAmount(-100000), -255);
+  EXPECT_EQ(TextSaturationAmount(50), 128);
+  EXPECT_EQ(TextSaturationAmount(-100), -255);
+  EXPECT_EQ(TextSaturationAmount(500), 255);
+  EXPECT_EQ(TextSaturationAmount(-100000), -255);
   // 500 percent saturates like the largest amount, not beyond it.
   const TColor c = 0xC89664;  // R 100, G 150, B 200
   EXPECT_EQ(AdjustTextColor(c, {clNone, 0, 500}), SwapRedBlue(ChangeSaturation(255, SwapRedBlue(c))));
@@ -46,7 +47,7 @@ TEST(AdjustTextColor, SaturationAmountIsLimited) {
 TEST(AdjustTextColor, ToneScalesTheToneByTheLargestChannel) {
   // v = 200 of (R 200, G 100, B 0); tone (R 255, G 128, B 0): R 199, G 100, B 0.
   EXPECT_EQ(AdjustTextColor(0x0064C8, {0x0080FF, 0, 0}), 0x0064C7u);
-  EXPECT_EQ(TonePixel(0x80C86400u, 0x00FF8000u), 0x80C76400u);
+  EXPECT_EQ(TonePixel(0x80C86400u, 0x000080FFu), 0x80C76400u);
   // Tone first, then hue: the toned red-orange turned by 120 degrees is green-ish.
   const TColor toned = AdjustTextColor(0x0064C8, {0x0080FF, 0, 0});
   EXPECT_EQ(AdjustTextColor(0x0064C8, {0x0080FF, 120, 0}), AdjustTextColor(toned, {clNone, 120, 0}));

@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/win/Types.h"
@@ -57,6 +58,16 @@ struct EngineState {
   // The sink skin message boxes go to (nullptr: recorded), and the record.
   TacMessageSink* messageSink = nullptr;
   TacRecordedMessages recordedMessages;
+
+  // The skin states of controls that are alive: a window's "ACSDATA" is followed only to
+  // one of these (a state freed while its window lives is never called).
+  std::unordered_set<const void*> liveSkinStates;
+
+  // Running fades of controls by their timer id (the timer's callback finds its fade).
+  std::map<win::UINT_PTR, void*> fadeTimers;
+
+  // Painting graphic children is running (a nested call does nothing).
+  bool paintingGraphicChildren = false;
 
   // The pixel layer's tuning values (disabled look).
   TacPixelTuning& Tuning() { return PixelTuning(); }

@@ -3,12 +3,32 @@
 #include "platform/forms/WinControls.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/data/EngineState.h"
 
 namespace skin {
 
-win::LRESULT SendSkinCommand(win::HWND window, TacSkinCommand command, win::LPARAM lParam, std::uint16_t argument) {
+TacSkinStateLink::TacSkinStateLink() { detail::Engine().liveSkinStates.insert(this); }
+TacSkinStateLink::~TacSkinStateLink() { detail::Engine().liveSkinStates.erase(this); }
+
+TacSkinStateLink* SkinStateLinkOf(win::HWND window) {
+  if (window == nullptr || !win::IsWindow(window)) return nullptr;
+  auto* link = static_cast<TacSkinStateLink*>(win::GetProp(window, acSkinDataProp));
+  if (link == nullptr || detail::Engine().liveSkinStates.count(link) == 0) return nullptr;
+  return link;
+}
+
+win::LRESULT SendSkinMessage(win::HWND window, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   if (window == nullptr) return 0;
-  return win::SendMessage(window, SkinCmdMessage, SkinCmdWParam(command, argument), lParam);
+  if (TacSkinStateLink* link = SkinStateLinkOf(window); link != nullptr && link->WndProc) {
+    forms::TMessage m{msg, wParam, lParam, 0};
+    link->WndProc(m);
+    return m.Result;
+  }
+  return win::SendMessage(window, msg, wParam, lParam);
+}
+
+win::LRESULT SendSkinCommand(win::HWND window, TacSkinCommand command, win::LPARAM lParam, std::uint16_t argument) {
+  return SendSkinMessage(window, SkinCmdMessage, SkinCmdWParam(command, argument), lParam);
 }
 
 void BroadcastToChildren(forms::TWinControl* control, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
@@ -23,10 +43,9 @@ void BroadcastToChildren(forms::TWinControl* control, win::UINT msg, win::WPARAM
       continue;
     }
     const win::HWND h = windowed->Handle();
-    win::SendMessage(h, msg, wParam, lParam);
+    SendSkinMessage(h, msg, wParam, lParam);
     if (!win::IsWindow(h)) continue;
-    const bool skinned = win::GetProp(h, acSkinDataProp) != nullptr ||
-                         win::SendMessage(h, SkinCmdMessage, SkinCmdWParam(scIsSkinned), 0) == 1;
+    const bool skinned = win::GetProp(h, acSkinDataProp) != nullptr || SendSkinCommand(h, scIsSkinned, 0) == 1;
     if (!skinned) BroadcastToChildren(windowed, msg, wParam, lParam);
   }
 }

@@ -4,6 +4,7 @@
 // engine (manager, controls, forms) talks through these.
 #include <cstdint>
 
+#include "platform/forms/Messages.h"
 #include "platform/win/Types.h"
 
 namespace forms {
@@ -74,8 +75,27 @@ constexpr unsigned SkinCmdOf(win::WPARAM wParam) { return static_cast<unsigned>(
 // The window property that links a window to the skin state of its control.
 inline constexpr char16_t acSkinDataProp[] = u"ACSDATA";
 
-// Sends a skin command to a window and returns its answer.
+// What a window's "ACSDATA" property points to: the part of a control's skin state that
+// routing needs, the window procedure the control had when the state was made. Alive from
+// construction to destruction; a property naming a link that is gone is ignored.
+class TacSkinStateLink {
+ public:
+  TacSkinStateLink();
+  virtual ~TacSkinStateLink();
+  TacSkinStateLink(const TacSkinStateLink&) = delete;
+  TacSkinStateLink& operator=(const TacSkinStateLink&) = delete;
+  forms::TWndMethod WndProc;
+};
+
+// The live skin state a window's "ACSDATA" names, or null.
+TacSkinStateLink* SkinStateLinkOf(win::HWND window);
+
+// Sends a skin command to a window and returns its answer. A window whose "ACSDATA" names
+// a live skin state with a stored window procedure gets a direct call of that procedure
+// (nothing passes through the window system); any other window gets a normal send.
 win::LRESULT SendSkinCommand(win::HWND window, TacSkinCommand command, win::LPARAM lParam, std::uint16_t argument = 0);
+// Any message sent the same way.
+win::LRESULT SendSkinMessage(win::HWND window, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
 // Sends the message to every child of the control in order, stopping at the first child
 // being destroyed: a child without a window gets it directly, a child with one through

@@ -10,6 +10,7 @@
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Controls.h"
 #include "platform/forms/Forms.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
@@ -222,6 +223,20 @@ void TsSkinManager::Loaded() {
     if (OnActivate) OnActivate(this);
   }
   if (Settings.ScaleMode == TacScaleMode::smVCL) Settings.PixelsPerInch = forms::Screen->PixelsPerInch();
+}
+
+void TsSkinManager::UpdateFontName(forms::TControl* control) {
+  if (control == nullptr || (control->ParentFont() && control->Parent() != nullptr)) return;
+  static const std::u16string defaultName = forms::TFont().Name();
+  const std::u16string wanted = IsActive() && !SkinCommonInfo.MainFont.empty() ? SkinCommonInfo.MainFont : defaultName;
+  if (wanted != appFontName_) {
+    previousAppFontName_ = appFontName_;
+    appFontName_ = wanted;
+  }
+  const std::u16string& name = control->Font()->Name();
+  if (name == wanted) return;
+  if (name == defaultName || (!previousAppFontName_.empty() && name == previousAppFontName_))
+    control->Font()->SetName(wanted);
 }
 
 void TsSkinManager::UpdateThirdNames() {

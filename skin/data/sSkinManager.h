@@ -25,6 +25,9 @@
 namespace gfx {
 struct BrushObject;
 }
+namespace forms {
+class TControl;
+}
 
 namespace skin {
 
@@ -77,6 +80,8 @@ class TsSkinManager : public forms::TComponent, public TacSkinLoader {
   TacButtonsSupport ButtonsOptions;
   TacOptions Options{this};
   TacScrollBarsSupport ScrollsOptions;
+  TacEffects Effects;
+  TacAnimEffects AnimEffects;
   TsThirdPartyList ThirdParty;
   forms::TStringList CommonSections;
   TsStoredSkinsCollection InternalSkinsItems{this, InternalSkins};
@@ -110,6 +115,10 @@ class TsSkinManager : public forms::TComponent, public TacSkinLoader {
   void CheckHotControl();
   // Rebuilds ThirdLists from ThirdParty (empty texts take their defaults first).
   void UpdateThirdNames();
+  // The application font of a control: one that follows its parent's font is left alone;
+  // otherwise a font named as the previous application font (or not named at all) takes
+  // the skin's MainFont while a skin with one is active, else the default name it had.
+  void UpdateFontName(forms::TControl* control);
 
   TColor GetGlobalColor() const { return Palette[pcMainColor]; }
   TColor GetGlobalFontColor() const { return Palette[pcLabelText]; }
@@ -152,6 +161,8 @@ class TsSkinManager : public forms::TComponent, public TacSkinLoader {
   bool copyingPreview_ = false;
   std::unique_ptr<TacPreviewListener> listener_;
   win::UINT_PTR hotTimer_ = 0;
+  // The application font names handed out: now and before the last change (empty: none).
+  std::u16string appFontName_, previousAppFontName_;
 };
 
 // The process's default manager, or null.

@@ -147,6 +147,30 @@ FORMS_DEFINE_CLASS(TacScrollBarsSupport, forms::TPersistent, [](auto& b) {
   b.Integer(u"ButtonsSize", &TacScrollBarsSupport::ButtonsSize, FieldSetter(&TacScrollBarsSupport::ButtonsSize), -1);
 })
 
+namespace {
+const forms::TEnumInfo& BtnEventInfo() {
+  static const forms::TEnumInfo i{u"TacBtnEvent", {u"beMouseEnter", u"beMouseLeave", u"beMouseDown", u"beMouseUp"}};
+  return i;
+}
+}  // namespace
+
+FORMS_DEFINE_CLASS(TacEffects, forms::TPersistent, [](auto& b) {
+  using E = TacEffects;
+  b.Bool(u"AllowAnimation", &E::AllowAnimation, FieldSetter(&E::AllowAnimation), true);
+  b.Bool(u"AllowOuterEffects", &E::AllowOuterEffects, FieldSetter(&E::AllowOuterEffects), true);
+  b.Bool(u"AllowGlowing", &E::AllowGlowing, FieldSetter(&E::AllowGlowing), true);
+  b.Bool(u"DiscoloredGlyphs", &E::DiscoloredGlyphs, FieldSetter(&E::DiscoloredGlyphs), false);
+})
+
+FORMS_DEFINE_CLASS(TacBtnEffects, forms::TPersistent, [](auto& b) {
+  b.Set(u"Events", BtnEventInfo(), &TacBtnEffects::Events, FieldSetter(&TacBtnEffects::Events),
+        TacBtnEvents{TacBtnEvent::beMouseEnter, TacBtnEvent::beMouseLeave, TacBtnEvent::beMouseDown,
+                     TacBtnEvent::beMouseUp});
+})
+
+FORMS_DEFINE_CLASS(TacAnimEffects, forms::TPersistent,
+                   [](auto& b) { b.Object(u"Buttons", [](TacAnimEffects* a) { return &a->Buttons; }); })
+
 FORMS_DEFINE_CLASS(TsThirdPartyList, forms::TPersistent, [](auto& b) {
   for (int i = 0; i < acThirdPartyCount; ++i) {
     const auto at = static_cast<std::size_t>(i);
@@ -194,6 +218,8 @@ FORMS_DEFINE_CLASS(TsSkinManager, forms::TComponent, [](auto& b) {
   b.Set(u"SkinsFilter", SkinsFilterInfo(), &M::SkinsFilter, FieldSetter(&M::SkinsFilter),
         TacSkinsFilter{TacSkinsFilterItem::sfiInternal, TacSkinsFilterItem::sfiExternal});
   b.Object(u"ButtonsOptions", [](M* m) { return &m->ButtonsOptions; });
+  b.Object(u"AnimEffects", [](M* m) { return &m->AnimEffects; });
+  b.Object(u"Effects", [](M* m) { return &m->Effects; });
   b.Bool(u"Active", &M::Active, &M::SetActive, true);
   b.Bool(u"ExtendedBorders", &M::ExtendedBorders, &M::SetExtendedBorders, false);
   b.Bool(u"IsDefault", &M::IsDefault, &M::SetIsDefault, true);
@@ -230,7 +256,8 @@ void RegisterSkinManagerClasses() {
   forms::RegisterClasses({&TsSkinManager::StaticClass(), &TsStoredSkinItem::StaticClass(),
                           &TsStoredSkinsCollection::StaticClass(), &TacButtonsSupport::StaticClass(),
                           &TacOptions::StaticClass(), &TacScrollBarsSupport::StaticClass(),
-                          &TsThirdPartyList::StaticClass()});
+                          &TsThirdPartyList::StaticClass(), &TacEffects::StaticClass(), &TacBtnEffects::StaticClass(),
+                          &TacAnimEffects::StaticClass()});
 }
 
 void SkinEngineStartup(const std::vector<std::u16string>& params) {

@@ -60,6 +60,38 @@ class TacOptions : public forms::TPersistent {
   TsSkinManager* manager_;
 };
 
+// Which effects controls may show. Read by the controls: fades of buttons and glyph
+// painting (AllowAnimation, DiscoloredGlyphs), outer shadows and glows drawn onto the
+// parent's picture (AllowOuterEffects), glow windows around hovered controls
+// (AllowGlowing). Each is a plain value; nothing acts on a change by itself.
+class TacEffects : public forms::TPersistent {
+  FORMS_CLASS(TacEffects)
+ public:
+  bool AllowAnimation = true;
+  bool AllowOuterEffects = true;
+  bool AllowGlowing = true;
+  bool DiscoloredGlyphs = false;
+};
+
+// Button events a fade may follow.
+enum class TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp };
+using TacBtnEvents = forms::TSet<TacBtnEvent>;
+
+// The events after which push buttons fade between their pictures.
+class TacBtnEffects : public forms::TPersistent {
+  FORMS_CLASS(TacBtnEffects)
+ public:
+  TacBtnEvents Events{TacBtnEvent::beMouseEnter, TacBtnEvent::beMouseLeave, TacBtnEvent::beMouseDown,
+                      TacBtnEvent::beMouseUp};
+};
+
+// Animation settings by kind of control (push buttons only so far).
+class TacAnimEffects : public forms::TPersistent {
+  FORMS_CLASS(TacAnimEffects)
+ public:
+  TacBtnEffects Buttons;
+};
+
 // Sizes of skinned scroll bars; -1 takes the platform's sizes.
 class TacScrollBarsSupport : public forms::TPersistent {
   FORMS_CLASS(TacScrollBarsSupport)

@@ -13,10 +13,13 @@
 #include "skin/render/acSectionTexture.h"
 
 namespace skin {
-namespace {
 
-// The corner images at the four corners of rect, over the destination itself.
-void PaintCorners(const TacSkinData& data, const TsGeneralData& g, Bitmap32* dst, const TRect& rect, int s) {
+const TsMaskData* ImageEntry(const TacSkinData& data, int index) {
+  if (index < 0 || index >= static_cast<int>(data.ma.size())) return nullptr;
+  return &data.ma[static_cast<std::size_t>(index)];
+}
+
+void PaintSectionCorners(const TacSkinData& data, const TsGeneralData& g, Bitmap32* dst, const TRect& rect, int s) {
   const TacBgInfo self = BgInfoFromBitmap(dst, 0, 0);
   if (const TsMaskData* md = ImageEntry(data, g.ImgTL)) PaintImageState(dst, {rect.Left, rect.Top}, s, self, *md);
   if (const TsMaskData* md = ImageEntry(data, g.ImgTR))
@@ -25,13 +28,6 @@ void PaintCorners(const TacSkinData& data, const TsGeneralData& g, Bitmap32* dst
     PaintImageState(dst, {rect.Left, rect.Bottom - md->Height}, s, self, *md);
   if (const TsMaskData* md = ImageEntry(data, g.ImgBR))
     PaintImageState(dst, {rect.Right - md->Width, rect.Bottom - md->Height}, s, self, *md);
-}
-
-}  // namespace
-
-const TsMaskData* ImageEntry(const TacSkinData& data, int index) {
-  if (index < 0 || index >= static_cast<int>(data.ma.size())) return nullptr;
-  return &data.ma[static_cast<std::size_t>(index)];
 }
 
 bool SectionPaintable(const TacSkinData* data, int section, const Bitmap32* dst, const TRect& rect) {
@@ -97,7 +93,7 @@ void PaintSection(int section, const TacBgInfo& bg, int textureOther, int textur
   const TsGeneralData& g = data->gd[static_cast<std::size_t>(section)];
   const int s = SectionState(g, state);
   PaintSectionBackground(section, bg, s, KeyColor, textureOther, textureState0, data, dst, pos, rect);
-  PaintCorners(*data, g, dst, rect, s);
+  PaintSectionCorners(*data, g, dst, rect, s);
   if (const TsMaskData* border = ImageEntry(*data, g.BorderIndex))
     PaintImageSlices(dst, rect, BgAtTarget(bg, pos, {rect.Left, rect.Top}), true, s, *border);
 }

@@ -61,6 +61,10 @@ void PaintSectionAlpha(int section, int state, const TacSkinData* data, Bitmap32
 // The image entry of an index, or nullptr when the data has none of that index.
 const TsMaskData* ImageEntry(const TacSkinData& data, int index);
 
+// The section's corner images at the four corners of rect in (limited) state s, each over
+// the destination itself.
+void PaintSectionCorners(const TacSkinData& data, const TsGeneralData& g, Bitmap32* dst, const TRect& rect, int s);
+
 // True when the section can be painted into rect of dst (the checks above).
 bool SectionPaintable(const TacSkinData* data, int section, const Bitmap32* dst, const TRect& rect);
 

@@ -128,7 +128,8 @@ void CopyCacheWithChildrenCut(win::HDC dc, TsCommonData& sd, const TRect& target
       forms::TControl* c = w->Controls(i);
       if (!c->Visible()) continue;
       const TRect b = c->BoundsRect();
-      if (b.Right <= target.Left || b.Left >= target.Right || b.Bottom <= target.Top || b.Top >= target.Bottom) continue;
+      if (b.Right <= target.Left || b.Left >= target.Right || b.Bottom <= target.Top || b.Top >= target.Bottom)
+        continue;
       auto* cw = dynamic_cast<forms::TWinControl*>(c);
       bool cut = c->ControlStyle().Contains(forms::TControlStyleItem::csOpaque);
       if (!cut && cw == nullptr) cut = !stdImg;

@@ -22,7 +22,10 @@ using forms::TMessage;
 void TellParentBackgroundChanged(TsCommonData& sd) {
   forms::TWinControl* w = sd.OwnerWindowed();
   TsSkinManager* m = sd.GetSkinManager();
-  if (w == nullptr || !w->Visible() || m == nullptr || !m->Effects.AllowOuterEffects) return;
+  // Only an outer effect of this control shows on the parent's picture.
+  if (w == nullptr || !w->Visible() || m == nullptr || !m->Effects.AllowOuterEffects || sd.FOuterEffects == nullptr ||
+      sd.FOuterEffects->Visibility() != ovAlways)
+    return;
   forms::TWinControl* parent = w->Parent();
   if (parent == nullptr || !parent->HandleAllocated()) return;
   if (SendSkinCommand(parent->Handle(), scIsUpdating, 0) != 0) return;
@@ -64,9 +67,12 @@ void WMSize(TsCommonData& sd) {
 void WMWindowPosChanging(TMessage& m, TsCommonData& sd) {
   const auto* wp = reinterpret_cast<const win::WINDOWPOS*>(m.LParam);
   // A reposition that keeps the size carries no size to compare.
-  if (wp == nullptr || (wp->flags & win::SWP_NOSIZE) != 0 || sd.FOwnerControl == nullptr) return;
-  if (wp->cx != sd.FOwnerControl->Width()) sd.CtrlSkinState |= cssWidthChanging;
-  if (wp->cy != sd.FOwnerControl->Height()) sd.CtrlSkinState |= cssHeightChanging;
+  if (wp == nullptr || (wp->flags & win::SWP_NOSIZE) != 0) return;
+  const win::HWND h = sd.OwnerHandle();
+  win::RECT r{};
+  if (h == nullptr || !win::GetWindowRect(h, &r)) return;
+  if (wp->cx != r.Width()) sd.CtrlSkinState |= cssWidthChanging;
+  if (wp->cy != r.Height()) sd.CtrlSkinState |= cssHeightChanging;
 }
 
 bool Focusable(const forms::TWinControl* w) { return w->CanFocus() && w->TabStop(); }
@@ -131,7 +137,8 @@ void CMVisibleChanged(TMessage& m, TsCommonData& sd) {
       sd.FUpdating = false;
     } else {
       sd.EmptyCache();
-      if (forms::TWinControl* w = sd.OwnerWindowed()) BroadcastToChildren(w, SkinCmdMessage, SkinCmdWParam(scResetCache), 0);
+      if (forms::TWinControl* w = sd.OwnerWindowed())
+        BroadcastToChildren(w, SkinCmdMessage, SkinCmdWParam(scResetCache), 0);
     }
   }
   sd.BGChanged = true;
@@ -153,9 +160,7 @@ void WMParentNotify(TMessage& m, TsCommonData& sd) {
 bool CommonControlMessage(TMessage& m, TsCommonData& sd) {
   switch (m.Msg) {
     case win::WM_CREATE:
-    case win::WM_NCCREATE:
-      sd.InitCommonProp();
-      return false;
+    case win::WM_NCCREATE: sd.InitCommonProp(); return false;
     case win::WM_MOVE: WMMove(sd); return false;
     case win::WM_SIZE: WMSize(sd); return false;
     case win::WM_WINDOWPOSCHANGING: WMWindowPosChanging(m, sd); return false;

@@ -13,9 +13,9 @@ bool In(int coc, std::initializer_list<int> set) {
 }
 
 constexpr std::array<std::u16string_view, acDefaultSectionCount> kDefaultSections = {
-    u"EDIT",        u"BUTTON",    u"TRANSPARENT", u"TOOLBAR",   u"CHECKBOX",  u"COMBOBOX",  u"GAUGE",
-    u"SLIDER_ON",   u"GROUPBOX",  u"PAGECONTROL", u"TABSHEET",  u"PANEL",     u"FORM",      u"PANEL_LOW",
-    u"SPEEDBUTTON", u"SPLITTER",  u"STATUSBAR",   u"TRACKBAR",  u"COMBONOEDIT"};
+    u"EDIT",        u"BUTTON",   u"TRANSPARENT", u"TOOLBAR",  u"CHECKBOX",   u"COMBOBOX", u"GAUGE",
+    u"SLIDER_ON",   u"GROUPBOX", u"PAGECONTROL", u"TABSHEET", u"PANEL",      u"FORM",     u"PANEL_LOW",
+    u"SPEEDBUTTON", u"SPLITTER", u"STATUSBAR",   u"TRACKBAR", u"COMBONOEDIT"};
 
 }  // namespace
 

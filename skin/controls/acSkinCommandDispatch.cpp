@@ -25,9 +25,9 @@ using forms::TMessage;
 int Argument(const TMessage& m) { return static_cast<int>(m.WParam & 0xFFFF); }
 
 void Recalculate(win::HWND h) {
-  win::SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                    win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER |
-                        win::SWP_NOACTIVATE);
+  win::SetWindowPos(
+      h, nullptr, 0, 0, 0, 0,
+      win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
 }
 
 // Sends the message to every direct child not being destroyed.
@@ -65,7 +65,8 @@ bool SCRemoveSkin(TMessage& m, TsCommonData& sd) {
   if (sd.FOwnerControl != nullptr && ColorsFollowState(sd.COC)) {
     if (!sd.FCustomColor) sd.FOwnerControl->SetColor(forms::clWindow);
     if (!sd.FCustomFont) sd.FOwnerControl->Font()->SetColor(forms::clWindowText);
-    if (w != nullptr && w->HandleAllocated()) win::RedrawWindow(w->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
+    if (w != nullptr && w->HandleAllocated())
+      win::RedrawWindow(w->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
   } else if (w != nullptr) {
     for (int i = 0; i < w->ControlCount(); ++i)
       if (auto* label = dynamic_cast<forms::TCustomLabel*>(w->Controls(i)))
@@ -89,8 +90,9 @@ bool SCEndUpdate(TMessage& m, TsCommonData& sd) {
   forms::TWinControl* w = sd.OwnerWindowed();
   if (w == nullptr || !w->HandleAllocated()) return true;
   if (sd.FUpdating && !sd.CheckUpdating(true))
-    win::RedrawWindow(w->Handle(), nullptr, nullptr,
-                      win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN | win::RDW_UPDATENOW);
+    win::RedrawWindow(
+        w->Handle(), nullptr, nullptr,
+        win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN | win::RDW_UPDATENOW);
   for (int i = 0; i < w->ControlCount(); ++i) {
     auto* c = dynamic_cast<forms::TWinControl*>(w->Controls(i));
     if (c != nullptr && c->HandleAllocated() && c->Showing()) SendSkinMessage(c->Handle(), m.Msg, m.WParam, m.LParam);
@@ -199,8 +201,8 @@ bool SCPaintOuterEffect(TMessage& m, TsCommonData& sd) {
   const TRect inner = sd.FOwnerControl->BoundsRect().Offset(q->Offset.X, q->Offset.Y);
   const TRect outer{inner.Left - md.WL, inner.Top - md.WT, inner.Right + md.WR, inner.Bottom + md.WB};
   PaintImageSlicesOuter(q->Bitmap, outer, BgInfoFromBitmap(q->Bitmap, 0, 0),
-                        static_cast<std::uint8_t>(std::clamp(g->OuterOpacity, 0, 255)), {md.WL, md.WT, md.WR, md.WB},
-                        0, md);
+                        static_cast<std::uint8_t>(std::clamp(g->OuterOpacity, 0, 255)), {md.WL, md.WT, md.WR, md.WB}, 0,
+                        md);
   return true;
 }
 
@@ -228,8 +230,8 @@ bool SCGetBounds(TMessage& m, TsCommonData& sd) {
 
 bool SCIsOpaqueChild(TMessage& m, TsCommonData& sd) {
   TsSkinManager* mgr = sd.GetSkinManager();
-  const bool opaque = sd.FOwnerControl != nullptr &&
-                      sd.FOwnerControl->ControlStyle().Contains(forms::TControlStyleItem::csOpaque);
+  const bool opaque =
+      sd.FOwnerControl != nullptr && sd.FOwnerControl->ControlStyle().Contains(forms::TControlStyleItem::csOpaque);
   m.Result = (mgr != nullptr && mgr->IsActive()) || opaque ? 1 : 0;
   return true;
 }

@@ -31,9 +31,9 @@ void TacScrollData::SetScrollWidth(int v) {
   if (scrollWidth_ == v) return;
   scrollWidth_ = v;
   if (win::HWND h = owner_ ? owner_->OwnerHandle() : nullptr)
-    win::SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                      win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER |
-                          win::SWP_NOACTIVATE);
+    win::SetWindowPos(
+        h, nullptr, 0, 0, 0, 0,
+        win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
 }
 
 void TacScrollData::SetButtonsSize(int v) {
@@ -157,11 +157,8 @@ void TsCommonData::ResolveDefaultSection() {
     case cocDialog:
     case cocForm:
     case cocFrameAdapter:
-    case cocEditAdapter:
-      UpdateIndexes(true);
-      return;
-    default:
-      break;
+    case cocEditAdapter: UpdateIndexes(true); return;
+    default: break;
   }
   // A kind this engine does not know takes the section named after its owner's class.
   TsSkinManager* m = GetSkinManager();
@@ -200,8 +197,7 @@ TacSkinData* TsCommonData::GetCommonSkinData() {
     ppi = 96;
   } else if (m->Settings.ScaleMode == TacScaleMode::smCustomPPI) {
     ppi = m->Options.PixelsPerInch();
-  } else if (FOwnerControl == nullptr || FOwnerControl->Parent() == nullptr ||
-             !FOwnerControl->Parent()->Showing()) {
+  } else if (FOwnerControl == nullptr || FOwnerControl->Parent() == nullptr || !FOwnerControl->Parent()->Showing()) {
     // Not laid out yet: the main form's density, not kept.
     cache = false;
     ppi = m->Settings.ScreenPPI;
@@ -210,21 +206,11 @@ TacSkinData* TsCommonData::GetCommonSkinData() {
   } else {
     switch (m->Settings.ScaleMode) {
       case TacScaleMode::smAuto:
-      case TacScaleMode::smVCL:
-        ppi = m->Settings.ScreenPPI;
-        break;
-      case TacScaleMode::sm125:
-        ppi = 120;
-        break;
-      case TacScaleMode::sm150:
-        ppi = 144;
-        break;
-      case TacScaleMode::sm200:
-        ppi = 192;
-        break;
-      default:
-        ppi = 96;
-        break;
+      case TacScaleMode::smVCL: ppi = m->Settings.ScreenPPI; break;
+      case TacScaleMode::sm125: ppi = 120; break;
+      case TacScaleMode::sm150: ppi = 144; break;
+      case TacScaleMode::sm200: ppi = 192; break;
+      default: ppi = 96; break;
     }
   }
   TacSkinData* data = m->CommonSkinData(ppi);

@@ -35,17 +35,10 @@ void TsCommonData::UpdateBGType() {
     }
     if (!p.GradientArray.empty() && (p.GradientPercent > 0 || (p.GradientArray[0].Mode & 0x20) != 0)) {
       switch (p.GradientArray[0].Mode & 3) {
-        case 0:
-          BGType |= bgtGradientDown;
-          break;
-        case 1:
-          BGType |= bgtGradientAcross;
-          break;
-        case 2:
-          BGType |= bgtGradientAcross | bgtGradientDown;
-          break;
-        default:
-          break;
+        case 0: BGType |= bgtGradientDown; break;
+        case 1: BGType |= bgtGradientAcross; break;
+        case 2: BGType |= bgtGradientAcross | bgtGradientDown; break;
+        default: break;
       }
     }
   }

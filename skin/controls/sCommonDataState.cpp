@@ -266,8 +266,10 @@ bool TsCommonData::MouseStillInside() const {
   if (auto* sw = dynamic_cast<const TsScrollWndData*>(this)) {
     // Skinned scroll bars lie in the frame: their thickness counts as inside.
     const win::DWORD style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
-    if ((style & win::WS_VSCROLL) != 0) r.Right += sw->VertScrollData->ScrollWidth() > 0 ? sw->VertScrollData->ScrollWidth() : 16;
-    if ((style & win::WS_HSCROLL) != 0) r.Bottom += sw->HorzScrollData->ScrollWidth() > 0 ? sw->HorzScrollData->ScrollWidth() : 16;
+    if ((style & win::WS_VSCROLL) != 0)
+      r.Right += sw->VertScrollData->ScrollWidth() > 0 ? sw->VertScrollData->ScrollWidth() : 16;
+    if ((style & win::WS_HSCROLL) != 0)
+      r.Bottom += sw->HorzScrollData->ScrollWidth() > 0 ? sw->HorzScrollData->ScrollWidth() : 16;
   }
   if (p.X < r.Left || p.X >= r.Right || p.Y < r.Top || p.Y >= r.Bottom) return false;
   const win::HWND under = win::WindowFromPoint(screen);

@@ -41,7 +41,8 @@ TEST(ControlKinds, SetsAndDefaultSectionTable) {
   EXPECT_TRUE(HoverNotHot(cocEdit) && ColorsFollowState(cocEdit) && !FrameRefreshOnSkinRefresh(cocEdit));
   EXPECT_TRUE(HoverNotHot(cocMemo) && ColorsFollowState(cocMemo) && FrameRefreshOnSkinRefresh(cocMemo));
   EXPECT_TRUE(HoverNotHot(cocEditAdapter) && FrameRefreshOnSkinRefresh(cocEditAdapter));
-  for (int coc : {cocPanel, cocGroupBox}) EXPECT_TRUE(NoHoverState(coc) && IsContainerKind(coc) && !AnimatesItself(coc));
+  for (int coc : {cocPanel, cocGroupBox})
+    EXPECT_TRUE(NoHoverState(coc) && IsContainerKind(coc) && !AnimatesItself(coc));
   EXPECT_TRUE(IsContainerKind(cocFrameAdapter) && !NoHoverState(cocFrameAdapter));
   for (int coc : {cocButton, cocBitBtn}) EXPECT_TRUE(AnimatesItself(coc) && !NoHoverState(coc) && !HoverNotHot(coc));
   for (int coc : {cocImage, cocForm, cocDialog})

@@ -1,0 +1,357 @@
+// Skin commands and shared backgrounds on a headless form with probe controls: routing,
+// background answers through see-through controls, pictures not yet ready, the mends of
+// the protocol, graphic children, and a screenshot of probe containers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/forms/Graphics.h"
+#include "platform/forms/StdCtrls.h"
+#include "platform/win/Headless.h"
+#include "platform/win/MessageApi.h"
+#include "platform/win/Styles.h"
+#include "platform/win/WindowApi.h"
+#include "skin/data/EngineState.h"
+#include "skin/data/acSkinData.h"
+#include "skin/render/acSectionState.h"
+#include "tests/skin/support/ProbeControlTestSupport.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+int g_seen = 0;
+win::WNDPROC g_previous = nullptr;
+win::LRESULT CountingProc(win::HWND h, win::UINT msg, win::WPARAM wp, win::LPARAM lp) {
+  if (msg == SkinCmdMessage) ++g_seen;
+  return win::CallWindowProc(g_previous, h, msg, wp, lp);
+}
+
+// A graphic child whose painting throws.
+class TThrowingGraphic : public forms::TGraphicControl {
+ public:
+  using forms::TGraphicControl::TGraphicControl;
+
+ protected:
+  void Paint() override { throw std::runtime_error("paint failed"); }
+};
+
+}  // namespace
+
+class SkinCommands : public ManagerTest {
+ protected:
+  void SetUp() override {
+    ManagerTest::SetUp();
+    manager = MakeProgramManager();
+    form = static_cast<TManagerTestForm*>(manager->Owner());
+    form->SetBounds(20, 20, 420, 320);
+    form->Show();
+    win::RunUntilIdle();
+    g_seen = 0;
+  }
+  TProbeControl* Probe(std::uint8_t coc, const std::u16string& section, forms::TWinControl* parent, TRect bounds,
+                       bool withCache = true) {
+    auto* p = new TProbeControl(form, coc, withCache);
+    p->DefaultSection = section;
+    p->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    p->SetParent(parent ? parent : form);
+    p->HandleNeeded();
+    p->SkinData->Loaded(true);
+    return p;
+  }
+  // Adds a one-state section with a vertical gradient to every data set; its index.
+  int AddGradientSection() {
+    int index = -1;
+    for (auto& data : manager->SkinDataArray) {
+      if (!data) continue;
+      TsGeneralData g;
+      g.ClassName = u"PROBEGRADIENT";
+      g.States = 1;
+      TsGenState s;
+      s.Color = 0x808080;
+      s.GradientPercent = 100;
+      TsGradPoint a, b;
+      a.Color.C = 0xFF0000FF;
+      a.Mode = 0;
+      b.Index = 1;
+      b.Color.C = 0xFF00FF00;
+      b.Percent = 100;
+      s.GradientArray = {a, b};
+      g.Props = {s, s, s};
+      data->gd.push_back(g);
+      index = static_cast<int>(data->gd.size()) - 1;
+    }
+    return index;
+  }
+  int Index(const std::u16string& name) const { return manager->GetSkinIndex(name); }
+  TsSkinManager* manager = nullptr;
+  TManagerTestForm* form = nullptr;
+};
+
+TEST_F(SkinCommands, ASkinnedWindowIsCalledDirectlyAndAnyOtherThroughItsProcedure) {
+  TProbeControl* p = Probe(cocGroupBox, u"GROUPBOX", nullptr, {10, 10, 100, 60});
+  g_previous = reinterpret_cast<win::WNDPROC>(
+      win::SetWindowLongPtr(p->Handle(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&CountingProc)));
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scGetPPI, 0), 96);
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scIsSkinned, 0), 1);
+  EXPECT_EQ(g_seen, 0) << "the window system carried a skin command";
+  win::SetWindowLongPtr(p->Handle(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(g_previous));
+
+  // A plain button: no "ACSDATA", so its own procedure answers.
+  auto* button = new forms::TButton(form);
+  button->SetParent(form);
+  button->HandleNeeded();
+  int answered = 0;
+  button->JoinWindowProc(&answered, [&answered](forms::TMessage& m, const forms::TWndNext& next) {
+    if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scGetPPI) {
+      ++answered;
+      m.Result = 144;
+      return;
+    }
+    next(m);
+  });
+  g_previous = reinterpret_cast<win::WNDPROC>(
+      win::SetWindowLongPtr(button->Handle(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&CountingProc)));
+  EXPECT_EQ(SendSkinCommand(button->Handle(), scGetPPI, 0), 144);
+  EXPECT_EQ(g_seen, 1);
+  EXPECT_EQ(answered, 1);
+  EXPECT_EQ(SendSkinCommand(button->Handle(), scIsSkinned, 0), 0);
+  win::SetWindowLongPtr(button->Handle(), win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(g_previous));
+  button->LeaveWindowProc(&answered);
+}
+
+TEST_F(SkinCommands, AFreedStateIsNeverCalledThroughItsWindow) {
+  TProbeControl* p = Probe(cocGroupBox, u"GROUPBOX", nullptr, {10, 10, 100, 60});
+  const win::HWND h = p->Handle();
+  TsCommonData* freed = p->SkinData.get();
+  {
+    // A freed state removes its property.
+    TsCtrlSkinData lone(p, false);
+  }
+  EXPECT_EQ(win::GetProp(h, acSkinDataProp), nullptr);
+  // The control gets a new state before the old one goes; then a property naming the
+  // freed state, as a skipped removal would leave it.
+  std::unique_ptr<TsCtrlSkinData> old = std::move(p->SkinData);
+  p->SkinData = std::make_unique<TsCtrlSkinData>(p, true);
+  old.reset();
+  win::SetProp(h, acSkinDataProp, static_cast<TacSkinStateLink*>(freed));
+  EXPECT_EQ(SkinDataOf(h), nullptr);
+  g_previous = reinterpret_cast<win::WNDPROC>(
+      win::SetWindowLongPtr(h, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&CountingProc)));
+  // The window's own procedure answers; nothing reads the freed state.
+  EXPECT_EQ(SendSkinCommand(h, scGetPPI, 0), 96);
+  EXPECT_EQ(g_seen, 1);
+  win::SetWindowLongPtr(h, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(g_previous));
+  win::RemoveProp(h, acSkinDataProp);
+}
+
+TEST_F(SkinCommands, ASeeThroughControlWithoutCacheAnswersWithItsParentsPictureMoved) {
+  TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", nullptr, {5, 5, 300, 200});
+  ASSERT_TRUE(box->PrepareCache());
+  TProbeControl* clear = Probe(cocGroupBox, u"TRANSPARENT", box, {10, 20, 120, 80}, false);
+  TsBackgroundQuery q;
+  QueryParentBackground(q, clear, false);
+  EXPECT_EQ(q.Kind, bqBitmap);
+  EXPECT_EQ(q.Bitmap, box->SkinData->FCacheBmp.get());
+  EXPECT_EQ(q.Offset, (TPoint{10, 20}));
+}
+
+TEST_F(SkinCommands, AParentWithoutPictureLeavesTheChildUnpaintedUntilItHasOne) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 300, 200});
+  panel->SkinData->EmptyCache();
+  panel->SetBounds(5, 5, 0, 0);  // no area: no picture can be made
+  TProbeControl* child = Probe(cocGroupBox, u"GROUPBOX", panel, {10, 10, 80, 40});
+  EXPECT_FALSE(child->PrepareCache());
+  EXPECT_TRUE(child->SkinData->FUpdating);
+  EXPECT_EQ(child->Prepares, 0);
+  panel->SetBounds(5, 5, 300, 200);
+  win::RunUntilIdle();
+  SendSkinCommand(panel->Handle(), scEndUpdate, 0);
+  win::RunUntilIdle();
+  EXPECT_FALSE(child->SkinData->FUpdating);
+  EXPECT_GE(child->Prepares, 1);
+}
+
+TEST_F(SkinCommands, AQueryAskedWithDrawNowGetsTheParentsPixels) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 200, 150});
+  ASSERT_TRUE(panel->PrepareCache());
+  Bitmap32 target(40, 30);
+  TsBackgroundQuery q;
+  q.Offset = {15, 25};
+  q.DrawRect = {0, 0, 40, 30};
+  q.TargetDC = &target.Canvas();
+  QueryParentBackground(q, panel, true);
+  EXPECT_EQ(q.Kind, bqBitmap);
+  for (int y = 0; y < 30; y += 7)
+    for (int x = 0; x < 40; x += 9) EXPECT_EQ(target.Pixel(x, y), panel->SkinData->FCacheBmp->Pixel(15 + x, 25 + y));
+}
+
+TEST_F(SkinCommands, EveryFieldOfAQueryIsSetBeforeItIsAsked) {
+  TsBackgroundQuery q;
+  std::memset(static_cast<void*>(&q), 0xCD, sizeof q);
+  auto* plain = new forms::TButton(form);
+  plain->SetParent(form);
+  plain->SetColor(0x00112233);
+  QueryParentBackground(q, plain, false);
+  EXPECT_EQ(q.Kind, bqColor);
+  EXPECT_EQ(q.Color, 0x00112233u);
+  EXPECT_EQ(q.Bitmap, nullptr);
+  EXPECT_EQ(q.Offset, (TPoint{0, 0}));
+  EXPECT_EQ(q.BorderFrame, (TRect{0, 0, 0, 0}));
+  const TacBgInfo bg = ToBgInfo(q);
+  EXPECT_EQ(bg.X, 0);
+  EXPECT_EQ(bg.FillColor, 0x00112233u);
+}
+
+TEST_F(SkinCommands, ABlackBackgroundIsBlackNotNoAnswer) {
+  const int black = AddGradientSection();
+  for (auto& data : manager->SkinDataArray)
+    if (data) data->gd[static_cast<std::size_t>(black)].Props[0] = data->gd[static_cast<std::size_t>(black)].Props[1] =
+                  [] {
+                    TsGenState s;
+                    s.Color = 0;
+                    return s;
+                  }();
+  TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 200, 150});
+  parent->SetColor(0x0000FF);
+  TProbeControl* clear = Probe(cocGroupBox, u"TRANSPARENT", parent, {10, 10, 50, 50}, false);
+  EXPECT_EQ(SectionColor(*clear->SkinData, 0), 0u);
+  EXPECT_EQ(SendSkinCommand(clear->Handle(), scGetBgColor, 0), 0);
+}
+
+// Fails at this commit (see the issue note): not yet holding.
+TEST_F(SkinCommands, DISABLED_MovingRebuildsOnlySeeThroughChildrenOverAVaryingParent) {
+  AddGradientSection();
+  TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 300, 220});
+  parent->SkinData->UpdateIndexes(true);
+  EXPECT_EQ(parent->SkinData->BGType, bgtGradientDown);
+  ASSERT_TRUE(parent->PrepareCache());
+  TProbeControl* opaque = Probe(cocGroupBox, u"EDIT", parent, {10, 10, 80, 30});
+  TProbeControl* clear = Probe(cocGroupBox, u"GROUPBOX", parent, {10, 60, 80, 60});
+  win::RunUntilIdle();
+  const int opaqueBefore = opaque->Prepares, clearBefore = clear->Prepares;
+  opaque->SetBounds(20, 10, 80, 30);
+  clear->SetBounds(20, 70, 80, 60);
+  win::RunUntilIdle();
+  EXPECT_EQ(opaque->Prepares, opaqueBefore);
+  EXPECT_GT(clear->Prepares, clearBefore);
+}
+
+// Fails at this commit (see the issue note): not yet holding.
+TEST_F(SkinCommands, DISABLED_AHeightResizeOfAVerticalGradientTellsEveryChild) {
+  AddGradientSection();
+  TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 300, 220});
+  TProbeControl* a = Probe(cocGroupBox, u"EDIT", parent, {10, 10, 80, 30});
+  TProbeControl* b = Probe(cocGroupBox, u"GROUPBOX", parent, {10, 60, 80, 60});
+  int moved = 0;
+  auto count = [&moved](forms::TMessage& m, const forms::TWndNext& next) {
+    if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scMoved) ++moved;
+    next(m);
+  };
+  a->JoinWindowProc(&moved, count);
+  b->JoinWindowProc(&moved, count);
+  parent->SetBounds(5, 5, 340, 220);  // width only
+  win::RunUntilIdle();
+  EXPECT_EQ(moved, 0);
+  parent->SetBounds(5, 5, 340, 250);  // height
+  win::RunUntilIdle();
+  EXPECT_EQ(moved, 2);
+  // A move that keeps the size marks no pending size change.
+  moved = 0;
+  parent->SetBounds(15, 5, 340, 250);
+  win::RunUntilIdle();
+  EXPECT_EQ(parent->SkinData->CtrlSkinState & (cssWidthChanging | cssHeightChanging), 0u);
+  a->LeaveWindowProc(&moved);
+  b->LeaveWindowProc(&moved);
+}
+
+TEST_F(SkinCommands, TextSectionQueriesPassThroughSeeThroughSections) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 300, 220});
+  TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", panel, {10, 10, 200, 150});
+  TacTextSectionQuery q;
+  q.State = 0;
+  EXPECT_EQ(SendSkinCommand(box->Handle(), scGetTextSection, reinterpret_cast<win::LPARAM>(&q)), 1);
+  EXPECT_EQ(q.Section, Index(u"PANEL"));
+  EXPECT_EQ(q.Bounds.Left, 10);
+  // Over the unskinned form nobody answers: the see-through section's own index is the
+  // answer and the result still reads as answered.
+  TProbeControl* alone = Probe(cocGroupBox, u"GROUPBOX", nullptr, {10, 10, 60, 40});
+  TacTextSectionQuery q2;
+  EXPECT_EQ(SendSkinCommand(alone->Handle(), scGetTextSection, reinterpret_cast<win::LPARAM>(&q2)), 1);
+  EXPECT_EQ(q2.Section, Index(u"GROUPBOX"));
+  // An invalid section reads no records.
+  EXPECT_EQ(ResolveFontColor(box, 100000, manager, nullptr, 3),
+            SectionStateProps(manager->SkinDataArray[0]->gd[static_cast<std::size_t>(Index(u"PANEL"))], 0)
+                .FontColor.Color);
+}
+
+TEST_F(SkinCommands, GraphicChildrenArePaintedOverTheContainerWithoutTheirKeyPixels) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 200, 150});
+  auto* a = new TProbeGraphic(form, 0x0000C0);
+  a->SetBounds(10, 10, 20, 20);
+  a->SetParent(panel);
+  auto* b = new TProbeGraphic(form, 0x00C000);
+  b->SetBounds(50, 30, 16, 16);
+  b->SetParent(panel);
+  ASSERT_TRUE(panel->PrepareCache());
+  const Bitmap32& cache = *panel->SkinData->FCacheBmp;
+  Bitmap32 out(cache);
+  PaintGraphicChildren(&out.Canvas(), panel, true, {0, 0});
+  EXPECT_EQ(a->Paints, 1);
+  EXPECT_EQ(b->Paints, 1);
+  EXPECT_EQ(out.Pixel(11, 11) & 0xFFFFFF, SwapRedBlue(0x0000C0));
+  EXPECT_EQ(out.Pixel(51, 31) & 0xFFFFFF, SwapRedBlue(0x00C000));
+  // The key-colour holes show the container's picture.
+  EXPECT_EQ(out.Pixel(20, 20), cache.Pixel(20, 20));
+  EXPECT_EQ(out.Pixel(58, 38), cache.Pixel(58, 38));
+  // An empty clip only marks the container half visible.
+  Bitmap32 none(cache);
+  none.Canvas().IntersectClip({0, 0, 0, 0});
+  panel->SkinData->HalfVisible = false;
+  PaintGraphicChildren(&none.Canvas(), panel, true, {0, 0});
+  EXPECT_TRUE(panel->SkinData->HalfVisible);
+  EXPECT_EQ(a->Paints, 1);
+}
+
+TEST_F(SkinCommands, AFailingChildDoesNotLeaveGraphicChildrenPaintingBlocked) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 200, 150});
+  auto* bad = new TThrowingGraphic(form);
+  bad->SetBounds(10, 10, 20, 20);
+  bad->SetParent(panel);
+  ASSERT_TRUE(panel->PrepareCache());
+  Bitmap32 out(*panel->SkinData->FCacheBmp);
+  EXPECT_THROW(PaintGraphicChildren(&out.Canvas(), panel, true, {0, 0}), std::runtime_error);
+  EXPECT_FALSE(detail::Engine().paintingGraphicChildren);
+  bad->SetParent(nullptr);
+  auto* good = new TProbeGraphic(form, 0x0000C0);
+  good->SetBounds(10, 10, 20, 20);
+  good->SetParent(panel);
+  PaintGraphicChildren(&out.Canvas(), panel, true, {0, 0});
+  EXPECT_EQ(good->Paints, 1);
+}
+
+// Fails at this commit (see the issue note): not yet holding.
+TEST_F(SkinCommands, DISABLED_ScreenshotOfProbeContainers) {
+  TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", nullptr, {10, 10, 190, 150});
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {210, 10, 190, 150});
+  for (TProbeControl* c : {box, panel}) {
+    auto* a = new TProbeGraphic(form, 0x2050E0);
+    a->SetBounds(20, 30, 40, 40);
+    a->SetParent(c);
+    auto* b = new TProbeGraphic(form, 0x30B040);
+    b->SetBounds(90, 60, 60, 50);
+    b->SetParent(c);
+  }
+  form->Invalidate();
+  win::RunUntilIdle();
+  const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
+  const std::string path = std::string(dir ? dir : ".") + "/skin-controls-probe-board.png";
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), path));
+  EXPECT_GE(box->Prepares, 1);
+  EXPECT_GE(panel->Prepares, 1);
+}
+
+}  // namespace skin::test

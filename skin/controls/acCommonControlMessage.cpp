@@ -45,6 +45,9 @@ void WMMove(TsCommonData& sd) {
 
 void WMSize(TsCommonData& sd) {
   if (!sd.Skinned()) return;
+  // The window system sends a size with every placement: one that changes nothing (no
+  // pending change, the picture has the control's size) leaves the picture as it is.
+  if ((sd.CtrlSkinState & (cssWidthChanging | cssHeightChanging)) == 0 && sd.CacheValid()) return;
   sd.BGChanged = true;
   TellParentBackgroundChanged(sd);
   const bool widthMatters = (sd.CtrlSkinState & cssWidthChanging) != 0 && (sd.BGType & bgtWidthMask) != 0;

@@ -3,6 +3,7 @@
 // the protocol, graphic children, and a screenshot of probe containers.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -52,11 +53,12 @@ class SkinCommands : public ManagerTest {
     win::RunUntilIdle();
     g_seen = 0;
   }
-  TProbeControl* Probe(std::uint8_t coc, const std::u16string& section, forms::TWinControl* parent, TRect bounds,
-                       bool withCache = true) {
+  // place holds x, y, width, height.
+  TProbeControl* Probe(std::uint8_t coc, const std::u16string& section, forms::TWinControl* parent,
+                       std::array<int, 4> place, bool withCache = true) {
     auto* p = new TProbeControl(form, coc, withCache);
     p->DefaultSection = section;
-    p->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    p->SetBounds(place[0], place[1], place[2], place[3]);
     p->SetParent(parent ? parent : form);
     p->HandleNeeded();
     p->SkinData->Loaded(true);
@@ -209,12 +211,12 @@ TEST_F(SkinCommands, EveryFieldOfAQueryIsSetBeforeItIsAsked) {
 TEST_F(SkinCommands, ABlackBackgroundIsBlackNotNoAnswer) {
   const int black = AddGradientSection();
   for (auto& data : manager->SkinDataArray)
-    if (data) data->gd[static_cast<std::size_t>(black)].Props[0] = data->gd[static_cast<std::size_t>(black)].Props[1] =
-                  [] {
-                    TsGenState s;
-                    s.Color = 0;
-                    return s;
-                  }();
+    if (data)
+      data->gd[static_cast<std::size_t>(black)].Props[0] = data->gd[static_cast<std::size_t>(black)].Props[1] = [] {
+        TsGenState s;
+        s.Color = 0;
+        return s;
+      }();
   TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 200, 150});
   parent->SetColor(0x0000FF);
   TProbeControl* clear = Probe(cocGroupBox, u"TRANSPARENT", parent, {10, 10, 50, 50}, false);
@@ -222,8 +224,7 @@ TEST_F(SkinCommands, ABlackBackgroundIsBlackNotNoAnswer) {
   EXPECT_EQ(SendSkinCommand(clear->Handle(), scGetBgColor, 0), 0);
 }
 
-// Fails at this commit (see the issue note): not yet holding.
-TEST_F(SkinCommands, DISABLED_MovingRebuildsOnlySeeThroughChildrenOverAVaryingParent) {
+TEST_F(SkinCommands, MovingRebuildsOnlySeeThroughChildrenOverAVaryingParent) {
   AddGradientSection();
   TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 300, 220});
   parent->SkinData->UpdateIndexes(true);
@@ -233,15 +234,14 @@ TEST_F(SkinCommands, DISABLED_MovingRebuildsOnlySeeThroughChildrenOverAVaryingPa
   TProbeControl* clear = Probe(cocGroupBox, u"GROUPBOX", parent, {10, 60, 80, 60});
   win::RunUntilIdle();
   const int opaqueBefore = opaque->Prepares, clearBefore = clear->Prepares;
-  opaque->SetBounds(20, 10, 80, 30);
-  clear->SetBounds(20, 70, 80, 60);
+  opaque->SetBounds(opaque->Left() + 10, opaque->Top(), opaque->Width(), opaque->Height());
+  clear->SetBounds(clear->Left() + 10, clear->Top() + 10, clear->Width(), clear->Height());
   win::RunUntilIdle();
   EXPECT_EQ(opaque->Prepares, opaqueBefore);
   EXPECT_GT(clear->Prepares, clearBefore);
 }
 
-// Fails at this commit (see the issue note): not yet holding.
-TEST_F(SkinCommands, DISABLED_AHeightResizeOfAVerticalGradientTellsEveryChild) {
+TEST_F(SkinCommands, AHeightResizeOfAVerticalGradientTellsEveryChild) {
   AddGradientSection();
   TProbeControl* parent = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 300, 220});
   TProbeControl* a = Probe(cocGroupBox, u"EDIT", parent, {10, 10, 80, 30});
@@ -253,15 +253,16 @@ TEST_F(SkinCommands, DISABLED_AHeightResizeOfAVerticalGradientTellsEveryChild) {
   };
   a->JoinWindowProc(&moved, count);
   b->JoinWindowProc(&moved, count);
-  parent->SetBounds(5, 5, 340, 220);  // width only
+  const int w = parent->Width(), h = parent->Height();
+  parent->SetBounds(5, 5, w + 30, h);  // width only
   win::RunUntilIdle();
   EXPECT_EQ(moved, 0);
-  parent->SetBounds(5, 5, 340, 250);  // height
+  parent->SetBounds(5, 5, w + 30, h + 20);  // height
   win::RunUntilIdle();
   EXPECT_EQ(moved, 2);
   // A move that keeps the size marks no pending size change.
   moved = 0;
-  parent->SetBounds(15, 5, 340, 250);
+  parent->SetBounds(15, 5, w + 30, h + 20);
   win::RunUntilIdle();
   EXPECT_EQ(parent->SkinData->CtrlSkinState & (cssWidthChanging | cssHeightChanging), 0u);
   a->LeaveWindowProc(&moved);
@@ -283,9 +284,9 @@ TEST_F(SkinCommands, TextSectionQueriesPassThroughSeeThroughSections) {
   EXPECT_EQ(SendSkinCommand(alone->Handle(), scGetTextSection, reinterpret_cast<win::LPARAM>(&q2)), 1);
   EXPECT_EQ(q2.Section, Index(u"GROUPBOX"));
   // An invalid section reads no records.
-  EXPECT_EQ(ResolveFontColor(box, 100000, manager, nullptr, 3),
-            SectionStateProps(manager->SkinDataArray[0]->gd[static_cast<std::size_t>(Index(u"PANEL"))], 0)
-                .FontColor.Color);
+  EXPECT_EQ(
+      ResolveFontColor(box, 100000, manager, nullptr, 3),
+      SectionStateProps(manager->SkinDataArray[0]->gd[static_cast<std::size_t>(Index(u"PANEL"))], 0).FontColor.Color);
 }
 
 TEST_F(SkinCommands, GraphicChildrenArePaintedOverTheContainerWithoutTheirKeyPixels) {
@@ -333,8 +334,7 @@ TEST_F(SkinCommands, AFailingChildDoesNotLeaveGraphicChildrenPaintingBlocked) {
   EXPECT_EQ(good->Paints, 1);
 }
 
-// Fails at this commit (see the issue note): not yet holding.
-TEST_F(SkinCommands, DISABLED_ScreenshotOfProbeContainers) {
+TEST_F(SkinCommands, ScreenshotOfProbeContainers) {
   TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", nullptr, {10, 10, 190, 150});
   TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {210, 10, 190, 150});
   for (TProbeControl* c : {box, panel}) {

@@ -12,17 +12,23 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
+#include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/data/EngineState.h"
 #include "skin/data/acSkinData.h"
+#include "skin/render/acSectionBehind.h"
 #include "skin/render/acSectionState.h"
+#include "skin/render/pixels/acColorAdjust.h"
 #include "tests/skin/support/ProbeControlTestSupport.h"
 #include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 
 namespace {
+
+// The pixel of a colour value, opaque.
+constexpr std::uint32_t Px(TColor c) { return SwapRedBlue(c) | 0xFF000000u; }
 
 int g_seen = 0;
 win::WNDPROC g_previous = nullptr;
@@ -38,6 +44,19 @@ class TThrowingGraphic : public forms::TGraphicControl {
 
  protected:
   void Paint() override { throw std::runtime_error("paint failed"); }
+};
+
+// A label that passes text-section questions up, as skinned labels do.
+class TPassingLabel : public forms::TLabel {
+ public:
+  using forms::TLabel::TLabel;
+  void WndProc(forms::TMessage& m) override {
+    if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scGetTextSection && m.LParam != 0) {
+      m.Result = PassTextSectionQuery(this, *reinterpret_cast<TacTextSectionQuery*>(m.LParam));
+      return;
+    }
+    forms::TLabel::WndProc(m);
+  }
 };
 
 }  // namespace
@@ -352,6 +371,185 @@ TEST_F(SkinCommands, ScreenshotOfProbeContainers) {
   EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), path));
   EXPECT_GE(box->Prepares, 1);
   EXPECT_GE(panel->Prepares, 1);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(SkinCommands, ASizeKeptByTheRepositionMarksNoPendingChange) {
+  TProbeControl* p = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 100, 80});
+  // cx and cy mean nothing with SWP_NOSIZE.
+  win::WINDOWPOS wp{p->Handle(), nullptr, 30, 30, 0, 0, win::SWP_NOSIZE | win::SWP_NOZORDER};
+  forms::TMessage m{win::WM_WINDOWPOSCHANGING, 0, reinterpret_cast<win::LPARAM>(&wp), 0};
+  CommonControlMessage(m, *p->SkinData);
+  EXPECT_EQ(p->SkinData->CtrlSkinState & (cssWidthChanging | cssHeightChanging), 0u);
+  wp.flags = win::SWP_NOZORDER;
+  wp.cx = p->Width();
+  wp.cy = p->Height() + 5;
+  CommonControlMessage(m, *p->SkinData);
+  EXPECT_EQ(p->SkinData->CtrlSkinState & (cssWidthChanging | cssHeightChanging),
+            static_cast<std::uint32_t>(cssHeightChanging));
+}
+
+TEST_F(SkinCommands, APlainFramedSectionHandsItsPictureOnlyWhenCurrent) {
+  // EDIT: no transparency, texture or gradient, and a border: a colour with the frame.
+  TProbeControl* edit = Probe(cocGroupBox, u"EDIT", nullptr, {5, 5, 120, 60});
+  ASSERT_TRUE(edit->PrepareCache());
+  // The picture goes stale and has the wrong size.
+  edit->SkinData->FCacheBmp->SetSize(7, 7);
+  edit->SkinData->BGChanged = true;
+  TsBackgroundQuery q;
+  QueryParentBackground(q, edit, false);
+  EXPECT_EQ(q.Kind, bqColor);
+  EXPECT_NE(q.BorderFrame, (TRect{0, 0, 0, 0}));
+  ASSERT_NE(q.Bitmap, nullptr);
+  EXPECT_EQ(q.Bitmap->Width(), edit->Width());
+  EXPECT_EQ(q.Bitmap->Height(), edit->Height());
+  EXPECT_FALSE(edit->SkinData->BGChanged);
+  // A picture that cannot be made is not handed at all.
+  edit->SkinData->FCacheBmp->SetSize(7, 7);
+  edit->SkinData->BGChanged = true;
+  edit->SetBounds(5, 5, 0, 0);
+  TsBackgroundQuery empty;
+  QueryParentBackground(empty, edit, false);
+  EXPECT_EQ(empty.Bitmap, nullptr);
+}
+
+TEST_F(SkinCommands, AnAnswerPassedThroughASeeThroughControlKeepsItsFrameOnTheParentsBitmap) {
+  TProbeControl* edit = Probe(cocGroupBox, u"EDIT", nullptr, {5, 5, 200, 120});
+  ASSERT_TRUE(edit->PrepareCache());
+  TsBackgroundQuery direct;
+  QueryParentBackground(direct, edit, false);
+  TProbeControl* clear = Probe(cocGroupBox, u"TRANSPARENT", edit, {30, 40, 60, 40}, false);
+  TsBackgroundQuery passed;
+  QueryParentBackground(passed, clear, false);
+  EXPECT_EQ(passed.Kind, direct.Kind);
+  EXPECT_EQ(passed.Bitmap, direct.Bitmap);
+  EXPECT_EQ(passed.BorderFrame, direct.BorderFrame);
+  EXPECT_EQ(passed.Offset, (TPoint{30, 40}));
+  // A child of the see-through control at (0, 0) next to the parent's left edge strip gets
+  // the parent's strip pixels where the frame lies under it, the colour elsewhere.
+  Bitmap32 out(60, 40);
+  GiveBehind(&out, {0, 0, 60, 40}, BgAtTarget(ToBgInfo(passed), {0, 0}, {0, 0}), 0x00FF00);
+  EXPECT_EQ(out.Pixel(5, 5), Px(passed.Color));
+}
+
+TEST_F(SkinCommands, AnOpaqueOwnerAnswersThatItIsAnOpaqueChild) {
+  TProbeControl* p = Probe(cocImage, u"TRANSPARENT", nullptr, {5, 5, 40, 40});
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scIsOpaqueChild, 0), 1);  // an active manager
+  manager->SetActive(false);
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scIsOpaqueChild, 0), 0);
+  p->SetControlStyle(p->ControlStyle() + forms::TControlStyle{forms::TControlStyleItem::csOpaque});
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scIsOpaqueChild, 0), 1);
+}
+
+TEST_F(SkinCommands, CommandsWithSmallAnswers) {
+  TProbeControl* p = Probe(cocGroupBox, u"GROUPBOX", nullptr, {5, 5, 90, 70});
+  int index = -5;
+  SendSkinCommand(p->Handle(), scGetSkinIndex, reinterpret_cast<win::LPARAM>(&index));
+  EXPECT_EQ(index, Index(u"GROUPBOX"));
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scGetSkinDataObject, 0), reinterpret_cast<win::LRESULT>(p->SkinData.get()));
+  TRect bounds;
+  SendSkinCommand(p->Handle(), scGetBounds, reinterpret_cast<win::LPARAM>(&bounds));
+  EXPECT_EQ(bounds, p->BoundsRect());
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scSetSection, 0), 0);
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scSetSection, reinterpret_cast<win::LPARAM>(u"panel")), 1);
+  EXPECT_EQ(p->SkinData->SkinIndex, Index(u"PANEL"));
+  SendSkinCommand(p->Handle(), scSetUpdating, 0, 1);
+  EXPECT_TRUE(p->SkinData->FUpdating);
+  SendSkinCommand(p->Handle(), scSetUpdating, 0, 0);
+  EXPECT_FALSE(p->SkinData->FUpdating);
+  SendSkinCommand(p->Handle(), scSetPrintDC, 1);
+  EXPECT_NE(p->SkinData->CtrlSkinState & cssPrinting, 0u);
+  SendSkinCommand(p->Handle(), scSetPrintDC, 0);
+  EXPECT_EQ(p->SkinData->CtrlSkinState & cssPrinting, 0u);
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scPPIChanged, 144), 0);  // reported as not handled
+  EXPECT_EQ(SendSkinCommand(p->Handle(), scGetPPI, 0), 144);
+  EXPECT_EQ(SendSkinCommand(p->Handle(), static_cast<TacSkinCommand>(250), 0), 0);
+}
+
+TEST_F(SkinCommands, BackgroundTypeByTextureModeAndGradientDirection) {
+  const int section = AddGradientSection();
+  struct Case {
+    int mode;
+    std::uint16_t bits;
+  };
+  const Case cases[] = {{0, 0xF0}, {1, 0xF4}, {2, 0x20}, {3, 0x10},  {4, 0x24},  {5, 0x14}, {6, 0x80},
+                        {7, 0x40}, {8, 0x84}, {9, 0x44}, {10, 0xF0}, {11, 0xA4}, {12, 0x54}};
+  TProbeControl* p = Probe(cocPanel, u"PROBEGRADIENT", nullptr, {5, 5, 90, 70});
+  for (const Case& c : cases) {
+    for (auto& data : manager->SkinDataArray) {
+      if (!data) continue;
+      TsMaskData md;
+      md.DrawMode = static_cast<std::uint16_t>(c.mode);
+      data->ma.push_back(md);
+      TsGenState& s = data->gd[static_cast<std::size_t>(section)].Props[0];
+      s.TextureIndex = static_cast<int>(data->ma.size()) - 1;
+      s.ImagePercent = 50;
+      s.GradientPercent = 0;
+      s.GradientArray.clear();
+    }
+    p->SkinData->UpdateIndexes(true);
+    EXPECT_EQ(p->SkinData->BGType, c.bits) << "mode " << c.mode;
+  }
+  for (int direction = 0; direction < 3; ++direction) {
+    for (auto& data : manager->SkinDataArray) {
+      if (!data) continue;
+      TsGenState& s = data->gd[static_cast<std::size_t>(section)].Props[0];
+      s.ImagePercent = 0;
+      TsGradPoint a;
+      a.Mode = direction;
+      s.GradientArray = {a, a};
+      s.GradientPercent = 100;
+    }
+    p->SkinData->UpdateIndexes(true);
+    const std::uint16_t expected[] = {0x02, 0x01, 0x03};
+    EXPECT_EQ(p->SkinData->BGType, expected[direction]) << "direction " << direction;
+  }
+}
+
+TEST_F(SkinCommands, FontColoursOfCaptionsOverTheirParents) {
+  TProbeControl* panel = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 200, 150});
+  auto* label = new TPassingLabel(form);
+  label->SetParent(panel);
+  label->SetBounds(10, 10, 50, 16);
+  const auto& gd = manager->SkinDataArray[0]->gd;
+  const TColor panelFont = gd[static_cast<std::size_t>(Index(u"PANEL"))].Props[0].FontColor.Color;
+  // A label without a section of its own is answered by the opaque panel.
+  EXPECT_EQ(ResolveFontColor(label, -1, manager, nullptr, 0), panelFont);
+  // A see-through group box on the unskinned form: its own section's colours.
+  TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", nullptr, {210, 5, 150, 150});
+  auto* label2 = new TPassingLabel(form);
+  label2->SetParent(box);
+  EXPECT_EQ(ResolveFontColor(label2, -1, manager, nullptr, 0),
+            gd[static_cast<std::size_t>(Index(u"GROUPBOX"))].Props[0].FontColor.Color);
+  // A label that passes nothing on takes its parent's font colour.
+  auto* mute = new forms::TLabel(form);
+  mute->SetParent(panel);
+  panel->Font()->SetColor(0x00A0B0);
+  EXPECT_EQ(ResolveFontColor(mute, -1, manager, nullptr, 0), 0x00A0B0u);
+  // CustomFont keeps the control's own.
+  TsCtrlSkinData custom(label, false);
+  custom.FCustomFont = true;
+  label->Font()->SetColor(0x0A0B0C);
+  EXPECT_EQ(ResolveFontColor(label, Index(u"PANEL"), manager, &custom, 0), 0x0A0B0Cu);
+}
+
+TEST_F(SkinCommands, ControlSectionsTakeTheirColourSettings) {
+  TProbeControl* plain = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 60, 40});
+  TProbeControl* toned = Probe(cocPanel, u"PANEL", nullptr, {5, 60, 60, 40});
+  toned->SkinData->SetColorTone(0x0000FF);
+  ASSERT_TRUE(plain->PrepareCache());
+  ASSERT_TRUE(toned->PrepareCache());
+  const std::uint32_t a = plain->SkinData->FCacheBmp->Pixel(30, 20), b = toned->SkinData->FCacheBmp->Pixel(30, 20);
+  EXPECT_EQ(b, TonePixel(a, 0x0000FF));
+  // A custom colour paints the background in the control's colour (PANEL's texture off).
+  TProbeControl* own = Probe(cocPanel, u"PANEL", nullptr, {70, 5, 60, 40});
+  own->SkinData->FCustomColor = true;
+  own->SetColor(0x123456);
+  ASSERT_TRUE(own->PrepareCache());
+  EXPECT_EQ(own->SkinData->FCacheBmp->Pixel(30, 20), Px(0x123456));
 }
 
 }  // namespace skin::test

@@ -11,7 +11,8 @@ TacSkinStateLink::TacSkinStateLink() { detail::Engine().liveSkinStates.insert(th
 TacSkinStateLink::~TacSkinStateLink() { detail::Engine().liveSkinStates.erase(this); }
 
 TacSkinStateLink* SkinStateLinkOf(win::HWND window) {
-  if (window == nullptr || !win::IsWindow(window)) return nullptr;
+  // GetProp answers nothing for a window that does not exist.
+  if (window == nullptr) return nullptr;
   auto* link = static_cast<TacSkinStateLink*>(win::GetProp(window, acSkinDataProp));
   if (link == nullptr || detail::Engine().liveSkinStates.count(link) == 0) return nullptr;
   return link;

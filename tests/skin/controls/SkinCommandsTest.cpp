@@ -20,6 +20,7 @@
 #include "skin/render/acSectionBehind.h"
 #include "skin/render/acSectionState.h"
 #include "skin/render/pixels/acColorAdjust.h"
+#include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/support/ProbeControlTestSupport.h"
 #include "tests/skin/support/SkinManagerTestSupport.h"
 
@@ -550,6 +551,26 @@ TEST_F(SkinCommands, ControlSectionsTakeTheirColourSettings) {
   own->SetColor(0x123456);
   ASSERT_TRUE(own->PrepareCache());
   EXPECT_EQ(own->SkinData->FCacheBmp->Pixel(30, 20), Px(0x123456));
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(SkinCommands, PaintingOverTheParentWaitsForItsPicture) {
+  TProbeControl* parent = Probe(cocPanel, u"PANEL", nullptr, {5, 5, 0, 0});
+  parent->SkinData->EmptyCache();
+  TProbeControl* child = Probe(cocGroupBox, u"GROUPBOX", parent, {0, 0, 40, 30});
+  Bitmap32 dst(40, 30);
+  FillPixels(&dst, {0, 0, 40, 30}, 0x00FF00, 255);
+  EXPECT_FALSE(PaintControlOverParent(*child->SkinData, parent, true, &dst, {0, 0}, {0, 0, 40, 30}, 0));
+  EXPECT_EQ(dst.Pixel(20, 15), Px(0x00FF00));
+  parent->SetBounds(5, 5, 200, 150);
+  ASSERT_TRUE(parent->PrepareCache());
+  child->SetBounds(10, 12, 40, 30);
+  EXPECT_TRUE(PaintControlOverParent(*child->SkinData, parent, true, &dst, {10, 12}, {0, 0, 40, 30}, 0));
+  // GROUPBOX shows its parent: the middle is the panel's picture at the child's place.
+  EXPECT_EQ(dst.Pixel(20, 15), parent->SkinData->FCacheBmp->Pixel(30, 27));
 }
 
 }  // namespace skin::test

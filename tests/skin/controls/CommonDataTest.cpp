@@ -220,3 +220,54 @@ TEST_F(CommonData, ButtonsFadeInTwelveMillisecondSteps) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(CommonData, TwoStateSectionsSwitchColoursWithTheFocus) {
+  for (auto& data : manager->SkinDataArray) {
+    if (!data) continue;
+    TsGeneralData g;
+    g.ClassName = u"PROBEEDIT2";
+    g.States = 2;
+    g.Props[0].Color = 0x101010;
+    g.Props[0].FontColor.Color = 0x202020;
+    g.Props[1].Color = 0x303030;
+    g.Props[1].FontColor.Color = 0x404040;
+    g.Props[2] = g.Props[1];
+    data->gd.push_back(g);
+  }
+  TProbeControl* first = Probe(cocMemo, u"PROBEEDIT2");
+  TProbeControl* second = Probe(cocMemo, u"PROBEEDIT2");
+  first->SetTabStop(true);
+  second->SetTabStop(true);
+  EXPECT_EQ(first->Color(), 0x101010u);
+  EXPECT_EQ(first->Font()->Color(), 0x202020u);
+  first->SetFocus();
+  win::RunUntilIdle();
+  EXPECT_EQ(first->Color(), 0x303030u);
+  EXPECT_EQ(first->Font()->Color(), 0x404040u);
+  second->SetFocus();
+  win::RunUntilIdle();
+  EXPECT_FALSE(first->SkinData->FFocused);
+  EXPECT_EQ(first->Color(), 0x101010u);
+  EXPECT_EQ(second->Color(), 0x303030u);
+  // The colours the skin state sets itself are marked while they change.
+  EXPECT_EQ(first->SkinData->CtrlSkinState & cssChangingColors, 0u);
+}
+
+TEST_F(CommonData, RefreshAfterRemovalBindsAndColoursAgain) {
+  TProbeControl* edit = Probe(cocEdit, u"EDIT");
+  SendSkinCommand(edit->Handle(), scRemoveSkin, reinterpret_cast<win::LPARAM>(manager));
+  EXPECT_EQ(edit->Color(), forms::clWindow);
+  SendSkinCommand(edit->Handle(), scNewSkin, reinterpret_cast<win::LPARAM>(manager));
+  const int before = edit->Prepares;
+  SendSkinCommand(edit->Handle(), scRefresh, reinterpret_cast<win::LPARAM>(manager));
+  EXPECT_EQ(edit->SkinData->SkinIndex, Index(u"EDIT"));
+  const TsGeneralData& g = manager->SkinDataArray[0]->gd[static_cast<std::size_t>(Index(u"EDIT"))];
+  EXPECT_EQ(edit->Color(), g.Props[0].Color);
+  // The refresh repaints at once: the picture is built anew.
+  EXPECT_GT(edit->Prepares, before);
+  EXPECT_TRUE(edit->SkinData->CacheValid());
+}
+
+}  // namespace skin::test

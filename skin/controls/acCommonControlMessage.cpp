@@ -158,6 +158,14 @@ void WMParentNotify(TMessage& m, TsCommonData& sd) {
     SendSkinCommand(form->Handle(), scControlLoaded, reinterpret_cast<win::LPARAM>(w));
 }
 
+// Not skinned: the window's classic frame goes into the DC.
+bool WMPrintUnskinned(TMessage& m, TsCommonData& sd) {
+  const win::HWND h = sd.OwnerHandle();
+  if (sd.Skinned() || m.WParam == 0 || h == nullptr) return false;
+  win::DefWindowProc(h, win::WM_PRINT, m.WParam, win::PRF_NONCLIENT);
+  return true;
+}
+
 }  // namespace
 
 bool CommonControlMessage(TMessage& m, TsCommonData& sd) {
@@ -181,6 +189,7 @@ bool CommonControlMessage(TMessage& m, TsCommonData& sd) {
     case win::WM_UPDATEUISTATE: return sd.Skinned();
     case win::WM_PARENTNOTIFY: WMParentNotify(m, sd); return false;
     case win::WM_DPICHANGED: sd.FCommonSkinData = nullptr; return false;
+    case win::WM_PRINT: return WMPrintUnskinned(m, sd);
     case SkinCmdMessage: return DispatchSkinCommand(m, sd);
     default: return false;
   }

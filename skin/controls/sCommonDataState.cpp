@@ -4,6 +4,7 @@
 #include "platform/forms/Graphics.h"
 #include "platform/forms/WinControls.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/gfx/Surface.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
@@ -272,6 +273,16 @@ bool TsCommonData::MouseStillInside() const {
       r.Bottom += sw->HorzScrollData->ScrollWidth() > 0 ? sw->HorzScrollData->ScrollWidth() : 16;
   }
   if (p.X < r.Left || p.X >= r.Right || p.Y < r.Top || p.Y >= r.Bottom) return false;
+  // The visible part of the window only.
+  if (FOwnerControl != nullptr) {
+    if (win::HDC dc = win::GetDC(h)) {
+      gfx::TRect clip;
+      const bool visible = dc->ClipBox(clip) != gfx::RegionKind::Null && p.X >= clip.Left && p.X < clip.Right &&
+                           p.Y >= clip.Top && p.Y < clip.Bottom;
+      win::ReleaseDC(h, dc);
+      if (!visible) return false;
+    }
+  }
   const win::HWND under = win::WindowFromPoint(screen);
   if (under != nullptr && under != h) return win::IsChild(h, under) != win::FALSE;
   return true;

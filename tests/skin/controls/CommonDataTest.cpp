@@ -4,7 +4,9 @@
 
 #include "platform/forms/Graphics.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
+#include "platform/win/PaintApi.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/acFade.h"
 #include "skin/data/acSkinData.h"
@@ -268,6 +270,42 @@ TEST_F(CommonData, RefreshAfterRemovalBindsAndColoursAgain) {
   // The refresh repaints at once: the picture is built anew.
   EXPECT_GT(edit->Prepares, before);
   EXPECT_TRUE(edit->SkinData->CacheValid());
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(CommonData, PrintingAnUnskinnedControlTakesTheClassicFrame) {
+  TProbeControl* p = Probe(cocGroupBox, u"GROUPBOX");
+  Bitmap32 target(p->Width(), p->Height());
+  forms::TMessage print{win::WM_PRINT, reinterpret_cast<win::WPARAM>(&target.Canvas()), win::PRF_NONCLIENT, 0};
+  EXPECT_FALSE(CommonControlMessage(print, *p->SkinData));  // skinned: the control paints itself
+  p->SkinData->SetSkinSection(u"NO_SUCH_SECTION");
+  EXPECT_TRUE(CommonControlMessage(print, *p->SkinData));
+  forms::TMessage none{win::WM_PRINT, 0, win::PRF_NONCLIENT, 0};
+  EXPECT_FALSE(CommonControlMessage(none, *p->SkinData));
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(CommonData, LeavingWhileTheCursorIsStillInsideKeepsTheHover) {
+  TProbeControl* button = Probe(cocButton, u"BUTTON");
+  button->SetBounds(30, 30, 80, 30);
+  win::RunUntilIdle();
+  const TPoint inside = button->ClientToScreen({40, 15});
+  win::headless::MouseMove(inside);
+  button->Perform(forms::CM_MOUSEENTER);
+  ASSERT_TRUE(button->SkinData->FMouseAbove);
+  EXPECT_TRUE(button->SkinData->MouseStillInside());
+  button->Perform(forms::CM_MOUSELEAVE);
+  EXPECT_TRUE(button->SkinData->FMouseAbove);
+  win::headless::MouseMove(button->ClientToScreen({200, 200}));
+  EXPECT_FALSE(button->SkinData->MouseStillInside());
+  button->Perform(forms::CM_MOUSELEAVE);
+  EXPECT_FALSE(button->SkinData->FMouseAbove);
 }
 
 }  // namespace skin::test

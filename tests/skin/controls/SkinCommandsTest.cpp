@@ -574,3 +574,46 @@ TEST_F(SkinCommands, PaintingOverTheParentWaitsForItsPicture) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(SkinCommands, ContainersPassTheirNoticesToTheirChildren) {
+  TProbeControl* box = Probe(cocGroupBox, u"GROUPBOX", nullptr, {5, 5, 200, 150});
+  TProbeControl* child = Probe(cocGroupBox, u"EDIT", box, {10, 10, 60, 30});
+  ASSERT_TRUE(box->PrepareCache());
+  ASSERT_TRUE(child->PrepareCache());
+  // A changed background reaches the child.
+  SendSkinCommand(box->Handle(), scParentBgChanged, 0);
+  EXPECT_TRUE(child->SkinData->BGChanged);
+  // Outer effects: the child is handed the container's picture.
+  const TsBackgroundQuery* seen = nullptr;
+  int asked = 0;
+  child->JoinWindowProc(&asked, [&](forms::TMessage& m, const forms::TWndNext& next) {
+    if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scPaintOuterEffect) {
+      ++asked;
+      seen = reinterpret_cast<const TsBackgroundQuery*>(m.LParam);
+      EXPECT_EQ(seen->Kind, bqBitmap);
+      EXPECT_EQ(seen->Bitmap, box->SkinData->FCacheBmp.get());
+    }
+    next(m);
+  });
+  box->SkinData->PaintOuterEffects(box, {0, 0});
+  EXPECT_EQ(asked, 1);
+  manager->Effects.AllowOuterEffects = false;
+  box->SkinData->PaintOuterEffects(box, {0, 0});
+  EXPECT_EQ(asked, 1);
+  child->LeaveWindowProc(&asked);
+  // Resetting the caches empties the child's and the container's.
+  ASSERT_TRUE(child->PrepareCache());
+  SendSkinCommand(box->Handle(), scResetCache, 0);
+  EXPECT_TRUE(box->SkinData->FCacheBmp->Empty());
+  EXPECT_TRUE(child->SkinData->FCacheBmp->Empty());
+  // With the memory priority a hidden control gives its picture up.
+  ASSERT_TRUE(box->PrepareCache());
+  manager->Options.OptimizingPriority = TacOptimizingPriority::opMemory;
+  box->Hide();
+  win::RunUntilIdle();
+  EXPECT_TRUE(box->SkinData->FCacheBmp->Empty());
+}
+
+}  // namespace skin::test

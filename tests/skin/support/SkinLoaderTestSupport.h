@@ -66,8 +66,9 @@ inline TacBytes StoredEmberfield() {
   return bytes;
 }
 
-// A picture of w x h filled with one pixel value.
-inline gfx::PixelBuffer Filled(int w, int h, std::uint32_t pixel) {
+// A picture of w x h filled with one pixel value (named apart from the Bitmap32 helper of
+// PixelTestSupport.h: two inline functions of one name would be one function to the linker).
+inline gfx::PixelBuffer FilledBuffer(int w, int h, std::uint32_t pixel) {
   gfx::PixelBuffer p(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) p.Row32(y)[x] = pixel;

@@ -127,7 +127,7 @@ TEST(DrawTextOnBitmap32, CutToTheDestination) {
 }
 
 TEST(WriteBitmapText, ContoursOnlyWithAlpha) {
-  test::SectionSkin skin;
+  test::TextSkin skin;
   TsGeneralData g = test::TextSection(0x000000);
   g.Props[0].FontColor.Top = 0x0000FF;
   const int section = skin.Add(g);

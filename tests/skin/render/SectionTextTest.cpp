@@ -183,7 +183,7 @@ class WriteSectionTextTest : public ::testing::Test {
     g.Props[1].FontColor = {0xFF0000, acNoContour, acNoContour, acNoContour, 0x00FFFF};
     section = skin.Add(g);
   }
-  test::SectionSkin skin;
+  test::TextSkin skin;
   int section = -1;
 };
 

@@ -35,7 +35,7 @@ class SeeThroughTest : public ::testing::Test {
   // The blue byte of the master pixel at (x, y).
   void Blue(int x, int y, std::uint32_t b) { skin.Master().SetPixel(x, y, 0xFF000000u | b); }
 
-  test::SectionSkin skin;
+  test::TextSkin skin;
 };
 
 TEST_F(SeeThroughTest, TransparencyDecidesWithoutABorderImage) {

@@ -16,11 +16,13 @@
 namespace skin::test {
 
 // A loader with one data set (96 dots per inch) whose sections and entries the test adds.
-struct SectionSkin {
+// (Not SectionSkin: that name is the section tests' skin, and two classes of one name
+// would be one class to the linker.)
+struct TextSkin {
   TacSkinLoader loader;
   TacSkinData* data = nullptr;
 
-  explicit SectionSkin(int masterW = 1, int masterH = 1, std::uint32_t fill = 0xFF000000u) {
+  explicit TextSkin(int masterW = 1, int masterH = 1, std::uint32_t fill = 0xFF000000u) {
     loader.MasterBitmap = std::make_unique<Bitmap32>(masterW, masterH);
     for (int y = 0; y < masterH; ++y)
       for (int x = 0; x < masterW; ++x) loader.MasterBitmap->SetPixel(x, y, fill);

@@ -311,5 +311,22 @@ TEST_F(SectionLayersTest, GradientWithoutTextureAndEmptyGradientAndColourShare) 
   EXPECT_EQ(Count(plain, {0, 0, 3, 3}, Px(kColour)), 9);
 }
 
+TEST_F(SectionLayersTest, AGradientThatLeavesPixelsHasTheColourUnderIt) {
+  // One stop, a gradient of no direction, and one whose segment is brush-drawn: none of them
+  // paints every pixel by itself, so the colour goes first and what the destination held
+  // never shows.
+  for (const char* text : {"16711680;16711680;100;0;0", "16711680;16711680;100;3;0;255;255;0;3;0",
+                           "16711680;16711680;100;16;0;255;255;0;16;0"}) {
+    const int section = Section(0, 100, text);
+    Bitmap32 a = test::Pattern(6, 5, 1), b = test::Pattern(6, 5, 2);
+    Paint(skin, section, EmptyBgInfo(), a, {0, 0}, {0, 0, 6, 5});
+    Paint(skin, section, EmptyBgInfo(), b, {0, 0}, {0, 0, 6, 5});
+    EXPECT_EQ(Snapshot(a), Snapshot(b)) << text;
+    Bitmap32 want = Ground(6, 5, kColour);
+    FillGradient(&want, {0, 0, 6, 5}, skin.Section(section).Props[0].GradientArray, 0);
+    EXPECT_EQ(Snapshot(a), Snapshot(want)) << text;
+  }
+}
+
 }  // namespace
 }  // namespace skin

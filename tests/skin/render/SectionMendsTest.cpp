@@ -59,8 +59,17 @@ TEST(SectionMendsTest, SharesBeyondTheirRangeCountAsTheNearestEnd) {
     PaintSectionBackground(section, bg, 0, KeyColor, -1, -1, &copy.data, &dst, {0, 0}, {0, 0, 8, 8});
     return Snapshot(dst);
   };
-  // Transparency 150 is fully see-through.
+  // Transparency 150 is fully see-through, in the scroll bar and alpha variants too.
   EXPECT_EQ(paint(test::PlainState(kColour, 150), BgInfoFromBitmap(&parent, 0, 0)), Snapshot(parent));
+  {
+    SectionSkin copy;
+    const int section = copy.Add(test::OneState(test::PlainState(kColour, 150)));
+    Bitmap32 lite = test::Pattern(8, 8, 11), alpha = test::Pattern(8, 8, 11);
+    PaintSectionLite(section, -1, -1, &copy.data, &lite, {0, 0}, {0, 0, 8, 8}, 0, BgInfoFromBitmap(&parent, 0, 0), -1);
+    PaintSectionAlpha(section, 0, &copy.data, &alpha, {0, 0}, {0, 0, 8, 8});
+    EXPECT_EQ(Snapshot(lite), Snapshot(parent));
+    EXPECT_EQ(Count(alpha, {0, 0, 8, 8}, 0u), 64);
+  }
   // A negative image share is none: the colour alone.
   TsGenState negative = test::PlainState(kColour);
   negative.ImagePercent = -20;
@@ -132,7 +141,7 @@ TEST(SectionMendsTest, TheKeyColourIsNeverPaintedWhereNothingIsKnownBehind) {
 
   Bitmap32 dst = Ground(7, 7, 0);
   Paint(skin, textured, EmptyBgInfo(), dst, {0, 0}, {0, 0, 7, 7});
-  EXPECT_EQ(Count(dst, {0, 0, 7, 7}, KeyPixel), 0);
+  EXPECT_EQ(test::CountKeyColour(dst, {0, 0, 7, 7}), 0);
   EXPECT_EQ(dst.Pixel(0, 0), Px(kColour));  // a key pixel of a tile
   EXPECT_EQ(dst.Pixel(6, 6), Px(kColour));  // the strips
   // A ready answer that carries no picture.
@@ -140,6 +149,17 @@ TEST(SectionMendsTest, TheKeyColourIsNeverPaintedWhereNothingIsKnownBehind) {
   Bitmap32 other = Ground(7, 7, 0);
   Paint(skin, clear, noPicture, other, {0, 0}, {0, 0, 7, 7});
   EXPECT_EQ(Count(other, {0, 0, 7, 7}, Px(kColour)), 49);
+  // A parent that answers "no colour" with its picture's border strips only.
+  TacBgInfo strips;
+  strips.Bmp = &other;
+  strips.X = strips.Y = 0;
+  strips.BorderFrame = {1, 1, 1, 1};
+  Bitmap32 framed = Ground(7, 7, 0);
+  TsGenState half = test::PlainState(kColour, 50);
+  half.ImagePercent = 100;
+  half.TextureIndex = tex;
+  Paint(skin, skin.Add(test::OneState(half)), strips, framed, {0, 0}, {0, 0, 7, 7});
+  EXPECT_EQ(test::CountKeyColour(framed, {0, 0, 7, 7}), 0);
 }
 
 TEST(SectionMendsTest, TheAlphaVariantLeavesTheSectionsGradientAsItIs) {

@@ -63,4 +63,12 @@ inline int Count(const Bitmap32& b, const TRect& r, std::uint32_t px) {
   return n;
 }
 
+// Counts the pixels of r that hold the key colour, whatever their byte A.
+inline int CountKeyColour(const Bitmap32& b, const TRect& r) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += (b.Pixel(x, y) & 0x00FFFFFFu) == KeyPixel;
+  return n;
+}
+
 }  // namespace skin::test

@@ -54,7 +54,7 @@ TEST(SkinPictures, PicturesWithoutAlphaBecomeOpaqueExceptTheKey) {
   EXPECT_EQ(p->Pixel(0, 0), KeyPixel);
   EXPECT_EQ(p->Pixel(1, 0), 0xFF123456u);
 
-  gfx::PixelBuffer png = test::Filled(2, 1, 0xFFFF00FFu);
+  gfx::PixelBuffer png = test::FilledBuffer(2, 1, 0xFFFF00FFu);
   png.Row32(0)[1] = 0x80FF00FFu;
   const std::string bytes = test::PngText(png);
   EXPECT_EQ(DecodeSkinPicture(Span(bytes), TacPictureCodec::Png, u"M.PNG", true)->Pixel(0, 0), KeyPixel);

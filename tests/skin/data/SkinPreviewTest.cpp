@@ -59,7 +59,7 @@ const char kPreviewOptions[] =
 // A skin folder "Preview Skin" in dir with the master picture the options name.
 void MakeSkinFolder(const std::string& dir) {
   fs::create_directories(dir + "/Preview Skin");
-  std::ofstream(dir + "/Preview Skin/master.png", std::ios::binary) << PngText(Filled(12, 7, 0xFF336699));
+  std::ofstream(dir + "/Preview Skin/master.png", std::ios::binary) << PngText(FilledBuffer(12, 7, 0xFF336699));
 }
 
 TacPreviewBuffer Buffer(const std::u16string& name, const std::u16string& dir, const std::string& options) {

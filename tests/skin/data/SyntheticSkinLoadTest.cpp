@@ -12,7 +12,7 @@
 namespace skin {
 namespace {
 
-using test::Filled;
+using test::FilledBuffer;
 using test::SkinPackage;
 using test::TestLoader;
 
@@ -28,7 +28,7 @@ class SyntheticSkin : public ::testing::Test {
   }
   TacSkinData& D(int index = 0) { return m.Data(index); }
 
-  gfx::PixelBuffer master = Filled(64, 32, kGrey);
+  gfx::PixelBuffer master = FilledBuffer(64, 32, kGrey);
   TestLoader m;
 };
 
@@ -187,7 +187,7 @@ TEST_F(SyntheticSkin, TexturesPerStateAndLookupForms) {
 }
 
 TEST_F(SyntheticSkin, FilesAreSharedAndMissingOnesDropTheirEntries) {
-  gfx::PixelBuffer tile = Filled(6, 4, 0x80102030u);
+  gfx::PixelBuffer tile = FilledBuffer(6, 4, 0x80102030u);
   ASSERT_TRUE(
       Load("[BASE]\r\nPATTERN=!TILE.PNG!1!0!1\r\n[CHILD]\r\nPARENTCLASS=BASE\r\nPATTERN=!GONE.PNG!1!0!1\r\n"
            "HOTPATTERN=TILE.PNG.BMP\r\n[OTHER]\r\nPATTERN=!tile.png!1!0!1\r\n",

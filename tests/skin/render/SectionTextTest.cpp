@@ -240,7 +240,7 @@ TEST(SectionTextFromSkin, ContourAndGlowKeysOfEveryStateReachTheCaptions) {
                         "[LABELX]\r\nUSESTATE2=1\r\nFONTCOLOR=0\r\nTCBOTTOM=16776427\r\nGSIZE=2\r\nGCOL=255\r\n"
                         "HOTFONTCOLOR=255\r\nHOTTCLEFT=65280\r\nHGSIZE=5\r\n"
                         "FONTCOLOR2=16711680\r\nTCTOP2=65535\r\nGSIZE2=1000000\r\n",
-                        {{"MASTER.PNG", test::Filled(8, 8, 0xFF808080u)}})));
+                        {{"MASTER.PNG", test::FilledBuffer(8, 8, 0xFF808080u)}})));
   const int index = m.GetSkinIndex(u"LABELX");
   const TsGeneralData& g = m.Section(u"LABELX");
   EXPECT_EQ(g.Props[0].FontColor.Bottom, 16776427u);

@@ -12,10 +12,10 @@
 namespace skin::test {
 
 // A data set of hand-made sections over a master bitmap of w x h.
-struct SectionSkin : MasterSkin {
+struct SectionPaintSkin : MasterSkin {
   TacSkinData data{&loader, 96, 0};
 
-  explicit SectionSkin(int w = 64, int h = 64, std::uint32_t fill = 0xFF000000u) : MasterSkin(w, h, fill) {}
+  explicit SectionPaintSkin(int w = 64, int h = 64, std::uint32_t fill = 0xFF000000u) : MasterSkin(w, h, fill) {}
 
   int Add(const TsGeneralData& g) {
     data.gd.push_back(g);
@@ -49,7 +49,7 @@ inline TsGeneralData OneState(const TsGenState& s) {
 constexpr std::uint32_t Px(TColor c) { return SwapRedBlue(c) | 0xFF000000u; }
 
 // A bitmap filled with an opaque colour value.
-inline Bitmap32 Ground(int w, int h, TColor c) {
+inline Bitmap32 Backdrop(int w, int h, TColor c) {
   Bitmap32 b(w, h);
   FillPixels(&b, {0, 0, w, h}, c, 255);
   return b;

@@ -67,7 +67,7 @@ inline TacBytes StoredEmberfield() {
 }
 
 // A picture of w x h filled with one pixel value.
-inline gfx::PixelBuffer Filled(int w, int h, std::uint32_t pixel) {
+inline gfx::PixelBuffer FilledBuffer(int w, int h, std::uint32_t pixel) {
   gfx::PixelBuffer p(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) p.Row32(y)[x] = pixel;

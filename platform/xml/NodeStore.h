@@ -1,5 +1,5 @@
 #pragma once
-// Internal: where a DOMDocument keeps its tree. Node records (DOMNode, 20 bytes) live in
+// Internal: where a DOMDocument keeps its tree. Node records (DOMNode, four words) live in
 // fixed 64 KiB chunks whose header names the store, so a node finds its document without a
 // pointer of its own. A child list is a run of record numbers in one shared array, written
 // once when the parser closes the element; the first edit of a list moves it to a vector of

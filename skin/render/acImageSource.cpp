@@ -1,6 +1,7 @@
 #include "skin/render/acImageSource.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/base/Assert.h"
@@ -37,12 +38,28 @@ Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h,
   PELLOMIR_ASSERT(PieceInside(src, x, y, w, h));
   Bitmap32Ptr out = NewBitmap32(dw, dh);
   if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return out;
+  // Column i samples i * w / dw and row j samples j * h / dh, both stepped without a
+  // division; a row that samples the same source row as the one above is a copy of it.
   std::vector<int> columns(static_cast<std::size_t>(dw));
-  for (int i = 0; i < dw; ++i) columns[static_cast<std::size_t>(i)] = static_cast<int>(std::int64_t(i) * w / dw);
+  int column = 0;
+  std::int64_t rest = 0;
+  for (int i = 0; i < dw; ++i) {
+    columns[static_cast<std::size_t>(i)] = column;
+    for (rest += w; rest >= dw; rest -= dw) ++column;
+  }
+  int row = 0, built = -1;
+  rest = 0;
   for (int j = 0; j < dh; ++j) {
-    const std::uint32_t* s = src.Row(y + static_cast<int>(std::int64_t(j) * h / dh)) + x;
     std::uint32_t* d = out->Row(j);
-    for (int i = 0; i < dw; ++i) d[i] = s[columns[static_cast<std::size_t>(i)]];
+    if (row == built) {
+      std::memcpy(d, out->Row(j - 1), sizeof(std::uint32_t) * static_cast<std::size_t>(dw));
+    } else if (const std::uint32_t* s = src.Row(y + row) + x; w == 1) {
+      std::fill(d, d + dw, s[0]);
+    } else {
+      for (int i = 0; i < dw; ++i) d[i] = s[columns[static_cast<std::size_t>(i)]];
+    }
+    built = row;
+    for (rest += h; rest >= dh; rest -= dh) ++row;
   }
   return out;
 }

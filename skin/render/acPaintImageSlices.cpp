@@ -11,6 +11,7 @@
 #include "skin/render/pixels/acKeyedCopy.h"
 #include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/pixels/acPixelClip.h"
+#include "skin/render/pixels/acPixelRows.h"
 
 namespace skin {
 namespace {
@@ -60,11 +61,6 @@ struct MaskedContext {
 // per target and scaling.
 using MaskedPixelStep = void (*)(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m,
                                  std::uint32_t& d);
-
-// Opaque target, stretched piece: every pixel masked.
-inline void OpaqueStretched(const MaskedContext&, int, int, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
-  d = MaskedPixel(d, p, m) | kOpaque;
-}
 
 // Opaque target, unit scale, over a background picture: the key pixels of corners show it.
 inline void OpaqueOverPicture(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m,
@@ -129,6 +125,15 @@ inline void OuterPixel(const MaskedContext& c, int x, int y, std::uint32_t p, st
 using MaskedRow = void (*)(const MaskedContext& c, int x, int y, const std::uint32_t* p, const std::uint32_t* m,
                            std::uint32_t* d, int n);
 
+// Opaque target, stretched piece: every pixel masked (MaskedPixel, then A 255), as one
+// byte loop over the row and one pass setting A.
+void OpaqueStretchedRow(const MaskedContext&, int, int, const std::uint32_t* p, const std::uint32_t* m,
+                        std::uint32_t* d, int n) {
+  rows::MaskBytes(reinterpret_cast<std::uint8_t*>(d), reinterpret_cast<const std::uint8_t*>(p),
+                  reinterpret_cast<const std::uint8_t*>(m), std::size_t(n) * 4);
+  rows::OrPixels(d, kOpaque, std::size_t(n));
+}
+
 template <MaskedPixelStep Step>
 void RowOf(const MaskedContext& c, int x, int y, const std::uint32_t* p, const std::uint32_t* m, std::uint32_t* d,
            int n) {
@@ -139,12 +144,12 @@ void RowOf(const MaskedContext& c, int x, int y, const std::uint32_t* p, const s
 MaskedRow MaskedRowFor(Target target, Scaling scaling, bool bgBitmap) {
   switch (target) {
     case Target::Opaque:
-      if (scaling == Scaling::Stretched) return RowOf<OpaqueStretched>;
+      if (scaling == Scaling::Stretched) return OpaqueStretchedRow;
       return bgBitmap ? RowOf<OpaqueOverPicture> : RowOf<OpaqueOverFill>;
     case Target::AlphaKept: return scaling == Scaling::Stretched ? RowOf<AlphaKeptStretched> : RowOf<AlphaKeptUnit>;
     case Target::Outer: return RowOf<OuterPixel>;
   }
-  return RowOf<OpaqueStretched>;
+  return OpaqueStretchedRow;
 }
 
 // Puts w x h masked pixels: pictures from pic at (px, py), masks from mask at (mx, my), to

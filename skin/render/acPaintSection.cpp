@@ -10,6 +10,7 @@
 #include "skin/render/pixels/acPixelBlend.h"
 #include "skin/render/acSectionBehind.h"
 #include "skin/render/acSectionLayers.h"
+#include "skin/render/acSectionState.h"
 #include "skin/render/acSectionTexture.h"
 
 namespace skin {
@@ -36,7 +37,7 @@ bool SectionPaintable(const TacSkinData* data, int section, const Bitmap32* dst,
   return rect.Left >= 0 && rect.Top >= 0 && rect.Right <= dst->Width() && rect.Bottom <= dst->Height();
 }
 
-int SectionState(const TsGeneralData& section, int state) { return std::max(0, std::min(state, section.States - 1)); }
+int SectionState(const TsGeneralData& section, int state) { return LimitSectionState(section, state); }
 
 const TsGenState& SectionProps(const TsGeneralData& section, int state) {
   return section.Props[static_cast<std::size_t>(std::clamp(state, 0, 2))];

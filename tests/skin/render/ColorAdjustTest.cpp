@@ -33,6 +33,7 @@ TEST(ColorAdjustTest, HueRotationBySectorsAndOfEitherSign) {
   EXPECT_EQ(RotateHue(odd, 90), Argb(9, 40, 200, 40));
   // No hue: black and greys stay as they are.
   EXPECT_EQ(RotateHue(Argb(255, 0, 0, 0), -30), Argb(255, 0, 0, 0));
+  for (int offset : {-30, 1, 200}) EXPECT_EQ(RotateHue(Argb(1, 0, 0, 0), offset), Argb(1, 0, 0, 0)) << offset;
   EXPECT_EQ(RotateHue(Argb(1, 77, 77, 77), 100), Argb(1, 77, 77, 77));
 }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/Surface.h"
+#include "skin/render/acImageSource.h"
 #include "skin/render/acPaintImageSlices.h"
+#include "skin/render/pixels/acKeyedCopy.h"
 #include "tests/skin/support/ImageDrawTestSupport.h"
 
 namespace skin {
@@ -138,6 +140,45 @@ TEST(PaintImageSlicesTest, StretchedEdgesCoverTheWholeLengthOpaque) {
   }
   for (int y = 1; y < 8; ++y) EXPECT_EQ(dst.Pixel(0, y) >> 24, 0xFFu) << y;
   EXPECT_EQ(dst.Pixel(5, 4), 0x00101010u);  // centre untouched without bit 2
+}
+
+TEST(PaintImageSlicesTest, StretchedEdgesMixEachPictureAndMaskPixelNearestToThem) {
+  // A 5 x 5 picture with 1-pixel borders and a mask of every weight: the top and bottom
+  // edges stretch 3 x 1 pieces, the left and right ones 1 x 3 pieces.
+  MasterSkin m(5, 10);
+  std::uint32_t v = 7;
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 5; ++x) m.Set(x, y, v = v * 1664525u + 1013904223u);
+  const TsMaskData md = m.Entry({0, 0, 5, 10}, 1, 1, 1, 1, 1, 1, 1);
+  const Bitmap32 before = test::Pattern(17, 11, 3);
+  Bitmap32 dst = before;
+  PaintImageSlices(&dst, {0, 0, 17, 11}, EmptyBgInfo(), false, 0, md);
+  const Bitmap32& src = m.Master();
+  auto expect = [&](int x, int y, int sx, int sy) {
+    return MaskedPixel(before.Pixel(x, y), src.Pixel(sx, sy), src.Pixel(sx, sy + 5)) | 0xFF000000u;
+  };
+  for (int i = 0; i < 15; ++i) {
+    ASSERT_EQ(dst.Pixel(1 + i, 0), expect(1 + i, 0, 1 + i * 3 / 15, 0)) << i;
+    ASSERT_EQ(dst.Pixel(1 + i, 10), expect(1 + i, 10, 1 + i * 3 / 15, 4)) << i;
+  }
+  for (int j = 0; j < 9; ++j) {
+    ASSERT_EQ(dst.Pixel(0, 1 + j), expect(0, 1 + j, 0, 1 + j * 3 / 9)) << j;
+    ASSERT_EQ(dst.Pixel(16, 1 + j), expect(16, 1 + j, 4, 1 + j * 3 / 9)) << j;
+  }
+}
+
+TEST(StretchPieceNearestTest, EveryPixelSamplesItsNearestSourcePixel) {
+  const Bitmap32 src = test::Pattern(9, 7, 5);
+  for (int w : {1, 2, 5, 9})
+    for (int h : {1, 3, 7})
+      for (int dw : {1, 2, 4, 9, 23})
+        for (int dh : {1, 3, 6, 19}) {
+          const Bitmap32Ptr out = StretchPieceNearest(src, 9 - w, 7 - h, w, h, dw, dh);
+          for (int j = 0; j < dh; ++j)
+            for (int i = 0; i < dw; ++i)
+              ASSERT_EQ(out->Pixel(i, j), src.Pixel(9 - w + i * w / dw, 7 - h + j * h / dh))
+                  << w << "x" << h << " to " << dw << "x" << dh << " at " << i << "," << j;
+        }
 }
 
 TEST(PaintImageSlicesTest, KeyCornerShowsTheFillColourOrTheBackgroundPicture) {

@@ -11,17 +11,17 @@
 namespace skin {
 namespace {
 
+using test::Backdrop;
 using test::Count;
-using test::Ground;
 using test::Px;
 using test::Rgb;
-using test::SectionSkin;
+using test::SectionPaintSkin;
 using test::Snapshot;
 
 constexpr TColor kColour = 0x3060C0;  // section colour
 constexpr TColor kParent = 0x20A040;  // the parent's plain colour
 
-void Paint(const SectionSkin& skin, int section, const TacBgInfo& bg, Bitmap32& dst, TPoint pos, const TRect& rect,
+void Paint(const SectionPaintSkin& skin, int section, const TacBgInfo& bg, Bitmap32& dst, TPoint pos, const TRect& rect,
            int state = 0) {
   PaintSectionBackground(section, bg, state, KeyColor, -1, -1, &skin.data, &dst, pos, rect);
 }
@@ -36,7 +36,7 @@ class FiveCasesTest : public ::testing::Test {
  protected:
   int Section(int transparency) { return skin.Add(test::OneState(test::PlainState(kColour, transparency))); }
 
-  SectionSkin skin;
+  SectionPaintSkin skin;
   Bitmap32 parent = test::Pattern(40, 30, 99);
 };
 
@@ -57,7 +57,7 @@ TEST_F(FiveCasesTest, OpaqueSectionIgnoresThePicture) {
 
 TEST_F(FiveCasesTest, SeeThroughSectionCopiesThePictureAtItsPlace) {
   const int section = Section(100);
-  Bitmap32 dst = Ground(10, 10, 0);
+  Bitmap32 dst = Backdrop(10, 10, 0);
   // The rectangle (2, 1)-(8, 6) lies at (5, 4) in the parent; the answer's offset is (1, 2).
   Paint(skin, section, BgInfoFromBitmap(&parent, 1, 2), dst, {5, 4}, {2, 1, 8, 6});
   for (int y = 1; y < 6; ++y)
@@ -78,7 +78,7 @@ TEST_F(FiveCasesTest, SeeThroughSectionOverAColouredParentTakesItsBorderStrips) 
   bg.Bmp = &parent;
   bg.X = bg.Y = 0;
   bg.BorderFrame = {3, 2, 4, 5};
-  Bitmap32 dst = Ground(40, 30, 0);
+  Bitmap32 dst = Backdrop(40, 30, 0);
   // A child covering the whole parent.
   Paint(skin, Section(100), bg, dst, {0, 0}, {0, 0, 40, 30});
   for (int y = 0; y < 30; ++y)
@@ -89,7 +89,7 @@ TEST_F(FiveCasesTest, SeeThroughSectionOverAColouredParentTakesItsBorderStrips) 
 }
 
 TEST_F(FiveCasesTest, HalfTransparentOverAPictureBlendsTheLayersIntoIt) {
-  Bitmap32 dst = Ground(6, 6, 0);
+  Bitmap32 dst = Backdrop(6, 6, 0);
   Paint(skin, Section(50), BgInfoFromBitmap(&parent, 0, 0), dst, {10, 10}, {0, 0, 6, 6});
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x) {
@@ -121,23 +121,23 @@ TEST_F(FiveCasesTest, HalfTransparentOverAColourWithATextureFillsTheColourFirst)
 }
 
 TEST_F(FiveCasesTest, HalfTransparentColourOverAColourIsTheMixOfTheTwo) {
-  Bitmap32 dst = Ground(5, 5, 0);
+  Bitmap32 dst = Backdrop(5, 5, 0);
   Paint(skin, Section(50), ColourOnly(kParent), dst, {0, 0}, {0, 0, 5, 5});
   EXPECT_EQ(Count(dst, {0, 0, 5, 5}, Px(BlendColorValues(kParent, kColour, 127))), 25);
 }
 
 TEST(SectionBackgroundTest, AlphaGradientIsDrawnOverTheFinishedBackground) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   TsGenState st = test::PlainState(kColour, 100);
   st.GradientPercent = 100;  // not used: the alpha gradient is drawn over instead
   st.GradientArray = ParseGradientData("2147483647;0;16;16711680;100;16;B");
   ASSERT_TRUE(HasAlphaGradient(st));
   const int section = skin.Add(test::OneState(st));
   Bitmap32 parent = test::Pattern(12, 12, 8);
-  Bitmap32 dst = Ground(12, 12, 0);
+  Bitmap32 dst = Backdrop(12, 12, 0);
   PaintSectionBackground(section, BgInfoFromBitmap(&parent, 0, 0), 0, KeyColor, -1, -1, &skin.data, &dst, {2, 2},
                          {2, 2, 10, 10});
-  Bitmap32 want = Ground(12, 12, 0);
+  Bitmap32 want = Backdrop(12, 12, 0);
   for (int y = 2; y < 10; ++y)
     for (int x = 2; x < 10; ++x) want.SetPixel(x, y, parent.Pixel(x, y));
   FillGradient(&want, {2, 2, 10, 10}, st.GradientArray, 0);
@@ -146,14 +146,14 @@ TEST(SectionBackgroundTest, AlphaGradientIsDrawnOverTheFinishedBackground) {
 }
 
 TEST(SectionBackgroundTest, AGivenColourIsPaintedOpaqueWithoutTextureOrTransparency) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   skin.Set(0, 0, Rgb(1, 2, 3));
   TsGenState st = test::PlainState(kColour, 100);
   st.ImagePercent = 100;
   st.TextureIndex = skin.Add(skin.Entry({0, 0, 1, 1}, 1, 0, 0, 0, 0, 0, 0));
   const int section = skin.Add(test::OneState(st));
   Bitmap32 parent = test::Pattern(6, 6, 4);
-  Bitmap32 dst = Ground(6, 6, 0);
+  Bitmap32 dst = Backdrop(6, 6, 0);
   PaintSectionBackground(section, BgInfoFromBitmap(&parent, 0, 0), 0, 0x0000FF, -1, -1, &skin.data, &dst, {0, 0},
                          {0, 0, 6, 6});
   EXPECT_EQ(Count(dst, {0, 0, 6, 6}, Px(0x0000FF)), 36);
@@ -178,18 +178,18 @@ class SectionStatesTest : public ::testing::Test {
     section = skin.Add(g);
   }
 
-  SectionSkin skin;
+  SectionPaintSkin skin;
   int border = -1, section = -1;
 };
 
 TEST_F(SectionStatesTest, StateTwoOfATwoStateSectionPaintsTheHotRecordAndPictureOne) {
-  Bitmap32 hot = Ground(8, 8, 0), pressed = Ground(8, 8, 0);
+  Bitmap32 hot = Backdrop(8, 8, 0), pressed = Backdrop(8, 8, 0);
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &hot, {0, 0}, {0, 0, 8, 8}, 1);
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &pressed, {0, 0}, {0, 0, 8, 8}, 2);
   EXPECT_EQ(Snapshot(hot), Snapshot(pressed));
   EXPECT_EQ(pressed.Pixel(4, 4), Px(0x200000));    // Props[1]
   EXPECT_EQ(pressed.Pixel(0, 0), Rgb(101, 0, 0));  // picture 1 of the border
-  Bitmap32 normal = Ground(8, 8, 0);
+  Bitmap32 normal = Backdrop(8, 8, 0);
   PaintSection(section, EmptyBgInfo(), -1, -1, &skin.data, &normal, {0, 0}, {0, 0, 8, 8}, 0);
   EXPECT_EQ(normal.Pixel(4, 4), Px(0x100000));
   EXPECT_EQ(normal.Pixel(0, 0), Rgb(100, 0, 0));
@@ -202,7 +202,7 @@ TEST_F(SectionStatesTest, TextureOverridesFollowTheKindOfState) {
   const int texHot = skin.Add(skin.Entry({21, 20, 22, 21}, 1, 0, 0, 0, 0, 0, 0));
   for (TsGenState& p : skin.Section(section).Props) p.ImagePercent = 100;
   auto paint = [&](int state) {
-    Bitmap32 dst = Ground(4, 4, 0);
+    Bitmap32 dst = Backdrop(4, 4, 0);
     PaintSectionBackground(section, EmptyBgInfo(), state, KeyColor, texHot, tex0, &skin.data, &dst, {0, 0},
                            {0, 0, 4, 4});
     return dst.Pixel(2, 2);
@@ -210,7 +210,7 @@ TEST_F(SectionStatesTest, TextureOverridesFollowTheKindOfState) {
   EXPECT_EQ(paint(0), Rgb(7, 7, 7));
   EXPECT_EQ(paint(1), Rgb(8, 8, 8));
   // Without overrides each state's own texture (none here) leaves the share to the colour.
-  Bitmap32 dst = Ground(4, 4, 0);
+  Bitmap32 dst = Backdrop(4, 4, 0);
   PaintSectionBackground(section, EmptyBgInfo(), 1, KeyColor, -1, -1, &skin.data, &dst, {0, 0}, {0, 0, 4, 4});
   EXPECT_EQ(dst.Pixel(2, 2), Px(0x200000));
 }
@@ -255,7 +255,7 @@ class SectionLayersTest : public ::testing::Test {
     return skin.Add(test::OneState(st));
   }
 
-  SectionSkin skin;
+  SectionPaintSkin skin;
   int tex = -1;
   static constexpr const char* kDown = "16711680;16711680;100;0;0;255;255;0;0;0";  // blue to red
 };
@@ -285,7 +285,7 @@ TEST_F(SectionLayersTest, SinglePassMixesEachTexturePixelWithTheGradientAtItsPla
 TEST_F(SectionLayersTest, TextureAndGradientKeepTheirOwnSharesAndTheColourTheRest) {
   // 40 + 40: the texture keeps 40 percent, the gradient 40, the colour 20.
   const int section = Section(40, 40, "8421504;8421504;100;0;0;8421504;8421504;0;0;0");
-  Bitmap32 dst = Ground(2, 2, 0);
+  Bitmap32 dst = Backdrop(2, 2, 0);
   Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 2, 2});
   const TsColor grey(0x808080), colour(kColour);
   const int tex00[3] = {100, 10, 240};  // B, G, R of Rgb(240, 10, 100)
@@ -299,7 +299,7 @@ TEST_F(SectionLayersTest, TextureAndGradientKeepTheirOwnSharesAndTheColourTheRes
 TEST_F(SectionLayersTest, GradientWithoutTextureAndEmptyGradientAndColourShare) {
   // 60 percent gradient, no texture share: the gradient pulled 40 percent toward the colour.
   const int section = Section(0, 60, kDown);
-  Bitmap32 dst = Ground(3, 10, 0);
+  Bitmap32 dst = Backdrop(3, 10, 0);
   Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 3, 10});
   Bitmap32 want(3, 10);
   FillGradient(&want, {0, 0, 3, 10}, skin.Section(section).Props[0].GradientArray, 0);
@@ -309,6 +309,23 @@ TEST_F(SectionLayersTest, GradientWithoutTextureAndEmptyGradientAndColourShare) 
   Bitmap32 plain = test::Pattern(3, 3, 1);
   Paint(skin, Section(0, 100, ""), EmptyBgInfo(), plain, {0, 0}, {0, 0, 3, 3});
   EXPECT_EQ(Count(plain, {0, 0, 3, 3}, Px(kColour)), 9);
+}
+
+TEST_F(SectionLayersTest, AGradientThatLeavesPixelsHasTheColourUnderIt) {
+  // One stop, a gradient of no direction, and one whose segment is brush-drawn: none of them
+  // paints every pixel by itself, so the colour goes first and what the destination held
+  // never shows.
+  for (const char* text : {"16711680;16711680;100;0;0", "16711680;16711680;100;3;0;255;255;0;3;0",
+                           "16711680;16711680;100;16;0;255;255;0;16;0"}) {
+    const int section = Section(0, 100, text);
+    Bitmap32 a = test::Pattern(6, 5, 1), b = test::Pattern(6, 5, 2);
+    Paint(skin, section, EmptyBgInfo(), a, {0, 0}, {0, 0, 6, 5});
+    Paint(skin, section, EmptyBgInfo(), b, {0, 0}, {0, 0, 6, 5});
+    EXPECT_EQ(Snapshot(a), Snapshot(b)) << text;
+    Bitmap32 want = Backdrop(6, 5, kColour);
+    FillGradient(&want, {0, 0, 6, 5}, skin.Section(section).Props[0].GradientArray, 0);
+    EXPECT_EQ(Snapshot(a), Snapshot(want)) << text;
+  }
 }
 
 }  // namespace

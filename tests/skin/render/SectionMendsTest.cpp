@@ -13,23 +13,23 @@
 namespace skin {
 namespace {
 
+using test::Backdrop;
 using test::Count;
-using test::Ground;
 using test::Px;
 using test::Rgb;
-using test::SectionSkin;
+using test::SectionPaintSkin;
 using test::Snapshot;
 
 constexpr TColor kColour = 0x3060C0;
 constexpr TColor kParent = 0x20A040;
 
-void Paint(const SectionSkin& skin, int section, const TacBgInfo& bg, Bitmap32& dst, TPoint pos, const TRect& rect,
+void Paint(const SectionPaintSkin& skin, int section, const TacBgInfo& bg, Bitmap32& dst, TPoint pos, const TRect& rect,
            int state = 0) {
   PaintSection(section, bg, -1, -1, &skin.data, &dst, pos, rect, state);
 }
 
 TEST(SectionMendsTest, SectionWithoutStatesPaintsItsFirstState) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   for (int x = 0; x < 6; ++x) skin.Set(x, 0, Rgb(50 + x, 0, 0));  // two 3 x 1 key-colour pictures
   TsGeneralData g = test::OneState(test::PlainState(kColour));
   g.States = 0;
@@ -39,7 +39,7 @@ TEST(SectionMendsTest, SectionWithoutStatesPaintsItsFirstState) {
   EXPECT_EQ(SectionState(g, 0), 0);
   EXPECT_EQ(SectionState(g, -4), 0);
   for (int state : {0, 1, 5}) {
-    Bitmap32 dst = Ground(5, 3, 0);
+    Bitmap32 dst = Backdrop(5, 3, 0);
     Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 5, 3}, state);
     EXPECT_EQ(dst.Pixel(4, 2), Px(kColour)) << state;
     EXPECT_EQ(dst.Pixel(0, 0), Rgb(50, 0, 0)) << state;  // picture 0 of the corner image
@@ -47,25 +47,34 @@ TEST(SectionMendsTest, SectionWithoutStatesPaintsItsFirstState) {
 }
 
 TEST(SectionMendsTest, SharesBeyondTheirRangeCountAsTheNearestEnd) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   skin.Set(0, 0, Rgb(1, 2, 3));
   const int tex = skin.Add(skin.Entry({0, 0, 1, 1}, 1, 0, 0, 0, 0, 0, 0));
   Bitmap32 parent = test::Pattern(8, 8, 3);
   auto paint = [&](TsGenState st, const TacBgInfo& bg) {
-    SectionSkin copy;
+    SectionPaintSkin copy;
     copy.data.ma = skin.data.ma;
     const int section = copy.Add(test::OneState(st));
     Bitmap32 dst = test::Pattern(8, 8, 11);
     PaintSectionBackground(section, bg, 0, KeyColor, -1, -1, &copy.data, &dst, {0, 0}, {0, 0, 8, 8});
     return Snapshot(dst);
   };
-  // Transparency 150 is fully see-through.
+  // Transparency 150 is fully see-through, in the scroll bar and alpha variants too.
   EXPECT_EQ(paint(test::PlainState(kColour, 150), BgInfoFromBitmap(&parent, 0, 0)), Snapshot(parent));
+  {
+    SectionPaintSkin copy;
+    const int section = copy.Add(test::OneState(test::PlainState(kColour, 150)));
+    Bitmap32 lite = test::Pattern(8, 8, 11), alpha = test::Pattern(8, 8, 11);
+    PaintSectionLite(section, -1, -1, &copy.data, &lite, {0, 0}, {0, 0, 8, 8}, 0, BgInfoFromBitmap(&parent, 0, 0), -1);
+    PaintSectionAlpha(section, 0, &copy.data, &alpha, {0, 0}, {0, 0, 8, 8});
+    EXPECT_EQ(Snapshot(lite), Snapshot(parent));
+    EXPECT_EQ(Count(alpha, {0, 0, 8, 8}, 0u), 64);
+  }
   // A negative image share is none: the colour alone.
   TsGenState negative = test::PlainState(kColour);
   negative.ImagePercent = -20;
   negative.TextureIndex = tex;
-  EXPECT_EQ(paint(negative, EmptyBgInfo()), Snapshot(Ground(8, 8, kColour)));
+  EXPECT_EQ(paint(negative, EmptyBgInfo()), Snapshot(Backdrop(8, 8, kColour)));
   // A negative gradient share does not pull a full texture toward the colour.
   TsGenState full = negative;
   full.ImagePercent = 100;
@@ -74,7 +83,7 @@ TEST(SectionMendsTest, SharesBeyondTheirRangeCountAsTheNearestEnd) {
 }
 
 TEST(SectionMendsTest, AShareWithoutATextureToShowBelongsToTheColour) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   TsGenState st = test::PlainState(kColour);
   st.ImagePercent = 50;
   st.TextureIndex = 99;  // no such entry
@@ -86,7 +95,7 @@ TEST(SectionMendsTest, AShareWithoutATextureToShowBelongsToTheColour) {
     Paint(skin, opaque, EmptyBgInfo(), dst, {0, 0}, {0, 0, 6, 6});
     EXPECT_EQ(Count(dst, {0, 0, 6, 6}, Px(kColour)), 36) << seed;
   }
-  Bitmap32 parent = Ground(6, 6, kParent);
+  Bitmap32 parent = Backdrop(6, 6, kParent);
   Bitmap32 dst = test::Pattern(6, 6, 5);
   Paint(skin, half, BgInfoFromBitmap(&parent, 0, 0), dst, {0, 0}, {0, 0, 6, 6});
   std::uint32_t want = 0;
@@ -96,7 +105,7 @@ TEST(SectionMendsTest, AShareWithoutATextureToShowBelongsToTheColour) {
 }
 
 TEST(SectionMendsTest, TexturesOfNoSizeAreNotDrawnAndEndAtOnce) {
-  SectionSkin skin(8, 8, Rgb(9, 9, 9));
+  SectionPaintSkin skin(8, 8, Rgb(9, 9, 9));
   struct Shape {
     TRect r;
     int maskType, mode;
@@ -111,14 +120,14 @@ TEST(SectionMendsTest, TexturesOfNoSizeAreNotDrawnAndEndAtOnce) {
     st.ImagePercent = 100;
     st.TextureIndex = tex;
     const int section = skin.Add(test::OneState(st));
-    Bitmap32 dst = Ground(7, 7, 0);
+    Bitmap32 dst = Backdrop(7, 7, 0);
     Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 7, 7});
     EXPECT_EQ(Count(dst, {0, 0, 7, 7}, Px(kColour)), 49) << tex;
   }
 }
 
 TEST(SectionMendsTest, TheKeyColourIsNeverPaintedWhereNothingIsKnownBehind) {
-  SectionSkin skin(4, 8);
+  SectionPaintSkin skin(4, 8);
   skin.Set(0, 0, KeyPixel);  // a 2 x 2 masked tile, key at its corner, mask of zeros
   skin.Set(1, 0, Rgb(9, 9, 9));
   skin.Set(0, 1, Rgb(9, 9, 9));
@@ -130,26 +139,37 @@ TEST(SectionMendsTest, TheKeyColourIsNeverPaintedWhereNothingIsKnownBehind) {
   const int textured = skin.Add(test::OneState(st));
   const int clear = skin.Add(test::OneState(test::PlainState(kColour, 100)));
 
-  Bitmap32 dst = Ground(7, 7, 0);
+  Bitmap32 dst = Backdrop(7, 7, 0);
   Paint(skin, textured, EmptyBgInfo(), dst, {0, 0}, {0, 0, 7, 7});
-  EXPECT_EQ(Count(dst, {0, 0, 7, 7}, KeyPixel), 0);
+  EXPECT_EQ(test::CountKeyColour(dst, {0, 0, 7, 7}), 0);
   EXPECT_EQ(dst.Pixel(0, 0), Px(kColour));  // a key pixel of a tile
   EXPECT_EQ(dst.Pixel(6, 6), Px(kColour));  // the strips
   // A ready answer that carries no picture.
   TacBgInfo noPicture = BgInfoFromBitmap(nullptr, 0, 0);
-  Bitmap32 other = Ground(7, 7, 0);
+  Bitmap32 other = Backdrop(7, 7, 0);
   Paint(skin, clear, noPicture, other, {0, 0}, {0, 0, 7, 7});
   EXPECT_EQ(Count(other, {0, 0, 7, 7}, Px(kColour)), 49);
+  // A parent that answers "no colour" with its picture's border strips only.
+  TacBgInfo strips;
+  strips.Bmp = &other;
+  strips.X = strips.Y = 0;
+  strips.BorderFrame = {1, 1, 1, 1};
+  Bitmap32 framed = Backdrop(7, 7, 0);
+  TsGenState half = test::PlainState(kColour, 50);
+  half.ImagePercent = 100;
+  half.TextureIndex = tex;
+  Paint(skin, skin.Add(test::OneState(half)), strips, framed, {0, 0}, {0, 0, 7, 7});
+  EXPECT_EQ(test::CountKeyColour(framed, {0, 0, 7, 7}), 0);
 }
 
 TEST(SectionMendsTest, TheAlphaVariantLeavesTheSectionsGradientAsItIs) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   TsGenState st = test::PlainState(kColour, 20);
   st.GradientPercent = 100;
   st.GradientArray = ParseGradientData("16711680;16711680;100;0;0;255;255;0;0;0");
   const TsGradArray stored = st.GradientArray;
   const int section = skin.Add(test::OneState(st));
-  Bitmap32 dst = Ground(6, 6, 0);
+  Bitmap32 dst = Backdrop(6, 6, 0);
   PaintSectionAlpha(section, 0, &skin.data, &dst, {0, 0}, {0, 0, 6, 6});
   const TsGradArray& after = skin.Section(section).Props[0].GradientArray;
   ASSERT_EQ(after.size(), stored.size());
@@ -158,7 +178,7 @@ TEST(SectionMendsTest, TheAlphaVariantLeavesTheSectionsGradientAsItIs) {
     EXPECT_EQ(after[i].Color.C, stored[i].Color.C);
   }
   // A plain paint after it is the plain gradient.
-  Bitmap32 plain = Ground(6, 6, 0), want = Ground(6, 6, 0);
+  Bitmap32 plain = Backdrop(6, 6, 0), want = Backdrop(6, 6, 0);
   Paint(skin, section, EmptyBgInfo(), plain, {0, 0}, {0, 0, 6, 6});
   FillGradient(&want, {0, 0, 6, 6}, stored, 0);
   EXPECT_EQ(Snapshot(plain), Snapshot(want));
@@ -178,14 +198,14 @@ class BorderStripsTest : public ::testing::Test {
   }
   bool InStrip(int bx, int by) const { return bx < 3 || by < 2 || bx >= 36 || by >= 25; }
 
-  SectionSkin skin;
+  SectionPaintSkin skin;
   int section = skin.Add(test::OneState(test::PlainState(kColour, 100)));
   Bitmap32 parent = test::Pattern(40, 30, 21);
 };
 
 TEST_F(BorderStripsTest, StripsAreFoundInThePicturesOwnCoordinates) {
   // An answer passed on by a see-through control at (5, 4): the child at (0, 0) in it.
-  Bitmap32 dst = Ground(35, 26, 0);
+  Bitmap32 dst = Backdrop(35, 26, 0);
   Paint(skin, section, Answer(5, 4), dst, {0, 0}, {0, 0, 35, 26});
   for (int y = 0; y < 26; ++y)
     for (int x = 0; x < 35; ++x) {
@@ -196,7 +216,7 @@ TEST_F(BorderStripsTest, StripsAreFoundInThePicturesOwnCoordinates) {
 
 TEST_F(BorderStripsTest, StripsNeverReadPastThePicture) {
   // The child reaches 10 pixels past the picture's right and bottom edges.
-  Bitmap32 dst = Ground(20, 15, 0);
+  Bitmap32 dst = Backdrop(20, 15, 0);
   Paint(skin, section, Answer(0, 0), dst, {30, 25}, {0, 0, 20, 15});
   for (int y = 0; y < 15; ++y)
     for (int x = 0; x < 20; ++x) {
@@ -207,7 +227,7 @@ TEST_F(BorderStripsTest, StripsNeverReadPastThePicture) {
 }
 
 TEST(SectionChoicesTest, MaskedTexturesTakeTheLayersNotTheSinglePass) {
-  SectionSkin skin(4, 8);
+  SectionPaintSkin skin(4, 8);
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 2; ++x) {
       skin.Set(x, y, Rgb(200, 40 * x, 40 * y));
@@ -220,7 +240,7 @@ TEST(SectionChoicesTest, MaskedTexturesTakeTheLayersNotTheSinglePass) {
   st.GradientArray = ParseGradientData("16711680;16711680;100;0;0;255;255;0;0;0");
   EXPECT_FALSE(TakesSinglePass(StateLayerValues(skin.data, st, st.TextureIndex)));
   const int section = skin.Add(test::OneState(st));
-  Bitmap32 dst = Ground(4, 4, 0);
+  Bitmap32 dst = Backdrop(4, 4, 0);
   Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 4, 4});
   // The picture (not its mask) tiled, blended half and half with the gradient.
   Bitmap32 grad(4, 4);
@@ -236,7 +256,7 @@ TEST(SectionChoicesTest, MaskedTexturesTakeTheLayersNotTheSinglePass) {
 }
 
 TEST(SectionChoicesTest, CornerImagesComeBeforeTheBorder) {
-  SectionSkin skin(8, 8);
+  SectionPaintSkin skin(8, 8);
   skin.FillArea(0, 0, 2, 2, Rgb(1, 1, 1));  // corner image: 2 x 2 key-colour picture
   const int corner = skin.Add(skin.Entry({0, 0, 2, 2}, 1, 0, 0, 0, 0, 0, 0));
   for (int y = 0; y < 3; ++y)  // border: 3 x 3 masked picture with 1-pixel borders
@@ -248,7 +268,7 @@ TEST(SectionChoicesTest, CornerImagesComeBeforeTheBorder) {
   g.ImgTL = corner;
   g.BorderIndex = skin.Add(skin.Entry({4, 0, 7, 6}, 1, 1, 0, 1, 1, 1, 1));
   const int section = skin.Add(g);
-  Bitmap32 dst = Ground(6, 6, 0);
+  Bitmap32 dst = Backdrop(6, 6, 0);
   Paint(skin, section, EmptyBgInfo(), dst, {0, 0}, {0, 0, 6, 6});
   EXPECT_EQ(dst.Pixel(0, 0), Rgb(2, 2, 2));  // the border over the corner image
   EXPECT_EQ(dst.Pixel(1, 1), Rgb(1, 1, 1));  // the corner image where the border leaves it

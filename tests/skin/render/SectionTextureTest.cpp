@@ -14,11 +14,11 @@
 namespace skin {
 namespace {
 
+using test::Backdrop;
 using test::Count;
-using test::Ground;
 using test::Px;
 using test::Rgb;
-using test::SectionSkin;
+using test::SectionPaintSkin;
 
 constexpr TColor kColour = 0x0000AA;  // the section colour: pixel 0xFFAA0000
 constexpr TColor kGround = 0x101010;
@@ -92,7 +92,7 @@ const ModeCase kModes[] = {
 
 TEST(SectionTextureTest, EveryFillModeCoversItsPartAndLeavesTheRestToTheColour) {
   for (const ModeCase& c : kModes) {
-    SectionSkin skin(8, 4);
+    SectionPaintSkin skin(8, 4);
     for (int y = 0; y < 2; ++y)
       for (int x = 0; x < 3; ++x) skin.Set(x, y, Tex(x, y));
     const int tex = skin.Add(skin.Entry({0, 0, 3, 2}, 1, 0, c.mode, 0, 0, 0, 0));
@@ -101,7 +101,7 @@ TEST(SectionTextureTest, EveryFillModeCoversItsPartAndLeavesTheRestToTheColour) 
     st.TextureIndex = tex;
     const int section = skin.Add(test::OneState(st));
 
-    Bitmap32 dst = Ground(12, 9, kGround);
+    Bitmap32 dst = Backdrop(12, 9, kGround);
     PaintSectionBackground(section, EmptyBgInfo(), 0, KeyColor, -1, -1, &skin.data, &dst, {0, 0}, {1, 1, 11, 8});
     for (int y = 0; y < 9; ++y)
       for (int x = 0; x < 12; ++x) {
@@ -117,11 +117,11 @@ TEST(SectionTextureTest, EveryFillModeCoversItsPartAndLeavesTheRestToTheColour) 
 }
 
 TEST(SectionTextureTest, TextureInItsOwnBitmapAndSmallerRectanglesThanTheTexture) {
-  SectionSkin skin(4, 4);
+  SectionPaintSkin skin(4, 4);
   Bitmap32 own = test::Pattern(5, 4, 77);
   TsMaskData md = skin.Entry({1, 1, 4, 3}, 1, 0, 6, 0, 0, 0, 0);  // a row along the bottom
   md.Bmp = &own;
-  Bitmap32 dst = Ground(2, 1, kGround);
+  Bitmap32 dst = Backdrop(2, 1, kGround);
   const TRect left = FillTexture(&dst, {0, 0, 2, 1}, md, EmptyBgInfo(), kColour);
   // The row is higher than the rectangle: its lower part shows, nothing is left over.
   EXPECT_TRUE(left.IsEmpty());
@@ -132,7 +132,7 @@ TEST(SectionTextureTest, TextureInItsOwnBitmapAndSmallerRectanglesThanTheTexture
 // A 2 x 2 masked tile at (0, 10): its top-left pixel is the key colour, the others show
 // (mask 0) except the bottom-right one, whose mask keeps half of what lies under it.
 // Returns the entry's index in a skin of a 4 x 16 master bitmap.
-int AddMaskedTile(SectionSkin& skin, int mode) {
+int AddMaskedTile(SectionPaintSkin& skin, int mode) {
   skin.Set(0, 10, KeyPixel);
   skin.Set(1, 10, Rgb(200, 0, 0));
   skin.Set(0, 11, Rgb(0, 200, 0));
@@ -144,7 +144,7 @@ int AddMaskedTile(SectionSkin& skin, int mode) {
 }
 
 TEST(SectionTextureTest, MaskedWholeTilesStopBeforeTheEdgeAndLeaveStripsFromBehind) {
-  SectionSkin skin(4, 16);
+  SectionPaintSkin skin(4, 16);
   const int tex = AddMaskedTile(skin, 10);
   const TsMaskData& md = skin.Image(tex);
   ASSERT_NE(UsableTexture(skin.data, tex), nullptr);
@@ -152,7 +152,7 @@ TEST(SectionTextureTest, MaskedWholeTilesStopBeforeTheEdgeAndLeaveStripsFromBehi
   Bitmap32 parentCopy = parent;
   // The rectangle is 6 x 5 at (1, 1) in the destination and lies at (4, 3) in the parent.
   const TacBgInfo bg = BgInfoFromBitmap(&parentCopy, 3, 2);
-  Bitmap32 dst = Ground(8, 7, kGround);
+  Bitmap32 dst = Backdrop(8, 7, kGround);
   const TRect left = FillTexture(&dst, {1, 1, 7, 6}, md, bg, kColour);
   EXPECT_TRUE(left.IsEmpty());
   auto under = [&](int x, int y) { return parent.Pixel(x + 3, y + 2); };
@@ -173,9 +173,9 @@ TEST(SectionTextureTest, MaskedWholeTilesStopBeforeTheEdgeAndLeaveStripsFromBehi
 }
 
 TEST(SectionTextureTest, MaskedTileModeCutsTheLastTilesAndOtherModesAreNotTextures) {
-  SectionSkin skin(4, 16);
+  SectionPaintSkin skin(4, 16);
   const int tex = AddMaskedTile(skin, 0);
-  Bitmap32 dst = Ground(3, 3, kGround);
+  Bitmap32 dst = Backdrop(3, 3, kGround);
   FillTexture(&dst, {0, 0, 3, 3}, skin.Image(tex), EmptyBgInfo(), kColour);
   // Nothing known behind: the key pixels show the section colour.
   EXPECT_EQ(dst.Pixel(0, 0), Px(kColour));
@@ -190,13 +190,13 @@ TEST(SectionTextureTest, MaskedTileModeCutsTheLastTilesAndOtherModesAreNotTextur
 }
 
 TEST(SectionTextureTest, PatternOverlayLaysWholeTilesOverTheBackgroundAndShowsWhatLiesBehind) {
-  SectionSkin skin(4, 16);
+  SectionPaintSkin skin(4, 16);
   const int tex = AddMaskedTile(skin, 10);
   TsGenState st = test::PlainState(kColour);
   st.TextureIndex = tex;  // no image share: only the overlay shows it
   const int section = skin.Add(test::OneState(st));
-  Bitmap32 parent = Ground(10, 10, 0x00C000);
-  Bitmap32 dst = Ground(5, 5, kGround);
+  Bitmap32 parent = Backdrop(10, 10, 0x00C000);
+  Bitmap32 dst = Backdrop(5, 5, kGround);
   PaintSectionBackground(section, BgInfoFromBitmap(&parent, 0, 0), 0, KeyColor, -1, -1, &skin.data, &dst, {2, 2},
                          {0, 0, 5, 5});
   // Tiles at 0 and 2 each way; the key pixels and the strips take the parent.
@@ -208,7 +208,7 @@ TEST(SectionTextureTest, PatternOverlayLaysWholeTilesOverTheBackgroundAndShowsWh
   // The hot state has no override and no texture of its own: no overlay, the colour only.
   skin.Section(section).States = 2;
   skin.Section(section).Props[1].TextureIndex = -1;
-  Bitmap32 hot = Ground(5, 5, kGround);
+  Bitmap32 hot = Backdrop(5, 5, kGround);
   PaintSectionBackground(section, BgInfoFromBitmap(&parent, 0, 0), 1, KeyColor, -1, -1, &skin.data, &hot, {2, 2},
                          {0, 0, 5, 5});
   EXPECT_EQ(Count(hot, {0, 0, 5, 5}, Px(kColour)), 25);

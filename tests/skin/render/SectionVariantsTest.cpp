@@ -12,11 +12,11 @@
 namespace skin {
 namespace {
 
+using test::Backdrop;
 using test::Count;
-using test::Ground;
 using test::Px;
 using test::Rgb;
-using test::SectionSkin;
+using test::SectionPaintSkin;
 using test::Snapshot;
 
 constexpr TColor kColour = 0x3060C0;
@@ -71,13 +71,13 @@ class SectionLiteTest : public ::testing::Test {
     return skin.Add(g);
   }
 
-  SectionSkin skin;
+  SectionPaintSkin skin;
   int border = -1;
   Bitmap32 parent = test::Pattern(20, 20, 13);
 };
 
 TEST_F(SectionLiteTest, OpaquePartsGetTheirColourAndTheBorderTheCallerNames) {
-  Bitmap32 dst = Ground(6, 6, 0);
+  Bitmap32 dst = Backdrop(6, 6, 0);
   PaintSectionLite(Section(0), border, -1, &skin.data, &dst, {0, 0}, {0, 0, 6, 6}, 0, EmptyBgInfo(), -1);
   EXPECT_EQ(dst.Pixel(0, 0), Rgb(9, 9, 9));
   EXPECT_EQ(dst.Pixel(5, 3), Rgb(9, 9, 9));
@@ -86,7 +86,7 @@ TEST_F(SectionLiteTest, OpaquePartsGetTheirColourAndTheBorderTheCallerNames) {
 
 TEST_F(SectionLiteTest, SeeThroughPartsOverAReadyPictureBlendOrCopyAndOverNothingPaintTheirColour) {
   const TacBgInfo bg = BgInfoFromBitmap(&parent, 0, 0);
-  Bitmap32 half = Ground(5, 5, 0), clear = Ground(5, 5, 0), unknown = Ground(5, 5, 0);
+  Bitmap32 half = Backdrop(5, 5, 0), clear = Backdrop(5, 5, 0), unknown = Backdrop(5, 5, 0);
   PaintSectionLite(Section(50), -1, -1, &skin.data, &half, {4, 6}, {0, 0, 5, 5}, 0, bg, -1);
   PaintSectionLite(Section(100), -1, -1, &skin.data, &clear, {4, 6}, {0, 0, 5, 5}, 0, bg, -1);
   PaintSectionLite(Section(100), -1, -1, &skin.data, &unknown, {4, 6}, {0, 0, 5, 5}, 0, EmptyBgInfo(), -1);
@@ -107,7 +107,7 @@ TEST_F(SectionLiteTest, TextureOverridesByKindOfState) {
   g.States = 3;
   for (TsGenState& p : g.Props) p.ImagePercent = 100;
   const int section = skin.Add(g);
-  Bitmap32 a = Ground(3, 3, 0), b = Ground(3, 3, 0);
+  Bitmap32 a = Backdrop(3, 3, 0), b = Backdrop(3, 3, 0);
   PaintSectionLite(section, -1, t0, &skin.data, &a, {0, 0}, {0, 0, 3, 3}, 0, EmptyBgInfo(), t1);
   PaintSectionLite(section, -1, t0, &skin.data, &b, {0, 0}, {0, 0, 3, 3}, 2, EmptyBgInfo(), t1);
   EXPECT_EQ(a.Pixel(1, 1), Rgb(1, 1, 1));
@@ -115,7 +115,7 @@ TEST_F(SectionLiteTest, TextureOverridesByKindOfState) {
 }
 
 TEST(SectionAlphaTest, FullyTransparentClearsTheWholePictureAndLeavesAPart) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   const int section = skin.Add(test::OneState(test::PlainState(kColour, 100)));
   Bitmap32 whole = test::Pattern(6, 6, 1), part = test::Pattern(6, 6, 1);
   PaintSectionAlpha(section, 0, &skin.data, &whole, {0, 0}, {0, 0, 6, 6});
@@ -125,16 +125,16 @@ TEST(SectionAlphaTest, FullyTransparentClearsTheWholePictureAndLeavesAPart) {
 }
 
 TEST(SectionAlphaTest, PlainColourFollowsThePixelAtTheCorner) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   const int t40 = skin.Add(test::OneState(test::PlainState(kColour, 40)));
   const int t0 = skin.Add(test::OneState(test::PlainState(kColour, 0)));
   // Over a clear picture: the colour with alpha 60 percent.
-  Bitmap32 clear = Ground(6, 6, 0);
+  Bitmap32 clear = Backdrop(6, 6, 0);
   FillPixels(&clear, {0, 0, 6, 6}, 0, 0);
   PaintSectionAlpha(t40, 0, &skin.data, &clear, {0, 0}, {1, 1, 5, 5});
   EXPECT_EQ(clear.Pixel(2, 2), (SwapRedBlue(kColour) | (153u << 24)));
   // Opaque section: alpha 255.
-  Bitmap32 opaque = Ground(6, 6, 0x101010);
+  Bitmap32 opaque = Backdrop(6, 6, 0x101010);
   PaintSectionAlpha(t0, 0, &skin.data, &opaque, {0, 0}, {1, 1, 5, 5});
   EXPECT_EQ(opaque.Pixel(2, 2), Px(kColour));
   // Over something: each channel pulled 60 percent toward the colour, alpha at least 153.
@@ -149,7 +149,7 @@ TEST(SectionAlphaTest, PlainColourFollowsThePixelAtTheCorner) {
 }
 
 TEST(SectionAlphaTest, SinglePassIsClearFromHalfTransparencyAndGradientsAreComposed) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   skin.Set(0, 0, Rgb(200, 100, 0));
   TsGenState st = test::PlainState(kColour, 50);
   st.ImagePercent = 50;
@@ -159,7 +159,7 @@ TEST(SectionAlphaTest, SinglePassIsClearFromHalfTransparencyAndGradientsAreCompo
   const int pass50 = skin.Add(test::OneState(st));
   st.Transparency = 49;
   const int pass49 = skin.Add(test::OneState(st));
-  Bitmap32 a = Ground(4, 4, 0), b = Ground(4, 4, 0);
+  Bitmap32 a = Backdrop(4, 4, 0), b = Backdrop(4, 4, 0);
   PaintSectionAlpha(pass50, 0, &skin.data, &a, {0, 0}, {0, 0, 3, 3});
   PaintSectionAlpha(pass49, 0, &skin.data, &b, {0, 0}, {0, 0, 3, 3});
   EXPECT_EQ(a.Pixel(1, 1) >> 24, 0u);
@@ -184,9 +184,9 @@ TEST(SectionAlphaTest, SinglePassIsClearFromHalfTransparencyAndGradientsAreCompo
 }
 
 TEST(SectionAlphaTest, TheWholePictureIsPremultiplied) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   const int section = skin.Add(test::OneState(test::PlainState(0xFFFFFF, 50)));
-  Bitmap32 dst = Ground(4, 4, 0);
+  Bitmap32 dst = Backdrop(4, 4, 0);
   FillPixels(&dst, {0, 0, 4, 4}, 0, 0);
   PaintSectionAlpha(section, 0, &skin.data, &dst, {0, 0}, {0, 0, 4, 4});
   Bitmap32 want = test::Filled(4, 4, 0x7FFFFFFFu);
@@ -196,9 +196,9 @@ TEST(SectionAlphaTest, TheWholePictureIsPremultiplied) {
 }
 
 TEST(SectionToSurfaceTest, PaintsAtTheRectangleThroughTheSurfacesOriginAndKeepsItsState) {
-  SectionSkin skin;
+  SectionPaintSkin skin;
   const int section = skin.Add(test::OneState(test::PlainState(kColour)));
-  Bitmap32 target = Ground(20, 12, 0);
+  Bitmap32 target = Backdrop(20, 12, 0);
   gfx::Surface& s = target.Canvas();
   s.SetViewportOrg({10, 5});
   s.SetBrush(gfx::Brush::Solid(0x00FF00));

@@ -12,10 +12,10 @@
 namespace skin::test {
 
 // A data set of hand-made sections over a master bitmap of w x h.
-struct SectionSkin : MasterSkin {
+struct SectionPaintSkin : MasterSkin {
   TacSkinData data{&loader, 96, 0};
 
-  explicit SectionSkin(int w = 64, int h = 64, std::uint32_t fill = 0xFF000000u) : MasterSkin(w, h, fill) {}
+  explicit SectionPaintSkin(int w = 64, int h = 64, std::uint32_t fill = 0xFF000000u) : MasterSkin(w, h, fill) {}
 
   int Add(const TsGeneralData& g) {
     data.gd.push_back(g);
@@ -49,7 +49,7 @@ inline TsGeneralData OneState(const TsGenState& s) {
 constexpr std::uint32_t Px(TColor c) { return SwapRedBlue(c) | 0xFF000000u; }
 
 // A bitmap filled with an opaque colour value.
-inline Bitmap32 Ground(int w, int h, TColor c) {
+inline Bitmap32 Backdrop(int w, int h, TColor c) {
   Bitmap32 b(w, h);
   FillPixels(&b, {0, 0, w, h}, c, 255);
   return b;
@@ -60,6 +60,14 @@ inline int Count(const Bitmap32& b, const TRect& r, std::uint32_t px) {
   int n = 0;
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) n += b.Pixel(x, y) == px;
+  return n;
+}
+
+// Counts the pixels of r that hold the key colour, whatever their byte A.
+inline int CountKeyColour(const Bitmap32& b, const TRect& r) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += (b.Pixel(x, y) & 0x00FFFFFFu) == KeyPixel;
   return n;
 }
 

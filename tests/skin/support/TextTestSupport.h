@@ -16,8 +16,6 @@
 namespace skin::test {
 
 // A loader with one data set (96 dots per inch) whose sections and entries the test adds.
-// (Not SectionSkin: that name is the section tests' skin, and two classes of one name
-// would be one class to the linker.)
 struct TextSkin {
   TacSkinLoader loader;
   TacSkinData* data = nullptr;

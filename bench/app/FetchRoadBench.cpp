@@ -14,7 +14,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace {
 

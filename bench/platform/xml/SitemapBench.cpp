@@ -11,8 +11,8 @@
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLDoc.h"
 #include "platform/xml/XMLHTTP.h"
-#include "tests/platform/xml/SitemapWalk.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/platform/xml/XmlTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace {
 

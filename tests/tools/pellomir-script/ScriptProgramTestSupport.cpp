@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "ScriptProgramTestSupport.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/Unicode.h"

@@ -74,7 +74,7 @@ void EndProgram() {
   Form1 = nullptr;
   Form2 = nullptr;
   g_params.clear();
-  skin::SetSkinMessageSink(nullptr);
+  skin::SkinEngineShutdown();
 }
 
 int RunProgram(const std::string& exePath, const std::vector<std::string>& params) {

@@ -20,6 +20,7 @@ add_library(pellomir_options INTERFACE)
 target_compile_options(pellomir_options INTERFACE -Wall -Wextra)
 target_include_directories(pellomir_options INTERFACE ${PROJECT_SOURCE_DIR})
 if(PELLOMIR_SANITIZE)
+  target_compile_definitions(pellomir_options INTERFACE PELLOMIR_SANITIZE)  # assertions on
   target_compile_options(pellomir_options INTERFACE
     -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(pellomir_options INTERFACE -fsanitize=address,undefined)

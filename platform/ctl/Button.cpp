@@ -19,6 +19,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 namespace {
 
 enum class Kind { Push, Check, Radio, Group, OwnerDraw };

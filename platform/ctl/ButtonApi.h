@@ -18,6 +18,11 @@ constexpr win::DWORD BS_USERBUTTON = 0x8;
 constexpr win::DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr win::DWORD BS_PUSHBOX = 0xA;
 constexpr win::DWORD BS_OWNERDRAW = 0xB;
+// Named for code that tells the kinds apart; this layer draws them as push buttons.
+constexpr win::DWORD BS_SPLITBUTTON = 0xC;
+constexpr win::DWORD BS_DEFSPLITBUTTON = 0xD;
+constexpr win::DWORD BS_COMMANDLINK = 0xE;
+constexpr win::DWORD BS_DEFCOMMANDLINK = 0xF;
 constexpr win::DWORD BS_TYPEMASK = 0xF;
 constexpr win::DWORD BS_LEFTTEXT = 0x20;
 constexpr win::DWORD BS_ICON = 0x40;

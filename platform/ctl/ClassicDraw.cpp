@@ -4,12 +4,13 @@
 #include <algorithm>
 
 #include "platform/gfx/Gdi.h"
+#include "platform/gfx/PixelOps.h"
 
 namespace ctl::draw {
 
 namespace {
 
-gfx::TColor Sys(int index) { return gfx::GetSysColor(index); }
+using gfx::classic::Sys;
 
 void Pixel(HDC dc, int x, int y, gfx::TColor c) { dc->FillRect(gfx::Bounds(x, y, 1, 1), c); }
 
@@ -30,49 +31,6 @@ void Pattern(HDC dc, int x, int y, const char* const* rows, int count) {
 }
 
 }  // namespace
-
-void Frame(HDC dc, RECT& r, gfx::TColor topLeft, gfx::TColor bottomRight) {
-  if (r.IsEmpty()) return;
-  dc->FillRect({r.Left, r.Top, r.Right, r.Top + 1}, topLeft);
-  dc->FillRect({r.Left, r.Top, r.Left + 1, r.Bottom}, topLeft);
-  dc->FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
-  dc->FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
-  r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-}
-
-void DrawEdge(HDC dc, RECT& r, Edge edge) {
-  switch (edge) {
-    case Edge::Raised:
-      Frame(dc, r, Sys(gfx::COLOR_BTNHIGHLIGHT), Sys(gfx::COLOR_3DDKSHADOW));
-      Frame(dc, r, Sys(gfx::COLOR_3DLIGHT), Sys(gfx::COLOR_BTNSHADOW));
-      break;
-    case Edge::Sunken:
-      Frame(dc, r, Sys(gfx::COLOR_BTNSHADOW), Sys(gfx::COLOR_BTNHIGHLIGHT));
-      Frame(dc, r, Sys(gfx::COLOR_3DDKSHADOW), Sys(gfx::COLOR_3DLIGHT));
-      break;
-    case Edge::Etched:
-      Frame(dc, r, Sys(gfx::COLOR_BTNSHADOW), Sys(gfx::COLOR_BTNHIGHLIGHT));
-      Frame(dc, r, Sys(gfx::COLOR_BTNHIGHLIGHT), Sys(gfx::COLOR_BTNSHADOW));
-      break;
-  }
-}
-
-void DrawButtonFace(HDC dc, const RECT& rect, ButtonLook look) {
-  RECT r = rect;
-  if (r.IsEmpty()) return;
-  gfx::TColor black = Sys(gfx::COLOR_3DDKSHADOW), shadow = Sys(gfx::COLOR_BTNSHADOW);
-  if (look == ButtonLook::Default || look == ButtonLook::DefaultPressed) Frame(dc, r, black, black);
-  dc->FillRect(r, Sys(gfx::COLOR_BTNFACE));
-  switch (look) {
-    case ButtonLook::Pressed:
-      Frame(dc, r, black, Sys(gfx::COLOR_BTNHIGHLIGHT));
-      Frame(dc, r, shadow, Sys(gfx::COLOR_3DLIGHT));
-      break;
-    case ButtonLook::DefaultPressed: Frame(dc, r, shadow, shadow); break;
-    case ButtonLook::Flat: Frame(dc, r, shadow, shadow); break;
-    default: DrawEdge(dc, r, Edge::Raised); break;
-  }
-}
 
 void DrawFocusRect(HDC dc, const RECT& r) {
   if (r.Width() < 2 || r.Height() < 2) return;
@@ -138,11 +96,7 @@ void FillChecker(HDC dc, const RECT& r, gfx::TColor a, gfx::TColor b) {
   if (r.IsEmpty()) return;
   // Composed in a small picture and copied once: cheaper than a fill per pixel.
   gfx::PixelBuffer pic(r.Width(), r.Height());
-  auto px = [](gfx::TColor c) {
-    return 0xFF000000u | (static_cast<std::uint32_t>(gfx::GetRValue(c)) << 16) |
-           (static_cast<std::uint32_t>(gfx::GetGValue(c)) << 8) | gfx::GetBValue(c);
-  };
-  const std::uint32_t pa = px(a), pb = px(b);
+  const std::uint32_t pa = gfx::ColorToPixel(a), pb = gfx::ColorToPixel(b);
   for (int y = 0; y < pic.Height(); ++y) {
     std::uint32_t* row = pic.Row32(y);
     for (int x = 0; x < pic.Width(); ++x) row[x] = ((x + y) & 1) ? pb : pa;

@@ -1,9 +1,10 @@
 #pragma once
-// The classic look's drawing pieces shared by the controls: 3-D edges, push button faces,
-// the dotted focus rectangle, arrow, check and radio marks, the size grip, and text in
-// the control font. All colours come from the system colour table.
+// The classic look's drawing pieces shared by the controls: 3-D edges and push button
+// faces (from the shared classic look), the dotted focus rectangle, arrow, check and radio marks, the size grip, and
+// text in the control font. All colours come from the system colour table.
 #include <string_view>
 
+#include "platform/gfx/ClassicLook.h"
 #include "platform/gfx/Color.h"
 #include "platform/win/Types.h"
 
@@ -16,19 +17,21 @@ namespace ctl::draw {
 using win::HDC;
 using win::RECT;
 
-// A one-pixel frame along the inside of r, top and left in one colour, bottom and right in
-// the other; r shrinks by one pixel on each side.
-void Frame(HDC dc, RECT& r, gfx::TColor topLeft, gfx::TColor bottomRight);
+// The frames, edges and button faces are the shared classic look's (gfx/ClassicLook.h).
+using Edge = gfx::classic::Edge;
+using ButtonLook = gfx::classic::ButtonFace;
 
+// A one-pixel frame along the inside of r, top and left in one colour, bottom and right in
+// the other; r shrinks by one pixel on each side (an empty r stays and gets nothing).
+inline void Frame(HDC dc, RECT& r, gfx::TColor topLeft, gfx::TColor bottomRight) {
+  gfx::classic::Frame(*dc, r, topLeft, bottomRight);
+}
 // Two-pixel edges (r shrinks by 2): raised (a button, a thumb), sunken (an edit's client
 // edge), etched (a group box line, a separator).
-enum class Edge { Raised, Sunken, Etched };
-void DrawEdge(HDC dc, RECT& r, Edge edge);
-
-// A push button face filled with the button colour. Pressed: flat dark frame; default:
-// an extra black frame outside.
-enum class ButtonLook { Normal, Pressed, Default, DefaultPressed, Flat };
-void DrawButtonFace(HDC dc, const RECT& r, ButtonLook look);
+inline void DrawEdge(HDC dc, RECT& r, Edge edge) { gfx::classic::DrawEdge(*dc, r, edge); }
+// A push button face filled with the button colour. Pressed: dark edge; default: an extra
+// black frame outside.
+inline void DrawButtonFace(HDC dc, const RECT& r, ButtonLook look) { gfx::classic::DrawButtonFace(*dc, r, look); }
 
 // The dotted focus rectangle, drawn by inverting every other pixel of its outline.
 void DrawFocusRect(HDC dc, const RECT& r);

@@ -22,6 +22,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 namespace {
 
 constexpr const char16_t* kComboOfEdit = u"CtlComboOfEdit";

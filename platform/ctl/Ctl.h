@@ -10,4 +10,5 @@
 #include "platform/ctl/MessageBox.h"
 #include "platform/ctl/SaveDialog.h"
 #include "platform/ctl/ScrollBarApi.h"
+#include "platform/ctl/ScrollBarParts.h"
 #include "platform/ctl/StaticApi.h"

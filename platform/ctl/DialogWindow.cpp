@@ -122,7 +122,7 @@ LRESULT CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && g_pendingProc) {
     auto* cbt = reinterpret_cast<CBT_CREATEWND*>(lParam);
     const char16_t* cls = cbt && cbt->lpcs ? cbt->lpcs->lpszClass : nullptr;
-    bool dialog = cls && (IS_INTRESOURCE(cls) ? ATOMOF(cls) == 32770 : std::u16string(cls) == WC_DIALOG);
+    bool dialog = cls && (IS_INTRESOURCE(cls) ? ATOMOF(cls) == DIALOG_CLASS_ATOM : std::u16string(cls) == WC_DIALOG);
     if (dialog) {
       auto hwnd = reinterpret_cast<HWND>(wParam);
       SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DialogWindowProc));
@@ -143,9 +143,10 @@ HWND CreateDialogWindow(const DialogParams& params) {
   DWORD exStyle = params.exStyle | ((style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0) | WS_EX_CONTROLPARENT;
   g_pendingProc = params.proc ? params.proc : [](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; };
   g_creationHook = SetWindowsHookEx(WH_CBT, &CreationHook, nullptr, GetCurrentThreadId());
-  HWND hwnd =
-      CreateWindowEx(exStyle, WC_DIALOG, params.title.c_str(), style & ~WS_VISIBLE, params.rect.Left, params.rect.Top,
-                     params.rect.Width(), params.rect.Height(), params.owner, nullptr, nullptr, nullptr);
+  // By atom, as the platform's dialog manager does: hooks see the dialog class that way.
+  HWND hwnd = CreateWindowEx(exStyle, MAKEINTATOM(DIALOG_CLASS_ATOM), params.title.c_str(), style & ~WS_VISIBLE,
+                             params.rect.Left, params.rect.Top, params.rect.Width(), params.rect.Height(), params.owner,
+                             nullptr, nullptr, nullptr);
   UnhookWindowsHookEx(g_creationHook);
   g_creationHook = nullptr;
   g_pendingProc = nullptr;

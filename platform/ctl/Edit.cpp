@@ -16,6 +16,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 namespace {
 
 // Caps the platform puts on 16-bit answers: values above a word answer -1.

@@ -16,13 +16,13 @@ namespace ctl::detail {
 
 class Edit final : public ControlObject {
  public:
-  Edit(HWND hwnd, const CREATESTRUCT& cs);
-  LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+  Edit(win::HWND hwnd, const win::CREATESTRUCT& cs);
+  win::LRESULT Handle(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
  private:
   // --- Edit.cpp -----------------------------------------------------------------------
-  LRESULT HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool* handled);
-  DWORD Style() const;
+  win::LRESULT HandleEditMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, bool* handled);
+  win::DWORD Style() const;
   bool Multiline() const { return model_.Text().Multiline(); }
   bool ReadOnly() const;
   // Replaces the selection. `user`: typed or pasted (the limit, ES_AUTOHSCROLL and
@@ -38,19 +38,19 @@ class Edit final : public ControlObject {
   // --- EditInput.cpp ------------------------------------------------------------------
   void OnKeyDown(int vk);
   void OnChar(char16_t c);
-  void OnMouseDown(POINT p, bool doubleClick);
-  void OnMouseMove(POINT p);
+  void OnMouseDown(win::POINT p, bool doubleClick);
+  void OnMouseMove(win::POINT p);
   void OnMouseUp();
   void OnAutoScroll();
   void OnWheel(int delta);
   // The classic edit menu (Undo, Cut, Copy, Paste, Delete, Select All) at a screen point;
   // (-1, -1) places it at the caret.
-  void OnContextMenu(POINT screen);
+  void OnContextMenu(win::POINT screen);
   // Moves the caret (extending the selection) and scrolls it into view; a vertical
   // move keeps the pixel column it started from.
   void MoveCaret(int pos, bool extend, bool vertical = false);
   void MoveLines(int lines, bool extend);
-  void ExtendDrag(POINT p);
+  void ExtendDrag(win::POINT p);
   // Backspace / Delete: the selection, else the character before / after the caret.
   void DeleteChar(bool forward);
   void Copy();
@@ -61,7 +61,7 @@ class Edit final : public ControlObject {
 
   // --- EditView.cpp -------------------------------------------------------------------
   void UpdateMetrics();
-  RECT FormatRect() const;
+  win::RECT FormatRect() const;
   int VisibleLines() const;
   int MaxFirstLine() const;
   // Pixel offset of pos within its line (tabs expanded), before scrolling and alignment.
@@ -72,8 +72,8 @@ class Edit final : public ControlObject {
   // Width of a run of display text starting at a line's start.
   int TextWidth(std::u16string_view display) const;
   int AlignOffset(int line) const;
-  POINT ClientPos(int pos) const;
-  int PosFromClient(POINT p) const;
+  win::POINT ClientPos(int pos) const;
+  int PosFromClient(win::POINT p) const;
   void ScrollToCaret();
   // Scrolls to a first line / horizontal offset; true when anything moved.
   bool ScrollTo(int firstLine, int xOffset);
@@ -81,13 +81,13 @@ class Edit final : public ControlObject {
   void UpdateCaret();
   void InvalidateText();
   // A scroll request (WM_VSCROLL / WM_HSCROLL, EM_SCROLL); `notify` sends EN_VSCROLL / EN_HSCROLL.
-  void OnScroll(int bar, WPARAM wParam, bool notify);
+  void OnScroll(int bar, win::WPARAM wParam, bool notify);
   // Widths of lines for the horizontal scroll bar, kept while the edit has WS_HSCROLL.
   void UpdateWidths(int firstLine, int oldLastLine, int newLastLine);
   int MaxLineWidth();
 
   // --- EditPaint.cpp ------------------------------------------------------------------
-  void Paint(HDC dc, const RECT& area) override;
+  void Paint(win::HDC dc, const win::RECT& area) override;
   std::u16string DisplayText(int line) const;
 
   EditModel model_;
@@ -113,7 +113,7 @@ class Edit final : public ControlObject {
   enum class Drag { None, Chars, Words } drag_ = Drag::None;
   int dragWordStart_ = 0;
   int dragWordEnd_ = 0;
-  POINT lastMouse_;
+  win::POINT lastMouse_;
   // Horizontal scroll bar support.
   std::vector<int> widths_;
   bool widthsBuilt_ = false;

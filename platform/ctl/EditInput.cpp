@@ -13,6 +13,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 namespace {
 
 constexpr UINT_PTR kAutoScrollTimer = 0xFFE1;

@@ -11,6 +11,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 std::u16string Edit::DisplayText(int line) const {
   std::u16string_view text = model_.Text().LineText(line);
   if (password_) return std::u16string(text.size(), password_);

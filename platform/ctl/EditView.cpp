@@ -16,6 +16,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 namespace {
 
 // Walks a run of display text from a line's start, giving each character's advance;

@@ -4,7 +4,7 @@
 
 #include "platform/ctl/ClassicDraw.h"
 #include "platform/ctl/ScrollBarApi.h"
-#include "platform/ctl/ScrollTracking.h"
+#include "platform/ctl/ScrollBarParts.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/MessageApi.h"
@@ -18,7 +18,6 @@
 namespace ctl {
 
 using namespace win;
-using namespace detail;
 
 namespace {
 
@@ -32,8 +31,9 @@ POINT ClientOrigin(HWND hwnd) {
   return {o.X - wr.Left, o.Y - wr.Top};
 }
 
-// The bar's rectangle in window coordinates; empty when the window shows no such bar.
-RECT BarRect(HWND hwnd, int bar) {
+}  // namespace
+
+RECT FrameBarRect(HWND hwnd, int bar) {
   DWORD style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
   RECT wr, c;
   GetWindowRect(hwnd, &wr);
@@ -51,7 +51,7 @@ RECT BarRect(HWND hwnd, int bar) {
   return {};
 }
 
-ScrollModel ModelOf(HWND hwnd, int bar) {
+ScrollModel FrameBarModel(HWND hwnd, int bar) {
   SCROLLINFO si;
   si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   GetScrollInfo(hwnd, bar, &si);
@@ -65,11 +65,13 @@ ScrollModel ModelOf(HWND hwnd, int bar) {
   return m;
 }
 
+namespace {
+
 class FrameSite final : public ScrollSite {
  public:
   FrameSite(HWND hwnd, int bar) : hwnd_(hwnd), bar_(bar) {}
-  ScrollModel Model() override { return ModelOf(hwnd_, bar_); }
-  ScrollLayout Layout() override { return LayoutScrollBar(BarRect(hwnd_, bar_), bar_ == SB_VERT, Model()); }
+  ScrollModel Model() override { return FrameBarModel(hwnd_, bar_); }
+  ScrollLayout Layout() override { return LayoutScrollBar(FrameBarRect(hwnd_, bar_), bar_ == SB_VERT, Model()); }
   POINT FromClient(POINT p) override {
     POINT o = ClientOrigin(hwnd_);
     return {p.X + o.X, p.Y + o.Y};
@@ -77,11 +79,15 @@ class FrameSite final : public ScrollSite {
   void Repaint() override {
     HDC dc = GetWindowDC(hwnd_);
     if (!dc) return;
-    PaintScrollBar(dc, Layout(), Model(), PaintStateFor({hwnd_, bar_}));
+    PaintScrollBarOf(dc, hwnd_, bar_, Layout(), Model(), PaintStateFor({hwnd_, bar_}));
     ReleaseDC(hwnd_, dc);
   }
   void Notify(WORD code, int pos) override {
+    // The drag's full position is the bar's track position while its requests go out.
+    bool thumb = code == SB_THUMBTRACK || code == SB_THUMBPOSITION;
+    if (thumb) SetScrollTrackPos(hwnd_, bar_, pos);
     SendMessage(hwnd_, bar_ == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, static_cast<unsigned>(pos)), 0);
+    if (code == SB_THUMBPOSITION) EndScrollTrack(hwnd_, bar_);
   }
 
  private:
@@ -90,15 +96,18 @@ class FrameSite final : public ScrollSite {
 };
 
 void PaintBars(HWND hwnd, HDC dc) {
-  RECT rv = BarRect(hwnd, SB_VERT), rh = BarRect(hwnd, SB_HORZ);
-  if (!rv.IsEmpty())
-    PaintScrollBar(dc, LayoutScrollBar(rv, true, ModelOf(hwnd, SB_VERT)), ModelOf(hwnd, SB_VERT),
-                   PaintStateFor({hwnd, SB_VERT}));
-  if (!rh.IsEmpty())
-    PaintScrollBar(dc, LayoutScrollBar(rh, false, ModelOf(hwnd, SB_HORZ)), ModelOf(hwnd, SB_HORZ),
-                   PaintStateFor({hwnd, SB_HORZ}));
-  if (!rv.IsEmpty() && !rh.IsEmpty())
-    dc->FillRect({rv.Left, rh.Top, rv.Right, rh.Bottom}, gfx::GetSysColor(gfx::COLOR_BTNFACE));
+  RECT rv = FrameBarRect(hwnd, SB_VERT), rh = FrameBarRect(hwnd, SB_HORZ);
+  for (int bar : {SB_VERT, SB_HORZ}) {
+    const RECT& r = bar == SB_VERT ? rv : rh;
+    if (r.IsEmpty()) continue;
+    ScrollModel m = FrameBarModel(hwnd, bar);
+    PaintScrollBarOf(dc, hwnd, bar, LayoutScrollBar(r, bar == SB_VERT, m), m, PaintStateFor({hwnd, bar}));
+  }
+  if (!rv.IsEmpty() && !rh.IsEmpty()) {
+    RECT box{rv.Left, rh.Top, rv.Right, rh.Bottom};
+    if (ScrollBarPainter* p = GetScrollBarPainter(hwnd)) p->PaintSizeBox(dc, hwnd, box);
+    else dc->FillRect(box, gfx::GetSysColor(gfx::COLOR_BTNFACE));
+  }
 }
 
 void PaintFrameBars(HWND hwnd, HDC printDc) {
@@ -190,6 +199,15 @@ void AttachFrameScrollBars(HWND hwnd) {
   RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
-bool GetScrollTrackPos(HWND hwnd, int bar, int* pos) { return TrackedPosition({hwnd, bar}, pos); }
+bool GetScrollTrackPos(HWND hwnd, int bar, int* pos) {
+  if (TrackedPosition({hwnd, bar}, pos)) return true;
+  // A drag run by someone else (a skinned bar) that set the bar's track position.
+  if (!IsScrollTracking(hwnd, bar)) return false;
+  SCROLLINFO si;
+  si.fMask = SIF_TRACKPOS;
+  if (!GetScrollInfo(hwnd, bar, &si)) return false;
+  if (pos) *pos = si.nTrackPos;
+  return true;
+}
 
 }  // namespace ctl

@@ -14,7 +14,7 @@
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/ListBoxApi.h"
 #include "platform/ctl/ScrollBarApi.h"
-#include "platform/ctl/ScrollTracking.h"
+#include "platform/ctl/ScrollBarParts.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
@@ -24,6 +24,8 @@
 #include "platform/win/Styles.h"
 
 namespace ctl::detail {
+
+using namespace win;
 
 class ListBox final : public ControlObject {
  public:

@@ -9,6 +9,8 @@
 
 namespace ctl {
 
+using namespace win;
+
 namespace detail {
 
 void RegisterControlClass(const char16_t* name, WNDPROC proc, UINT classStyle, int cursorId, int backgroundColor) {

@@ -2,7 +2,8 @@
 // Scroll bars: the "ScrollBar" control class (SBS_ styles, SBM_ messages, WM_HSCROLL /
 // WM_VSCROLL to its parent with its handle in lParam) and the frame scroll bars of any
 // window with WS_HSCROLL / WS_VSCROLL, whose model lives in the window system
-// (platform/win/ScrollApi.h).
+// (platform/win/ScrollApi.h). The parts, their geometry, tracking and painting are in
+// ScrollBarParts.h.
 #include "platform/win/Types.h"
 
 namespace ctl {
@@ -33,7 +34,10 @@ constexpr win::UINT SBM_GETSCROLLINFO = 0x00EA;  // lParam SCROLLINFO*
 bool HandleFrameScrollBars(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, win::LRESULT* result);
 void AttachFrameScrollBars(win::HWND hwnd);
 // While a frame bar's thumb is dragged (SB_THUMBTRACK and SB_THUMBPOSITION), the full
-// position it stands for: the requests carry only its low 16 bits.
+// position it stands for: the requests carry only its low 16 bits. A drag this layer runs
+// gives its own position; otherwise the bar's track position while one is set
+// (win::SetScrollTrackPos, as a skinned bar's drag does), read through
+// GetScrollInfo(SIF_TRACKPOS). The edit and the list box read their drags here.
 bool GetScrollTrackPos(win::HWND hwnd, int bar, int* pos);
 
 }  // namespace ctl

@@ -9,7 +9,7 @@
 #include "platform/ctl/ControlProcs.h"
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/ScrollBarApi.h"
-#include "platform/ctl/ScrollTracking.h"
+#include "platform/ctl/ScrollBarParts.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/PaintApi.h"
@@ -18,6 +18,8 @@
 #include "platform/win/Styles.h"
 
 namespace ctl::detail {
+
+using namespace win;
 
 class ScrollBarControl final : public ControlObject, public ScrollSite {
  public:
@@ -87,7 +89,7 @@ void ScrollBarControl::Paint(HDC dc, const RECT&) {
     if (Style() & SBS_SIZEGRIP) draw::DrawSizeGrip(dc, c);
     return;
   }
-  PaintScrollBar(dc, Layout(), Model(), PaintStateFor(Id()));
+  PaintScrollBarOf(dc, hwnd, SB_CTL, Layout(), Model(), PaintStateFor(Id()));
 }
 
 LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

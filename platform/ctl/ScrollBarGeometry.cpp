@@ -1,11 +1,11 @@
 // Classic scroll bar geometry: arrow buttons as long as the bar is thick (or half its
 // length when it is short), a thumb as long as the page's share of the track (at least
 // 8 pixels), placed by the position's share of the range that can scroll.
-#include "platform/ctl/ScrollBarGeometry.h"
+#include "platform/ctl/ScrollBarParts.h"
 
 #include <algorithm>
 
-namespace ctl::detail {
+namespace ctl {
 
 namespace {
 
@@ -94,4 +94,4 @@ int PositionForThumb(const ScrollLayout& l, const ScrollModel& m, int thumbStart
   return static_cast<int>(m.min + pos);
 }
 
-}  // namespace ctl::detail
+}  // namespace ctl

@@ -1,15 +1,19 @@
-// Classic scroll bar painting.
-#include "platform/ctl/ScrollBarPaint.h"
+// Scroll bar painting: the classic look, and the painter a window may have instead.
+#include "platform/ctl/ScrollBarParts.h"
 
 #include <algorithm>
 
 #include "platform/ctl/ClassicDraw.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/ScrollApi.h"
+#include "platform/win/WindowApi.h"
 
-namespace ctl::detail {
+namespace ctl {
 
 namespace {
+
+// The window property that holds a window's painter.
+constexpr const char16_t* kPainterProp = u"CtlScrollBarPainter";
 
 using draw::Arrow;
 
@@ -35,7 +39,7 @@ void PaintButton(win::HDC dc, const win::RECT& r, Arrow dir, bool pressed, bool 
 
 }  // namespace
 
-void PaintScrollBar(win::HDC dc, const ScrollLayout& layout, const ScrollModel& m, const ScrollPaintState& st) {
+void PaintClassicScrollBar(win::HDC dc, const ScrollLayout& layout, const ScrollModel& m, const ScrollPaintState& st) {
   if (layout.bar.IsEmpty()) return;
   ScrollLayout l = layout;
   if (l.thumb && st.thumbStart >= 0) l.thumbStart = ClampThumb(l, st.thumbStart);
@@ -57,4 +61,26 @@ void PaintScrollBar(win::HDC dc, const ScrollLayout& layout, const ScrollModel& 
   if (l.thumb) draw::DrawButtonFace(dc, PartRect(l, ScrollPart::Thumb), draw::ButtonLook::Normal);
 }
 
-}  // namespace ctl::detail
+void ScrollBarPainter::PaintSizeBox(win::HDC dc, win::HWND, const win::RECT& box) {
+  dc->FillRect(box, gfx::GetSysColor(gfx::COLOR_BTNFACE));
+}
+
+ScrollBarPainter* GetScrollBarPainter(win::HWND hwnd) {
+  return static_cast<ScrollBarPainter*>(win::GetProp(hwnd, kPainterProp));
+}
+
+ScrollBarPainter* SetScrollBarPainter(win::HWND hwnd, ScrollBarPainter* painter) {
+  if (!win::IsWindow(hwnd)) return nullptr;
+  ScrollBarPainter* old = GetScrollBarPainter(hwnd);
+  if (painter) win::SetProp(hwnd, kPainterProp, painter);
+  else win::RemoveProp(hwnd, kPainterProp);
+  return old;
+}
+
+void PaintScrollBarOf(win::HDC dc, win::HWND hwnd, int bar, const ScrollLayout& l, const ScrollModel& m,
+                      const ScrollPaintState& st) {
+  if (ScrollBarPainter* p = GetScrollBarPainter(hwnd)) p->PaintScrollBar(dc, hwnd, bar, l, m, st);
+  else PaintClassicScrollBar(dc, l, m, st);
+}
+
+}  // namespace ctl

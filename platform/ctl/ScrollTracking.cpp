@@ -1,12 +1,12 @@
 // The scroll bar mouse: press, repeat, thumb drag and release.
-#include "platform/ctl/ScrollTracking.h"
+#include "platform/ctl/ScrollBarParts.h"
 
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowApi.h"
 
-namespace ctl::detail {
+namespace ctl {
 
 namespace {
 
@@ -167,4 +167,4 @@ bool TrackedPosition(ScrollBarId id, int* pos) {
   return true;
 }
 
-}  // namespace ctl::detail
+}  // namespace ctl

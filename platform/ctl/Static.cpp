@@ -18,6 +18,8 @@
 
 namespace ctl::detail {
 
+using namespace win;
+
 class Static final : public ControlObject {
  public:
   Static(HWND h, const CREATESTRUCT&) : ControlObject(h) {}

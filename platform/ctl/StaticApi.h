@@ -19,6 +19,7 @@ constexpr win::DWORD SS_SIMPLE = 0x0B;
 constexpr win::DWORD SS_LEFTNOWORDWRAP = 0x0C;
 constexpr win::DWORD SS_OWNERDRAW = 0x0D;
 constexpr win::DWORD SS_BITMAP = 0x0E;
+constexpr win::DWORD SS_ENHMETAFILE = 0x0F;  // named only: this layer draws no metafiles
 constexpr win::DWORD SS_ETCHEDHORZ = 0x10;
 constexpr win::DWORD SS_ETCHEDVERT = 0x11;
 constexpr win::DWORD SS_ETCHEDFRAME = 0x12;

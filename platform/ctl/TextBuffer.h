@@ -34,6 +34,8 @@ class TextBuffer {
 
   // Replaces [start, end) with s; positions are clamped to the text.
   void Replace(int start, int end, std::u16string_view s);
+  // Adds s at the end (what filling a list does, line by line).
+  void Append(std::u16string_view s);
   void Assign(std::u16string_view s) { Replace(0, Length(), s); }
 
   // Moves a position off the middle of a CR LF pair (to before the CR) and into range.

@@ -147,7 +147,7 @@ TPersistent* TSizeConstraints::GetOwner() const { return control_; }
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>(this)), font_(std::make_unique<TFont>()) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
+  WindowProc = [this](TMessage& m) { CallWindowHooks(m); };
   controlStyle_ = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents, TControlStyleItem::csSetCaption,
                    TControlStyleItem::csDoubleClicks};
   font_->SetPixelsPerInch(Screen->PixelsPerInch());

@@ -4,12 +4,18 @@
 // TGraphicControl (no window: painted by its parent into the parent's window).
 // Windowed controls (TWinControl, TCustomControl) are in WinControls.h.
 //
-// Messages. Every message of a control runs through its WindowProc (initially its
-// virtual WndProc): windows' messages and the framework's CM_ notifications alike
-// (Perform). Another object inserts itself into the chain by saving WindowProc, setting
-// its own and passing messages on to the saved one. WndProc pre-processes (mouse
-// capture, graphic children) and calls Dispatch, which runs the class's message
-// handlers from the most derived down and ends in DefaultHandler.
+// Messages. Every message of a control runs through its WindowProc: windows' messages
+// and the framework's CM_ notifications alike (Perform). Initially WindowProc runs the
+// hooks joined with JoinWindowProc (newest first), then the virtual WndProc. WndProc
+// pre-processes (mouse capture, graphic children) and calls Dispatch, which runs the
+// class's message handlers from the most derived down and ends in DefaultHandler.
+//
+// Joining the chain. JoinWindowProc(id, hook) is the safe way in: parties leave by id in
+// any order, also from inside a message, and the others stay joined. The older way,
+// saving WindowProc, setting one's own and calling the saved one, still works, but it is
+// only safe when parties leave in the reverse order they came: one that restores its
+// saved WindowProc while a later one is above it cuts the later one out, and the later
+// one then restores a procedure that calls the first after it left.
 #include <memory>
 #include <string>
 
@@ -22,7 +28,26 @@ namespace forms {
 
 class TWinControl;
 class TCustomForm;
+class TControl;
 struct TEnumInfo;
+struct TWindowHooks;
+
+// The rest of a control's window procedure chain, handed to a joined hook with each
+// message: calling it passes the message on (to older hooks, then WndProc). Valid only
+// while the hook runs.
+class TWndNext {
+ public:
+  void operator()(TMessage& m) const;
+
+ private:
+  friend class TControl;
+  TWndNext(TControl* control, const TWindowHooks* hooks, int index) : control_(control), hooks_(hooks), index_(index) {}
+  TControl* control_;
+  const TWindowHooks* hooks_;
+  int index_;  // the next hook to run, counting down; -1: WndProc
+};
+// A joined hook: handles m, calling next(m) to pass it on before, after, or not at all.
+using TWndHook = std::function<void(TMessage& m, const TWndNext& next)>;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -148,6 +173,14 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& m);
   // Sends a message through WindowProc and returns its result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Joins the window procedure chain under `id` (any address the party owns), newest
+  // first; joining again with the same id moves the hook to the front with its new
+  // function. Leaving takes effect at once: a hook that has left is not called again,
+  // not even later in the message that is running. Either may be called at any time,
+  // also from inside a hook; a hook joined during a message sees the next one.
+  void JoinWindowProc(const void* id, TWndHook hook);
+  void LeaveWindowProc(const void* id);
+  bool InWindowProc(const void* id) const;
 
   // --- Tree ---
   TWinControl* Parent() const { return parent_; }
@@ -313,6 +346,11 @@ class TControl : public TComponent {
   TControlStyle controlStyle_;
   TControlState controlState_;
   int fontHeightAtLoad_ = 0;
+  // The joined hooks, oldest first; replaced (never changed) when one joins or leaves,
+  // so a message running keeps the list it started with.
+  std::shared_ptr<const TWindowHooks> windowHooks_;
+  void CallWindowHooks(TMessage& m);
+  friend class TWndNext;
 };
 
 // A control without a window: its parent paints it (WM_PAINT with the parent's surface,

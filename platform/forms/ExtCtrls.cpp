@@ -2,19 +2,23 @@
 
 #include <cmath>
 
+#include "platform/gfx/ClassicLook.h"
 #include "platform/gfx/TextLayout.h"
 #include "platform/win/Styles.h"
 
 namespace forms {
 
 void Frame3D(TCanvas& c, TRect& r, TColor topLeft, TColor bottomRight, int width) {
+  // The classic look's one-pixel frame, filled through the canvas so that its brush and
+  // change notifications behave as for any other fill.
   for (int i = 0; i < width && !r.IsEmpty(); ++i) {
+    const gfx::classic::EdgeLines e = gfx::classic::EdgeLinesOf(r);
     c.Brush()->SetColor(topLeft);
-    c.FillRect({r.Left, r.Top, r.Right - 1, r.Top + 1});
-    c.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom - 1});
+    c.FillRect(e.top);
+    c.FillRect(e.left);
     c.Brush()->SetColor(bottomRight);
-    c.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
-    c.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+    c.FillRect(e.bottom);
+    c.FillRect(e.right);
     r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
   }
 }

@@ -25,6 +25,12 @@
 //  - AlphaBlend treats the source as premultiplied and mixes all four bytes.
 //  - GradientFill writes the alpha interpolated between its vertices.
 //  - InvertRect and DSTINVERT invert B, G, R and leave A.
+//
+// Bad arguments. Empty and inverted rectangles, sizes and places outside the target are
+// part of the contracts (they draw nothing or are cut), since they come from window and
+// picture sizes. A null array with a positive count (Polyline, Polygon, PolyPolygon,
+// FillPathGradient, GradientFillTriangle, PlgBlt) is a caller error: debug builds stop
+// there (PELLOMIR_ASSERT); release builds draw nothing, as before.
 #include <cstdint>
 #include <string_view>
 #include <vector>

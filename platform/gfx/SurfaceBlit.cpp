@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/VisibleArea.h"
@@ -258,26 +259,18 @@ bool Surface::AlphaBlend(int x, int y, int w, int h, const Surface& src, int sx,
   m.mirrorX = m.mirrorY = false;
   const std::uint32_t ca = bf.sourceConstantAlpha;
   const bool perPixel = (bf.alphaFormat & AC_SRC_ALPHA) != 0;
-  Stretch(Visible(), target_, src.target_, m, [ca, perPixel](std::uint32_t& d, std::uint32_t sp) {
-    std::uint32_t out = 0;
-    if (perPixel) {
-      // Premultiplied source scaled by the constant alpha, then source-over.
-      const std::uint32_t sa = Div255((sp >> 24) * ca);
-      for (int shift = 0; shift < 32; shift += 8) {
-        const std::uint32_t sc = Div255(((sp >> shift) & 0xFF) * ca);
-        const std::uint32_t v = std::min<std::uint32_t>(255, sc + Div255(((d >> shift) & 0xFF) * (255 - sa)));
-        out |= v << shift;
-      }
-    } else {
-      for (int shift = 0; shift < 32; shift += 8)
-        out |= Div255(((sp >> shift) & 0xFF) * ca + ((d >> shift) & 0xFF) * (255 - ca)) << shift;
-    }
-    d = out;
-  });
+  // Premultiplied source scaled by the constant alpha, then source-over; or a constant mix.
+  if (perPixel)
+    Stretch(Visible(), target_, src.target_, m,
+            [ca](std::uint32_t& d, std::uint32_t sp) { d = BlendPremultiplied255Round(d, sp, ca); });
+  else
+    Stretch(Visible(), target_, src.target_, m,
+            [ca](std::uint32_t& d, std::uint32_t sp) { d = MixPixel255Round(d, sp, ca); });
   return true;
 }
 
 bool Surface::PlgBlt(const TPoint pts[3], const Surface& src, int sx, int sy, int w, int h) {
+  PELLOMIR_ASSERT(pts);
   if (pts == nullptr || w <= 0 || h <= 0 || !Usable(src.target_)) return false;
   const TPoint p0 = ToPixels(pts[0]), p1 = ToPixels(pts[1]), p2 = ToPixels(pts[2]);
   // Destination = p0 + u * (p1 - p0) / w + v * (p2 - p0) / h for source offsets (u, v).

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/VisibleArea.h"
@@ -110,6 +111,7 @@ std::uint32_t Lerp(const Channels& a, const Channels& b, double t) {
 }  // namespace
 
 void Surface::GradientFillTriangle(const GradientVertex v[3]) {
+  PELLOMIR_ASSERT(v);
   if (!v) return;
   TPointF p[3];
   Channels col[3];
@@ -164,6 +166,7 @@ void Surface::FillLinearGradient(const TRectF& brush, std::uint32_t from, std::u
 
 void Surface::FillPathGradient(const TPointF* pts, const std::uint32_t* colours, int count, TPointF centre,
                                std::uint32_t centreColour) {
+  PELLOMIR_ASSERT((pts && colours) || count <= 0);
   if (!pts || !colours || count < 2) return;
   const TPoint o = PixelOffset();
   const TPointF c{centre.X + o.X, centre.Y + o.Y};

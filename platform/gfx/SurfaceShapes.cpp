@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/PixelOps.h"
 #include "platform/gfx/ScanConvert.h"
 #include "platform/gfx/Surface.h"
@@ -133,11 +134,13 @@ void Surface::LineTo(TPoint p) {
 }
 
 void Surface::Polyline(const TPoint* pts, int count) {
+  PELLOMIR_ASSERT(pts || count <= 0);
   if (!pts) return;
   for (int i = 0; i + 1 < count; ++i) StrokeLine(ToPixels(pts[i]), ToPixels(pts[i + 1]), false);
 }
 
 void Surface::PolyPolygon(const TPoint* pts, const int* counts, int polygons) {
+  PELLOMIR_ASSERT((pts && counts) || polygons <= 0);
   if (!pts || !counts || polygons <= 0) return;
   std::vector<TPoint> px;
   int total = 0;

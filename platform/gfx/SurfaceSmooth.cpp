@@ -45,7 +45,7 @@ void Surface::DrawSmoothLine(TPointF a, TPointF b, double width, std::uint32_t c
       std::uint32_t* row = target_.Row32(y);
       const std::uint8_t* c = cov.data() + static_cast<std::size_t>(y - box.Top) * box.Width() - box.Left;
       for (int x = part.Left; x < part.Right; ++x)
-        if (c[x]) row[x] = BlendOver(row[x], colour & 0xFFFFFFu, Div255(c[x] * alpha));
+        if (c[x]) row[x] = BlendOver(row[x], colour & 0xFFFFFFu, MulDiv255Round(c[x], alpha));
     }
   });
 }

@@ -49,6 +49,44 @@ struct InputEvent {
   int wheelDelta = 0;                      // Wheel: multiples of 120, positive away from the user
   int vk = 0;                              // KeyDown, KeyUp
   char16_t ch = 0;                         // Char; KeyDown of a printable key may carry it too
+
+  static InputEvent MouseMove(gfx::TPoint pt) { return Mouse(Kind::MouseMove, pt, MouseButton::Left); }
+  static InputEvent MouseDown(gfx::TPoint pt, MouseButton b = MouseButton::Left) {
+    return Mouse(Kind::MouseDown, pt, b);
+  }
+  static InputEvent MouseUp(gfx::TPoint pt, MouseButton b = MouseButton::Left) { return Mouse(Kind::MouseUp, pt, b); }
+  static InputEvent Wheel(gfx::TPoint pt, int delta) {
+    InputEvent e = Mouse(Kind::Wheel, pt, MouseButton::Left);
+    e.wheelDelta = delta;
+    return e;
+  }
+  static InputEvent KeyDown(int vk, char16_t ch = 0) { return Key(Kind::KeyDown, vk, ch); }
+  static InputEvent KeyUp(int vk) { return Key(Kind::KeyUp, vk, 0); }
+  static InputEvent Char(char16_t ch) { return Key(Kind::Char, 0, ch); }
+  // A desktop's request about one window (Close, SystemMenu at pt, Activate, Moved to pt...).
+  static InputEvent Request(Kind k, HWND window, gfx::TPoint pt = {}) {
+    InputEvent e;
+    e.kind = k;
+    e.window = window;
+    e.pt = pt;
+    return e;
+  }
+
+ private:
+  static InputEvent Mouse(Kind k, gfx::TPoint pt, MouseButton b) {
+    InputEvent e;
+    e.kind = k;
+    e.pt = pt;
+    e.button = b;
+    return e;
+  }
+  static InputEvent Key(Kind k, int vk, char16_t ch) {
+    InputEvent e;
+    e.kind = k;
+    e.vk = vk;
+    e.ch = ch;
+    return e;
+  }
 };
 
 class Backend {

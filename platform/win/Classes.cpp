@@ -37,9 +37,9 @@ void EnsureSystemClasses() {
     c->wndExtra = 32;  // room for a dialog manager's longs
     s.classes.push_back(std::move(c));
   };
-  add(u"#32770", 32770, CS_DBLCLKS | CS_SAVEBITS, reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)),
-      &DefWindowProc);
-  add(u"#32768", 32768, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW,
+  add(u"#32770", DIALOG_CLASS_ATOM, CS_DBLCLKS | CS_SAVEBITS,
+      reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_BTNFACE + 1)), &DefWindowProc);
+  add(u"#32768", MENU_CLASS_ATOM, CS_DBLCLKS | CS_SAVEBITS | CS_DROPSHADOW,
       reinterpret_cast<HBRUSH>(std::uintptr_t(gfx::COLOR_MENU + 1)), &MenuWindowProc);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/win/ClassicFrame.h"
 
+#include "platform/gfx/ClassicLook.h"
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "platform/win/HitCodes.h"
@@ -14,12 +16,8 @@ namespace {
 
 using gfx::TRect;
 
-gfx::TColor Sys(int index) { return gfx::GetSysColor(index); }
-
-std::uint32_t Pixel(gfx::TColor c) {
-  return 0xFF000000u | (std::uint32_t(gfx::GetRValue(c)) << 16) | (std::uint32_t(gfx::GetGValue(c)) << 8) |
-         gfx::GetBValue(c);
-}
+using gfx::classic::EmptyRect;
+using gfx::classic::Sys;
 
 void Dot(gfx::Surface& s, int x, int y, int w, int h, gfx::TColor c) { s.FillRect(gfx::Bounds(x, y, w, h), c); }
 
@@ -78,18 +76,15 @@ void DrawCaption(Window* w, gfx::Surface& s, const FrameLayout& f) {
   // The band runs from the caption colour at the left to its gradient partner.
   gfx::TColor from = Sys(active ? gfx::COLOR_ACTIVECAPTION : gfx::COLOR_INACTIVECAPTION);
   gfx::TColor to = Sys(active ? gfx::COLOR_GRADIENTACTIVECAPTION : gfx::COLOR_GRADIENTINACTIVECAPTION);
-  gfx::Surface::GradientVertex a{{band.Left, band.Top}, Pixel(from)};
-  gfx::Surface::GradientVertex b{{band.Right, band.Bottom}, Pixel(to)};
+  gfx::Surface::GradientVertex a{{band.Left, band.Top}, gfx::ColorToPixel(from)};
+  gfx::Surface::GradientVertex b{{band.Right, band.Bottom}, gfx::ColorToPixel(to)};
   s.GradientFillRect(a, b, gfx::Surface::GradientDirection::Horizontal);
   s.FillRect({c.Left, c.Bottom - 1, c.Right, c.Bottom}, Sys(gfx::COLOR_BTNFACE));
 
   if (!f.icon.IsEmpty()) DrawIconEx(&s, f.icon.Left, f.icon.Top, SmallIconOf(w), f.icon.Width(), f.icon.Height());
   if (!w->text.empty() && !f.text.IsEmpty()) {
     int level = s.Save();
-    gfx::FontDesc font;  // the classic caption font: Tahoma, bold, 8 points
-    font.weight = gfx::FW_BOLD;
-    font.height = -11;
-    s.SetFont(gfx::Font(font));
+    s.SetFont(gfx::Font(GetCaptionFont()));
     s.SetBkMode(gfx::BkMode::Transparent);
     s.SetTextColor(Sys(active ? gfx::COLOR_CAPTIONTEXT : gfx::COLOR_INACTIVECAPTIONTEXT));
     TRect t = f.text;
@@ -114,33 +109,13 @@ void DrawCaption(Window* w, gfx::Surface& s, const FrameLayout& f) {
 
 }  // namespace
 
-void EdgeLine(gfx::Surface& s, TRect& r, int topLeft, int bottomRight) {
-  s.FillRect({r.Left, r.Top, r.Right, r.Top + 1}, Sys(topLeft));
-  s.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom}, Sys(topLeft));
-  s.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, Sys(bottomRight));
-  s.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, Sys(bottomRight));
-  r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
-}
-
-void RaisedBox(gfx::Surface& s, TRect box) {
-  if (box.IsEmpty()) return;
-  s.FillRect(box, Sys(gfx::COLOR_BTNFACE));
-  EdgeLine(s, box, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-  EdgeLine(s, box, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
-}
-
 void DrawTitleButton(gfx::Surface& s, const TRect& r, ButtonGlyph glyph, ButtonLook look) {
   if (r.IsEmpty()) return;
   TRect box = r;
   s.FillRect(box, Sys(gfx::COLOR_BTNFACE));
   bool pressed = look == ButtonLook::Pressed;
-  if (pressed) {
-    EdgeLine(s, box, gfx::COLOR_3DDKSHADOW, gfx::COLOR_BTNHIGHLIGHT);
-    EdgeLine(s, box, gfx::COLOR_BTNSHADOW, gfx::COLOR_3DLIGHT);
-  } else {
-    EdgeLine(s, box, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_3DDKSHADOW);
-    EdgeLine(s, box, gfx::COLOR_3DLIGHT, gfx::COLOR_BTNSHADOW);
-  }
+  gfx::classic::DrawEdge(s, box, pressed ? gfx::classic::Edge::Pressed : gfx::classic::Edge::Raised,
+                         EmptyRect::AsPlaced);
   int n = std::max(5, r.Height() / 2);
   int x = r.Left + (r.Width() - n) / 2 + (pressed ? 1 : 0);
   int y = r.Top + (r.Height() - n) / 2 + (pressed ? 1 : 0);
@@ -162,8 +137,7 @@ TRect DrawClassicFrame(Window* w, gfx::Surface& s) {
     case BorderKind::Sizing:
     case BorderKind::Dialog: {
       TRect outer = r;
-      EdgeLine(s, r, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-      EdgeLine(s, r, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
+      gfx::classic::DrawEdge(s, r, gfx::classic::Edge::RaisedWindow, EmptyRect::AsPlaced);
       int b = f.borderWidth;
       TRect inner{outer.Left + b, outer.Top + b, outer.Right - b, outer.Bottom - b};
       int color = f.border == BorderKind::Dialog ? gfx::COLOR_BTNFACE
@@ -178,7 +152,9 @@ TRect DrawClassicFrame(Window* w, gfx::Surface& s) {
       r = inner;
       break;
     }
-    case BorderKind::Thin: EdgeLine(s, r, gfx::COLOR_WINDOWFRAME, gfx::COLOR_WINDOWFRAME); break;
+    case BorderKind::Thin:
+      gfx::classic::Frame(s, r, Sys(gfx::COLOR_WINDOWFRAME), Sys(gfx::COLOR_WINDOWFRAME), EmptyRect::AsPlaced);
+      break;
     case BorderKind::None: break;
   }
   if (!f.caption.IsEmpty()) {

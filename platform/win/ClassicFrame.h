@@ -17,10 +17,4 @@ enum class ButtonGlyph { Close, Minimize, Maximize, Restore, Help };
 // rectangle left inside them (window coordinates).
 gfx::TRect DrawClassicFrame(Window* w, gfx::Surface& s);
 void DrawTitleButton(gfx::Surface& s, const gfx::TRect& r, ButtonGlyph glyph, ButtonLook look);
-// A 1-pixel frame: top and left in one system colour, bottom and right in another; the
-// rectangle shrinks by it.
-void EdgeLine(gfx::Surface& s, gfx::TRect& r, int topLeftColor, int bottomRightColor);
-// The classic raised box of a button (two edges) filled with the button face.
-void RaisedBox(gfx::Surface& s, gfx::TRect box);
-
 }  // namespace win::detail

@@ -10,34 +10,6 @@
 
 namespace win::detail {
 
-namespace {
-
-std::uint32_t PixelOf(gfx::TColor c) {
-  return 0xFF000000u | (std::uint32_t(gfx::GetRValue(c)) << 16) | (std::uint32_t(gfx::GetGValue(c)) << 8) |
-         gfx::GetBValue(c);
-}
-
-}  // namespace
-
-std::uint32_t BlendConstant(std::uint32_t dst, std::uint32_t src, unsigned a) {
-  std::uint32_t out = 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    unsigned s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
-    out |= ((s * a + d * (255 - a) + 127) / 255) << shift;
-  }
-  return out;
-}
-
-std::uint32_t BlendPremultiplied(std::uint32_t dst, std::uint32_t src, unsigned ca) {
-  unsigned sa = Mul255(src >> 24, ca);
-  std::uint32_t out = 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    unsigned s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
-    out |= std::min(255u, Mul255(s, ca) + Mul255(d, 255 - sa)) << shift;
-  }
-  return out;
-}
-
 void Compositor::Resize(gfx::TSize size) {
   screen_.SetSize(size.cx, size.cy);
   damage_ = gfx::Region(gfx::TRect{0, 0, size.cx, size.cy});
@@ -58,7 +30,7 @@ void Compositor::Present() {
 }
 
 void Compositor::ComposeRect(const gfx::TRect& r) {
-  std::uint32_t desk = PixelOf(gfx::GetSysColor(gfx::COLOR_BACKGROUND));
+  std::uint32_t desk = gfx::ColorToPixel(gfx::GetSysColor(gfx::COLOR_BACKGROUND));
   for (int y = r.Top; y < r.Bottom; ++y) std::fill(screen_.Row32(y) + r.Left, screen_.Row32(y) + r.Right, desk);
   auto& tops = S().desktop->children;
   for (auto it = tops.rbegin(); it != tops.rend(); ++it) ComposeWindow(*it, r);
@@ -82,7 +54,7 @@ void Compositor::ComposeWindow(Window* t, const gfx::TRect& r) {
     area &= wr;
   }
   bool key = layered && (L.flags & LWA_COLORKEY);
-  std::uint32_t keyPixel = PixelOf(L.colorKey) & 0xFFFFFF;
+  std::uint32_t keyPixel = gfx::ColorToPixel(L.colorKey) & 0xFFFFFF;
   bool alpha = layered && !L.perPixel && (L.flags & LWA_ALPHA) && L.alpha != 255;
   for (const gfx::TRect& q : area.Rects()) {
     for (int y = q.Top; y < q.Bottom; ++y) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/gfx/PixelBuffer.h"
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Region.h"
 
 namespace win::detail {
@@ -30,13 +31,15 @@ class Compositor {
   int presents_ = 0;
 };
 
-// Channel product scaled to 0..255: (a * b + 127) / 255.
-inline unsigned Mul255(unsigned a, unsigned b) { return (a * b + 127) / 255; }
-// One screen pixel (B, G, R, A in memory) under a source pixel.
-// Constant alpha over an opaque destination: c' = (s * a + d * (255 - a) + 127) / 255.
-std::uint32_t BlendConstant(std::uint32_t dst, std::uint32_t src, unsigned alpha);
-// Premultiplied source with a constant alpha on top: sa = Mul255(A_s, ca);
-// c' = Mul255(c_s, ca) + Mul255(c_d, 255 - sa), limited to 255.
-std::uint32_t BlendPremultiplied(std::uint32_t dst, std::uint32_t src, unsigned constantAlpha);
+// One screen pixel (B, G, R, A in memory) under a source pixel of a layered window; the
+// screen stays opaque (platform/gfx/PixelOps.h's opaque blends).
+// Constant alpha over the screen: each channel Mix255Round(s, d, a).
+inline std::uint32_t BlendConstant(std::uint32_t dst, std::uint32_t src, unsigned alpha) {
+  return gfx::MixPixelOpaque255Round(dst, src, alpha);
+}
+// A premultiplied source with a constant alpha on top (BlendPremultipliedOpaque255Round).
+inline std::uint32_t BlendPremultiplied(std::uint32_t dst, std::uint32_t src, unsigned constantAlpha) {
+  return gfx::BlendPremultipliedOpaque255Round(dst, src, constantAlpha);
+}
 
 }  // namespace win::detail

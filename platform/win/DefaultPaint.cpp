@@ -3,6 +3,7 @@
 // WM_PRINT's copy of a window and its children.
 #include <algorithm>
 
+#include "platform/gfx/ClassicLook.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "platform/win/ClassicFrame.h"
@@ -29,8 +30,8 @@ void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical, const Scrol
     return vertical ? TRect{bar.Left, bar.Top + a0, bar.Right, bar.Top + a1}
                     : TRect{bar.Left + a0, bar.Top, bar.Left + a1, bar.Bottom};
   };
-  RaisedBox(s, along(0, b));
-  RaisedBox(s, along(len - b, len));
+  gfx::classic::RaisedBox(s, along(0, b));
+  gfx::classic::RaisedBox(s, along(len - b, len));
   long long range = static_cast<long long>(m.max) - m.min + 1;
   int track = len - 2 * b;
   bool canScroll = m.disabledArrows != 3 && range > 1 && static_cast<long long>(m.page) < range;
@@ -40,17 +41,17 @@ void DrawScrollBar(gfx::Surface& s, const TRect& bar, bool vertical, const Scrol
   long long free = range - std::max<long long>(m.page, 1);
   int offset = free > 0 ? static_cast<int>((static_cast<long long>(m.pos) - m.min) * (track - thumb) / free) : 0;
   offset = std::clamp(offset, 0, track - thumb);
-  RaisedBox(s, along(b + offset, b + offset + thumb));
+  gfx::classic::RaisedBox(s, along(b + offset, b + offset + thumb));
 }
 
 void DrawFrame(Window* w, gfx::Surface& s) {
   TRect r = DrawClassicFrame(w, s);
   DWORD st = w->style, ex = w->exStyle;
-  if (ex & WS_EX_CLIENTEDGE) {
-    EdgeLine(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
-    EdgeLine(s, r, gfx::COLOR_3DDKSHADOW, gfx::COLOR_3DLIGHT);
-  }
-  if (ex & WS_EX_STATICEDGE) EdgeLine(s, r, gfx::COLOR_BTNSHADOW, gfx::COLOR_BTNHIGHLIGHT);
+  using gfx::classic::EmptyRect;
+  if (ex & WS_EX_CLIENTEDGE) gfx::classic::DrawEdge(s, r, gfx::classic::Edge::Sunken, EmptyRect::AsPlaced);
+  if (ex & WS_EX_STATICEDGE)
+    gfx::classic::Frame(s, r, gfx::classic::Sys(gfx::COLOR_BTNSHADOW), gfx::classic::Sys(gfx::COLOR_BTNHIGHLIGHT),
+                        EmptyRect::AsPlaced);
   const TRect& c = w->client;
   int sw = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
   bool v = (st & WS_VSCROLL) && c.Right + sw <= r.Right;

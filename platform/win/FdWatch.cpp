@@ -14,32 +14,14 @@
 namespace win {
 namespace detail {
 
-namespace {
-
-struct FdWatch {
-  UINT_PTR id;
-  int fd;
-  HWND hwnd;
-  UINT msg;
-};
-
-std::vector<FdWatch>& Watches() {
-  static std::vector<FdWatch> watches;
-  return watches;
-}
-
-UINT_PTR g_nextWatch = 1;
-
-}  // namespace
-
 std::vector<int> WatchedFds() {
   std::vector<int> fds;
-  for (const FdWatch& w : Watches()) fds.push_back(w.fd);
+  for (const FdWatch& w : S().watches) fds.push_back(w.fd);
   return fds;
 }
 
 void PollWatchedFds() {
-  std::vector<FdWatch>& watches = Watches();
+  std::vector<FdWatch>& watches = S().watches;
   if (watches.empty()) return;
   std::vector<pollfd> fds;
   for (const FdWatch& w : watches) fds.push_back({w.fd, POLLIN, 0});
@@ -58,16 +40,21 @@ void PollWatchedFds() {
 }  // namespace detail
 
 UINT_PTR WatchReadable(int fd, HWND hwnd, UINT msg) {
-  std::vector<detail::FdWatch>& watches = detail::Watches();
+  std::vector<detail::FdWatch>& watches = detail::S().watches;
   if (fd < 0 || std::any_of(watches.begin(), watches.end(), [fd](const detail::FdWatch& w) { return w.fd == fd; }))
     return 0;
-  const UINT_PTR id = detail::g_nextWatch++;
+  // Ids are never given twice in a process, not even after a restart of the window
+  // system, so that an owner's stale id cannot remove a watch made since.
+  static UINT_PTR nextId = 1;
+  const UINT_PTR id = nextId++;
   watches.push_back({id, fd, hwnd, msg});
   return id;
 }
 
 void UnwatchReadable(UINT_PTR id) {
-  std::vector<detail::FdWatch>& watches = detail::Watches();
+  // After Shutdown the watches are gone with the rest of the state.
+  if (!detail::HasState()) return;
+  std::vector<detail::FdWatch>& watches = detail::S().watches;
   watches.erase(std::remove_if(watches.begin(), watches.end(), [id](const detail::FdWatch& w) { return w.id == id; }),
                 watches.end());
 }

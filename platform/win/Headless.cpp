@@ -15,19 +15,9 @@ using namespace win::detail;
 
 namespace {
 
-int g_batchDepth = 0;
-
 void Feed(InputEvent e) {
   Screen().Push(e);
-  if (g_batchDepth == 0) RunUntilIdle();
-}
-
-InputEvent Mouse(InputEvent::Kind k, POINT pt, MouseButton b = MouseButton::Left) {
-  InputEvent e;
-  e.kind = k;
-  e.pt = pt;
-  e.button = b;
-  return e;
+  if (S().batchDepth == 0) RunUntilIdle();
 }
 
 }  // namespace
@@ -44,9 +34,9 @@ HeadlessBackend& Screen() {
   return h ? *h : Start();
 }
 
-void MouseMove(POINT pt) { Feed(Mouse(InputEvent::Kind::MouseMove, pt)); }
-void MouseDown(POINT pt, MouseButton b) { Feed(Mouse(InputEvent::Kind::MouseDown, pt, b)); }
-void MouseUp(POINT pt, MouseButton b) { Feed(Mouse(InputEvent::Kind::MouseUp, pt, b)); }
+void MouseMove(POINT pt) { Feed(InputEvent::MouseMove(pt)); }
+void MouseDown(POINT pt, MouseButton b) { Feed(InputEvent::MouseDown(pt, b)); }
+void MouseUp(POINT pt, MouseButton b) { Feed(InputEvent::MouseUp(pt, b)); }
 
 void Click(POINT pt, MouseButton b) {
   MouseMove(pt);
@@ -59,26 +49,11 @@ void DoubleClick(POINT pt) {
   Click(pt);
 }
 
-void Wheel(POINT pt, int delta) {
-  InputEvent e = Mouse(InputEvent::Kind::Wheel, pt);
-  e.wheelDelta = delta;
-  Feed(e);
-}
+void Wheel(POINT pt, int delta) { Feed(InputEvent::Wheel(pt, delta)); }
 
-void KeyDown(int vk, char16_t ch) {
-  InputEvent e;
-  e.kind = InputEvent::Kind::KeyDown;
-  e.vk = vk;
-  e.ch = ch;
-  Feed(e);
-}
+void KeyDown(int vk, char16_t ch) { Feed(InputEvent::KeyDown(vk, ch)); }
 
-void KeyUp(int vk) {
-  InputEvent e;
-  e.kind = InputEvent::Kind::KeyUp;
-  e.vk = vk;
-  Feed(e);
-}
+void KeyUp(int vk) { Feed(InputEvent::KeyUp(vk)); }
 
 void KeyPress(int vk, char16_t ch) {
   KeyDown(vk, ch);
@@ -86,19 +61,16 @@ void KeyPress(int vk, char16_t ch) {
 }
 
 void TypeText(const std::u16string& text) {
-  for (char16_t c : text) {
-    InputEvent e;
-    e.kind = InputEvent::Kind::Char;
-    e.ch = c;
-    Screen().Push(e);
-  }
-  if (g_batchDepth == 0) RunUntilIdle();
+  for (char16_t c : text) Screen().Push(InputEvent::Char(c));
+  if (S().batchDepth == 0) RunUntilIdle();
 }
 
-Batch::Batch() { ++g_batchDepth; }
+Batch::Batch() { ++S().batchDepth; }
 
 Batch::~Batch() {
-  if (--g_batchDepth == 0) RunUntilIdle();
+  // A restart inside the scope began a new state with no scope open.
+  if (!HasState() || S().batchDepth == 0) return;
+  if (--S().batchDepth == 0) RunUntilIdle();
 }
 
 void AdvanceTime(std::uint64_t ms) {

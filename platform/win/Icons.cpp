@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/IconApi.h"
 #include "platform/win/IconObject.h"
@@ -18,19 +19,11 @@ IconObject* Find(HICON h) {
   return S().icons->Find(reinterpret_cast<std::uintptr_t>(h));
 }
 
-std::uint32_t Premultiply(std::uint32_t px) {
-  unsigned a = px >> 24;
-  if (a == 255) return px;
-  std::uint32_t out = px & 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) out |= ((((px >> shift) & 0xFF) * a + 127) / 255) << shift;
-  return out;
-}
-
 bool CopyPicture(const gfx::PixelView& v, gfx::PixelBuffer& out) {
   if (!v.Valid() || v.format != gfx::PixelFormat::Bgra32 || v.width > 256 || v.height > 256) return false;
   out.SetSize(v.width, v.height);
   for (int y = 0; y < v.height; ++y)
-    for (int x = 0; x < v.width; ++x) out.Row32(y)[x] = Premultiply(v.Row32(y)[x]);
+    for (int x = 0; x < v.width; ++x) out.Row32(y)[x] = gfx::Premultiply255Round(v.Row32(y)[x]);
   return true;
 }
 

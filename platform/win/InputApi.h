@@ -37,6 +37,23 @@ UINT GetCaretBlinkTime();
 // Whether the caret's pixels are inverted on screen right now (tests and screenshots).
 bool CaretDrawn();
 
+// The title buttons of a window's frame, as hit codes (HTMINBUTTON, HTMAXBUTTON, HTCLOSE,
+// HTHELP; 0 for none). The frame's own press mode runs the buttons (DefWindowProc starts
+// it on WM_NCLBUTTONDOWN over one); a frame painted by someone else reads the state here
+// instead of running a press of its own.
+//  - held: the button a press runs for, from the press to the release or cancel, wherever
+//    the pointer is;
+//  - pressed: the held button while the pointer is over it (the frame draws it pressed);
+//  - hot: the title button under the pointer, pressed or not (mouse input decides it
+//    by WM_NCHITTEST; while a press runs, only the pressed window is asked).
+// A frame that paints hot buttons repaints on WM_NCMOUSEMOVE and WM_NCMOUSELEAVE.
+struct TitleButtonState {
+  int held = 0;
+  int pressed = 0;
+  int hot = 0;
+};
+TitleButtonState GetTitleButtonState(HWND hwnd);
+
 BOOL GetCursorPos(POINT* pt);
 BOOL SetCursorPos(int x, int y);
 

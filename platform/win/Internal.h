@@ -91,6 +91,9 @@ int DefaultHitTest(Window* w, gfx::TPoint screenPt);
 // Starts pressing a title button (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP) when its
 // function is available.
 void PressTitleButton(HWND hwnd, int hit);
+// The pointer is over `hit` of hwnd: a title button's code makes it hot, anything else
+// clears the hot button.
+void NoteTitleButtonHot(HWND hwnd, int hit);
 LRESULT DefSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
 // SC_MOVE / SC_SIZE (MoveSizeLoop.cpp) and SC_CONTEXTHELP (ContextHelp.cpp).
 void StartMoveSize(HWND hwnd, WPARAM command, LPARAM lParam);

@@ -72,6 +72,18 @@ void EraseNow(Window* w) {
   ReleaseDC(h, dc);
 }
 
+// Whether invalidating the whole client area would change nothing: all of it waits to be
+// painted already (and erased, when asked), and the walk would not go into children. A
+// caption rewritten many times before the next paint then costs no region work.
+bool WholeClientPending(Window* w, bool erase) {
+  const PaintState& p = w->paint;
+  if (erase && !p.erase) return false;
+  if (!(w->style & WS_CLIPCHILDREN))
+    for (Window* c : w->children)
+      if (c->Visible()) return false;
+  return p.update.ContainsRect({0, 0, w->client.Width(), w->client.Height()});
+}
+
 void UpdateNow(HWND h, UINT flags) {
   Window* w = W(h);
   if (!w || !VisibleOnScreen(w)) return;
@@ -195,6 +207,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   }
   Window* w = W(hwnd);
   if (!w) return FALSE;
+  if (rect == nullptr && WholeClientPending(w, erase)) return TRUE;
   gfx::Region r = ClientToWindowRgn(w, rect, nullptr);
   r &= gfx::Region(w->client);
   InvalidateWindowArea(w, &r, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));

@@ -81,8 +81,8 @@ class MenuMode final : public InputMode {
     }
     x = std::clamp(x, 0, std::max(0, screen.cx - w));
     y = std::clamp(y, 0, std::max(0, screen.cy - h));
-    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(32768), u"", WS_POPUP, x,
-                              y, w, h, Target(), nullptr, nullptr, nullptr);
+    HWND win = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, MAKEINTATOM(MENU_CLASS_ATOM), u"",
+                              WS_POPUP, x, y, w, h, Target(), nullptr, nullptr, nullptr);
     if (!win) return false;
     SetWindowLongPtr(win, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(level.get()));
     level->window = win;

@@ -5,9 +5,9 @@
 // bold.
 #include <algorithm>
 
+#include "platform/gfx/ClassicLook.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
-#include "platform/win/ClassicFrame.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/MenuApi.h"
 #include "platform/win/MenuLevel.h"
@@ -90,8 +90,7 @@ void LayoutMenu(const Menu& menu, MenuLevel& level) {
 void PaintMenu(gfx::Surface& s, const Menu& menu, const MenuLevel& level) {
   TRect r{0, 0, level.size.cx, level.size.cy};
   s.FillRect(r, gfx::GetSysColor(gfx::COLOR_MENU));
-  EdgeLine(s, r, gfx::COLOR_3DLIGHT, gfx::COLOR_3DDKSHADOW);
-  EdgeLine(s, r, gfx::COLOR_BTNHIGHLIGHT, gfx::COLOR_BTNSHADOW);
+  gfx::classic::DrawEdge(s, r, gfx::classic::Edge::RaisedWindow, gfx::classic::EmptyRect::AsPlaced);
   s.SetBkMode(gfx::BkMode::Transparent);
   for (std::size_t i = 0; i < menu.items.size() && i < level.items.size(); ++i) {
     const MenuItem& it = menu.items[i];

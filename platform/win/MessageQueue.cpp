@@ -24,12 +24,16 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 namespace {
 
+// The window filter of GetMessage / PeekMessage that takes only thread messages (posted
+// with no window), as on the platform.
+const HWND kThreadMessagesOnly = reinterpret_cast<HWND>(-1);
+
 bool Matches(const MSG& m, HWND filter, UINT lo, UINT hi) {
   if (lo || hi) {
     if (m.message < lo || m.message > hi) return false;
   }
   if (!filter) return true;
-  if (filter == reinterpret_cast<HWND>(-1)) return m.hwnd == nullptr;
+  if (filter == kThreadMessagesOnly) return m.hwnd == nullptr;
   return m.hwnd == filter || IsChild(filter, m.hwnd);
 }
 
@@ -110,7 +114,7 @@ bool PeekAny(MSG* out, HWND filter, UINT lo, UINT hi, bool remove, std::uint64_t
   if (TakeInput(out, filter, lo, hi, remove)) return true;
   if (TakePosted(out, filter, lo, hi, remove)) return true;  // converting input may post
   if (!(lo || hi) || (WM_PAINT >= lo && WM_PAINT <= hi)) {
-    if (Window* w = FindPaintTarget(s.desktop.get(), filter == reinterpret_cast<HWND>(-1) ? nullptr : filter)) {
+    if (Window* w = FindPaintTarget(s.desktop.get(), filter == kThreadMessagesOnly ? nullptr : filter)) {
       *out = Stamp(w->handle, WM_PAINT, 0, 0);
       return true;
     }

@@ -5,6 +5,10 @@
 #include "platform/gfx/Color.h"
 #include "platform/win/Types.h"
 
+namespace gfx {
+struct FontDesc;
+}
+
 namespace win {
 
 constexpr int SM_CXSCREEN = 0;
@@ -89,6 +93,28 @@ BOOL SetDoubleClickTime(UINT ms);
 
 // Desktop composition: true only where the backend's screen is composed by the desktop.
 bool IsCompositionEnabled();
+
+// The platform version this window system stands in for: 6.1. Below 10 because the
+// classic frame reserves SM_CYCAPTION (23) for the caption of every window that is not a
+// tool window, dialog frames included, so that a frame drawn by rules that give dialog
+// frames SM_CYSMCAPTION from version 10 on matches the non-client area the window really
+// has; at 6 or above because the menus of this system are those after the 5.x family.
+struct OSVERSIONINFO {
+  DWORD dwMajorVersion = 0;
+  DWORD dwMinorVersion = 0;
+  DWORD dwBuildNumber = 0;
+};
+constexpr DWORD kPlatformMajorVersion = 6;
+constexpr DWORD kPlatformMinorVersion = 1;
+BOOL GetVersionEx(OSVERSIONINFO* info);
+// The same packed as the platform packs it: major version in the low byte, minor version
+// in the next byte, build number in the high word (0 here).
+DWORD GetVersion();
+
+// The caption font of the frame for a density: "Tahoma", bold, the default character set,
+// character height 11 pixels at 96 dots per inch (8 points), scaled to `dpi`. The
+// classic frame draws its captions with it at 96 (its metrics do not scale).
+gfx::FontDesc GetCaptionFont(UINT dpi = 96);
 
 // System colours and brushes: the table of platform/gfx/Color.h.
 inline gfx::TColor GetSysColor(int index) { return gfx::GetSysColor(index); }

@@ -142,6 +142,7 @@ void ConvertMouse(const InputEvent& e) {
   HWND under = HitIn(s.desktop.get(), e.pt, &hit);
   s.mouseWindow = under;
   s.mouseHit = hit;
+  NoteTitleButtonHot(under, hit);
   UpdateTracking(under, hit, e.pt);
 
   HWND target = s.capture && W(s.capture) ? s.capture : under;
@@ -203,6 +204,7 @@ void PointerLeftWindows() {
   State& s = S();
   s.mouseWindow = nullptr;
   s.mouseHit = HTNOWHERE;
+  s.captionHot = {};
   UpdateTracking(nullptr, HTNOWHERE, s.cursorPos);
 }
 
@@ -227,6 +229,8 @@ void ForgetInputFor(HWND hwnd) {
   State& s = S();
   CancelModes(hwnd);
   if (s.captionPress.hwnd == hwnd) s.captionPress = {};
+  if (s.captionHeld.hwnd == hwnd) s.captionHeld = {};
+  if (s.captionHot.hwnd == hwnd) s.captionHot = {};
   s.tracking.erase(
       std::remove_if(s.tracking.begin(), s.tracking.end(), [hwnd](const LeaveTracking& t) { return t.hwnd == hwnd; }),
       s.tracking.end());

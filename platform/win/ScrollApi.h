@@ -34,7 +34,17 @@ struct SCROLLINFO {
 // or disabled with SIF_DISABLENOSCROLL; one that needs it again is shown and enabled.
 // Returns the new position.
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* si, BOOL redraw);
+// SIF_TRACKPOS gives the track position while a thumb drag runs (SetScrollTrackPos),
+// else the position.
 BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* si);
+// The full position of a thumb drag, for whoever runs the drag: set before each
+// SB_THUMBTRACK / SB_THUMBPOSITION request (which carry only 16 bits) so that the window
+// reads it with GetScrollInfo(SIF_TRACKPOS), and ended after the drag. SetScrollInfo
+// ignores SIF_TRACKPOS, as on the platform. False for a window or bar that does not exist.
+BOOL SetScrollTrackPos(HWND hwnd, int bar, int pos);
+BOOL EndScrollTrack(HWND hwnd, int bar);
+// Whether a drag's track position is set for the bar.
+bool IsScrollTracking(HWND hwnd, int bar);
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
 int GetScrollPos(HWND hwnd, int bar);
 BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw);

@@ -73,8 +73,28 @@ BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* si) {
   }
   if (si->fMask & SIF_PAGE) si->nPage = s->page;
   if (si->fMask & SIF_POS) si->nPos = s->pos;
-  if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->trackPos;
+  if (si->fMask & SIF_TRACKPOS) si->nTrackPos = s->tracking ? s->trackPos : s->pos;
   return TRUE;
+}
+
+BOOL SetScrollTrackPos(HWND hwnd, int bar, int pos) {
+  ScrollBarState* s = Bar(hwnd, bar);
+  if (!s) return FALSE;
+  s->trackPos = pos;
+  s->tracking = true;
+  return TRUE;
+}
+
+BOOL EndScrollTrack(HWND hwnd, int bar) {
+  ScrollBarState* s = Bar(hwnd, bar);
+  if (!s) return FALSE;
+  s->tracking = false;
+  return TRUE;
+}
+
+bool IsScrollTracking(HWND hwnd, int bar) {
+  ScrollBarState* s = Bar(hwnd, bar);
+  return s && s->tracking;
 }
 
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {

@@ -1,5 +1,6 @@
 // The system metrics table (classic values at 96 dots per inch), brushes in handle form,
-// cursors and the composition query.
+// cursors, the composition query, the platform version and the caption font.
+#include "platform/gfx/Font.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Metrics.h"
 #include "platform/win/SystemState.h"
@@ -8,8 +9,6 @@ namespace win {
 using namespace detail;
 
 namespace {
-
-UINT g_doubleClickTime = 500;
 
 int Fixed(int index) {
   switch (index) {
@@ -128,14 +127,32 @@ RECT GetWorkArea() {
   return {0, 0, s.cx, s.cy};
 }
 
-UINT GetDoubleClickTime() { return g_doubleClickTime; }
+UINT GetDoubleClickTime() { return S().doubleClickTime; }
 UINT GetMouseHoverTime() { return 400; }
 BOOL SetDoubleClickTime(UINT ms) {
-  g_doubleClickTime = ms ? ms : 500;
+  S().doubleClickTime = ms ? ms : 500;
   return TRUE;
 }
 
 bool IsCompositionEnabled() { return S().backend->Composited(); }
+
+BOOL GetVersionEx(OSVERSIONINFO* info) {
+  if (!info) return FALSE;
+  *info = {kPlatformMajorVersion, kPlatformMinorVersion, 0};
+  return TRUE;
+}
+
+DWORD GetVersion() { return kPlatformMajorVersion | (kPlatformMinorVersion << 8); }
+
+gfx::FontDesc GetCaptionFont(UINT dpi) {
+  gfx::FontDesc f;
+  f.face = u"Tahoma";
+  f.weight = gfx::FW_BOLD;
+  f.charSet = gfx::DEFAULT_CHARSET;
+  const int d = dpi ? static_cast<int>(dpi) : 96;
+  f.height = -((11 * d + 48) / 96);  // rounded to the nearest pixel
+  return f;
+}
 
 // Cursors: handles are the predefined ids.
 HCURSOR LoadCursor(HINSTANCE, int id) {

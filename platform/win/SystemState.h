@@ -79,10 +79,18 @@ struct ModalFrame {
   LRESULT result = 0;
 };
 
-// The title button drawn pressed while the pointer holds it down over the button.
+// A title button of a window (its hit code), or none.
 struct CaptionPress {
   HWND hwnd = nullptr;
   int hit = 0;
+};
+
+// A file descriptor the message loop watches for its owner (FdWatch.cpp).
+struct FdWatch {
+  UINT_PTR id = 0;
+  int fd = -1;
+  HWND hwnd = nullptr;
+  UINT msg = 0;
 };
 
 struct ClipboardState {
@@ -132,13 +140,19 @@ struct State {
 
   std::vector<ModalFrame> modal;
   std::vector<std::shared_ptr<InputMode>> modes;  // running input modes, newest last
-  CaptionPress captionPress;
+  CaptionPress captionPress;                      // drawn pressed: held down with the pointer over it
+  CaptionPress captionHeld;                       // a press runs for it, wherever the pointer is
+  CaptionPress captionHot;                        // under the pointer
   std::unique_ptr<HandleMap<Menu>> menus;
   std::unique_ptr<HandleMap<IconObject>> icons;
   HICON appIcon = nullptr;
   ClipboardState clipboard;
   CaretState caret;
   std::vector<DcRecord> dcs;
+
+  UINT doubleClickTime = 500;
+  std::vector<FdWatch> watches;  // FdWatch.cpp
+  int batchDepth = 0;            // open headless::Batch scopes
 
   std::unique_ptr<Backend> backend;
   std::unique_ptr<Compositor> compositor;

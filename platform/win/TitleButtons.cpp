@@ -3,6 +3,7 @@
 // sends its system command, releasing elsewhere does nothing.
 #include "platform/win/FrameLayout.h"
 #include "platform/win/HitCodes.h"
+#include "platform/win/InputApi.h"
 #include "platform/win/InputMode.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Messages.h"
@@ -26,7 +27,10 @@ class TitleButtonMode final : public InputMode {
  public:
   TitleButtonMode(HWND hwnd, int hit) : InputMode(hwnd), hit_(hit) {}
 
-  void Begin() { Show(true); }
+  void Begin() {
+    S().captionHeld = {Target(), hit_};
+    Show(true);
+  }
 
   bool OnInput(const InputEvent& e) override {
     using K = InputEvent::Kind;
@@ -38,8 +42,7 @@ class TitleButtonMode final : public InputMode {
         if (e.button != MouseButton::Left) return true;
         bool over = Over(e.pt);
         HWND h = Target();
-        Finish();
-        Show(false);
+        End();
         Window* w = W(h);
         if (over && w) Send(h, WM_SYSCOMMAND, CommandOf(w, hit_), PointToLParam(e.pt));
         return true;
@@ -48,14 +51,20 @@ class TitleButtonMode final : public InputMode {
     }
   }
 
-  void Cancel() override {
+  void Cancel() override { End(); }
+
+ private:
+  void End() {
     Finish();
+    if (S().captionHeld.hwnd == Target()) S().captionHeld = {};
     Show(false);
   }
 
- private:
+  // Whether the pointer is over the held button; the title button it is over is hot.
   bool Over(gfx::TPoint pt) {
-    return W(Target()) && static_cast<int>(Send(Target(), WM_NCHITTEST, 0, PointToLParam(pt))) == hit_;
+    int code = W(Target()) ? static_cast<int>(Send(Target(), WM_NCHITTEST, 0, PointToLParam(pt))) : HTNOWHERE;
+    NoteTitleButtonHot(Target(), code);
+    return W(Target()) && code == hit_;
   }
 
   // Draws the button pressed or normal when that changes.
@@ -72,6 +81,11 @@ class TitleButtonMode final : public InputMode {
 
 }  // namespace
 
+void NoteTitleButtonHot(HWND hwnd, int hit) {
+  bool button = hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON || hit == HTHELP;
+  S().captionHot = button && hwnd ? CaptionPress{hwnd, hit} : CaptionPress{};
+}
+
 void PressTitleButton(HWND hwnd, int hit) {
   Window* w = W(hwnd);
   if (!w || !ButtonEnabled(w, hit)) return;
@@ -81,3 +95,17 @@ void PressTitleButton(HWND hwnd, int hit) {
 }
 
 }  // namespace win::detail
+
+namespace win {
+
+TitleButtonState GetTitleButtonState(HWND hwnd) {
+  TitleButtonState st;
+  if (!detail::W(hwnd)) return st;
+  const detail::State& s = detail::S();
+  if (s.captionHeld.hwnd == hwnd) st.held = s.captionHeld.hit;
+  if (s.captionPress.hwnd == hwnd) st.pressed = s.captionPress.hit;
+  if (s.captionHot.hwnd == hwnd) st.hot = s.captionHot.hit;
+  return st;
+}
+
+}  // namespace win

@@ -9,7 +9,11 @@
 namespace win {
 
 // Classes. Names compare without regard to letter case. The system classes "#32770"
-// (dialog, atom 32770) and "#32768" (popup menu, atom 32768) exist from the start.
+// (dialog, atom 32770) and "#32768" (popup menu, atom 32768) exist from the start. The
+// hook's creation record shows a class as it was given to CreateWindowEx: the window
+// system's menus and the dialogs of platform/ctl give these two by atom.
+constexpr ATOM DIALOG_CLASS_ATOM = 32770;
+constexpr ATOM MENU_CLASS_ATOM = 32768;
 ATOM RegisterClassEx(const WNDCLASSEX& wc);
 BOOL UnregisterClass(const char16_t* className, HINSTANCE instance = nullptr);
 BOOL GetClassInfoEx(HINSTANCE instance, const char16_t* className, WNDCLASSEX* out);

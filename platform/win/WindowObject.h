@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win/PaintState.h"
+#include "platform/win/Styles.h"
 #include "platform/win/Types.h"
 
 namespace win::detail {
@@ -33,6 +34,7 @@ struct ScrollBarState {
   unsigned page = 0;
   int pos = 0;
   int trackPos = 0;
+  bool tracking = false;        // a thumb drag set trackPos (SetScrollTrackPos) and runs
   unsigned disabledArrows = 0;  // ESB_DISABLE_LTUP | ESB_DISABLE_RTDN
 };
 
@@ -77,10 +79,10 @@ struct Window {
 
   PaintState paint;
 
-  bool IsChild() const { return (style & 0x40000000u) != 0; }
+  bool IsChild() const { return (style & WS_CHILD) != 0; }
   bool IsTopLevel() const { return parent != nullptr && parent->parent == nullptr; }
-  bool Visible() const { return (style & 0x10000000u) != 0; }
-  bool Enabled() const { return (style & 0x08000000u) == 0; }
+  bool Visible() const { return (style & WS_VISIBLE) != 0; }
+  bool Enabled() const { return (style & WS_DISABLED) == 0; }
   gfx::TSize Size() const { return {rect.Width(), rect.Height()}; }
 };
 

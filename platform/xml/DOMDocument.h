@@ -1,6 +1,7 @@
 #pragma once
-// A DOM document: owns every node of one tree and the names they share, makes new nodes,
-// and records why its text could not be parsed when it could not (an empty document then).
+// A DOM document: owns every node of one tree and the names they share (in its NodeStore),
+// makes new nodes, and records why its text could not be parsed when it could not (an empty
+// document then).
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,8 +25,8 @@ class DOMDocument {
   DOMDocument(const DOMDocument&) = delete;
   DOMDocument& operator=(const DOMDocument&) = delete;
 
-  DOMNode* documentNode() const { return document_; }
-  const std::vector<DOMNode*>& childNodes() const { return document_->childNodes(); }
+  DOMNode* documentNode() const;
+  DOMNodeList childNodes() const { return documentNode()->childNodes(); }
   // The first element child of the document node, or nullptr.
   DOMNode* documentElement() const;
 
@@ -35,13 +36,13 @@ class DOMDocument {
 
   DOMNode* createElement(std::u16string_view qualifiedName, std::u16string_view namespaceURI = {});
   DOMNode* createElement(const QName* name);
-  DOMNode* createTextNode(std::u16string data);
-  DOMNode* createCDATASection(std::u16string data);
-  DOMNode* createComment(std::u16string data);
-  DOMNode* createProcessingInstruction(std::u16string_view target, std::u16string data);
+  DOMNode* createTextNode(std::u16string_view data);
+  DOMNode* createCDATASection(std::u16string_view data);
+  DOMNode* createComment(std::u16string_view data);
+  DOMNode* createProcessingInstruction(std::u16string_view target, std::u16string_view data);
   DOMNode* createEntityReference(std::u16string_view name);
   // A document type node carrying the declaration's complete text ("<!DOCTYPE ...>").
-  DOMNode* createDocumentType(std::u16string_view name, std::u16string declaration);
+  DOMNode* createDocumentType(std::u16string_view name, std::u16string_view declaration);
   DOMNode* createDocumentFragment();
 
   // The whole document as XML text: each top-level node followed by CR LF; empty for an
@@ -58,13 +59,13 @@ class DOMDocument {
   static const QName& DocumentName();
   static const QName& FragmentName();
 
- private:
-  DOMNode* Make(NodeType type, const QName* name);
-  const QName* PlainName(std::u16string_view name);
+  // The node store, for the parser and the writer.
+  detail::NodeStore& Store() const { return *store_; }
 
-  struct Storage;
-  std::unique_ptr<Storage> store_;
-  DOMNode* document_;
+ private:
+  DOMNode* Make(NodeType type, std::uint32_t nameId, std::u16string_view value);
+
+  std::unique_ptr<detail::NodeStore> store_;
   DOMParseError parseError_;
 };
 

@@ -1,17 +1,50 @@
+// The parse driver: the parser reads its input through a callback (bytes, or decoded text
+// turned into UTF-8 a slice at a time), its events build the document, and a document with
+// a type declaration is read again into the parser's tree where one is allowed.
 #include "platform/xml/DOMParser.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 #include <mutex>
-#include <unordered_map>
 
+#include "platform/base/Exception.h"
 #include "platform/base/Unicode.h"
+#include "platform/xml/DOMBuilder.h"
+#include "platform/xml/NodeStore.h"
+#include "platform/xml/ParseRun.h"
 
 namespace xml {
 
+namespace detail {
+
+void OnError(void* ctx, xmlErrorPtr error) {
+  ParseRun& run = RunOf(ctx);
+  if (error == nullptr || error->level < XML_ERR_ERROR || run.firstError.failed()) return;
+  std::string message = error->message != nullptr ? error->message : "The document could not be parsed";
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+    message.pop_back();
+  run.firstError.reason = base::Utf8ToUtf16(message);
+  run.firstError.line = error->line;
+  run.firstError.linePos = error->int2;
+}
+
+void Fail(xmlParserCtxtPtr ctxt, const std::u16string& reason) {
+  ParseRun& run = RunOf(ctxt);
+  if (!run.firstError.failed()) run.firstError = {reason, xmlSAX2GetLineNumber(ctxt), xmlSAX2GetColumnNumber(ctxt)};
+  xmlStopParser(ctxt);
+}
+
+}  // namespace detail
+
 namespace {
+
+using detail::DOMBuilder;
+using detail::ParseRun;
 
 // The parser never reads anything from outside the given bytes.
 xmlParserInputPtr RefuseExternal(const char*, const char*, xmlParserCtxtPtr) { return nullptr; }
@@ -26,194 +59,220 @@ void InitParserOnce() {
   });
 }
 
-std::u16string U16(const xmlChar* s) {
-  return s == nullptr ? std::u16string() : base::Utf8ToUtf16(reinterpret_cast<const char*>(s));
-}
+// What the parser reads, from the start each time it is opened.
+class Input {
+ public:
+  virtual ~Input() = default;
+  virtual void Restart() = 0;
+  virtual int Read(char* buffer, int size) = 0;
+  virtual std::size_t SizeHint() const = 0;
 
-// What a parse run collects besides the tree.
-struct RunState {
-  DOMParseError firstError;
-  bool doctypeRefused = false;
+  static int ReadCallback(void* self, char* buffer, int size) { return static_cast<Input*>(self)->Read(buffer, size); }
 };
 
-RunState* StateOf(void* ctx) { return static_cast<RunState*>(static_cast<xmlParserCtxtPtr>(ctx)->_private); }
-
-void OnError(void* ctx, xmlErrorPtr error) {
-  RunState* state = StateOf(ctx);
-  if (error == nullptr || error->level < XML_ERR_ERROR || state->firstError.failed()) return;
-  std::string message = error->message != nullptr ? error->message : "The document could not be parsed";
-  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-    message.pop_back();
-  state->firstError.reason = base::Utf8ToUtf16(message);
-  state->firstError.line = error->line;
-  state->firstError.linePos = error->int2;
-}
-
-void RefuseDoctype(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*) {
-  auto* ctxt = static_cast<xmlParserCtxtPtr>(ctx);
-  RunState* state = StateOf(ctx);
-  if (!state->firstError.failed()) {
-    state->firstError.reason = u"A document type declaration is not allowed";
-    state->firstError.line = xmlSAX2GetLineNumber(ctxt);
-    state->firstError.linePos = xmlSAX2GetColumnNumber(ctxt);
-  }
-  state->doctypeRefused = true;
-  xmlStopParser(ctxt);
-}
-
-bool IsBlank(const xmlChar* s) {
-  if (s == nullptr) return true;
-  for (; *s != 0; ++s)
-    if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return false;
-  return true;
-}
-
-// Copies a parsed libxml2 tree into a DOMDocument. Names are converted once per distinct
-// (name, namespace) pair: the parser interns its names, so pointers identify them.
-class TreeCopier {
+class ByteInput final : public Input {
  public:
-  explicit TreeCopier(DOMDocument& doc) : doc_(doc) {}
-  void Copy(xmlDocPtr src);
+  explicit ByteInput(std::string_view bytes) : bytes_(bytes) {}
+  void Restart() override { at_ = 0; }
+  int Read(char* buffer, int size) override {
+    const std::size_t n = std::min(bytes_.size() - at_, static_cast<std::size_t>(std::max(size, 0)));
+    std::memcpy(buffer, bytes_.data() + at_, n);
+    at_ += n;
+    return static_cast<int>(n);
+  }
+  std::size_t SizeHint() const override { return bytes_.size(); }
 
  private:
-  struct PairHash {
-    std::size_t operator()(const std::pair<const void*, const void*>& p) const {
-      return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
-    }
-  };
-
-  const QName* NameOf(const xmlChar* local, xmlNsPtr ns);
-  const QName* DeclarationName(const xmlChar* prefix);
-  DOMNode* Add(xmlNodePtr x, DOMNode* parent);
-  void CopyAttributes(xmlNodePtr x, DOMNode* element);
-
-  DOMDocument& doc_;
-  xmlDocPtr src_ = nullptr;
-  std::unordered_map<std::pair<const void*, const void*>, const QName*, PairHash> names_;
+  std::string_view bytes_;
+  std::size_t at_ = 0;
 };
 
-const QName* TreeCopier::NameOf(const xmlChar* local, xmlNsPtr ns) {
-  auto [it, added] = names_.try_emplace({local, ns}, nullptr);
-  if (added) {
-    it->second = doc_.Name(ns != nullptr ? U16(ns->prefix) : std::u16string(), U16(local),
-                           ns != nullptr ? U16(ns->href) : std::u16string());
+// Decoded text, converted to UTF-8 as the parser reads it, into the parser's own buffer.
+// The bytes are those of converting the whole text at once (a surrogate pair makes one
+// character even across pieces; an unpaired half becomes U+FFFD).
+class TextInput final : public Input {
+ public:
+  explicit TextInput(std::span<const std::u16string_view> pieces) : pieces_(pieces) {
+    for (std::u16string_view p : pieces) units_ += p.size();
   }
-  return it->second;
-}
-
-const QName* TreeCopier::DeclarationName(const xmlChar* prefix) {
-  static const char kMarker = 0;
-  auto [it, added] = names_.try_emplace({prefix, &kMarker}, nullptr);
-  if (added) {
-    it->second = prefix == nullptr ? doc_.Name({}, u"xmlns", kXmlnsNamespace)
-                                   : doc_.Name(u"xmlns", U16(prefix), kXmlnsNamespace);
+  void Restart() override {
+    piece_ = at_ = 0;
+    heldSize_ = heldAt_ = 0;
   }
-  return it->second;
-}
-
-void TreeCopier::CopyAttributes(xmlNodePtr x, DOMNode* element) {
-  for (xmlNsPtr ns = x->nsDef; ns != nullptr; ns = ns->next)
-    element->setAttribute(DeclarationName(ns->prefix), U16(ns->href));
-  for (xmlAttrPtr a = x->properties; a != nullptr; a = a->next) {
-    std::string value;
-    for (xmlNodePtr t = a->children; t != nullptr; t = t->next)
-      if (t->content != nullptr) value += reinterpret_cast<const char*>(t->content);
-    element->setAttribute(NameOf(a->name, a->ns), base::Utf8ToUtf16(value));
-  }
-}
-
-DOMNode* TreeCopier::Add(xmlNodePtr x, DOMNode* parent) {
-  DOMNode* made = nullptr;
-  switch (x->type) {
-    case XML_ELEMENT_NODE:
-      made = doc_.createElement(NameOf(x->name, x->ns));
-      CopyAttributes(x, made);
-      break;
-    case XML_TEXT_NODE:
-      if (IsBlank(x->content)) return nullptr;
-      made = doc_.createTextNode(U16(x->content));
-      break;
-    case XML_CDATA_SECTION_NODE: made = doc_.createCDATASection(U16(x->content)); break;
-    case XML_COMMENT_NODE: made = doc_.createComment(U16(x->content)); break;
-    case XML_PI_NODE: made = doc_.createProcessingInstruction(U16(x->name), U16(x->content)); break;
-    case XML_ENTITY_REF_NODE: made = doc_.createEntityReference(U16(x->name)); break;
-    case XML_DTD_NODE: {
-      xmlBufferPtr buffer = xmlBufferCreate();
-      xmlNodeDump(buffer, src_, x, 0, 0);
-      made = doc_.createDocumentType(U16(x->name), U16(xmlBufferContent(buffer)));
-      xmlBufferFree(buffer);
-      break;
+  int Read(char* buffer, int size) override {
+    auto* out = reinterpret_cast<unsigned char*>(buffer);
+    const auto room = static_cast<std::size_t>(std::max(size, 0));
+    std::size_t n = 0;
+    while (heldAt_ < heldSize_ && n < room) out[n++] = held_[heldAt_++];
+    while (n < room && Skip()) {
+      const std::u16string_view piece = pieces_[piece_];
+      n += CopyAscii(piece.data() + at_, std::min(room - n, piece.size() - at_), out + n);
+      if (n == room || at_ == piece.size()) continue;
+      // One character of two to four bytes; what does not fit waits for the next read.
+      heldSize_ = Encode(NextCodePoint(), held_);
+      heldAt_ = 0;
+      while (heldAt_ < heldSize_ && n < room) out[n++] = held_[heldAt_++];
     }
-    default: return nullptr;
+    return static_cast<int>(n);
   }
-  return parent->appendChild(made);
+  std::size_t SizeHint() const override { return units_; }
+
+ private:
+  // Copies the ASCII characters at the start of `units` (at most `limit`) as bytes; moves on.
+  std::size_t CopyAscii(const char16_t* units, std::size_t limit, unsigned char* out) {
+    std::size_t k = 0;
+    // Four characters at a time while all four are ASCII.
+    for (std::uint64_t four; k + 4 <= limit; k += 4) {
+      std::memcpy(&four, units + k, sizeof four);
+      if ((four & 0xFF80FF80FF80FF80u) != 0) break;
+      for (std::size_t j = 0; j < 4; ++j) out[k + j] = static_cast<unsigned char>(units[k + j]);
+    }
+    while (k < limit && units[k] < 0x80) {
+      out[k] = static_cast<unsigned char>(units[k]);
+      ++k;
+    }
+    at_ += k;
+    return k;
+  }
+  // Moves past finished pieces; false at the end of the text.
+  bool Skip() {
+    while (piece_ < pieces_.size() && at_ == pieces_[piece_].size()) {
+      ++piece_;
+      at_ = 0;
+    }
+    return piece_ < pieces_.size();
+  }
+  char32_t NextCodePoint() {
+    const char16_t c = pieces_[piece_][at_++];
+    if (c < 0xD800 || c > 0xDFFF) return c;
+    if (c > 0xDBFF || !Skip()) return 0xFFFD;
+    const char16_t low = pieces_[piece_][at_];
+    if (low < 0xDC00 || low > 0xDFFF) return 0xFFFD;
+    ++at_;
+    return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (low - 0xDC00);
+  }
+  static std::size_t Encode(char32_t cp, unsigned char* out) {
+    if (cp < 0x800) {
+      out[0] = static_cast<unsigned char>(0xC0 | (cp >> 6));
+      out[1] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+      return 2;
+    }
+    if (cp < 0x10000) {
+      out[0] = static_cast<unsigned char>(0xE0 | (cp >> 12));
+      out[1] = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+      out[2] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+      return 3;
+    }
+    out[0] = static_cast<unsigned char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<unsigned char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<unsigned char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<unsigned char>(0x80 | (cp & 0x3F));
+    return 4;
+  }
+
+  std::span<const std::u16string_view> pieces_;
+  std::size_t units_ = 0;
+  std::size_t piece_ = 0, at_ = 0;
+  unsigned char held_[4] = {};
+  std::size_t heldSize_ = 0, heldAt_ = 0;
+};
+
+std::unique_ptr<DOMDocument> Failed(DOMParseError error) {
+  auto doc = std::make_unique<DOMDocument>();
+  doc->setParseError(std::move(error));
+  return doc;
 }
 
-void TreeCopier::Copy(xmlDocPtr src) {
-  src_ = src;
-  DOMNode* parent = doc_.documentNode();
-  // The declaration, when the text had one, is the document's first child.
-  if (src->standalone != -1) {
-    std::u16string data = u"version=\"" + U16(src->version) + u"\"";
-    if (src->standalone >= 0) data += src->standalone == 1 ? u" standalone=\"yes\"" : u" standalone=\"no\"";
-    parent->appendChild(doc_.createProcessingInstruction(u"xml", std::move(data)));
+struct Outcome {
+  bool ok = false;
+  bool needsTree = false;
+  DOMParseError error;
+};
+
+// One run of the parser over the input; with a builder its events build the document,
+// without one the parser builds its own tree, which is then copied into `doc`.
+Outcome Run(Input& input, DOMDocument& doc, const std::string* source, std::size_t skip,
+            const DOMParseSettings& settings, bool events) {
+  Outcome outcome;
+  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+  if (ctxt == nullptr) {
+    outcome.error = {u"Out of memory", 1, 1};
+    return outcome;
   }
-  // Depth-first without recursion: the tree may be deep.
-  for (xmlNodePtr x = src->children; x != nullptr;) {
-    DOMNode* made = Add(x, parent);
-    if (made != nullptr && x->type == XML_ELEMENT_NODE && x->children != nullptr) {
-      parent = made;
-      x = x->children;
-      continue;
-    }
-    while (x != nullptr && x->next == nullptr) {
-      x = x->parent;
-      if (x == nullptr || x->type == XML_DOCUMENT_NODE) {
-        x = nullptr;
-        break;
-      }
-      parent = parent->parentNode();
-    }
-    if (x != nullptr) x = x->next;
+  DOMBuilder builder(doc, events ? source : nullptr);
+  builder.Reserve(input.SizeHint());
+  ParseRun run;
+  run.builder = &builder;
+  run.doctype = settings.doctype;
+  run.skip = skip;
+  ctxt->_private = &run;
+  if (events) {
+    detail::InstallEvents(*ctxt->sax);
+  } else {
+    ctxt->sax->serror = detail::OnError;
   }
+
+  int options = XML_PARSE_NONET;
+  if (settings.doctype == DoctypePolicy::Allow) options |= XML_PARSE_NOENT;
+  if (!settings.encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
+  input.Restart();
+  xmlDocPtr parsed = xmlCtxtReadIO(ctxt, &Input::ReadCallback, nullptr, &input, nullptr,
+                                   settings.encoding.empty() ? nullptr : settings.encoding.c_str(), options);
+  outcome.needsTree = run.needsTree;
+  outcome.ok = !run.needsTree && ctxt->wellFormed && ctxt->nsWellFormed && !run.doctypeRefused &&
+               !run.firstError.failed() && (events || parsed != nullptr);
+  if (outcome.ok && !events) {
+    try {
+      detail::CopyTree(parsed, builder);
+    } catch (const base::Exception& e) {
+      outcome.ok = false;
+      run.firstError = {e.Message(), 1, 1};
+    }
+  } else if (outcome.ok) {
+    builder.Finish();
+  }
+  if (!outcome.ok && !outcome.needsTree) {
+    outcome.error = std::move(run.firstError);
+    if (!outcome.error.failed())
+      outcome.error = {u"The document could not be parsed", ctxt->input ? ctxt->input->line : 1, 1};
+  }
+  if (parsed != nullptr) xmlFreeDoc(parsed);
+  xmlFreeParserCtxt(ctxt);
+  return outcome;
+}
+
+std::unique_ptr<DOMDocument> Parse(Input& input, std::shared_ptr<const std::string> source, std::size_t skip,
+                                   const DOMParseSettings& settings) {
+  InitParserOnce();
+  if (input.SizeHint() > static_cast<std::size_t>(INT_MAX)) return Failed({u"The document is too large", 1, 1});
+  auto doc = std::make_unique<DOMDocument>();
+  Outcome outcome = Run(input, *doc, source.get(), skip, settings, true);
+  if (outcome.needsTree) {
+    doc = std::make_unique<DOMDocument>();
+    outcome = Run(input, *doc, nullptr, 0, settings, false);
+  }
+  if (!outcome.ok) return Failed(std::move(outcome.error));
+  if (source) doc->Store().SetSource(std::move(source));
+  return doc;
 }
 
 }  // namespace
 
 std::unique_ptr<DOMDocument> ParseDOM(std::string_view bytes, const DOMParseSettings& settings) {
-  InitParserOnce();
-  auto doc = std::make_unique<DOMDocument>();
-  if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-    doc->setParseError({u"The document is too large", 1, 1});
-    return doc;
-  }
+  ByteInput input(bytes);
+  return Parse(input, nullptr, 0, settings);
+}
 
-  RunState state;
-  xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
-  if (ctxt == nullptr) {
-    doc->setParseError({u"Out of memory", 1, 1});
-    return doc;
-  }
-  ctxt->_private = &state;
-  ctxt->sax->serror = OnError;
-  if (settings.doctype == DoctypePolicy::Refuse) ctxt->sax->internalSubset = RefuseDoctype;
+std::unique_ptr<DOMDocument> ParseDOM(std::shared_ptr<const std::string> bytes, std::size_t skip,
+                                      const DOMParseSettings& settings) {
+  ByteInput input(std::string_view(*bytes).substr(std::min(skip, bytes->size())));
+  return Parse(input, std::move(bytes), skip, settings);
+}
 
-  int options = XML_PARSE_NONET;
-  if (settings.doctype == DoctypePolicy::Allow) options |= XML_PARSE_NOENT;
-  if (!settings.encoding.empty()) options |= XML_PARSE_IGNORE_ENC;
-  xmlDocPtr parsed = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                       settings.encoding.empty() ? nullptr : settings.encoding.c_str(), options);
-  const bool ok = parsed != nullptr && ctxt->wellFormed && ctxt->nsWellFormed && !state.doctypeRefused;
-  if (ok) {
-    TreeCopier(*doc).Copy(parsed);
-  } else {
-    if (!state.firstError.failed())
-      state.firstError = {u"The document could not be parsed", ctxt->input ? ctxt->input->line : 1, 1};
-    doc->setParseError(std::move(state.firstError));
-  }
-  if (parsed != nullptr) xmlFreeDoc(parsed);
-  xmlFreeParserCtxt(ctxt);
-  return doc;
+std::unique_ptr<DOMDocument> ParseDOMText(std::span<const std::u16string_view> pieces, DoctypePolicy doctype) {
+  TextInput input(pieces);
+  // The text is decoded already: the parser reads its UTF-8 form whatever a declaration says.
+  return Parse(input, nullptr, 0, {doctype, "UTF-8"});
 }
 
 }  // namespace xml

@@ -1,6 +1,7 @@
 #include "platform/xml/XMLDoc.h"
 
 #include <string>
+#include <utility>
 
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
@@ -36,27 +37,36 @@ std::u16string SourceLine(std::u16string_view text, int line) {
   return std::u16string(rest.substr(0, n));
 }
 
+// The text with the encoding declaration cut out, as the pieces before and after the cut
+// (the second is empty when nothing is cut).
+std::pair<std::u16string_view, std::u16string_view> CutPieces(std::u16string_view text) {
+  const std::pair<std::u16string_view, std::u16string_view> whole{text, {}};
+  const std::size_t start = !text.empty() && text[0] == 0xFEFF ? 1 : 0;
+  if (text.substr(start, 5) != u"<?xml" || text.size() <= start + 5 || !IsXmlBlank(text[start + 5])) return whole;
+  // Only the first 50 characters are looked at.
+  const std::size_t at = text.substr(0, 50).find(u"encoding", start);
+  if (at == std::u16string_view::npos || at + 8 > 50 || at > text.find(u"?>", start) || !IsXmlBlank(text[at - 1]))
+    return whole;
+  std::size_t p = at + 8;
+  while (p < text.size() && IsXmlBlank(text[p])) ++p;
+  if (p >= text.size() || text[p] != u'=') return whole;
+  ++p;
+  while (p < text.size() && IsXmlBlank(text[p])) ++p;
+  if (p >= text.size() || (text[p] != u'"' && text[p] != u'\'')) return whole;
+  const std::size_t close = text.find(text[p], p + 1);
+  if (close == std::u16string_view::npos) return whole;
+  if (IsUnicodeEncodingName(text.substr(p + 1, close - p - 1))) return whole;
+  return {text.substr(0, at - 1), text.substr(close + 1)};
+}
+
 }  // namespace
 
 std::u16string CutEncodingDeclaration(std::u16string_view text) {
-  const std::size_t start = !text.empty() && text[0] == 0xFEFF ? 1 : 0;
-  if (text.substr(start, 5) != u"<?xml" || text.size() <= start + 5 || !IsXmlBlank(text[start + 5]))
-    return std::u16string(text);
-  const std::size_t declEnd = text.find(u"?>", start);
-  const std::size_t at = text.find(u"encoding", start);
-  if (at == std::u16string_view::npos || at + 8 > 50 || at > declEnd || !IsXmlBlank(text[at - 1]))
-    return std::u16string(text);
-  std::size_t p = at + 8;
-  while (p < text.size() && IsXmlBlank(text[p])) ++p;
-  if (p >= text.size() || text[p] != u'=') return std::u16string(text);
-  ++p;
-  while (p < text.size() && IsXmlBlank(text[p])) ++p;
-  if (p >= text.size() || (text[p] != u'"' && text[p] != u'\'')) return std::u16string(text);
-  const std::size_t close = text.find(text[p], p + 1);
-  if (close == std::u16string_view::npos) return std::u16string(text);
-  if (IsUnicodeEncodingName(text.substr(p + 1, close - p - 1))) return std::u16string(text);
-  std::u16string cut(text.substr(0, at - 1));
-  cut += text.substr(close + 1);
+  const auto [before, after] = CutPieces(text);
+  std::u16string cut;
+  cut.reserve(before.size() + after.size());
+  cut.append(before);
+  cut.append(after);
   return cut;
 }
 
@@ -89,13 +99,21 @@ void TXMLDocument::LoadFromXML(std::u16string_view text) {
   SetActive(true);
   if (text.empty()) return;
 
-  std::u16string source = CutEncodingDeclaration(text);
-  if (!source.empty() && source[0] == 0xFEFF) source.erase(0, 1);
-  // The text is already decoded: the parser reads its UTF-8 form whatever a declaration says.
-  std::unique_ptr<DOMDocument> dom = ParseDOM(base::Utf16ToUtf8(source), {DoctypePolicy::Refuse, "UTF-8"});
+  // The parser reads the text as it stands, the cut declaration and a leading byte-order
+  // mark left out, with no copy of it made.
+  auto [before, after] = CutPieces(text);
+  if (!before.empty() && before[0] == 0xFEFF) {
+    before.remove_prefix(1);
+  } else if (before.empty() && !after.empty() && after[0] == 0xFEFF) {
+    after.remove_prefix(1);
+  }
+  const std::u16string_view pieces[] = {before, after};
+  std::unique_ptr<DOMDocument> dom = ParseDOMText(pieces, DoctypePolicy::Refuse);
   if (dom->parseError().failed()) {
     SetActive(false);
     const DOMParseError& e = dom->parseError();
+    std::u16string source(before);
+    source += after;
     throw EDOMParseError(e.reason + u"\r\n" + u"Line" + u": " + base::Utf8ToUtf16(std::to_string(e.line)) + u"\r\n" +
                          SourceLine(source, e.line));
   }

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/base/HugePages.h"
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMDocument.h"
@@ -94,7 +95,10 @@ struct XMLHTTP::Impl {
   long status = 0;
   std::string statusLine;
   std::vector<Header> headers;
-  std::string body;
+  // Shared with the parsed document, whose texts may stay in it; a new request starts a
+  // new body.
+  std::shared_ptr<std::string> body = std::make_shared<std::string>();
+  std::uint64_t announcedLength = 0;  // Content-Length of the final response, 0 when none
   std::shared_ptr<DOMDocument> xml;
 
   // Transfer state
@@ -117,11 +121,17 @@ struct XMLHTTP::Impl {
 size_t XMLHTTP::Impl::OnBody(char* data, size_t size, size_t count, void* self) {
   auto* d = static_cast<Impl*>(self);
   const size_t n = size * count;
-  if (d->body.size() + n > d->maxBody) {
+  std::string& body = *d->body;
+  if (body.size() + n > d->maxBody) {
     d->tooLarge = true;
     return 0;
   }
-  d->body.append(data, n);
+  // A body of announced length is received into one buffer of that size.
+  if (body.empty() && d->announcedLength > n) {
+    body.reserve(std::min<std::uint64_t>(d->announcedLength, d->maxBody));
+    base::AdviseHugePages(body.data(), body.capacity());
+  }
+  body.append(data, n);
   d->lastActivity = Clock::now();
   return n;
 }
@@ -136,11 +146,15 @@ size_t XMLHTTP::Impl::OnHeader(char* data, size_t size, size_t count, void* self
     // A new response (after a redirect or an interim reply) replaces the headers seen so far.
     d->statusLine = line;
     d->headers.clear();
+    d->announcedLength = 0;
   } else if (const std::size_t colon = line.find(':'); colon != std::string_view::npos) {
     std::string_view value = line.substr(colon + 1);
     while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
-    d->headers.push_back({std::string(line.substr(0, colon)), std::string(value)});
+    const std::string name(line.substr(0, colon));
+    if (base::EqualsIgnoreAsciiCase(name, "content-length"))
+      d->announcedLength = std::strtoull(std::string(value).c_str(), nullptr, 10);
+    d->headers.push_back({name, std::string(value)});
   }
   return n;
 }
@@ -265,7 +279,7 @@ void XMLHTTP::open(std::u16string_view method, std::u16string_view url, bool asy
   d.status = 0;
   d.statusLine.clear();
   d.headers.clear();
-  d.body.clear();
+  d.body = std::make_shared<std::string>();
   d.xml.reset();
 }
 
@@ -292,7 +306,8 @@ void XMLHTTP::send() {
   d.status = 0;
   d.statusLine.clear();
   d.headers.clear();
-  d.body.clear();
+  d.body = std::make_shared<std::string>();
+  d.announcedLength = 0;
   d.xml.reset();
   d.connected = d.timedOut = d.tooLarge = false;
   d.lastActivity = Clock::now();
@@ -339,7 +354,7 @@ void XMLHTTP::send() {
 
   const CURLcode code = curl_easy_perform(h);
   if (code != CURLE_OK) {
-    d.body.clear();
+    d.body = std::make_shared<std::string>();
     d.headers.clear();
     d.Fail(code, error);
   }
@@ -386,7 +401,7 @@ std::u16string XMLHTTP::getAllResponseHeaders() const {
 
 const std::string& XMLHTTP::responseBody() const {
   d_->CheckCompleted();
-  return d_->body;
+  return *d_->body;
 }
 
 std::shared_ptr<DOMDocument> XMLHTTP::responseXML() {
@@ -394,8 +409,8 @@ std::shared_ptr<DOMDocument> XMLHTTP::responseXML() {
   d.CheckCompleted();
   if (!d.xml) {
     const BodyEncoding encoding =
-        ChooseBodyEncoding(d.body, CharsetOf(base::Utf16ToUtf8(getResponseHeader(u"Content-Type"))));
-    d.xml = ParseDOM(std::string_view(d.body).substr(encoding.skip), {DoctypePolicy::Allow, encoding.name});
+        ChooseBodyEncoding(*d.body, CharsetOf(base::Utf16ToUtf8(getResponseHeader(u"Content-Type"))));
+    d.xml = ParseDOM(d.body, encoding.skip, {DoctypePolicy::Allow, encoding.name});
   }
   return d.xml;
 }

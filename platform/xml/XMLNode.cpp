@@ -1,5 +1,6 @@
 #include "platform/xml/XMLNode.h"
 
+#include <cstring>
 #include <string>
 
 #include "platform/base/TextCase.h"
@@ -49,7 +50,7 @@ const std::u16string& TXMLNode::NodeName() const { return Checked().nodeName(); 
 const std::u16string& TXMLNode::LocalName() const { return Checked().localName(); }
 const std::u16string& TXMLNode::Prefix() const { return Checked().prefix(); }
 const std::u16string& TXMLNode::NamespaceURI() const { return Checked().namespaceURI(); }
-const std::u16string& TXMLNode::NodeValue() const { return Checked().nodeValue(); }
+std::u16string TXMLNode::NodeValue() const { return Checked().nodeValue(); }
 bool TXMLNode::HasChildNodes() const { return Checked().hasChildNodes(); }
 TXMLNodeList TXMLNode::ChildNodes() const { return TXMLNodeList(state_, &Checked()); }
 TXMLNode TXMLNode::ParentNode() const { return TXMLNode(state_, Checked().parentNode()); }
@@ -58,8 +59,8 @@ TXMLNode TXMLNode::NextSibling() const { return TXMLNode(state_, Checked().nextS
 
 bool TXMLNode::IsTextElement() const {
   const DOMNode& n = Checked();
-  if (n.childNodes().size() != 1) return false;
-  const NodeType t = n.firstChild()->nodeType();
+  if (n.childCount() != 1) return false;
+  const NodeType t = n.firstChildType();
   return t == NodeType::Text || t == NodeType::CDataSection;
 }
 
@@ -71,14 +72,14 @@ std::u16string TXMLNode::Text() const {
     if (n.nodeType() == NodeType::Element) n.appendChild(n.ownerDocument().createTextNode({}));
     return {};
   }
-  if (IsTextElement()) return n.firstChild()->nodeValue();
+  if (IsTextElement()) return n.firstChildValue();
   throw EXMLDocError(u"Element \"" + n.nodeName() + u"\" does not contain a single text node");
 }
 
 void TXMLNode::SetText(std::u16string_view text) const {
   DOMNode& n = Checked();
   if (!n.canHoldChildren()) {
-    n.setNodeValue(std::u16string(text));
+    n.setNodeValue(text);
     return;
   }
   while (n.hasChildNodes()) n.removeChild(n.lastChild());
@@ -125,7 +126,7 @@ TXMLNode TXMLNode::AddChild(std::u16string_view tagName) const {
 TXMLNodeList::TXMLNodeList(std::shared_ptr<detail::XMLDocState> state, DOMNode* owner)
     : state_(std::move(state)), owner_(owner) {}
 
-int TXMLNodeList::Count() const { return static_cast<int>(owner_->childNodes().size()); }
+int TXMLNodeList::Count() const { return static_cast<int>(owner_->childCount()); }
 
 TXMLNode TXMLNodeList::operator[](int index) const {
   const auto& children = owner_->childNodes();
@@ -145,7 +146,11 @@ TXMLNode TXMLNodeList::FindNode(std::u16string_view name) const { return FindNod
 
 TXMLNode TXMLNodeList::FindNode(std::u16string_view name, std::u16string_view namespaceURI) const {
   for (DOMNode* n : owner_->childNodes()) {
-    if (!namespaceURI.empty() && !base::EqualsIgnoreAsciiCase(n->namespaceURI(), namespaceURI)) continue;
+    // Most namespace names match exactly: a byte comparison settles those first.
+    const std::u16string& ns = n->namespaceURI();
+    const bool same = ns.size() == namespaceURI.size() &&
+                      std::memcmp(ns.data(), namespaceURI.data(), ns.size() * sizeof(char16_t)) == 0;
+    if (!namespaceURI.empty() && !same && !base::EqualsIgnoreAsciiCase(ns, namespaceURI)) continue;
     if (n->nodeName() == name || n->localName() == name) return TXMLNode(state_, n);
   }
   return {};

@@ -63,7 +63,7 @@ class TXMLNode {
   const std::u16string& LocalName() const;
   const std::u16string& Prefix() const;
   const std::u16string& NamespaceURI() const;
-  const std::u16string& NodeValue() const;
+  std::u16string NodeValue() const;
   bool HasChildNodes() const;
   TXMLNodeList ChildNodes() const;
   TXMLNode ParentNode() const;

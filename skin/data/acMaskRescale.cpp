@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/gfx/ImageCodec.h"
-#include "skin/render/acSmoothResize.h"
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 

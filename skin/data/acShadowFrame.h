@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "skin/render/Bitmap32.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "skin/data/EngineState.h"
 #include "skin/data/acImageRef.h"
 #include "skin/data/acScaleVariants.h"
+#include "skin/data/acSkinLoader.h"
 
 namespace skin {
 
@@ -70,6 +72,7 @@ TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, 
   md.ImgType = static_cast<TacImgType>(ref.ImgType);
   md.DrawMode = static_cast<std::uint16_t>(ref.DrawMode);
   md.Manager = manager;
+  md.Master = manager != nullptr ? manager->MasterBitmap.get() : nullptr;
   md.MulPPi = mul;
   md.DivPPI = div;
   md.WL = static_cast<std::int16_t>(ref.WL);
@@ -80,12 +83,11 @@ TsMaskData MaskDataFromRef(const TacImageRef& ref, std::u16string_view section, 
 }
 
 TacSkinData& SharedEmptySkinData(int scaleIndex) {
-  static std::array<std::unique_ptr<TacSkinData>, acScaleCount> sets = [] {
-    std::array<std::unique_ptr<TacSkinData>, acScaleCount> s;
+  auto& sets = detail::Engine().emptySets;
+  if (!sets[0]) {
     for (int i = 0; i < acScaleCount; ++i)
-      s[static_cast<std::size_t>(i)] = std::make_unique<TacSkinData>(nullptr, acScalePPI[i], i);
-    return s;
-  }();
+      sets[static_cast<std::size_t>(i)] = std::make_unique<TacSkinData>(nullptr, acScalePPI[i], i);
+  }
   if (scaleIndex < 0) scaleIndex = 0;
   if (scaleIndex >= acScaleCount) scaleIndex = acScaleCount - 1;
   return *sets[static_cast<std::size_t>(scaleIndex)];

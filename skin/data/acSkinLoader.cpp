@@ -113,14 +113,19 @@ bool TacSkinLoader::ReadSkinFile(std::u16string_view name, TacBytes& holder,
   return true;
 }
 
+void TacSkinLoader::SetMasterBitmap(Bitmap32Ptr bmp) {
+  if (MasterBitmap && bmp) *MasterBitmap = std::move(*bmp);
+  else MasterBitmap = std::move(bmp);
+}
+
 void TacSkinLoader::LoadCommonData() {
-  MasterBitmap = NewBitmap32(0, 0);
+  SetMasterBitmap(NewBitmap32(0, 0));
   const std::u16string name = SkinFile.ReadString(kGlobalInfo, u"MASTERBITMAP", u"");
   if (!name.empty()) {
     TacBytes holder;
     std::span<const std::uint8_t> bytes;
     if (ReadSkinFile(name, holder, bytes)) {
-      MasterBitmap = DecodeSkinPicture(bytes, MasterPictureCodec(base::ToUpperAscii(name)), name, true);
+      SetMasterBitmap(DecodeSkinPicture(bytes, MasterPictureCodec(base::ToUpperAscii(name)), name, true));
     }
   }
 

@@ -96,7 +96,8 @@ class TacSkinLoader : public TacSkinHost {
   bool InitSkinFile();
   // Embedded fonts of a skin are not loaded: the engine draws with the system's fonts.
   void LoadFonts() {}
-  // The master bitmap, the identity keys and the version check.
+  // The master bitmap, the identity keys and the version check. A master bitmap already
+  // there is refilled in place: entries of data sets loaded before point at it.
   void LoadCommonData();
   // The palette, in key order, from [GLOBALINFO] and the sections of data.
   void InitSkinParams(const TacSkinData& data);
@@ -172,6 +173,8 @@ class TacSkinLoader : public TacSkinHost {
  private:
   // The index of the data set of a density in SkinDataArray under the scale mode.
   int DataSetIndex(int ppi) const;
+  // Makes bmp the master bitmap, keeping the address of the one there is.
+  void SetMasterBitmap(Bitmap32Ptr bmp);
   void FillDataSet(TacSkinData& data);
   const TacSkinData* DataOrDefault(const TacSkinData* data) const;
   // Which entries a lookup takes at each section of the parent chain.

@@ -1,10 +1,8 @@
 #include "skin/data/acSkinMessages.h"
 
-namespace skin {
+#include "skin/data/EngineState.h"
 
-namespace {
-TacMessageSink* currentSink = nullptr;
-}  // namespace
+namespace skin {
 
 std::u16string_view MessageTitle(TacMsgKind kind) {
   switch (kind) {
@@ -22,17 +20,19 @@ TacMsgAnswer TacRecordedMessages::Show(TacMsgKind kind, const std::u16string& te
   return kind == TacMsgKind::Confirmation ? confirmAnswer_ : TacMsgAnswer::Ok;
 }
 
-TacRecordedMessages& DefaultSkinMessages() {
-  static TacRecordedMessages recorder;
-  return recorder;
+TacRecordedMessages& DefaultSkinMessages() { return detail::Engine().recordedMessages; }
+
+TacMessageSink& SkinMessageSink() {
+  TacMessageSink* sink = detail::Engine().messageSink;
+  return sink != nullptr ? *sink : DefaultSkinMessages();
 }
 
-TacMessageSink& SkinMessageSink() { return currentSink != nullptr ? *currentSink : DefaultSkinMessages(); }
+void SetSkinMessageSink(TacMessageSink* sink) { detail::Engine().messageSink = sink; }
 
-void SetSkinMessageSink(TacMessageSink* sink) { currentSink = sink; }
+TacScopedMessageSink::TacScopedMessageSink(TacMessageSink& sink) : previous_(detail::Engine().messageSink) {
+  detail::Engine().messageSink = &sink;
+}
 
-TacScopedMessageSink::TacScopedMessageSink(TacMessageSink& sink) : previous_(currentSink) { currentSink = &sink; }
-
-TacScopedMessageSink::~TacScopedMessageSink() { currentSink = previous_; }
+TacScopedMessageSink::~TacScopedMessageSink() { detail::Engine().messageSink = previous_; }
 
 }  // namespace skin

@@ -7,7 +7,7 @@
 #include "platform/base/Unicode.h"
 #include "platform/gfx/ImageCodec.h"
 #include "skin/data/acSkinErrors.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 
@@ -84,7 +84,7 @@ void PremultiplyAlpha(Bitmap32* bmp, const TRect& rect, bool compositionEnabled)
       }
       const std::uint32_t a = v >> 24;
       const std::uint32_t b = v & 0xFF, g = (v >> 8) & 0xFF, rr = (v >> 16) & 0xFF;
-      std::uint32_t nb = (b * a) >> 8, ng = (g * a) >> 8, nr = (rr * a) >> 8;
+      std::uint32_t nb = ScaleStep(b, a), ng = ScaleStep(g, a), nr = ScaleStep(rr, a);
       if (!compositionEnabled && b >= 245 && g >= 245 && rr >= 245) {
         nb = std::min<std::uint32_t>(244, nb);
         ng = std::min<std::uint32_t>(244, ng);

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 

@@ -9,9 +9,9 @@
 
 #include "platform/gfx/Geometry.h"
 #include "skin/data/sConst.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acGradient.h"
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acGradient.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 
@@ -92,9 +92,11 @@ inline constexpr std::uint16_t dmOwnAlpha = 16;  // the picture has its own alph
 // One image entry: pictures of the states side by side, in its own bitmap or in an area
 // of the master bitmap.
 struct TsMaskData {
-  // The entry's own picture (owned by its data set's BmpArray); nullptr: R lies in the
-  // manager's master bitmap.
+  // The entry's own picture (owned by its data set's BmpArray); nullptr: R lies in Master.
   Bitmap32* Bmp = nullptr;
+  // The owner's master bitmap, set with Manager; the loader keeps its address while the
+  // skin's data sets live.
+  const Bitmap32* Master = nullptr;
   std::u16string ClassName;
   std::u16string PropertyName;
   gfx::TRect R;

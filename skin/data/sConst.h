@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -3,6 +3,7 @@
 // the colour getters.
 #include "skin/data/sSkinManager.h"
 
+#include <charconv>
 #include <map>
 
 #include "platform/base/NumberText.h"
@@ -14,6 +15,7 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/Metrics.h"
 #include "platform/win/WindowApi.h"
+#include "skin/data/EngineState.h"
 #include "skin/data/acPathText.h"
 #include "skin/data/acPreviewSocket.h"
 #include "skin/data/acSkinCommands.h"
@@ -24,25 +26,20 @@ namespace skin {
 
 namespace {
 
-TsSkinManager* g_defaultManager = nullptr;
 constexpr unsigned kHotCheckMs = 100;
 
-std::map<win::UINT_PTR, TsSkinManager*>& HotTimers() {
-  static std::map<win::UINT_PTR, TsSkinManager*> timers;
-  return timers;
-}
-
 void HotTimerProc(win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
-  auto it = HotTimers().find(id);
-  if (it != HotTimers().end()) it->second->CheckHotControl();
+  const auto& timers = detail::Engine().hotTimers;
+  auto it = timers.find(id);
+  if (it != timers.end()) it->second->CheckHotControl();
 }
 
 }  // namespace
 
-TsSkinManager* DefaultManager() { return g_defaultManager; }
+TsSkinManager* DefaultManager() { return detail::Engine().defaultManager; }
 
 TColor SkinColorToRGB(TColor c, const TsSkinManager* manager) {
-  if (manager == nullptr) manager = g_defaultManager;
+  if (manager == nullptr) manager = DefaultManager();
   return manager != nullptr ? manager->SkinColorToRGB(c) : NoManagerColorToRGB(c);
 }
 
@@ -54,8 +51,8 @@ TsSkinManager::TsSkinManager(forms::TComponent* owner)
   InternalSkinsItems.SetPropName(u"InternalSkins");
   ResetSkinData();
   Settings.PreviewRun = acPreviewRun();
-  if (g_defaultManager == nullptr) {
-    g_defaultManager = this;
+  if (detail::Engine().defaultManager == nullptr) {
+    detail::Engine().defaultManager = this;
     if (!IsDesigning()) {
       forms::TApplication* app = forms::Application.Get();
       app->HookMainWindow([this](forms::TMessage& m) { return AppWindowHook(m); }, this);
@@ -71,10 +68,10 @@ void TsSkinManager::SetHotTimer(bool on) {
   // The check runs only while there is a hot control, so an idle program sleeps.
   if (on && hotTimer_ == 0) {
     hotTimer_ = win::SetTimer(nullptr, 0, kHotCheckMs, &HotTimerProc);
-    HotTimers()[hotTimer_] = this;
+    detail::Engine().hotTimers[hotTimer_] = this;
   } else if (!on && hotTimer_ != 0) {
     win::KillTimer(nullptr, hotTimer_);
-    HotTimers().erase(hotTimer_);
+    detail::Engine().hotTimers.erase(hotTimer_);
     hotTimer_ = 0;
   }
 }
@@ -90,9 +87,9 @@ void TsSkinManager::Destroy() {
   }
   FreeSkin();
   FreeBrushes();
-  if (g_defaultManager == this) {
+  if (IsDefault()) {
     UnInstallHook();
-    g_defaultManager = nullptr;
+    detail::Engine().defaultManager = nullptr;
   }
   forms::TComponent::Destroy();
 }
@@ -108,11 +105,11 @@ void TsSkinManager::Notification(forms::TComponent* c, forms::TOperation op) {
 
 // ---- Default manager ----
 
-bool TsSkinManager::IsDefault() const { return g_defaultManager == this; }
+bool TsSkinManager::IsDefault() const { return detail::Engine().defaultManager == this; }
 
 void TsSkinManager::SetIsDefault(bool v) {
-  if (!v && g_defaultManager != nullptr) return;
-  g_defaultManager = this;
+  if (!v && detail::Engine().defaultManager != nullptr) return;
+  detail::Engine().defaultManager = this;
   if (IsLoading()) return;
   if (IsActive()) SendNewSkin(true);
   else SendRemoveSkin();

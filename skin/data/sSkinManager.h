@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -165,10 +166,16 @@ bool acStdDialogsClassic();
 // While a skin message box is shown, standard dialogs are not skinned.
 bool acDialogSkinningSuspended();
 
-// The windows the hook skinned automatically, and those a dialog adapter handles; the
-// window skinning layer keeps these lists, the manager broadcasts through them.
-std::vector<win::HWND>& acHookSkinnedWindows();
-std::vector<win::HWND>& acDialogAdapterWindows();
+// The windows the hook skinned automatically, and those a dialog adapter handles, in the
+// order they were registered; the window skinning layer registers them, the manager
+// broadcasts through them. A window is listed once; unregistering one that is not listed
+// does nothing. A view holds until the next change of its list.
+void RegisterHookSkinnedWindow(win::HWND h);
+void UnregisterHookSkinnedWindow(win::HWND h);
+std::span<const win::HWND> acHookSkinnedWindows();
+void RegisterDialogAdapterWindow(win::HWND h);
+void UnregisterDialogAdapterWindow(win::HWND h);
+std::span<const win::HWND> acDialogAdapterWindows();
 
 // What the CBT hook does for the skin engine (form skinning plugs in here); without a
 // handler the hook only passes every call on.
@@ -181,6 +188,11 @@ bool acSkinHookInstalled();
 // ("/acver" shows the engine's version; a first argument "/acpreview" suppresses the
 // skin-version warning).
 void SkinEngineStartup(const std::vector<std::u16string>& params);
+// The end of the engine, after its managers are gone: the hook and hot timers still there
+// are removed, the window lists emptied, the hook handler, the message sink and its
+// record, the process-wide flags and the tuning values put back as they were before
+// SkinEngineStartup, and the shared empty data sets freed. Startup may follow again.
+void SkinEngineShutdown();
 // Registers the manager's classes with the framework (also done by SkinEngineStartup).
 void RegisterSkinManagerClasses();
 // The first command-line argument is "/acpreview".

@@ -9,6 +9,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/data/EngineState.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
 
@@ -16,68 +17,69 @@ namespace skin {
 
 namespace {
 
-win::HHOOK g_hook = nullptr;
-TacHookHandler& HookHandler() {
-  static TacHookHandler handler;
-  return handler;
-}
-bool g_stdDialogsClassic = false;
-int g_dialogSkinningSuspended = 0;
-
 win::LRESULT SkinCBTHook(int code, win::WPARAM wParam, win::LPARAM lParam) {
-  if (const TacHookHandler& handler = HookHandler()) handler(code, wParam, lParam);
-  return win::CallNextHookEx(g_hook, code, wParam, lParam);
+  // A copy: the handler may replace itself.
+  if (const TacHookHandler handler = detail::Engine().hookHandler) handler(code, wParam, lParam);
+  return win::CallNextHookEx(detail::Engine().hook, code, wParam, lParam);
 }
+
+// Adds h at the end unless it is there.
+void AddOnce(std::vector<win::HWND>& list, win::HWND h) {
+  if (h != nullptr && std::find(list.begin(), list.end(), h) == list.end()) list.push_back(h);
+}
+
+void Remove(std::vector<win::HWND>& list, win::HWND h) { std::erase(list, h); }
 
 // Forms a broadcast passes by: being loaded or destroyed, MDI children, and windows a
 // dialog adapter takes care of.
 bool SkipsBroadcast(forms::TCustomForm* f) {
   if (f->IsLoading() || f->IsDestroying() || f->FormStyle() == forms::TFormStyle::fsMDIChild) return true;
   if (!f->HandleAllocated()) return false;
-  const std::vector<win::HWND>& adapted = acDialogAdapterWindows();
+  const std::span<const win::HWND> adapted = acDialogAdapterWindows();
   return std::find(adapted.begin(), adapted.end(), f->Handle()) != adapted.end();
 }
 
 }  // namespace
 
-bool acStdDialogsClassic() { return g_stdDialogsClassic; }
-bool acDialogSkinningSuspended() { return g_dialogSkinningSuspended > 0; }
+bool acStdDialogsClassic() { return detail::Engine().stdDialogsClassic; }
+bool acDialogSkinningSuspended() { return detail::Engine().dialogSkinningSuspended > 0; }
 
-std::vector<win::HWND>& acHookSkinnedWindows() {
-  static std::vector<win::HWND> windows;
-  return windows;
-}
+void RegisterHookSkinnedWindow(win::HWND h) { AddOnce(detail::Engine().hookSkinnedWindows, h); }
+void UnregisterHookSkinnedWindow(win::HWND h) { Remove(detail::Engine().hookSkinnedWindows, h); }
+std::span<const win::HWND> acHookSkinnedWindows() { return detail::Engine().hookSkinnedWindows; }
 
-std::vector<win::HWND>& acDialogAdapterWindows() {
-  static std::vector<win::HWND> windows;
-  return windows;
-}
+void RegisterDialogAdapterWindow(win::HWND h) { AddOnce(detail::Engine().dialogAdapterWindows, h); }
+void UnregisterDialogAdapterWindow(win::HWND h) { Remove(detail::Engine().dialogAdapterWindows, h); }
+std::span<const win::HWND> acDialogAdapterWindows() { return detail::Engine().dialogAdapterWindows; }
 
-void SetSkinHookHandler(TacHookHandler handler) { HookHandler() = std::move(handler); }
-bool acSkinHookInstalled() { return g_hook != nullptr; }
+void SetSkinHookHandler(TacHookHandler handler) { detail::Engine().hookHandler = std::move(handler); }
+bool acSkinHookInstalled() { return detail::Engine().hook != nullptr; }
 
 TacMsgAnswer TsSkinManager::ShowSkinMessage(TacMsgKind kind, const std::u16string& text) {
-  ++g_dialogSkinningSuspended;
+  ++detail::Engine().dialogSkinningSuspended;
   struct Resume {
-    ~Resume() { --g_dialogSkinningSuspended; }
+    ~Resume() { --detail::Engine().dialogSkinningSuspended; }
   } resume;
   return TacSkinLoader::ShowSkinMessage(kind, text);
 }
 
 void TsSkinManager::UpdateDialogSkinning() {
-  if (IsDefault()) g_stdDialogsClassic = skinningRules_.Contains(TacSkinningRule::srStdDialogs) && FActive;
+  if (IsDefault())
+    detail::Engine().stdDialogsClassic = skinningRules_.Contains(TacSkinningRule::srStdDialogs) && FActive;
 }
 
 void TsSkinManager::InstallHook() {
-  if (IsDesigning() || g_hook != nullptr) return;
-  g_hook = win::SetWindowsHookEx(win::WH_CBT, &SkinCBTHook, nullptr, win::GetCurrentThreadId());
-  GlobalHookInstalled = g_hook != nullptr;
+  win::HHOOK& hook = detail::Engine().hook;
+  if (IsDesigning() || hook != nullptr) return;
+  hook = win::SetWindowsHookEx(win::WH_CBT, &SkinCBTHook, nullptr, win::GetCurrentThreadId());
+  GlobalHookInstalled = hook != nullptr;
 }
 
 void TsSkinManager::UnInstallHook() {
-  if (g_hook != nullptr && IsDefault()) {
-    win::UnhookWindowsHookEx(g_hook);
-    g_hook = nullptr;
+  win::HHOOK& hook = detail::Engine().hook;
+  if (hook != nullptr && IsDefault()) {
+    win::UnhookWindowsHookEx(hook);
+    hook = nullptr;
   }
   GlobalHookInstalled = false;
 }
@@ -88,7 +90,7 @@ void TsSkinManager::SendNewSkin(bool repaint) {
   SkinCommonInfo.Active = false;
   BroadcastToForms(SkinCmdMessage, SkinCmdWParam(scNewSkin), reinterpret_cast<win::LPARAM>(this));
   SkinCommonInfo.Active = HasLoadedSections();
-  if (IsDefault() && g_hook == nullptr) InstallHook();
+  if (IsDefault() && !acSkinHookInstalled()) InstallHook();
   if (repaint) RepaintForms(false);
   ManagerState &= ~msBroadCasting;
 }
@@ -134,7 +136,9 @@ void TsSkinManager::BroadcastToForms(win::UINT msg, win::WPARAM wParam, win::LPA
     for (int i = 0; i < forms::Screen->FormCount() && !stillThere; ++i) stillThere = forms::Screen->Forms(i) == f;
     if (stillThere) sendToForm(f);
   }
-  const std::vector<win::HWND> hooked = acHookSkinnedWindows();
+  // A copy: a window may leave the list while it handles the message.
+  const std::span<const win::HWND> view = acHookSkinnedWindows();
+  const std::vector<win::HWND> hooked(view.begin(), view.end());
   for (win::HWND h : hooked)
     if (win::IsWindow(h) && win::IsWindowVisible(h)) win::SendMessage(h, msg, wParam, lParam);
 }
@@ -163,7 +167,8 @@ void TsSkinManager::RepaintForms(bool lockPainting) {
                           win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
     }
   }
-  const std::vector<win::HWND> hooked = acHookSkinnedWindows();
+  const std::span<const win::HWND> view = acHookSkinnedWindows();
+  const std::vector<win::HWND> hooked(view.begin(), view.end());
   for (win::HWND h : hooked)
     if (win::IsWindow(h) && win::IsWindowVisible(h))
       win::RedrawWindow(h, nullptr, nullptr,

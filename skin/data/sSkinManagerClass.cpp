@@ -7,15 +7,13 @@
 #include "platform/forms/Filer.h"
 #include "platform/forms/Graphics.h"
 #include "platform/forms/TypInfo.h"
+#include "skin/data/EngineState.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/sSkinManager.h"
 
 namespace skin {
 
 namespace {
-
-bool g_oldGlyphsMode = false;
-bool g_previewRun = false;
 
 const forms::TEnumInfo& ScaleModeInfo() {
   static const forms::TEnumInfo i{
@@ -51,9 +49,9 @@ auto FieldSetter(V T::*field) {
 
 }  // namespace
 
-bool acOldGlyphsMode() { return g_oldGlyphsMode; }
-void SetOldGlyphsMode(bool on) { g_oldGlyphsMode = on; }
-bool acPreviewRun() { return g_previewRun; }
+bool acOldGlyphsMode() { return detail::Engine().oldGlyphsMode; }
+void SetOldGlyphsMode(bool on) { detail::Engine().oldGlyphsMode = on; }
+bool acPreviewRun() { return detail::Engine().previewRun; }
 
 // ---- Settings objects ----
 
@@ -238,11 +236,13 @@ void RegisterSkinManagerClasses() {
 void SkinEngineStartup(const std::vector<std::u16string>& params) {
   InitSharedEmptySkinData();
   RegisterSkinManagerClasses();
-  g_previewRun = !params.empty() && params[0] == u"/acpreview";
+  detail::Engine().previewRun = !params.empty() && params[0] == u"/acpreview";
   if (std::any_of(params.begin(), params.end(),
                   [](const std::u16string& p) { return base::EqualsIgnoreAsciiCase(p, u"/acver"); })) {
     SkinMessageSink().Show(TacMsgKind::Plain, u"Quillon v" + std::u16string(acEngineVersion));
   }
 }
+
+void SkinEngineShutdown() { detail::ResetEngine(); }
 
 }  // namespace skin

@@ -16,7 +16,7 @@
 #include <variant>
 #include <vector>
 
-#include "skin/render/sColors.h"
+#include "skin/render/pixels/sColors.h"
 
 namespace skin {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/Assert.h"
 #include "skin/render/acImageSource.h"
 
 namespace skin {
@@ -51,6 +52,7 @@ void AddRuns(std::vector<TRect>& runs, const std::uint32_t* row, int c0, int c1,
 }  // namespace
 
 void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData& md, int state, unsigned corners) {
+  PELLOMIR_ASSERT((corners & ~unsigned(cbAllCorners)) == 0);
   if (cached == nullptr || !cached->Is32Bit() || (md.Cfg & 3) == 0 || md.ImageCount < 1) return;
   const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
@@ -66,6 +68,7 @@ void RefreshImageCorners(Bitmap32* cached, const TacBgInfo& bg, const TsMaskData
 
 void CornerTransparentRuns(std::vector<TRect>& runs, int dstWidth, const TsMaskData& md, int inset, bool bottom,
                            int firstRow) {
+  PELLOMIR_ASSERT(dstWidth >= 0);
   if (md.Manager == nullptr || md.ImageCount < 1) return;
   const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;

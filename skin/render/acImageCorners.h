@@ -6,8 +6,8 @@
 
 #include "platform/gfx/Geometry.h"
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
 
 namespace skin {
 

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/data/acSkinLoader.h"
-#include "skin/render/acSmoothResize.h"
+#include "platform/base/Assert.h"
+
+#include "skin/render/pixels/acSmoothResize.h"
 
 namespace skin {
 
@@ -14,9 +15,9 @@ TacImageKind ImageKindOf(const TsMaskData& md) {
   return TacImageKind::KeyColor;
 }
 
-Bitmap32* ImageSourceBitmap(const TsMaskData& md) {
-  Bitmap32* bmp = md.Bmp;
-  if (bmp == nullptr && md.Manager != nullptr) bmp = md.Manager->MasterBitmap.get();
+const Bitmap32* ImageSourceBitmap(const TsMaskData& md) {
+  const Bitmap32* bmp = md.Bmp;
+  if (bmp == nullptr && md.Manager != nullptr) bmp = md.Master;
   if (bmp == nullptr || !bmp->Is32Bit() || bmp->Empty()) return nullptr;
   return bmp;
 }
@@ -33,6 +34,7 @@ bool PieceInside(const Bitmap32& bmp, int x, int y, int w, int h) {
 }
 
 Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh) {
+  PELLOMIR_ASSERT(PieceInside(src, x, y, w, h));
   Bitmap32Ptr out = NewBitmap32(dw, dh);
   if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0) return out;
   std::vector<int> columns(static_cast<std::size_t>(dw));
@@ -46,6 +48,7 @@ Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h,
 }
 
 Bitmap32Ptr StretchPieceSmooth(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh) {
+  PELLOMIR_ASSERT(w > 0 && h > 0 && PieceInside(src, x, y, w, h));
   const int cw = std::max(w, 2), ch = std::max(h, 2);
   Bitmap32 piece(cw, ch);
   for (int j = 0; j < ch; ++j) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 
 namespace skin {
 
@@ -16,7 +16,7 @@ TacImageKind ImageKindOf(const TsMaskData& md);
 
 // The bitmap R lies in: the entry's own, else the master bitmap of its manager; nullptr
 // when the entry has neither or the bitmap is not 32-bit.
-Bitmap32* ImageSourceBitmap(const TsMaskData& md);
+const Bitmap32* ImageSourceBitmap(const TsMaskData& md);
 
 // The upper-left pixel of the picture state s shows: number min(s, ImageCount - 1).
 TPoint StatePictureOrigin(const TsMaskData& md, int state);
@@ -29,7 +29,7 @@ bool PieceInside(const Bitmap32& bmp, int x, int y, int w, int h);
 Bitmap32Ptr StretchPieceNearest(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh);
 
 // The same with the smooth filter; a piece 1 pixel wide or high has its column or row
-// doubled first, as the filter needs at least 2 x 2 pixels.
+// doubled first, as the filter needs at least 2 x 2 pixels. The piece is not empty.
 Bitmap32Ptr StretchPieceSmooth(const Bitmap32& src, int x, int y, int w, int h, int dw, int dh);
 
 }  // namespace skin

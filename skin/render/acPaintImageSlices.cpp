@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "platform/base/Assert.h"
 #include "platform/gfx/Surface.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acBlendStep.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {
@@ -44,61 +47,104 @@ bool HasBgBitmap(const TacBgInfo& bg) { return bg.Ready && bg.Bmp != nullptr; }
 
 std::uint32_t MaskRed(std::uint32_t m) { return (m >> 16) & 0xFF; }
 
-// One weight w for B, G, R: (d * w + p * (255 - w)) >> 8; byte A of d kept.
-std::uint32_t WeightedPixel(std::uint32_t d, std::uint32_t p, std::uint32_t w) {
-  std::uint32_t out = d & kOpaque;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const std::uint32_t dc = (d >> shift) & 0xFF, pc = (p >> shift) & 0xFF;
-    out |= (((dc * w + pc * (255 - w)) >> 8) & 0xFF) << shift;
-  }
-  return out;
+// What the masked pixel steps need besides the pixels: the background of the piece's
+// role, whether key pixels of corners show it, and the outer frame's opacity.
+struct MaskedContext {
+  const TacBgInfo& bg;
+  bool useBg;
+  bool bgBitmap;  // HasBgBitmap(bg)
+  std::uint8_t opacity;
+};
+
+// One masked picture pixel p with mask pixel m put on d at destination (x, y); one step
+// per target and scaling.
+using MaskedPixelStep = void (*)(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m,
+                                 std::uint32_t& d);
+
+// Opaque target, stretched piece: every pixel masked.
+inline void OpaqueStretched(const MaskedContext&, int, int, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+  d = MaskedPixel(d, p, m) | kOpaque;
 }
 
-// A masked picture pixel p with mask pixel m put on d at destination (x, y).
-void PutMaskedPixel(const SliceJob& job, const TacBgInfo& bg, bool useBg, Scaling scaling, int x, int y,
-                    std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+// Opaque target, unit scale, over a background picture: the key pixels of corners show it.
+inline void OpaqueOverPicture(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m,
+                              std::uint32_t& d) {
   std::uint32_t under = 0;
-  switch (job.target) {
-    case Target::Opaque:
-      if (scaling == Scaling::Stretched) {
-        d = MaskedPixel(d, p, m) | kOpaque;
-      } else if (HasBgBitmap(bg)) {
-        d = ((useBg && p == KeyPixel && BgPixel(bg, x, y, under)) ? under : MaskedPixel(d, p, m)) | kOpaque;
-      } else if (p == KeyPixel) {
-        if (useBg) d = SwapRedBlue(bg.FillColor);
-      } else {
-        d = MaskedPixel(d, p, m);
-      }
-      return;
-    case Target::AlphaKept: {
-      const std::uint32_t mr = MaskRed(m);
-      if (scaling == Scaling::None && p == KeyPixel) {
-        d = BgPixel(bg, x, y, under) ? under : (d & 0x00FFFFFFu);
-        return;
-      }
-      if (scaling == Scaling::Stretched && mr == 0) {
-        d = p | kOpaque;
-        return;
-      }
-      if (scaling == Scaling::Stretched && mr == 255) return;
-      const std::uint32_t a = std::max(d >> 24, 255 - mr);
-      d = (WeightedPixel(d, p, mr) & 0x00FFFFFFu) | (a << 24);
-      return;
-    }
-    case Target::Outer: {
-      if (p == KeyPixel) {
-        d = BgPixel(bg, x, y, under) ? under : (d & 0x00FFFFFFu);
-        return;
-      }
-      const std::uint32_t mr = MaskRed(m);
-      const std::uint32_t w = (job.opacity * (255 - mr)) >> 8;
-      std::uint32_t a = d >> 24;
-      if (a == 0) a = HasBgBitmap(bg) ? 255 - mr : w;
-      else if (a < 255) a = std::max(a, 255 - mr);
-      d = (WeightedPixel(d, p, 255 - w) & 0x00FFFFFFu) | (a << 24);
-      return;
-    }
+  d = ((c.useBg && p == KeyPixel && BgPixel(c.bg, x, y, under)) ? under : MaskedPixel(d, p, m)) | kOpaque;
+}
+
+// Opaque target, unit scale, over a fill colour: the key pixels of corners take it, other
+// key pixels leave the destination.
+inline void OpaqueOverFill(const MaskedContext& c, int, int, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+  if (p == KeyPixel) {
+    if (c.useBg) d = SwapRedBlue(c.bg.FillColor);
+  } else {
+    d = MaskedPixel(d, p, m);
   }
+}
+
+// Alpha kept, B, G, R weighted by the mask's red byte and A raised to its cover.
+inline void AlphaKeptWeighted(std::uint32_t p, std::uint32_t mr, std::uint32_t& d) {
+  const std::uint32_t a = std::max(d >> 24, 255 - mr);
+  d = (MixThreeBytes(d, p, static_cast<int>(mr)) & 0x00FFFFFFu) | (a << 24);
+}
+
+// Alpha kept, unit scale: key pixels show the background or become transparent.
+inline void AlphaKeptUnit(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+  std::uint32_t under = 0;
+  if (p == KeyPixel) {
+    d = BgPixel(c.bg, x, y, under) ? under : (d & 0x00FFFFFFu);
+    return;
+  }
+  AlphaKeptWeighted(p, MaskRed(m), d);
+}
+
+// Alpha kept, stretched piece: mask 0 copies the picture opaque, mask 255 keeps d.
+inline void AlphaKeptStretched(const MaskedContext&, int, int, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+  const std::uint32_t mr = MaskRed(m);
+  if (mr == 0) {
+    d = p | kOpaque;
+    return;
+  }
+  if (mr == 255) return;
+  AlphaKeptWeighted(p, mr, d);
+}
+
+// Outer frame (either scaling): weighted by opacity and mask; A grows to the cover.
+inline void OuterPixel(const MaskedContext& c, int x, int y, std::uint32_t p, std::uint32_t m, std::uint32_t& d) {
+  std::uint32_t under = 0;
+  if (p == KeyPixel) {
+    d = BgPixel(c.bg, x, y, under) ? under : (d & 0x00FFFFFFu);
+    return;
+  }
+  const std::uint32_t mr = MaskRed(m);
+  const std::uint32_t w = ScaleStep(c.opacity, 255 - mr);
+  std::uint32_t a = d >> 24;
+  if (a == 0) a = c.bgBitmap ? 255 - mr : w;
+  else if (a < 255) a = std::max(a, 255 - mr);
+  d = (MixThreeBytes(d, p, static_cast<int>(255 - w)) & 0x00FFFFFFu) | (a << 24);
+}
+
+// A row of n masked pixels from (x, y) on, with the step built in.
+using MaskedRow = void (*)(const MaskedContext& c, int x, int y, const std::uint32_t* p, const std::uint32_t* m,
+                           std::uint32_t* d, int n);
+
+template <MaskedPixelStep Step>
+void RowOf(const MaskedContext& c, int x, int y, const std::uint32_t* p, const std::uint32_t* m, std::uint32_t* d,
+           int n) {
+  for (int i = 0; i < n; ++i) Step(c, x + i, y, p[i], m[i], d[i]);
+}
+
+// The row routine of a target and scaling, chosen once per area.
+MaskedRow MaskedRowFor(Target target, Scaling scaling, bool bgBitmap) {
+  switch (target) {
+    case Target::Opaque:
+      if (scaling == Scaling::Stretched) return RowOf<OpaqueStretched>;
+      return bgBitmap ? RowOf<OpaqueOverPicture> : RowOf<OpaqueOverFill>;
+    case Target::AlphaKept: return scaling == Scaling::Stretched ? RowOf<AlphaKeptStretched> : RowOf<AlphaKeptUnit>;
+    case Target::Outer: return RowOf<OuterPixel>;
+  }
+  return RowOf<OpaqueStretched>;
 }
 
 // Puts w x h masked pixels: pictures from pic at (px, py), masks from mask at (mx, my), to
@@ -110,19 +156,14 @@ void PutMaskedArea(const SliceJob& job, Role role, Scaling scaling, const Bitmap
                 job.dst->Height(), a))
     return;
   const int ox = a.sx - px, oy = a.sy - py;  // how far the cut moved the start
+  PELLOMIR_ASSERT(PieceInside(mask, mx + ox, my + oy, a.w, a.h));
   const TacBgInfo& bg = job.Bg(role);
-  const bool useBg = role == Role::Corner && job.cornerUseBg;
-  // Stretched pieces over an opaque target, the common case, need no per-pixel choices.
-  const bool plainMasked = job.target == Target::Opaque && scaling == Scaling::Stretched;
+  const MaskedContext c{bg, role == Role::Corner && job.cornerUseBg, HasBgBitmap(bg), job.opacity};
+  const MaskedRow row = MaskedRowFor(job.target, scaling, c.bgBitmap);
   for (int j = 0; j < a.h; ++j) {
     const std::uint32_t* p = pic.Row(a.sy + j) + a.sx;
     const std::uint32_t* m = mask.Row(my + oy + j) + mx + ox;
-    std::uint32_t* d = job.dst->Row(a.dy + j) + a.dx;
-    if (plainMasked) {
-      for (int i = 0; i < a.w; ++i) d[i] = MaskedPixel(d[i], p[i], m[i]) | kOpaque;
-      continue;
-    }
-    for (int i = 0; i < a.w; ++i) PutMaskedPixel(job, bg, useBg, scaling, a.dx + i, a.dy + j, p[i], m[i], d[i]);
+    row(c, a.dx, a.dy + j, p, m, job.dst->Row(a.dy + j) + a.dx, a.w);
   }
 }
 
@@ -181,18 +222,20 @@ void PutSinglePixelCentre(const SliceJob& job, std::uint32_t p, std::uint32_t m,
   TRect area;
   if (!ClipToBitmap({dx, dy, dx + dw, dy + dh}, job.dst->Width(), job.dst->Height(), area)) return;
   const std::uint32_t mr = MaskRed(m);
+  if (job.target != Target::Opaque) {
+    // The stretched step over rows of the one picture and mask pixel.
+    const MaskedContext c{EmptyBgInfo(), false, false, job.opacity};
+    const MaskedRow row = MaskedRowFor(job.target, Scaling::Stretched, false);
+    const std::vector<std::uint32_t> ps(static_cast<std::size_t>(area.Width()), p), ms(ps.size(), m);
+    for (int y = area.Top; y < area.Bottom; ++y)
+      row(c, area.Left, y, ps.data(), ms.data(), job.dst->Row(y) + area.Left, area.Width());
+    return;
+  }
+  if (mr == 255) return;
+  const std::uint32_t grey = (mr << 16) | (mr << 8) | mr;  // MaskedPixel keeps byte A of d
   for (int y = area.Top; y < area.Bottom; ++y) {
     std::uint32_t* d = job.dst->Row(y);
-    for (int x = area.Left; x < area.Right; ++x) {
-      if (job.target != Target::Opaque) {
-        PutMaskedPixel(job, EmptyBgInfo(), false, Scaling::Stretched, x, y, p, m, d[x]);
-      } else if (mr == 0) {
-        d[x] = p | kOpaque;
-      } else if (mr != 255) {
-        const std::uint32_t blended = MaskedPixel(d[x], p, (mr << 16) | (mr << 8) | mr);
-        d[x] = (blended & 0x00FFFFFFu) | (d[x] & kOpaque);
-      }
-    }
+    for (int x = area.Left; x < area.Right; ++x) d[x] = mr == 0 ? p | kOpaque : MaskedPixel(d[x], p, grey);
   }
 }
 
@@ -239,11 +282,12 @@ void PutMiddle(const SliceJob& job, bool centre, int sx, int sy, int sw, int sh,
 // The nine pieces in their order. visible (outer frames only) limits each edge's thickness.
 void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool cornersShowBg, std::uint8_t opacity,
                const TRect* visible, int state, const TsMaskData& md, Target target) {
+  PELLOMIR_ASSERT(rect.Left <= rect.Right && rect.Top <= rect.Bottom);
   if (dst == nullptr || !dst->Is32Bit()) return;
   if (state == 0 && (md.DrawMode & dmHiddenInState0) != 0) return;
   const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
   if (w < 2 || h < 2 || md.Manager == nullptr || md.ImageCount < 1) return;
-  Bitmap32* src = ImageSourceBitmap(md);
+  const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
   const TRect borders = SliceBorders(md, w, h);
   const int l = borders.Left, t = borders.Top, r = borders.Right, b = borders.Bottom;
@@ -279,6 +323,7 @@ void DrawFrame(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg, bool corne
 }  // namespace
 
 TRect SliceBorders(const TsMaskData& md, int w, int h) {
+  PELLOMIR_ASSERT(w >= 0 && h >= 0);
   auto shrink = [](int& first, int& second, int length) {
     if (length >= first + second) return;
     const int gap = first + second - length, half = gap / 2;

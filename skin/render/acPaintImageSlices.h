@@ -3,11 +3,12 @@
 // destination rectangle: corners as they are, edges and centre tiled or stretched. Three
 // targets: an opaque picture, a picture whose alpha must stay meaningful, and the outer
 // shadow or glow of a control. Bad input (no manager, no picture, a rectangle under
-// 2 x 2, borders larger than the picture) draws nothing.
+// 2 x 2, borders larger than the picture) draws nothing; an inverted rectangle is a
+// caller error (asserted).
 #include "platform/gfx/Geometry.h"
 #include "skin/data/acSkinRecords.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acBgInfo.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acBgInfo.h"
 
 namespace skin {
 
@@ -34,7 +35,8 @@ void PaintImageSlicesOuter(Bitmap32* dst, const TRect& rect, const TacBgInfo& bg
 
 // The border widths the frame uses in a rectangle of w x h: when the rectangle is smaller
 // than two opposite borders they shrink by half the lack each (the odd pixel from the
-// right or bottom one), never below 0. Left, Top, Right, Bottom hold l, t, r, b.
+// right or bottom one), never below 0. Left, Top, Right, Bottom hold l, t, r, b. w and h
+// are not negative.
 TRect SliceBorders(const TsMaskData& md, int w, int h);
 
 }  // namespace skin

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/base/Assert.h"
 #include "skin/render/acImageSource.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
-#include "skin/render/acPixelClip.h"
+#include "skin/render/pixels/acBlendStep.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "skin/render/pixels/acPixelClip.h"
 
 namespace skin {
 namespace {
@@ -14,6 +16,7 @@ std::uint32_t Channel(std::uint32_t v, int shift) { return (v >> shift) & 0xFF; 
 
 // Masked picture: each channel weighted by its own mask byte; A grows by the mask's cover.
 void PutMaskedPicture(Bitmap32* dst, const Bitmap32& src, const CopyArea& a, int maskDy, bool faded) {
+  PELLOMIR_ASSERT(PieceInside(src, a.sx, a.sy + maskDy, a.w, a.h));
   for (int j = 0; j < a.h; ++j) {
     const std::uint32_t* p = src.Row(a.sy + j) + a.sx;
     const std::uint32_t* m = src.Row(a.sy + maskDy + j) + a.sx;
@@ -30,7 +33,7 @@ void PutMaskedPicture(Bitmap32* dst, const Bitmap32& src, const CopyArea& a, int
         }
       }
       const std::uint32_t da = d[i] >> 24;
-      d[i] = (out & 0x00FFFFFFu) | ((da + (((255 - da) * (255 - mr)) >> 8)) << 24);
+      d[i] = (out & 0x00FFFFFFu) | (CoverStep(da, 255 - mr) << 24);
     }
   }
 }
@@ -44,7 +47,7 @@ void PutAlphaPicture(Bitmap32* dst, const Bitmap32& src, const CopyArea& a, bool
       const std::uint32_t pa = p[i] >> 24, da = d[i] >> 24;
       int t = static_cast<int>(255 - pa);
       if (faded) t = std::min(t + 100, 255);
-      std::uint32_t out = (da + (((255 - da) * pa) >> 8)) << 24;
+      std::uint32_t out = CoverStep(da, pa) << 24;
       for (int shift = 0; shift < 24; shift += 8)
         out |= std::uint32_t(BlendStep(Channel(d[i], shift), Channel(p[i], shift), t)) << shift;
       d[i] = out;
@@ -62,7 +65,7 @@ void PaintImageState(Bitmap32* dst, TPoint p, int state, const TacBgInfo& bg, co
     return;
   }
   if (md.ImageCount <= 0 || md.Width <= 0 || md.Height <= 0) return;
-  Bitmap32* src = ImageSourceBitmap(md);
+  const Bitmap32* src = ImageSourceBitmap(md);
   if (src == nullptr) return;
 
   const TPoint o = StatePictureOrigin(md, state);

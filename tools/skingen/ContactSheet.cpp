@@ -5,10 +5,11 @@
 
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "skin/data/acImageRef.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skingen {
 
@@ -66,13 +67,7 @@ void PaintFile(Bitmap32& sheet, const TPictureFile& f, int x0, int y0, int scale
       const std::uint32_t check = ((x / 6 + y / 6) % 2) ? 0xFFD8D8D8u : 0xFFF4F4F4u;
       std::uint32_t p = px.Row32(y / scale)[x / scale];
       if (p == kKeyPixel) p = 0;
-      const int a = static_cast<int>(p >> 24);
-      std::uint32_t out = 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int c = (p >> shift) & 0xFF, d = (check >> shift) & 0xFF;
-        out |= static_cast<std::uint32_t>((c * a + d * (255 - a) + 127) / 255) << shift;
-      }
-      row[x] = out;
+      row[x] = gfx::MixPixelOpaque255Round(check, p, p >> 24);
     }
   }
 }

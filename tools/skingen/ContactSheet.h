@@ -5,7 +5,7 @@
 // at; nothing reads it back.
 #include <vector>
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 #include "tools/skingen/OptionsSource.h"
 #include "tools/skingen/PictureFiles.h"
 

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/gfx/PixelOps.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
-#include "skin/render/acKeyedCopy.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acKeyedCopy.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skingen {
 
@@ -37,15 +38,7 @@ std::uint32_t Put(std::uint32_t d, std::uint32_t p, std::uint32_t m, const skin:
     return d;
   }
   if (ref.MaskType > 0) return skin::MaskedPixel(d, p, m) | kOpaque;
-  if (alpha) {
-    const int a = p >> 24;
-    std::uint32_t out = kOpaque;
-    for (int shift = 0; shift < 24; shift += 8) {
-      const int dc = (d >> shift) & 0xFF, pc = (p >> shift) & 0xFF;
-      out |= static_cast<std::uint32_t>((pc * a + dc * (255 - a) + 127) / 255) << shift;
-    }
-    return out;
-  }
+  if (alpha) return gfx::MixPixelOpaque255Round(d, p, p >> 24);
   return p | kOpaque;
 }
 

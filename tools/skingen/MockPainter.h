@@ -6,7 +6,7 @@
 // skin by eye; it is not the engine, and the engine does not use it.
 #include <string_view>
 
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 #include "tools/skingen/SkinLook.h"
 
 namespace skingen {

@@ -5,7 +5,7 @@
 
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skingen {
 

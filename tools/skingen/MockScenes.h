@@ -2,7 +2,7 @@
 // Scenes painted from a built skin with the rough mock painter: the main window as the
 // program will show it, a board of controls in all their states, and the small preview
 // picture that skin lists show (drawn without text, so that it depends on no font).
-#include "skin/render/Bitmap32.h"
+#include "skin/render/pixels/Bitmap32.h"
 #include "tools/skingen/MockPainter.h"
 
 namespace skingen {

@@ -10,8 +10,8 @@
 
 #include "skin/data/acImageRef.h"
 #include "skin/data/acSkinIni.h"
-#include "skin/render/Bitmap32.h"
-#include "skin/render/acGradient.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/render/pixels/acGradient.h"
 
 namespace skingen {
 

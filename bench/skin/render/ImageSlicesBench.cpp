@@ -3,35 +3,18 @@
 // picture that shows under the key-colour corners.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-
+#include "bench/skin/StoredSkinBench.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinLoader.h"
 #include "skin/render/acPaintImageSlices.h"
-#include "skin/render/acPixelBlend.h"
+#include "skin/render/pixels/acPixelBlend.h"
 
 namespace skin {
 namespace {
 
-std::string SourceTree() {
-  if (const char* dir = std::getenv("PELLOMIR_SOURCE_DIR")) return dir;
-  const std::string here = __FILE__;
-  return here.substr(0, here.rfind("/bench/skin/render/"));
-}
-
 void PaintFrame(benchmark::State& state, std::u16string_view section, int w, int h) {
   TacSkinLoader m;
-  m.Settings.SkinDirectory = u"c:\\Skins";
-  TsStoredSkin& item = m.InternalSkins.Add();
-  item.Name = u"Emberfield (internal)";
-  std::ifstream in(SourceTree() + "/skins/Emberfield/Emberfield.asz", std::ios::binary);
-  item.PackedData = TacBytes(std::istreambuf_iterator<char>(in), {});
-  m.FSkinName = item.Name;
-  m.FActive = true;
-  if (item.PackedData.empty() || !m.LoadSkin()) {
+  if (!bench::LoadStoredSkin(m)) {
     state.SkipWithError("the stored skin did not load");
     return;
   }

@@ -16,6 +16,7 @@
 #include "platform/win/Internal.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Styles.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/sdl/SdlKeys.h"
 #include "platform/win/sdl/SdlX11Errors.h"
 
@@ -214,7 +215,7 @@ class SdlBackend final : public Backend {
  private:
   OsWindow Create(detail::Window* w, const gfx::TRect& rect) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    bool menu = w->cls && w->cls->atom == 32768;
+    bool menu = w->cls && w->cls->atom == MENU_CLASS_ATOM;
     bool tool = (w->exStyle & WS_EX_TOOLWINDOW) != 0;
     // Menus and tool popups (drop-down lists, hints) are not managed by the desktop.
     if (menu || (tool && (w->style & WS_POPUP))) flags |= SDL_WINDOW_POPUP_MENU;

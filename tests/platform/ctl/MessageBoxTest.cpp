@@ -56,6 +56,36 @@ TEST_F(MessageBoxTest, ButtonSetsAndWhatEscapeAnswers) {
   }
 }
 
+// A creation hook sees a dialog of this layer as the platform shows one: by the dialog
+// class's atom, not by its name.
+HHOOK g_cbt = nullptr;
+std::vector<HWND> g_byAtom;
+std::vector<HWND> g_byName;
+LRESULT SeeDialogs(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const char16_t* cls = reinterpret_cast<CBT_CREATEWND*>(lParam)->lpcs->lpszClass;
+    if (IS_INTRESOURCE(cls) && ATOMOF(cls) == DIALOG_CLASS_ATOM) g_byAtom.push_back(reinterpret_cast<HWND>(wParam));
+    if (!IS_INTRESOURCE(cls) && std::u16string(cls) == WC_DIALOG) g_byName.push_back(reinterpret_cast<HWND>(wParam));
+  }
+  return CallNextHookEx(g_cbt, code, wParam, lParam);
+}
+
+TEST_F(MessageBoxTest, CreationHookSeesTheDialogClassAtom) {
+  g_byAtom.clear();
+  g_byName.clear();
+  g_cbt = SetWindowsHookEx(WH_CBT, &SeeDialogs, nullptr, GetCurrentThreadId());
+  HWND box = nullptr;
+  Show(MB_OK, [&](HWND b) {
+    box = b;
+    headless::KeyPress(VK_RETURN);
+  });
+  UnhookWindowsHookEx(g_cbt);
+  ASSERT_EQ(g_byAtom.size(), 1u);
+  EXPECT_EQ(g_byAtom[0], box);
+  EXPECT_TRUE(g_byName.empty());
+  EXPECT_FALSE(IsWindow(box));
+}
+
 TEST_F(MessageBoxTest, DefaultButtonHasTheFocusAndEnterPressesIt) {
   HWND focused = nullptr;
   int answer = Show(MB_YESNOCANCEL | MB_DEFBUTTON2, [&](HWND box) {

@@ -2,7 +2,7 @@
 // timer, page presses, thumb drags with their positions and the order of requests, frame
 // bars of any window, and the "ScrollBar" control with its size grip.
 #include "CtlTestSupport.h"
-#include "platform/ctl/ScrollBarGeometry.h"
+#include "platform/ctl/ScrollBarParts.h"
 
 namespace ctltest {
 namespace {
@@ -65,18 +65,18 @@ class ScrollBarTest : public CtlTest {
     POINT tl = Screen(h, c.Right, 0);
     return {tl.X, tl.Y, tl.X + GetSystemMetrics(SM_CXVSCROLL), tl.Y + c.Height()};
   }
-  static detail::ScrollModel ModelOf(HWND h) {
+  static ScrollModel ModelOf(HWND h) {
     SCROLLINFO si;
     si.fMask = SIF_ALL;
     GetScrollInfo(h, SB_VERT, &si);
-    detail::ScrollModel m;
+    ScrollModel m;
     m.min = si.nMin;
     m.max = si.nMax;
     m.page = si.nPage;
     m.pos = si.nPos;
     return m;
   }
-  static detail::ScrollLayout LayoutOf(HWND h) { return detail::LayoutScrollBar(Bar(h), true, ModelOf(h)); }
+  static ScrollLayout LayoutOf(HWND h) { return LayoutScrollBar(Bar(h), true, ModelOf(h)); }
   static int Pos(HWND h) { return GetScrollPos(h, SB_VERT); }
   int Count(WORD code) const {
     return static_cast<int>(
@@ -89,7 +89,7 @@ TEST_F(ScrollBarTest, ThumbLiesWhereThePlainFrameDrawsIt) {
   for (int pos : {0, 37, 90}) {
     SetScrollPos(h, SB_VERT, pos, TRUE);
     RunUntilIdle();
-    detail::ScrollLayout l = LayoutOf(h);
+    ScrollLayout l = LayoutOf(h);
     ASSERT_TRUE(l.thumb);
     // The thumb's raised edge: a light outer row, the white highlight under it, a dark
     // bottom row.
@@ -131,7 +131,7 @@ TEST_F(ScrollBarTest, ArrowPressRepeatsOnTheTimer) {
 
 TEST_F(ScrollBarTest, PagePressesAndDisabledBars) {
   HWND h = Document();
-  detail::ScrollLayout l = LayoutOf(h);
+  ScrollLayout l = LayoutOf(h);
   POINT below{l.bar.Left + 8, l.bar.Top + l.thumbStart + l.thumbLength + 5};
   headless::Click(below);
   EXPECT_EQ(Count(SB_PAGEDOWN), 1);
@@ -150,7 +150,7 @@ TEST_F(ScrollBarTest, PagePressesAndDisabledBars) {
 
 TEST_F(ScrollBarTest, DraggingTheThumbToTheEnd) {
   HWND h = Document();
-  detail::ScrollLayout l = LayoutOf(h);
+  ScrollLayout l = LayoutOf(h);
   POINT grab{l.bar.Left + 8, l.bar.Top + l.thumbStart + 3};
   headless::MouseMove(grab);
   headless::MouseDown(grab);
@@ -184,8 +184,8 @@ TEST_F(ScrollBarTest, EditScrollsWithItsFrameBar) {
   for (int i = 0; i < 300; ++i) text += u"line\r\n";
   SetWindowText(e, text);
   RunUntilIdle();
-  detail::ScrollModel m = ModelOf(e);
-  detail::ScrollLayout l = detail::LayoutScrollBar(Bar(e), true, m);
+  ScrollModel m = ModelOf(e);
+  ScrollLayout l = LayoutScrollBar(Bar(e), true, m);
   POINT grab{l.bar.Left + 8, l.bar.Top + l.thumbStart + 2};
   headless::MouseMove(grab);
   headless::MouseDown(grab);
@@ -221,11 +221,11 @@ TEST_F(ScrollBarTest, ScrollBarControlKeepsItsOwnModel) {
   EXPECT_EQ(Notices().back().code, SB_ENDSCROLL);
   // While the thumb is dragged, the tracked position is readable.
   RECT bar{0, 0, 17, 150};
-  detail::ScrollModel m;
+  ScrollModel m;
   m.max = 49;
   m.page = 10;
   m.pos = 5;
-  detail::ScrollLayout l = detail::LayoutScrollBar(bar, true, m);
+  ScrollLayout l = LayoutScrollBar(bar, true, m);
   POINT grab = Screen(sb, 8, l.thumbStart + 2);
   headless::Screen().Advance(1000);
   headless::MouseMove(grab);

@@ -4,6 +4,7 @@
 // checks that the clicks show.
 #include <string>
 
+#include "platform/gfx/ClassicLook.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 #include "WinTestSupport.h"
@@ -39,13 +40,6 @@ std::u16string Number(int v) {
   return std::u16string(s.begin(), s.end());
 }
 
-void Edge(HDC dc, RECT r, gfx::TColor light, gfx::TColor dark) {
-  dc->FillRect({r.Left, r.Top, r.Right, r.Top + 1}, light);
-  dc->FillRect({r.Left, r.Top, r.Left + 1, r.Bottom}, light);
-  dc->FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}, dark);
-  dc->FillRect({r.Right - 1, r.Top, r.Right, r.Bottom}, dark);
-}
-
 LRESULT BoardProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   switch (m) {
     case WM_PAINT: {
@@ -58,7 +52,8 @@ LRESULT BoardProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         for (int x = 0; x < kTiles; ++x) {
           RECT t = gfx::Bounds(4 + x * (kTile + 4), 4 + y * (kTile + 4), kTile, kTile);
           dc->FillRect(t, Board::lit[y][x] ? kLitColor : kTileColor);
-          Edge(dc, t, gfx::RGB(255, 255, 255), gfx::RGB(60, 60, 60));
+          RECT edge = t;
+          gfx::classic::Frame(*dc, edge, gfx::RGB(255, 255, 255), gfx::RGB(60, 60, 60));
           Text(dc, std::u16string(1, static_cast<char16_t>(u'A' + y * kTiles + x)), t,
                gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE, gfx::RGB(40, 40, 40), -16, gfx::FW_BOLD);
         }
@@ -92,13 +87,9 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
       GetClientRect(h, &c);
       dc->FillRect(c, gfx::GetSysColor(gfx::COLOR_BTNFACE));
       RECT e = c;
-      if (Button::down) {
-        Edge(dc, e, gfx::GetSysColor(gfx::COLOR_3DDKSHADOW), gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));
-      } else {
-        Edge(dc, e, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT), gfx::GetSysColor(gfx::COLOR_3DDKSHADOW));
-        e = {e.Left + 1, e.Top + 1, e.Right - 1, e.Bottom - 1};
-        Edge(dc, e, gfx::GetSysColor(gfx::COLOR_3DLIGHT), gfx::GetSysColor(gfx::COLOR_BTNSHADOW));
-      }
+      using gfx::classic::Sys;
+      if (Button::down) gfx::classic::Frame(*dc, e, Sys(gfx::COLOR_3DDKSHADOW), Sys(gfx::COLOR_BTNHIGHLIGHT));
+      else gfx::classic::DrawEdge(*dc, e, gfx::classic::Edge::Raised);
       RECT t = Button::down ? c.Offset(1, 1) : c;
       Text(dc, u"Pressed " + Number(Button::presses) + u" times", t,
            gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE, gfx::GetSysColor(gfx::COLOR_BTNTEXT), -13);

@@ -58,5 +58,43 @@ TEST_F(ScrollTest, BarsHideOrDisableWhenNothingScrolls) {
   EXPECT_EQ(SendMessage(memo, WM_NCHITTEST, 0, PointToLParam({8 + 195, 31 + 100})), HTVSCROLL);
 }
 
+TEST_F(ScrollTest, TrackPositionIsTheDragsWhileOneIsSetAndThePositionOtherwise) {
+  HWND top = MakeTop(0, 0, 300, 300);
+  HWND memo = MakeChild(top, 0, 0, 200, 200, WS_CHILD | WS_VISIBLE | WS_VSCROLL);
+  SCROLLINFO si;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+  si.nMax = 199999;
+  si.nPage = 10;
+  si.nPos = 7;
+  si.nTrackPos = 123;  // ignored, as on the platform
+  SetScrollInfo(memo, SB_VERT, &si, FALSE);
+  SCROLLINFO got;
+  got.fMask = SIF_TRACKPOS;
+  ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &got));
+  EXPECT_EQ(got.nTrackPos, 7);
+  EXPECT_FALSE(IsScrollTracking(memo, SB_VERT));
+
+  // A drag beyond what 16 bits carry.
+  ASSERT_TRUE(SetScrollTrackPos(memo, SB_VERT, 150000));
+  EXPECT_TRUE(IsScrollTracking(memo, SB_VERT));
+  EXPECT_FALSE(IsScrollTracking(memo, SB_HORZ));
+  GetScrollInfo(memo, SB_VERT, &got);
+  EXPECT_EQ(got.nTrackPos, 150000);
+  got.fMask = SIF_POS;
+  GetScrollInfo(memo, SB_VERT, &got);
+  EXPECT_EQ(got.nPos, 7);  // the position moves only when the window scrolls
+  ASSERT_TRUE(EndScrollTrack(memo, SB_VERT));
+  EXPECT_FALSE(IsScrollTracking(memo, SB_VERT));
+  got.fMask = SIF_TRACKPOS;
+  GetScrollInfo(memo, SB_VERT, &got);
+  EXPECT_EQ(got.nTrackPos, 7);
+
+  EXPECT_FALSE(SetScrollTrackPos(memo, SB_CTL, 1));
+  EXPECT_FALSE(SetScrollTrackPos(nullptr, SB_VERT, 1));
+  DestroyWindow(memo);
+  EXPECT_FALSE(EndScrollTrack(memo, SB_VERT));
+  EXPECT_FALSE(IsScrollTracking(memo, SB_VERT));
+}
+
 }  // namespace
 }  // namespace wintest

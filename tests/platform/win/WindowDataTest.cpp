@@ -47,6 +47,31 @@ TEST_F(WindowDataTest, SubclassChainsRunNewestFirstAndRestoreCleanly) {
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(w, GWLP_WNDPROC)), original);
 }
 
+// The window system does what the platform does and no more: a procedure slot holds one
+// procedure, and each party keeps the one it replaced. When the first party restores
+// first, it cuts the later one out, and the later one's restore puts the first one's
+// procedure back although that party has left. Parties that may leave in any order must
+// check that their procedure is the current one before restoring (the framework's
+// controls offer JoinWindowProc instead).
+TEST_F(WindowDataTest, SubclassesRestoredOutOfOrderCutTheLaterOneOut) {
+  HWND w = MakeTop(0, 0, 10, 10, WS_POPUP);
+  g_prevA = reinterpret_cast<WNDPROC>(SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubA)));
+  g_prevB = reinterpret_cast<WNDPROC>(SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubB)));
+  // A leaves first and restores what it replaced.
+  EXPECT_EQ(SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevA)), reinterpret_cast<LONG_PTR>(&SubB));
+  g_trail.clear();
+  ClearLog();
+  SendMessage(w, WM_USER, 0, 0);
+  EXPECT_TRUE(g_trail.empty()) << "B, still subclassing, no longer sees the window's messages";
+  EXPECT_EQ(Count(WM_USER, w), 1);
+  // B leaves and restores what it replaced: A's procedure, although A has left.
+  SetWindowLongPtr(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_prevB));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtr(w, GWLP_WNDPROC)), &SubA);
+  g_trail.clear();
+  SendMessage(w, WM_USER, 0, 0);
+  EXPECT_EQ(g_trail, (std::vector<std::string>{"A"}));
+}
+
 TEST_F(WindowDataTest, PropertiesLookUpByNameWithoutLetterCase) {
   HWND w = MakeTop(0, 0, 10, 10, WS_POPUP);
   int a = 1, b = 2;

@@ -10,8 +10,8 @@
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "tests/skin/data/SkinDataExercise.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataExerciseTestSupport.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "skin/data/acSectionReader.h"
 #include "skin/data/acSkinIni.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin {
 namespace {

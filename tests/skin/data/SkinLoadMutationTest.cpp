@@ -10,7 +10,7 @@
 
 #include "platform/base/Exception.h"
 #include "skin/data/acSkinPackage.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

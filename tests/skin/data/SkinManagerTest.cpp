@@ -15,7 +15,7 @@
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
 #include "skin/data/acSkinMessageBoxes.h"
-#include "tests/skin/data/SkinManagerTestUtil.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 namespace {
@@ -295,10 +295,10 @@ TEST_F(ManagerTest, SkinChangesReachFormsChildrenAndHookedWindows) {
   LogCommands(panel, panelLog);
   LogCommands(label, labelLog);
   win::HWND hooked = CommandLog::Make(nullptr, 300, 300);
-  acHookSkinnedWindows().push_back(hooked);
+  RegisterHookSkinnedWindow(hooked);
   CommandLog::Entries().clear();
   m->SetSkinName(m->SkinName());
-  acHookSkinnedWindows().clear();
+  UnregisterHookSkinnedWindow(hooked);
   auto count = [](const std::vector<unsigned>& log, unsigned cmd) { return std::count(log.begin(), log.end(), cmd); };
   const std::vector<unsigned> expected = {scNewSkin, scStopFade, scRefresh};
   EXPECT_EQ(formLog, expected);

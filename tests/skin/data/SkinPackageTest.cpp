@@ -4,7 +4,7 @@
 
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acSkinPackage.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin {
 namespace {

@@ -7,7 +7,7 @@
 #include "skin/data/acShadowFrame.h"
 #include "skin/data/acSkinErrors.h"
 #include "skin/data/acSkinPictures.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

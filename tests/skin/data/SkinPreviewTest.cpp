@@ -22,7 +22,7 @@
 #include "skin/data/acPreviewSocket.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinPreview.h"
-#include "tests/skin/data/SkinManagerTestUtil.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
 namespace {

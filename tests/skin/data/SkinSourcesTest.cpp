@@ -9,7 +9,7 @@
 #include "skin/data/acSkinPackage.h"
 #include "skin/data/acSkinSources.h"
 #include "skin/data/sStoredSkins.h"
-#include "tests/skin/data/SkinDataTestUtil.h"
+#include "tests/skin/support/SkinDataTestSupport.h"
 
 namespace skin {
 namespace {

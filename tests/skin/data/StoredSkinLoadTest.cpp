@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/acScaleVariants.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {
@@ -285,6 +285,27 @@ TEST_F(StoredSkin, HigherDensitySetScalesItsNumbers) {
   EXPECT_EQ(huge.Height, 72);
   EXPECT_EQ(huge.WL, 24);
   EXPECT_EQ(huge.Cfg, 2);
+}
+
+// Image drawing reads the master bitmap through the entries: loading a second density
+// rereads the master picture but keeps the bitmap every entry of the first set points at.
+TEST_F(StoredSkin, EveryEntryOfEverySetPointsAtTheLiveMasterBitmap) {
+  Load(144);
+  ASSERT_EQ(m.SkinDataArray.size(), 3u);
+  for (int set : {0, 2}) {
+    for (const TsMaskData& md : m.Data(set).ma) {
+      EXPECT_EQ(md.Master, m.MasterBitmap.get()) << set << " " << base::Utf16ToUtf8(md.ClassName);
+    }
+  }
+  EXPECT_EQ(m.MasterBitmap->Width(), 512);
+  // A new skin change keeps the address too; freeing the skin drops it with the entries.
+  const Bitmap32* master = m.MasterBitmap.get();
+  ASSERT_TRUE(m.LoadInternal(test::StoredEmberfield(), u"Emberfield (internal)"));
+  EXPECT_EQ(m.MasterBitmap.get(), master);
+  EXPECT_EQ(m.Data(0).ma.at(0).Master, master);
+  m.FreeSkin();
+  EXPECT_EQ(m.MasterBitmap, nullptr);
+  EXPECT_TRUE(m.SkinDataArray.empty());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "skin/data/acSkinErrors.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

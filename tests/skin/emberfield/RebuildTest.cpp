@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "tests/skin/support/EmberfieldTestSupport.h"
 #include "tools/skingen/SkinBuild.h"
 
 namespace skin::emberfield {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/base/Unicode.h"
-#include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "tests/skin/support/EmberfieldTestSupport.h"
 #include "tools/skingen/SkinLook.h"
 
 namespace skin::emberfield {

@@ -9,8 +9,8 @@
 #include "skin/data/acImageRef.h"
 #include "skin/data/acSkinSources.h"
 #include "skin/data/sStoredSkins.h"
-#include "skin/render/acGradient.h"
-#include "tests/skin/emberfield/EmberfieldTestUtil.h"
+#include "skin/render/pixels/acGradient.h"
+#include "tests/skin/support/EmberfieldTestSupport.h"
 
 namespace skin::emberfield {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/gfx/Surface.h"
 #include "skin/render/acPaintImageSlices.h"
-#include "tests/skin/render/ImageDrawTestUtil.h"
+#include "tests/skin/support/ImageDrawTestSupport.h"
 
 namespace skin {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintImageState.h"
-#include "tests/skin/render/ImageDrawTestUtil.h"
+#include "tests/skin/support/ImageDrawTestSupport.h"
 
 namespace skin {
 namespace {

@@ -9,8 +9,8 @@
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintImageSlices.h"
 #include "skin/render/acPaintImageState.h"
-#include "skin/render/acPixelBlend.h"
-#include "tests/skin/data/SkinLoaderTestUtil.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "tests/skin/support/SkinLoaderTestSupport.h"
 
 namespace skin {
 namespace {

@@ -23,24 +23,11 @@ using Kind = win::InputEvent::Kind;
 // After this many requests to quit, a program that still runs is abandoned.
 constexpr int kMaxCloseAttempts = 1000;
 
-win::InputEvent Mouse(Kind k, gfx::TPoint pt, win::MouseButton b = win::MouseButton::Left) {
-  win::InputEvent e;
-  e.kind = k;
-  e.pt = pt;
-  e.button = b;
-  return e;
-}
-
-win::InputEvent Key(Kind k, int vk) {
-  win::InputEvent e;
-  e.kind = k;
-  e.vk = vk;
-  return e;
-}
+using Event = win::InputEvent;
 
 void PushKeyPress(win::HeadlessBackend& s, int vk) {
-  s.Push(Key(Kind::KeyDown, vk));
-  s.Push(Key(Kind::KeyUp, vk));
+  s.Push(Event::KeyDown(vk));
+  s.Push(Event::KeyUp(vk));
 }
 
 }  // namespace
@@ -89,10 +76,7 @@ bool ScriptRunner::CloseStep() {
     // As a user would: the main window's close command, when nothing modal blocks it.
     win::HWND main = forms::Application->MainFormHandle();
     if (main && win::IsWindowVisible(main) && win::IsWindowEnabled(main)) {
-      win::InputEvent e;
-      e.kind = Kind::Close;
-      e.window = main;
-      screen_.Push(e);
+      screen_.Push(Event::Request(Kind::Close, main));
       return true;
     }
   }
@@ -112,26 +96,26 @@ ScriptRunner::Step ScriptRunner::Execute(const Command& c) {
     case CommandKind::RightClick: {
       gfx::TPoint p = pointAt();
       auto b = c.kind == CommandKind::Click ? win::MouseButton::Left : win::MouseButton::Right;
-      screen_.Push(Mouse(Kind::MouseMove, p));
-      screen_.Push(Mouse(Kind::MouseDown, p, b));
-      screen_.Push(Mouse(Kind::MouseUp, p, b));
+      screen_.Push(Event::MouseMove(p));
+      screen_.Push(Event::MouseDown(p, b));
+      screen_.Push(Event::MouseUp(p, b));
       return Step::Yield;
     }
     case CommandKind::DoubleClick: {
       gfx::TPoint p = pointAt();
-      screen_.Push(Mouse(Kind::MouseMove, p));
+      screen_.Push(Event::MouseMove(p));
       for (int i = 0; i < 2; ++i) {
-        screen_.Push(Mouse(Kind::MouseDown, p));
-        screen_.Push(Mouse(Kind::MouseUp, p));
+        screen_.Push(Event::MouseDown(p));
+        screen_.Push(Event::MouseUp(p));
       }
       return Step::Yield;
     }
-    case CommandKind::Move: screen_.Push(Mouse(Kind::MouseMove, pointAt())); return Step::Yield;
+    case CommandKind::Move: screen_.Push(Event::MouseMove(pointAt())); return Step::Yield;
     case CommandKind::Press:
     case CommandKind::Release: {
       gfx::TPoint p = pointAt();
-      screen_.Push(Mouse(Kind::MouseMove, p));
-      screen_.Push(Mouse(c.kind == CommandKind::Press ? Kind::MouseDown : Kind::MouseUp, p));
+      screen_.Push(Event::MouseMove(p));
+      screen_.Push(c.kind == CommandKind::Press ? Event::MouseDown(p) : Event::MouseUp(p));
       return Step::Yield;
     }
     case CommandKind::Type:
@@ -139,23 +123,18 @@ ScriptRunner::Step ScriptRunner::Execute(const Command& c) {
       for (char16_t ch : c.typed) {
         if (ch == u'\n') PushKeyPress(screen_, win::VK_RETURN);
         else if (ch == u'\t') PushKeyPress(screen_, win::VK_TAB);
-        else {
-          win::InputEvent e;
-          e.kind = Kind::Char;
-          e.ch = ch;
-          screen_.Push(e);
-        }
+        else screen_.Push(Event::Char(ch));
       }
       return Step::Yield;
     case CommandKind::Key: {
       const KeyStroke& k = c.key;
-      if (k.shift) screen_.Push(Key(Kind::KeyDown, win::VK_SHIFT));
-      if (k.ctrl) screen_.Push(Key(Kind::KeyDown, win::VK_CONTROL));
-      if (k.alt) screen_.Push(Key(Kind::KeyDown, win::VK_MENU));
+      if (k.shift) screen_.Push(Event::KeyDown(win::VK_SHIFT));
+      if (k.ctrl) screen_.Push(Event::KeyDown(win::VK_CONTROL));
+      if (k.alt) screen_.Push(Event::KeyDown(win::VK_MENU));
       PushKeyPress(screen_, k.vk);
-      if (k.alt) screen_.Push(Key(Kind::KeyUp, win::VK_MENU));
-      if (k.ctrl) screen_.Push(Key(Kind::KeyUp, win::VK_CONTROL));
-      if (k.shift) screen_.Push(Key(Kind::KeyUp, win::VK_SHIFT));
+      if (k.alt) screen_.Push(Event::KeyUp(win::VK_MENU));
+      if (k.ctrl) screen_.Push(Event::KeyUp(win::VK_CONTROL));
+      if (k.shift) screen_.Push(Event::KeyUp(win::VK_SHIFT));
       return Step::Yield;
     }
     case CommandKind::Wait:

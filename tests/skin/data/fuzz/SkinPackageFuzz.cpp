@@ -9,7 +9,7 @@
 #include "skin/data/acSkinHost.h"
 #include "skin/data/acSkinIni.h"
 #include "skin/data/acSkinPackage.h"
-#include "tests/skin/data/SkinDataExercise.h"
+#include "tests/skin/support/SkinDataExerciseTestSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace skin;

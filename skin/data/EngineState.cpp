@@ -1,0 +1,25 @@
+#include "skin/data/EngineState.h"
+
+#include "platform/win/MessageApi.h"
+#include "skin/data/acSkinData.h"
+
+namespace skin::detail {
+
+EngineState::EngineState() = default;
+EngineState::~EngineState() = default;
+EngineState& EngineState::operator=(EngineState&&) noexcept = default;
+
+EngineState& Engine() {
+  static EngineState state;
+  return state;
+}
+
+void ResetEngine() {
+  EngineState& e = Engine();
+  if (e.hook != nullptr) win::UnhookWindowsHookEx(e.hook);
+  for (const auto& [id, manager] : e.hotTimers) win::KillTimer(nullptr, id);
+  e = EngineState();
+  e.Tuning() = TacPixelTuning();
+}
+
+}  // namespace skin::detail

@@ -1,8 +1,0 @@
-#include "tests/skin/data/SkinManagerTestUtil.h"
-
-namespace skin::test {
-
-FORMS_DEFINE_CLASS(TManagerTestForm, forms::TForm,
-                   [](auto& b) { b.Field(u"sSkinManager1", &TManagerTestForm::sSkinManager1); })
-
-}  // namespace skin::test

@@ -6,7 +6,6 @@
 #include "platform/base/NumberText.h"
 #include "platform/base/Unicode.h"
 #include "platform/forms/Buttons.h"
-#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
@@ -16,23 +15,6 @@
 namespace app {
 
 TForm1* Form1 = nullptr;
-
-FORMS_DEFINE_CLASS(TForm1, forms::TForm, [](auto& b) {
-  b.Field(u"sGroupBox1", &TForm1::sGroupBox1);
-  b.Field(u"sBitBtn1", &TForm1::sBitBtn1);
-  b.Field(u"sEdit1", &TForm1::sEdit1);
-  b.Field(u"sGroupBox2", &TForm1::sGroupBox2);
-  b.Field(u"sMemo1", &TForm1::sMemo1);
-  b.Field(u"sGroupBox3", &TForm1::sGroupBox3);
-  b.Field(u"sButton1", &TForm1::sButton1);
-  b.Field(u"sImage1", &TForm1::sImage1);
-  b.Field(u"XMLDocument1", &TForm1::XMLDocument1);
-  b.Field(u"sSaveDialog1", &TForm1::sSaveDialog1);
-  b.Method(u"sBitBtn1Click", &TForm1::sBitBtn1Click);
-  b.Method(u"sMemo1Change", &TForm1::sMemo1Change);
-  b.Method(u"sButton1Click", &TForm1::sButton1Click);
-  b.Method(u"sImage1Click", &TForm1::sImage1Click);
-})
 
 namespace {
 

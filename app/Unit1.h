@@ -6,16 +6,7 @@
 #include <string>
 
 #include "platform/forms/Forms.h"
-
-namespace forms {
-class TBitBtn;
-class TButton;
-class TEdit;
-class TGroupBox;
-class TImage;
-class TMemo;
-class TSaveDialog;
-}  // namespace forms
+#include "platform/forms/Forward.h"
 
 namespace app {
 

@@ -3,13 +3,7 @@
 // and opens the maker's web page and the two donation pages from its pictures; its close
 // button closes it by its kind, without a handler.
 #include "platform/forms/Forms.h"
-
-namespace forms {
-class TBitBtn;
-class TImage;
-class TLabel;
-class TPanel;
-}  // namespace forms
+#include "platform/forms/Forward.h"
 
 namespace app {
 

@@ -24,8 +24,8 @@
 #include "platform/win/MessageApi.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLHTTP.h"
-#include "tests/platform/xml/SitemapWalk.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/platform/xml/XmlTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace {
 

@@ -6,18 +6,12 @@
 #include "platform/base/Errors.h"
 #include "platform/base/Files.h"
 #include "platform/base/Unicode.h"
-#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/SysUtils.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/gfx/Surface.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TGraphic, TPersistent, [](auto&) {})
-FORMS_DEFINE_CLASS(TBitmap, TGraphic, [](auto&) {})
-FORMS_DEFINE_CLASS(TPngImage, TBitmap, [](auto&) {})
-FORMS_DEFINE_CLASS(TJPEGImage, TBitmap, [](auto&) {})
 
 namespace {
 

@@ -5,8 +5,9 @@
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/ClassicDraw.h"
 #include "platform/forms/Forms.h"
-#include "platform/forms/Publish.h"
+#include "platform/forms/TypInfo.h"
 #include "platform/gfx/Surface.h"
+#include "platform/gfx/TextLayout.h"
 
 namespace forms {
 
@@ -24,32 +25,6 @@ const TEnumInfo& ButtonStyleInfo() {
   static const TEnumInfo i{u"TButtonStyle", {u"bsAutoDetect", u"bsWin31", u"bsNew"}};
   return i;
 }
-
-FORMS_DEFINE_CLASS(TBitBtn, TButton, [](auto& b) {
-  publish::WinControl(b, clBtnFace, true);
-  publish::Caption(b).stored = [](const TObject* o) { return static_cast<const TBitBtn*>(o)->IsCustomCaption(); };
-  b.Bool(u"Cancel", &TButton::Cancel, &TButton::SetCancel, false);
-  b.Bool(u"Default", &TButton::Default, &TButton::SetDefault, false);
-  b.Object(u"Glyph", [](TBitBtn* x) -> TPersistent* { return x->Glyph(); }).stored = [](const TObject* o) {
-    auto* x = static_cast<const TBitBtn*>(o);
-    return x->Kind() == TBitBtnKind::bkCustom && !x->Glyph()->Empty();
-  };
-  b.Enum(u"Kind", BitBtnKindInfo(), &TBitBtn::Kind, &TBitBtn::SetKind, std::optional(TBitBtnKind::bkCustom));
-  b.Enum(u"Layout", ButtonLayoutInfo(), &TBitBtn::Layout, &TBitBtn::SetLayout,
-         std::optional(TButtonLayout::blGlyphLeft));
-  b.Integer(u"Margin", &TBitBtn::Margin, &TBitBtn::SetMargin, -1);
-  b.Integer(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone, &ModalResultIdents()).stored =
-      [](const TObject* o) {
-        auto* x = static_cast<const TBitBtn*>(o);
-        return x->ModalResult() != KindModalResult(x->Kind());
-      };
-  b.Integer(u"NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs, 1).stored = [](const TObject* o) {
-    return static_cast<const TBitBtn*>(o)->Kind() == TBitBtnKind::bkCustom;
-  };
-  b.Integer(u"Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing, 4);
-  b.Enum(u"Style", ButtonStyleInfo(), &TBitBtn::Style, &TBitBtn::SetStyle, std::optional(TButtonStyle::bsAutoDetect));
-  b.Bool(u"WordWrap", &TButtonControl::WordWrap, &TButtonControl::SetWordWrap, false);
-})
 
 TBitBtn::TBitBtn(TComponent* owner)
     : TButton(owner), glyph_(std::make_unique<TBitmap>()), drawCanvas_(std::make_unique<TCanvas>()) {

@@ -1,12 +1,10 @@
 #include "platform/forms/Canvas.h"
 
 #include "platform/forms/Bitmaps.h"
-#include "platform/forms/ClassBuilder.h"
 #include "platform/gfx/Surface.h"
+#include "platform/gfx/TextLayout.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TCanvas, TPersistent, [](auto&) {})
 
 TCanvas::TCanvas()
     : font_(std::make_unique<TFont>()), brush_(std::make_unique<TBrush>()), pen_(std::make_unique<TPen>()) {}

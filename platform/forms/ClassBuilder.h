@@ -45,6 +45,11 @@ template <class T>
 class TClassBuilder {
  public:
   explicit TClassBuilder(TClassInfo& info) : info_(info) {}
+  // The same class information seen as built for an ancestor A of the class: properties
+  // added through it read and write the object as an A. The property groups of
+  // Publish.h are compiled once that way instead of once per class.
+  template <class D>
+  requires std::is_base_of_v<T, D> TClassBuilder(TClassBuilder<D>& derived) : info_(derived.info_) {}
 
   template <class G, class S>
   TPropInfo& Integer(const char16_t* name, G get, S set, std::optional<std::int64_t> def = 0,
@@ -219,6 +224,8 @@ class TClassBuilder {
     return info_.props.back();
   }
 
+  template <class>
+  friend class TClassBuilder;
   TClassInfo& info_;
 };
 

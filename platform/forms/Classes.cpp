@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/forms/ClassBuilder.h"
-#include "platform/forms/Filer.h"
 #include "platform/base/NumberText.h"
 #include "platform/base/TextCase.h"
+#include "platform/forms/Filer.h"
+#include "platform/forms/TypInfo.h"
 
 namespace forms {
 
@@ -38,8 +38,6 @@ void TObject::Free() {
 
 // --- TPersistent --------------------------------------------------------------------------
 
-FORMS_DEFINE_CLASS(TPersistent, TObject, [](auto&) {})
-
 void TPersistent::Assign(const TPersistent* source) {
   if (source) {
     source->AssignTo(this);
@@ -60,11 +58,6 @@ void TPersistent::DefineProperties(TFiler&) {}
 std::u16string TPersistent::GetNamePath() const { return ClassName(); }
 
 // --- TComponent ---------------------------------------------------------------------------
-
-FORMS_DEFINE_CLASS(TComponent, TPersistent, [](auto& b) {
-  b.String(u"Name", &TComponent::Name, &TComponent::SetName).stored = [](const TObject*) { return false; };
-  b.Integer(u"Tag", &TComponent::Tag, &TComponent::SetTag, 0);
-})
 
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);

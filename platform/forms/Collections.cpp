@@ -3,13 +3,9 @@
 #include <algorithm>
 
 #include "platform/base/NumberText.h"
-#include "platform/forms/ClassBuilder.h"
+#include "platform/forms/TypInfo.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TCollectionItem, TPersistent, [](auto&) {})
-FORMS_DEFINE_CLASS(TCollection, TPersistent, [](auto&) {})
-FORMS_DEFINE_CLASS(TOwnedCollection, TCollection, [](auto&) {})
 
 // --- TCollectionItem ------------------------------------------------------------------------
 

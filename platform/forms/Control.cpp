@@ -125,6 +125,18 @@ void TSizeConstraints::SetMaxHeight(int v) {
   Changed();
 }
 
+void TSizeConstraints::SetAllQuietly(int minWidth, int minHeight, int maxWidth, int maxHeight) {
+  TNotifyEvent saved = OnChange;
+  OnChange.Clear();
+  SetMaxWidth(0);
+  SetMaxHeight(0);
+  SetMinWidth(minWidth);
+  SetMinHeight(minHeight);
+  SetMaxWidth(maxWidth);
+  SetMaxHeight(maxHeight);
+  OnChange = saved;
+}
+
 void TSizeConstraints::Changed() {
   if (OnChange) OnChange(this);
 }
@@ -649,15 +661,7 @@ void TControl::ChangeScale(int m, int d) {
   auto* c = constraints_.get();
   int minW = MulDiv(c->MinWidth(), m, d), maxW = MulDiv(c->MaxWidth(), m, d);
   int minH = MulDiv(c->MinHeight(), m, d), maxH = MulDiv(c->MaxHeight(), m, d);
-  auto saved = c->OnChange;
-  c->OnChange.Clear();
-  c->SetMaxWidth(0);
-  c->SetMaxHeight(0);
-  c->SetMinWidth(minW);
-  c->SetMinHeight(minH);
-  c->SetMaxWidth(maxW);
-  c->SetMaxHeight(maxH);
-  c->OnChange = saved;
+  c->SetAllQuietly(minW, minH, maxW, maxH);
   SetBounds(x, y, w, h);
   if (!parentFont_) font_->SetHeight(MulDiv(font_->Height(), m, d));
 }

@@ -1,6 +1,7 @@
 // Class information of the control, form and application classes, and the names of the
 // enumerations they store.
 #include "platform/forms/Application.h"
+#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Publish.h"
 
 namespace forms {

@@ -150,6 +150,9 @@ class TSizeConstraints : public TPersistent {
   void SetMinHeight(int v);
   void SetMaxWidth(int v);
   void SetMaxHeight(int v);
+  // Replaces all four limits at once without raising OnChange (scaling to a new screen
+  // density): the maxima are cleared first so no old limit clips a new one.
+  void SetAllQuietly(int minWidth, int minHeight, int maxWidth, int maxHeight);
   void Assign(const TPersistent* source) override;
   TPersistent* GetOwner() const override;
   TNotifyEvent OnChange;

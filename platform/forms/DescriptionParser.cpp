@@ -26,9 +26,9 @@ class Parser {
  public:
   Parser(std::u16string text, std::u16string fileName) : s_(std::move(text)), file_(std::move(fileName)) {}
 
-  TDfmObject ParseRoot() {
+  TDescriptionObject ParseRoot() {
     SkipBlanks();
-    TDfmObject root = ParseObject();
+    TDescriptionObject root = ParseObject();
     SkipBlanks();
     if (pos_ < s_.size()) Fail(u"Text after the end of the description");
     return root;
@@ -98,8 +98,8 @@ class Parser {
            base::EqualsIgnoreAsciiCase(w, u"inline");
   }
 
-  TDfmObject ParseObjectAfterWord(const std::u16string& word, int line) {
-    TDfmObject obj;
+  TDescriptionObject ParseObjectAfterWord(const std::u16string& word, int line) {
+    TDescriptionObject obj;
     obj.line = line;
     obj.inherited = base::EqualsIgnoreAsciiCase(word, u"inherited");
     std::u16string first = ExpectIdent(false, u"Object name");
@@ -123,7 +123,7 @@ class Parser {
         obj.children.push_back(ParseObjectAfterWord(id, l));
         continue;
       }
-      TDfmProperty p;
+      TDescriptionProperty p;
       p.name = id;
       p.line = l;
       Expect(u'=');
@@ -133,7 +133,7 @@ class Parser {
     return obj;
   }
 
-  TDfmObject ParseObject() {
+  TDescriptionObject ParseObject() {
     SkipBlanks();
     int l = line_;
     std::u16string w = Ident(false);
@@ -141,17 +141,17 @@ class Parser {
     return ParseObjectAfterWord(w, l);
   }
 
-  TDfmValue ParseValue() {
+  TDescriptionValue ParseValue() {
     SkipBlanks();
-    TDfmValue v;
+    TDescriptionValue v;
     v.line = line_;
     char16_t c = Peek();
     if (c == u'\'' || c == u'#') {
-      v.kind = TDfmValue::Kind::String;
+      v.kind = TDescriptionValue::Kind::String;
       v.text = ParseString();
     } else if (c == u'[') {
       ++pos_;
-      v.kind = TDfmValue::Kind::Set;
+      v.kind = TDescriptionValue::Kind::Set;
       if (!Accept(u']')) {
         do v.names.push_back(ExpectIdent(false, u"Set element"));
         while (Accept(u','));
@@ -159,17 +159,17 @@ class Parser {
       }
     } else if (c == u'(') {
       ++pos_;
-      v.kind = TDfmValue::Kind::List;
+      v.kind = TDescriptionValue::Kind::List;
       while (!Accept(u')')) {
         if (AtEnd()) Fail(u"')' expected");
         v.list.push_back(ParseValue());
       }
     } else if (c == u'<') {
       ++pos_;
-      v.kind = TDfmValue::Kind::Collection;
+      v.kind = TDescriptionValue::Kind::Collection;
       while (!Accept(u'>')) {
         SkipBlanks();
-        TDfmItem item;
+        TDescriptionItem item;
         item.line = line_;
         std::u16string w = Ident(false);
         if (!base::EqualsIgnoreAsciiCase(w, u"item")) Fail(u"'item' expected");
@@ -182,7 +182,7 @@ class Parser {
           int l = line_;
           std::u16string id = ExpectIdent(true, u"Property name or 'end'");
           if (base::EqualsIgnoreAsciiCase(id, u"end")) break;
-          TDfmProperty p;
+          TDescriptionProperty p;
           p.name = id;
           p.line = l;
           Expect(u'=');
@@ -193,12 +193,12 @@ class Parser {
       }
     } else if (c == u'{') {
       ++pos_;
-      v.kind = TDfmValue::Kind::Binary;
+      v.kind = TDescriptionValue::Kind::Binary;
       ParseBinary(v.bytes);
     } else if (c == u'-' || c == u'+' || c == u'$' || IsDigit(c)) {
       ParseNumber(v);
     } else if (IsIdentStart(c)) {
-      v.kind = TDfmValue::Kind::Ident;
+      v.kind = TDescriptionValue::Kind::Ident;
       v.text = Ident(true);
     } else {
       Fail(u"Value expected");
@@ -276,7 +276,7 @@ class Parser {
     }
   }
 
-  void ParseNumber(TDfmValue& v) {
+  void ParseNumber(TDescriptionValue& v) {
     bool neg = false;
     if (Peek() == u'-' || Peek() == u'+') {
       neg = Peek() == u'-';
@@ -292,7 +292,7 @@ class Parser {
         if (++digits > 16) Fail(u"Number too large");
       }
       if (!digits) Fail(u"Hexadecimal digits expected");
-      v.kind = TDfmValue::Kind::Integer;
+      v.kind = TDescriptionValue::Kind::Integer;
       v.integer = neg ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n);
       return;
     }
@@ -322,7 +322,7 @@ class Parser {
       // Optional type letter after a float (single, currency, date).
       if (Peek() == u's' || Peek() == u'c' || Peek() == u'd' || Peek() == u'S' || Peek() == u'C' || Peek() == u'D')
         ++pos_;
-      v.kind = TDfmValue::Kind::Float;
+      v.kind = TDescriptionValue::Kind::Float;
       v.real = std::strtod(digits.c_str(), nullptr);
       if (neg) v.real = -v.real;
       return;
@@ -330,7 +330,7 @@ class Parser {
     if (digits.size() > 19) Fail(u"Number too large");
     unsigned long long n = std::strtoull(digits.c_str(), nullptr, 10);
     if (n > 0x7FFFFFFFFFFFFFFFull) Fail(u"Number too large");
-    v.kind = TDfmValue::Kind::Integer;
+    v.kind = TDescriptionValue::Kind::Integer;
     v.integer = neg ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n);
   }
 
@@ -400,10 +400,10 @@ std::string QuoteString(const std::u16string& s, const std::string& indent) {
   return out;
 }
 
-void FormatValue(std::string& out, const TDfmValue& v, const std::string& indent);
+void FormatValue(std::string& out, const TDescriptionValue& v, const std::string& indent);
 
-void FormatProps(std::string& out, const std::vector<TDfmProperty>& props, const std::string& indent) {
-  for (const TDfmProperty& p : props) {
+void FormatProps(std::string& out, const std::vector<TDescriptionProperty>& props, const std::string& indent) {
+  for (const TDescriptionProperty& p : props) {
     out += indent;
     AppendUtf8(out, p.name);
     out += " = ";
@@ -412,18 +412,18 @@ void FormatProps(std::string& out, const std::vector<TDfmProperty>& props, const
   }
 }
 
-void FormatValue(std::string& out, const TDfmValue& v, const std::string& indent) {
+void FormatValue(std::string& out, const TDescriptionValue& v, const std::string& indent) {
   switch (v.kind) {
-    case TDfmValue::Kind::Integer: out += std::to_string(v.integer); break;
-    case TDfmValue::Kind::Float: {
+    case TDescriptionValue::Kind::Integer: out += std::to_string(v.integer); break;
+    case TDescriptionValue::Kind::Float: {
       std::u16string f = base::FloatToText(v.real);
       if (f.find_first_of(u".eE") == std::u16string::npos) f += u".0";
       AppendUtf8(out, f);
       break;
     }
-    case TDfmValue::Kind::String: out += QuoteString(v.text, indent); break;
-    case TDfmValue::Kind::Ident: AppendUtf8(out, v.text); break;
-    case TDfmValue::Kind::Set:
+    case TDescriptionValue::Kind::String: out += QuoteString(v.text, indent); break;
+    case TDescriptionValue::Kind::Ident: AppendUtf8(out, v.text); break;
+    case TDescriptionValue::Kind::Set:
       out += '[';
       for (std::size_t i = 0; i < v.names.size(); ++i) {
         if (i) out += ", ";
@@ -431,24 +431,24 @@ void FormatValue(std::string& out, const TDfmValue& v, const std::string& indent
       }
       out += ']';
       break;
-    case TDfmValue::Kind::List:
+    case TDescriptionValue::Kind::List:
       out += '(';
-      for (const TDfmValue& e : v.list) {
+      for (const TDescriptionValue& e : v.list) {
         out += '\n' + indent;
         FormatValue(out, e, indent + "  ");
       }
       out += ')';
       break;
-    case TDfmValue::Kind::Collection:
+    case TDescriptionValue::Kind::Collection:
       out += '<';
-      for (const TDfmItem& item : v.items) {
+      for (const TDescriptionItem& item : v.items) {
         out += '\n' + indent + "item\n";
         FormatProps(out, item.props, indent + "  ");
         out += indent + "end";
       }
       out += '>';
       break;
-    case TDfmValue::Kind::Binary: {
+    case TDescriptionValue::Kind::Binary: {
       static const char kHex[] = "0123456789ABCDEF";
       out += '{';
       for (std::size_t i = 0; i < v.bytes.size(); ++i) {
@@ -462,7 +462,7 @@ void FormatValue(std::string& out, const TDfmValue& v, const std::string& indent
   }
 }
 
-void FormatObject(std::string& out, const TDfmObject& o, const std::string& indent) {
+void FormatObject(std::string& out, const TDescriptionObject& o, const std::string& indent) {
   out += indent + (o.inherited ? "inherited " : "object ");
   if (!o.name.empty()) {
     AppendUtf8(out, o.name);
@@ -471,13 +471,13 @@ void FormatObject(std::string& out, const TDfmObject& o, const std::string& inde
   AppendUtf8(out, o.className);
   out += '\n';
   FormatProps(out, o.props, indent + "  ");
-  for (const TDfmObject& c : o.children) FormatObject(out, c, indent + "  ");
+  for (const TDescriptionObject& c : o.children) FormatObject(out, c, indent + "  ");
   out += indent + "end\n";
 }
 
 }  // namespace
 
-TDfmObject ParseDescription(std::string_view text, const std::u16string& fileName) {
+TDescriptionObject ParseDescription(std::string_view text, const std::u16string& fileName) {
   if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF && static_cast<unsigned char>(text[1]) == 0xBB &&
       static_cast<unsigned char>(text[2]) == 0xBF)
     text.remove_prefix(3);
@@ -485,7 +485,7 @@ TDfmObject ParseDescription(std::string_view text, const std::u16string& fileNam
   return p.ParseRoot();
 }
 
-std::string FormatDescription(const TDfmObject& root) {
+std::string FormatDescription(const TDescriptionObject& root) {
   std::string out;
   FormatObject(out, root, "");
   return out;

@@ -18,46 +18,46 @@
 
 namespace forms {
 
-struct TDfmProperty;
+struct TDescriptionProperty;
 
-struct TDfmItem {
+struct TDescriptionItem {
   int line = 0;
-  std::vector<TDfmProperty> props;
+  std::vector<TDescriptionProperty> props;
 };
 
-struct TDfmValue {
+struct TDescriptionValue {
   enum class Kind { Integer, Float, String, Ident, Set, List, Collection, Binary };
   Kind kind = Kind::Integer;
   int line = 0;
   std::int64_t integer = 0;
   double real = 0;
-  std::u16string text;                // String and Ident
-  std::vector<std::u16string> names;  // Set
-  std::vector<TDfmValue> list;        // List
-  std::vector<TDfmItem> items;        // Collection
-  std::vector<std::uint8_t> bytes;    // Binary
+  std::u16string text;                  // String and Ident
+  std::vector<std::u16string> names;    // Set
+  std::vector<TDescriptionValue> list;  // List
+  std::vector<TDescriptionItem> items;  // Collection
+  std::vector<std::uint8_t> bytes;      // Binary
 };
 
-struct TDfmProperty {
+struct TDescriptionProperty {
   std::u16string name;  // may be dotted: Font.Name
   int line = 0;
-  TDfmValue value;
+  TDescriptionValue value;
 };
 
-struct TDfmObject {
+struct TDescriptionObject {
   std::u16string name;
   std::u16string className;
   bool inherited = false;
   int line = 0;
-  std::vector<TDfmProperty> props;
-  std::vector<TDfmObject> children;
+  std::vector<TDescriptionProperty> props;
+  std::vector<TDescriptionObject> children;
 };
 
 // Parses a description (UTF-8 text, an optional byte-order mark). Raises EParserError
 // naming `fileName` and the line on a syntax error.
-TDfmObject ParseDescription(std::string_view text, const std::u16string& fileName);
+TDescriptionObject ParseDescription(std::string_view text, const std::u16string& fileName);
 
 // Writes a parsed description back as text (used by the writer).
-std::string FormatDescription(const TDfmObject& root);
+std::string FormatDescription(const TDescriptionObject& root);
 
 }  // namespace forms

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "platform/ctl/Icons.h"
+#include "platform/forms/TypInfo.h"
+#include "platform/gfx/TextLayout.h"
 #include "platform/win/IconApi.h"
 #include "platform/ctl/SaveDialog.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ExtCtrls.h"
-#include "platform/forms/Publish.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/SysUtils.h"
 #include "platform/gfx/Surface.h"
@@ -29,23 +30,6 @@ const TEnumInfo& OpenOptionInfo() {
        u"ofDontAddToRecent",  u"ofForceShowHidden"}};
   return i;
 }
-
-FORMS_DEFINE_CLASS(TMessageForm, TForm, [](auto&) {})
-FORMS_DEFINE_CLASS(TCommonDialog, TComponent, [](auto& b) {
-  b.Event(u"OnShow", &TCommonDialog::OnShow);
-  b.Event(u"OnClose", &TCommonDialog::OnClose);
-})
-FORMS_DEFINE_CLASS(TOpenDialog, TCommonDialog, [](auto& b) {
-  b.String(u"DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt);
-  b.String(u"FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName);
-  b.String(u"Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter);
-  b.Integer(u"FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1);
-  b.String(u"InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir);
-  b.Set(u"Options", OpenOptionInfo(), &TOpenDialog::Options, &TOpenDialog::SetOptions,
-        TOpenOptions{TOpenOption::ofHideReadOnly, TOpenOption::ofEnableSizing});
-  b.String(u"Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
-})
-FORMS_DEFINE_CLASS(TSaveDialog, TOpenDialog, [](auto&) {})
 
 namespace {
 

@@ -1,7 +1,7 @@
 # Stored window descriptions built into a program.
 #
 #   include(${PROJECT_SOURCE_DIR}/platform/forms/EmbedDescriptions.cmake)
-#   pellomir_embed_descriptions(<target> <function> FILES Unit1.dfm Unit2.dfm)
+#   pellomir_embed_descriptions(<target> <function> FILES Unit1.form Unit2.form)
 #
 # adds to <target> a generated source defining `void <function>()`, declared in the
 # generated header "<function>.h" (on the target's include path), which registers every

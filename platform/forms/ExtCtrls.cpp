@@ -2,46 +2,11 @@
 
 #include <cmath>
 
-#include "platform/forms/Publish.h"
 #include "platform/gfx/ClassicLook.h"
+#include "platform/gfx/TextLayout.h"
 #include "platform/win/Styles.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TCustomPanel, TCustomControl, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TPanel, TCustomPanel, [](auto& b) {
-  publish::WinControl(b, clBtnFace, false);
-  b.Enum(u"Alignment", AlignmentInfo(), &TCustomPanel::Alignment, &TCustomPanel::SetAlignment,
-         std::optional(TAlignment::taCenter));
-  b.Enum(u"BevelInner", BevelCutInfo(), &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner,
-         std::optional(TBevelCut::bvNone));
-  b.Enum(u"BevelOuter", BevelCutInfo(), &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter,
-         std::optional(TBevelCut::bvRaised));
-  b.Integer(u"BevelWidth", &TWinControl::BevelWidth, &TWinControl::SetBevelWidth, 1);
-  b.Integer(u"BorderWidth", &TWinControl::BorderWidth, &TWinControl::SetBorderWidth, 0);
-  b.Enum(u"BorderStyle", BorderStyleInfo(), &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle,
-         std::optional(TBorderStyle::bsNone));
-  publish::Caption(b);
-  b.Bool(u"FullRepaint", &TCustomPanel::FullRepaint, &TCustomPanel::SetFullRepaint, true);
-  b.Bool(u"ShowCaption", &TCustomPanel::ShowCaption, &TCustomPanel::SetShowCaption, true);
-  b.Enum(u"VerticalAlignment", VerticalAlignmentInfo(), &TCustomPanel::VerticalAlignment,
-         &TCustomPanel::SetVerticalAlignment, std::optional(TVerticalAlignment::taVerticalCenter));
-  b.Event(u"OnResize", &TControl::OnResize);
-})
-
-FORMS_DEFINE_CLASS(TImage, TGraphicControl, [](auto& b) {
-  publish::Bounds(b);
-  publish::Layout(b);
-  publish::State(b);
-  publish::MouseEvents(b);
-  b.Bool(u"AutoSize", &TControl::AutoSize, &TControl::SetAutoSize, false);
-  b.Bool(u"Center", &TImage::Center, &TImage::SetCenter, false);
-  b.Object(u"Picture", [](TImage* i) -> TPersistent* { return i->Picture(); });
-  b.Bool(u"Proportional", &TImage::Proportional, &TImage::SetProportional, false);
-  b.Bool(u"Stretch", &TImage::Stretch, &TImage::SetStretch, false);
-  b.Bool(u"Transparent", &TImage::Transparent, &TImage::SetTransparent, false);
-})
 
 void Frame3D(TCanvas& c, TRect& r, TColor topLeft, TColor bottomRight, int width) {
   // The classic look's one-pixel frame, filled through the canvas so that its brush and

@@ -26,8 +26,8 @@ namespace forms {
 class TComponent;
 class TPersistent;
 class TObject;
-struct TDfmValue;
-struct TDfmObject;
+struct TDescriptionValue;
+struct TDescriptionObject;
 struct TPropInfo;
 
 struct EParserError : base::Exception {
@@ -76,7 +76,7 @@ class TReader {
   TReader(TComponent* root, std::u16string fileName);
 
   // Reads the whole description into the root (whose class must be the described one).
-  void ReadRootComponent(const TDfmObject& description);
+  void ReadRootComponent(const TDescriptionObject& description);
 
   TComponent* Root() const { return root_; }
   const std::u16string& FileName() const { return fileName_; }
@@ -104,13 +104,14 @@ class TReader {
   [[noreturn]] void Error(const std::u16string& message) const;
 
  private:
-  void ReadComponent(const TDfmObject& node, TComponent* parent);
-  void ReadProperties(TPersistent* obj, const std::vector<struct TDfmProperty>& props, const std::u16string& path);
-  void ReadProperty(TPersistent* obj, const TDfmProperty& prop, const std::u16string& path);
-  void ReadPropValue(TPersistent* obj, const TPropInfo& info, const TDfmValue& v);
-  void ReadCollection(class TCollection* coll, const TDfmValue& v);
-  void ReadDefined(TPersistent* obj, const TDfmProperty& prop, const std::u16string& name);
-  const TDfmValue& NextValue();
+  void ReadComponent(const TDescriptionObject& node, TComponent* parent);
+  void ReadProperties(TPersistent* obj, const std::vector<struct TDescriptionProperty>& props,
+                      const std::u16string& path);
+  void ReadProperty(TPersistent* obj, const TDescriptionProperty& prop, const std::u16string& path);
+  void ReadPropValue(TPersistent* obj, const TPropInfo& info, const TDescriptionValue& v);
+  void ReadCollection(class TCollection* coll, const TDescriptionValue& v);
+  void ReadDefined(TPersistent* obj, const TDescriptionProperty& prop, const std::u16string& name);
+  const TDescriptionValue& NextValue();
   void FixupReferences();
   TComponent* FindComponentRef(const std::u16string& name) const;
 
@@ -121,7 +122,7 @@ class TReader {
     int line;
   };
   struct ListPos {
-    const TDfmValue* list;
+    const TDescriptionValue* list;
     std::size_t index;
   };
 
@@ -133,8 +134,8 @@ class TReader {
   int line_ = 0;
   std::vector<TComponent*> loaded_;
   std::vector<Fixup> fixups_;
-  const TDfmObject* node_ = nullptr;  // the description of the component being read
-  const TDfmValue* value_ = nullptr;  // the defined property's value
+  const TDescriptionObject* node_ = nullptr;  // the description of the component being read
+  const TDescriptionValue* value_ = nullptr;  // the defined property's value
   bool valueTaken_ = false;
   std::vector<ListPos> lists_;
 };
@@ -157,12 +158,12 @@ class TWriter {
 
  private:
   explicit TWriter(TComponent* root) : root_(root) {}
-  void WriteComponent(TComponent* c, TDfmObject& node);
-  void WriteProperties(TPersistent* obj, const std::u16string& prefix, std::vector<struct TDfmProperty>& out);
-  void Put(TDfmValue v);
+  void WriteComponent(TComponent* c, TDescriptionObject& node);
+  void WriteProperties(TPersistent* obj, const std::u16string& prefix, std::vector<struct TDescriptionProperty>& out);
+  void Put(TDescriptionValue v);
 
   TComponent* root_;
-  std::vector<TDfmValue*> target_;  // where the next value goes
+  std::vector<TDescriptionValue*> target_;  // where the next value goes
 };
 
 // Stored descriptions known to the program, registered at start-up (embedded into the

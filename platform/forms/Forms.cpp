@@ -209,19 +209,11 @@ void TCustomForm::ChangeScale(int m, int d) {
     Font()->SetHeight(MulDiv(Font()->Height(), m, d));
     // The frame keeps its size at every density: size limits scale on their client part.
     TSizeConstraints* c = Constraints();
-    auto saved = c->OnChange;
-    c->OnChange.Clear();
     int fw = Width() - ClientWidth(), fh = Height() - ClientHeight();
     auto scale = [&](int v, int frame) { return v > 0 ? MulDiv(v - frame, m, d) + frame : 0; };
     int minW = scale(c->MinWidth(), fw), maxW = scale(c->MaxWidth(), fw);
     int minH = scale(c->MinHeight(), fh), maxH = scale(c->MaxHeight(), fh);
-    c->SetMaxWidth(0);
-    c->SetMaxHeight(0);
-    c->SetMinWidth(minW);
-    c->SetMinHeight(minH);
-    c->SetMaxWidth(maxW);
-    c->SetMaxHeight(maxH);
-    c->OnChange = saved;
+    c->SetAllQuietly(minW, minH, maxW, maxH);
     TControl::SetClientWidth(cw);
     TControl::SetClientHeight(ch);
   } catch (...) {

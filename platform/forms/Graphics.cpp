@@ -1,8 +1,8 @@
 #include "platform/forms/Graphics.h"
 
-#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/SysUtils.h"
 #include "platform/forms/TypInfo.h"
+#include "platform/gfx/Gdi.h"
 #include "platform/win/InputApi.h"
 
 namespace forms {
@@ -156,30 +156,6 @@ const TEnumInfo& PenModeInfo() {
 }
 
 // --- Classes ---------------------------------------------------------------------------------
-
-FORMS_DEFINE_CLASS(TGraphicsObject, TPersistent, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TFont, TGraphicsObject, [](auto& b) {
-  b.Integer(u"Charset", &TFont::Charset, &TFont::SetCharset, std::nullopt, &CharsetIdents());
-  b.Integer(u"Color", &TFont::Color, &TFont::SetColor, std::nullopt, &ColorIdents());
-  b.Integer(u"Height", &TFont::Height, &TFont::SetHeight, std::nullopt);
-  b.String(u"Name", &TFont::Name, &TFont::SetName);
-  b.Enum(u"Pitch", FontPitchInfo(), &TFont::Pitch, &TFont::SetPitch, std::optional(TFontPitch::fpDefault));
-  b.Integer(u"Size", &TFont::Size, &TFont::SetSize, std::nullopt).stored = [](const TObject*) { return false; };
-  b.Set(u"Style", FontStyleInfo(), &TFont::Style, &TFont::SetStyle, TFontStyles{});
-})
-
-FORMS_DEFINE_CLASS(TBrush, TGraphicsObject, [](auto& b) {
-  b.Integer(u"Color", &TBrush::Color, &TBrush::SetColor, clWhite, &ColorIdents());
-  b.Enum(u"Style", BrushStyleInfo(), &TBrush::Style, &TBrush::SetStyle, std::optional(TBrushStyle::bsSolid));
-})
-
-FORMS_DEFINE_CLASS(TPen, TGraphicsObject, [](auto& b) {
-  b.Integer(u"Color", &TPen::Color, &TPen::SetColor, clBlack, &ColorIdents());
-  b.Enum(u"Mode", PenModeInfo(), &TPen::Mode, &TPen::SetMode, std::optional(TPenMode::pmCopy));
-  b.Enum(u"Style", PenStyleInfo(), &TPen::Style, &TPen::SetStyle, std::optional(TPenStyle::psSolid));
-  b.Integer(u"Width", &TPen::Width, &TPen::SetWidth, 1);
-})
 
 void TGraphicsObject::Changed() {
   if (OnChange) OnChange(this);

@@ -7,17 +7,13 @@
 #include <string>
 
 #include "platform/forms/Classes.h"
+#include "platform/forms/Forward.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/DrawObjects.h"
 #include "platform/gfx/Font.h"
-#include "platform/gfx/Gdi.h"
+#include "platform/gfx/GdiTypes.h"
 
 namespace forms {
-
-struct TIdentMap;
-struct TEnumInfo;
-
-using TColor = gfx::TColor;
 
 // System colours: the system colour index with the top byte 0xFF.
 constexpr TColor clSystemColor = 0xFF000000;

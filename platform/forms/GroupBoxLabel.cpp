@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "platform/forms/Forms.h"
-#include "platform/forms/Publish.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/forms/TypInfo.h"
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TextLayout.h"
 
@@ -13,31 +13,6 @@ const TEnumInfo& EllipsisPositionInfo() {
   static const TEnumInfo i{u"TEllipsisPosition", {u"epNone", u"epPathEllipsis", u"epEndEllipsis", u"epWordEllipsis"}};
   return i;
 }
-
-FORMS_DEFINE_CLASS(TCustomGroupBox, TCustomControl, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TGroupBox, TCustomGroupBox, [](auto& b) {
-  publish::WinControl(b, clBtnFace, false);
-  publish::Caption(b);
-})
-
-FORMS_DEFINE_CLASS(TCustomLabel, TGraphicControl, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TLabel, TCustomLabel, [](auto& b) {
-  publish::GraphicControl(b, clBtnFace);
-  b.Enum(u"Alignment", AlignmentInfo(), &TCustomLabel::Alignment, &TCustomLabel::SetAlignment,
-         std::optional(TAlignment::taLeftJustify));
-  b.Bool(u"AutoSize", &TControl::AutoSize, &TCustomLabel::SetAutoSize, true);
-  publish::Caption(b);
-  b.Enum(u"EllipsisPosition", EllipsisPositionInfo(), &TCustomLabel::EllipsisPosition,
-         &TCustomLabel::SetEllipsisPosition, std::optional(TEllipsisPosition::epNone));
-  b.template Component<TWinControl>(u"FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl);
-  b.Enum(u"Layout", TextLayoutInfo(), &TCustomLabel::Layout, &TCustomLabel::SetLayout,
-         std::optional(TTextLayout::tlTop));
-  b.Bool(u"ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar, true);
-  b.Bool(u"Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent, false);
-  b.Bool(u"WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap, false);
-})
 
 // --- TCustomGroupBox -----------------------------------------------------------------------------
 

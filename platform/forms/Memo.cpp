@@ -4,35 +4,12 @@
 #include "platform/base/NumberText.h"
 #include "platform/ctl/DialogApi.h"
 #include "platform/ctl/EditApi.h"
-#include "platform/forms/Publish.h"
+#include "platform/forms/Forms.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Styles.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TMemoStrings, TStrings, [](auto&) {})
-FORMS_DEFINE_CLASS(TCustomMemo, TCustomEdit, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TMemo, TCustomMemo, [](auto& b) {
-  publish::WinControl(b, clWindow, true);
-  b.Enum(u"Alignment", AlignmentInfo(), &TCustomEdit::Alignment, &TCustomEdit::SetAlignment,
-         std::optional(TAlignment::taLeftJustify));
-  b.Enum(u"BorderStyle", BorderStyleInfo(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
-         std::optional(TBorderStyle::bsSingle));
-  publish::Bevels(b);
-  b.Bool(u"HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true);
-  b.Object(u"Lines", [](TCustomMemo* m) -> TPersistent* { return m->Lines(); });
-  b.Integer(u"MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0);
-  b.Bool(u"ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false);
-  b.Enum(u"ScrollBars", ScrollStyleInfo(), &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars,
-         std::optional(TScrollStyle::ssNone));
-  b.String(u"TextHint", &TCustomEdit::TextHint, &TCustomEdit::SetTextHint);
-  b.Bool(u"WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns, true);
-  b.Bool(u"WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs, false);
-  b.Bool(u"WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap, true);
-  b.Event(u"OnChange", &TCustomEdit::OnChange);
-})
 
 namespace {
 

@@ -1,13 +1,11 @@
 #include "platform/forms/Picture.h"
 
-#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/SysUtils.h"
+#include "platform/forms/TypInfo.h"
 #include "platform/gfx/ImageCodec.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TPicture, TPersistent, [](auto&) {})
 
 TPicture::TPicture() = default;
 TPicture::~TPicture() = default;

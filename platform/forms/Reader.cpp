@@ -48,16 +48,16 @@ std::u16string Describe(const std::exception& e) {
   return base::WidenAscii(e.what());
 }
 
-const char16_t* KindName(TDfmValue::Kind k) {
+const char16_t* KindName(TDescriptionValue::Kind k) {
   switch (k) {
-    case TDfmValue::Kind::Integer: return u"an integer";
-    case TDfmValue::Kind::Float: return u"a number";
-    case TDfmValue::Kind::String: return u"a string";
-    case TDfmValue::Kind::Ident: return u"an identifier";
-    case TDfmValue::Kind::Set: return u"a set";
-    case TDfmValue::Kind::List: return u"a list";
-    case TDfmValue::Kind::Collection: return u"a collection";
-    case TDfmValue::Kind::Binary: return u"binary data";
+    case TDescriptionValue::Kind::Integer: return u"an integer";
+    case TDescriptionValue::Kind::Float: return u"a number";
+    case TDescriptionValue::Kind::String: return u"a string";
+    case TDescriptionValue::Kind::Ident: return u"an identifier";
+    case TDescriptionValue::Kind::Set: return u"a set";
+    case TDescriptionValue::Kind::List: return u"a list";
+    case TDescriptionValue::Kind::Collection: return u"a collection";
+    case TDescriptionValue::Kind::Binary: return u"binary data";
   }
   return u"a value";
 }
@@ -72,7 +72,7 @@ void TReader::Error(const std::u16string& message) const {
   throw EReadError(where + message);
 }
 
-void TReader::ReadRootComponent(const TDfmObject& d) {
+void TReader::ReadRootComponent(const TDescriptionObject& d) {
   line_ = d.line;
   if (d.className != root_->ClassName())
     Error(u"The description is of class " + d.className + u", not of " + root_->ClassName());
@@ -99,7 +99,7 @@ void TReader::ReadRootComponent(const TDfmObject& d) {
   for (TComponent* c : loaded) c->Loaded();
 }
 
-void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
+void TReader::ReadComponent(const TDescriptionObject& node, TComponent* parent) {
   line_ = node.line;
   currentPath_.clear();
   TComponent* c = nullptr;
@@ -135,7 +135,7 @@ void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
   }
   TComponent* savedCurrent = current_;
   TComponent* savedParent = parent_;
-  const TDfmObject* savedNode = node_;
+  const TDescriptionObject* savedNode = node_;
   current_ = c;
   parent_ = parent;
   node_ = &node;
@@ -147,16 +147,17 @@ void TReader::ReadComponent(const TDfmObject& node, TComponent* parent) {
 }
 
 void TReader::ReadData(TComponent* c) {
-  const TDfmObject& node = *node_;
+  const TDescriptionObject& node = *node_;
   ReadProperties(c, node.props, c == root_ ? root_->Name() : node.name);
-  for (const TDfmObject& child : node.children) ReadComponent(child, c);
+  for (const TDescriptionObject& child : node.children) ReadComponent(child, c);
 }
 
-void TReader::ReadProperties(TPersistent* obj, const std::vector<TDfmProperty>& props, const std::u16string& path) {
-  for (const TDfmProperty& p : props) ReadProperty(obj, p, path);
+void TReader::ReadProperties(TPersistent* obj, const std::vector<TDescriptionProperty>& props,
+                             const std::u16string& path) {
+  for (const TDescriptionProperty& p : props) ReadProperty(obj, p, path);
 }
 
-void TReader::ReadProperty(TPersistent* obj, const TDfmProperty& prop, const std::u16string& path) {
+void TReader::ReadProperty(TPersistent* obj, const TDescriptionProperty& prop, const std::u16string& path) {
   line_ = prop.line;
   currentPath_ = path.empty() ? prop.name : path + u"." + prop.name;
   TPersistent* target = obj;
@@ -183,8 +184,8 @@ void TReader::ReadProperty(TPersistent* obj, const TDfmProperty& prop, const std
   }
 }
 
-void TReader::ReadPropValue(TPersistent* obj, const TPropInfo& pi, const TDfmValue& v) {
-  using K = TDfmValue::Kind;
+void TReader::ReadPropValue(TPersistent* obj, const TPropInfo& pi, const TDescriptionValue& v) {
+  using K = TDescriptionValue::Kind;
   auto invalid = [&]() { Error(u"Invalid property value (" + std::u16string(KindName(v.kind)) + u")"); };
   if (pi.IsReadOnly()) Error(u"Property " + pi.name + u" is read-only");
   switch (pi.kind) {
@@ -270,7 +271,7 @@ void TReader::ReadPropValue(TPersistent* obj, const TPropInfo& pi, const TDfmVal
   }
 }
 
-void TReader::ReadCollection(TCollection* coll, const TDfmValue& v) {
+void TReader::ReadCollection(TCollection* coll, const TDescriptionValue& v) {
   std::u16string path = currentPath_;
   coll->BeginUpdate();
   try {
@@ -288,13 +289,13 @@ void TReader::ReadCollection(TCollection* coll, const TDfmValue& v) {
   currentPath_ = path;
 }
 
-void TReader::ReadDefined(TPersistent* obj, const TDfmProperty& prop, const std::u16string& name) {
+void TReader::ReadDefined(TPersistent* obj, const TDescriptionProperty& prop, const std::u16string& name) {
   TFiler filer;
   obj->DefineProperties(filer);
   const TFiler::Defined* d = filer.Find(name);
   if (!d) Error(u"Property " + name + u" does not exist");
   if (d->binary) {
-    if (prop.value.kind != TDfmValue::Kind::Binary) Error(u"Binary value expected");
+    if (prop.value.kind != TDescriptionValue::Kind::Binary) Error(u"Binary value expected");
     d->readBinary(prop.value.bytes);
     return;
   }
@@ -307,11 +308,11 @@ void TReader::ReadDefined(TPersistent* obj, const TDfmProperty& prop, const std:
   lists_.clear();
 }
 
-const TDfmValue& TReader::NextValue() {
+const TDescriptionValue& TReader::NextValue() {
   if (!lists_.empty()) {
     ListPos& top = lists_.back();
     if (top.index >= top.list->list.size()) Error(u"More list values expected");
-    const TDfmValue& v = top.list->list[top.index++];
+    const TDescriptionValue& v = top.list->list[top.index++];
     line_ = v.line;
     return v;
   }
@@ -321,21 +322,21 @@ const TDfmValue& TReader::NextValue() {
 }
 
 std::u16string TReader::ReadString() {
-  const TDfmValue& v = NextValue();
-  if (v.kind != TDfmValue::Kind::String) Error(u"String expected");
+  const TDescriptionValue& v = NextValue();
+  if (v.kind != TDescriptionValue::Kind::String) Error(u"String expected");
   return v.text;
 }
 
 std::int64_t TReader::ReadInteger() {
-  const TDfmValue& v = NextValue();
-  if (v.kind != TDfmValue::Kind::Integer) Error(u"Integer expected");
+  const TDescriptionValue& v = NextValue();
+  if (v.kind != TDescriptionValue::Kind::Integer) Error(u"Integer expected");
   return v.integer;
 }
 
 double TReader::ReadFloat() {
-  const TDfmValue& v = NextValue();
-  if (v.kind == TDfmValue::Kind::Float) return v.real;
-  if (v.kind == TDfmValue::Kind::Integer) return static_cast<double>(v.integer);
+  const TDescriptionValue& v = NextValue();
+  if (v.kind == TDescriptionValue::Kind::Float) return v.real;
+  if (v.kind == TDescriptionValue::Kind::Integer) return static_cast<double>(v.integer);
   Error(u"Number expected");
 }
 
@@ -347,14 +348,14 @@ bool TReader::ReadBoolean() {
 }
 
 std::u16string TReader::ReadIdent() {
-  const TDfmValue& v = NextValue();
-  if (v.kind != TDfmValue::Kind::Ident) Error(u"Identifier expected");
+  const TDescriptionValue& v = NextValue();
+  if (v.kind != TDescriptionValue::Kind::Ident) Error(u"Identifier expected");
   return v.text;
 }
 
 void TReader::ReadListBegin() {
-  const TDfmValue& v = NextValue();
-  if (v.kind != TDfmValue::Kind::List) Error(u"List expected");
+  const TDescriptionValue& v = NextValue();
+  if (v.kind != TDescriptionValue::Kind::List) Error(u"List expected");
   lists_.push_back({&v, 0});
 }
 

@@ -4,7 +4,7 @@
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/forms/Forms.h"
-#include "platform/forms/Publish.h"
+#include "platform/forms/TypInfo.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
@@ -30,39 +30,6 @@ TSize MeasureText(const TFont& font, std::u16string_view text) {
   s.SetFont(font.GfxFont());
   return s.TextExtent(text);
 }
-
-FORMS_DEFINE_CLASS(TButtonControl, TWinControl, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TButton, TButtonControl, [](auto& b) {
-  publish::WinControl(b, clBtnFace, true);
-  publish::Caption(b);
-  b.Bool(u"Cancel", &TButton::Cancel, &TButton::SetCancel, false);
-  b.Bool(u"Default", &TButton::Default, &TButton::SetDefault, false);
-  b.Integer(u"ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone, &ModalResultIdents());
-  b.Bool(u"WordWrap", &TButtonControl::WordWrap, &TButtonControl::SetWordWrap, false);
-})
-
-FORMS_DEFINE_CLASS(TCustomEdit, TWinControl, [](auto&) {})
-
-FORMS_DEFINE_CLASS(TEdit, TCustomEdit, [](auto& b) {
-  publish::WinControl(b, clWindow, true);
-  b.Enum(u"Alignment", AlignmentInfo(), &TCustomEdit::Alignment, &TCustomEdit::SetAlignment,
-         std::optional(TAlignment::taLeftJustify));
-  b.Bool(u"AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true);
-  b.Bool(u"AutoSize", &TControl::AutoSize, &TCustomEdit::SetAutoSize, true);
-  b.Enum(u"BorderStyle", BorderStyleInfo(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle,
-         std::optional(TBorderStyle::bsSingle));
-  publish::Bevels(b);
-  b.Enum(u"CharCase", EditCharCaseInfo(), &TCustomEdit::CharCase, &TCustomEdit::SetCharCase,
-         std::optional(TEditCharCase::ecNormal));
-  b.Bool(u"HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true);
-  b.Integer(u"MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength, 0);
-  b.Char(u"PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar, u'\0');
-  b.Bool(u"ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false);
-  publish::Caption(b, u"Text");
-  b.String(u"TextHint", &TCustomEdit::TextHint, &TCustomEdit::SetTextHint);
-  b.Event(u"OnChange", &TCustomEdit::OnChange);
-})
 
 // --- TButtonControl, TButton ---------------------------------------------------------------------
 

@@ -8,14 +8,10 @@
 #include "platform/base/NumberText.h"
 #include "platform/base/TextCase.h"
 #include "platform/base/Unicode.h"
-#include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/SysUtils.h"
 
 namespace forms {
-
-FORMS_DEFINE_CLASS(TStrings, TPersistent, [](auto&) {})
-FORMS_DEFINE_CLASS(TStringList, TStrings, [](auto&) {})
 
 namespace {
 

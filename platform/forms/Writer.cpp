@@ -11,35 +11,35 @@ namespace forms {
 
 namespace {
 
-TDfmValue Ident(std::u16string s) {
-  TDfmValue v;
-  v.kind = TDfmValue::Kind::Ident;
+TDescriptionValue Ident(std::u16string s) {
+  TDescriptionValue v;
+  v.kind = TDescriptionValue::Kind::Ident;
   v.text = std::move(s);
   return v;
 }
 
-TDfmValue OrdinalValue(const TPropInfo& p, std::int64_t value) {
-  TDfmValue v;
+TDescriptionValue OrdinalValue(const TPropInfo& p, std::int64_t value) {
+  TDescriptionValue v;
   switch (p.ordKind) {
     case TOrdKind::Integer:
       if (p.idents)
         if (const std::u16string* n = p.idents->NameOf(value)) return Ident(*n);
-      v.kind = TDfmValue::Kind::Integer;
+      v.kind = TDescriptionValue::Kind::Integer;
       v.integer = value;
       return v;
     case TOrdKind::Boolean: return Ident(value ? u"True" : u"False");
     case TOrdKind::Enumeration:
       if (const std::u16string* n = p.enumInfo->NameOf(value)) return Ident(*n);
-      v.kind = TDfmValue::Kind::Integer;
+      v.kind = TDescriptionValue::Kind::Integer;
       v.integer = value;
       return v;
     case TOrdKind::Set:
-      v.kind = TDfmValue::Kind::Set;
+      v.kind = TDescriptionValue::Kind::Set;
       for (std::size_t i = 0; i < p.enumInfo->names.size() && i < 64; ++i)
         if (value & (std::int64_t{1} << i)) v.names.push_back(p.enumInfo->names[i]);
       return v;
     case TOrdKind::Char:
-      v.kind = TDfmValue::Kind::String;
+      v.kind = TDescriptionValue::Kind::String;
       if (value) v.text = std::u16string(1, static_cast<char16_t>(value));
       return v;
   }
@@ -50,12 +50,12 @@ TDfmValue OrdinalValue(const TPropInfo& p, std::int64_t value) {
 
 std::string TWriter::WriteRootComponent(TComponent* root) {
   TWriter w(root);
-  TDfmObject node;
+  TDescriptionObject node;
   w.WriteComponent(root, node);
   return FormatDescription(node);
 }
 
-void TWriter::WriteComponent(TComponent* c, TDfmObject& node) {
+void TWriter::WriteComponent(TComponent* c, TDescriptionObject& node) {
   node.name = c->Name();
   node.className = c->ClassName();
   WriteProperties(c, u"", node.props);
@@ -67,19 +67,19 @@ void TWriter::WriteComponent(TComponent* c, TDfmObject& node) {
       root_);
 }
 
-void TWriter::WriteProperties(TPersistent* obj, const std::u16string& prefix, std::vector<TDfmProperty>& out) {
+void TWriter::WriteProperties(TPersistent* obj, const std::u16string& prefix, std::vector<TDescriptionProperty>& out) {
   for (const TPropInfo* p : obj->ClassType().AllProperties()) {
     if (!IsStoredProp(obj, *p)) continue;
-    TDfmProperty prop;
+    TDescriptionProperty prop;
     prop.name = prefix + p->name;
     switch (p->kind) {
       case TPropKind::Ordinal: prop.value = OrdinalValue(*p, p->getOrd(obj)); break;
       case TPropKind::Float:
-        prop.value.kind = TDfmValue::Kind::Float;
+        prop.value.kind = TDescriptionValue::Kind::Float;
         prop.value.real = p->getFloat(obj);
         break;
       case TPropKind::String:
-        prop.value.kind = TDfmValue::Kind::String;
+        prop.value.kind = TDescriptionValue::Kind::String;
         prop.value.text = p->getStr(obj);
         break;
       case TPropKind::Component: {
@@ -95,9 +95,9 @@ void TWriter::WriteProperties(TPersistent* obj, const std::u16string& prefix, st
         if (!sub) continue;
         if (auto* coll = dynamic_cast<TCollection*>(sub)) {
           if (coll->Count() == 0) continue;
-          prop.value.kind = TDfmValue::Kind::Collection;
+          prop.value.kind = TDescriptionValue::Kind::Collection;
           for (int i = 0; i < coll->Count(); ++i) {
-            TDfmItem item;
+            TDescriptionItem item;
             WriteProperties(coll->Items(i), u"", item.props);
             prop.value.items.push_back(std::move(item));
           }
@@ -113,16 +113,16 @@ void TWriter::WriteProperties(TPersistent* obj, const std::u16string& prefix, st
   obj->DefineProperties(filer);
   for (const TFiler::Defined& d : filer.Definitions()) {
     if (!d.hasData) continue;
-    TDfmProperty prop;
+    TDescriptionProperty prop;
     prop.name = prefix + d.name;
     if (d.binary) {
-      prop.value.kind = TDfmValue::Kind::Binary;
+      prop.value.kind = TDescriptionValue::Kind::Binary;
       d.writeBinary(prop.value.bytes);
     } else {
       if (!d.write) continue;
       target_.clear();
       target_.push_back(&prop.value);
-      prop.value.kind = TDfmValue::Kind::Ident;  // replaced by the first value written
+      prop.value.kind = TDescriptionValue::Kind::Ident;  // replaced by the first value written
       d.write(*this);
       target_.clear();
     }
@@ -130,9 +130,9 @@ void TWriter::WriteProperties(TPersistent* obj, const std::u16string& prefix, st
   }
 }
 
-void TWriter::Put(TDfmValue v) {
+void TWriter::Put(TDescriptionValue v) {
   if (target_.empty()) return;
-  TDfmValue* t = target_.back();
+  TDescriptionValue* t = target_.back();
   if (target_.size() > 1) {
     t->list.push_back(std::move(v));
   } else {
@@ -141,22 +141,22 @@ void TWriter::Put(TDfmValue v) {
 }
 
 void TWriter::WriteString(const std::u16string& s) {
-  TDfmValue v;
-  v.kind = TDfmValue::Kind::String;
+  TDescriptionValue v;
+  v.kind = TDescriptionValue::Kind::String;
   v.text = s;
   Put(std::move(v));
 }
 
 void TWriter::WriteInteger(std::int64_t i) {
-  TDfmValue v;
-  v.kind = TDfmValue::Kind::Integer;
+  TDescriptionValue v;
+  v.kind = TDescriptionValue::Kind::Integer;
   v.integer = i;
   Put(std::move(v));
 }
 
 void TWriter::WriteFloat(double d) {
-  TDfmValue v;
-  v.kind = TDfmValue::Kind::Float;
+  TDescriptionValue v;
+  v.kind = TDescriptionValue::Kind::Float;
   v.real = d;
   Put(std::move(v));
 }
@@ -166,10 +166,10 @@ void TWriter::WriteBoolean(bool b) { Put(Ident(b ? u"True" : u"False")); }
 void TWriter::WriteIdent(const std::u16string& s) { Put(Ident(s)); }
 
 void TWriter::WriteListBegin() {
-  TDfmValue v;
-  v.kind = TDfmValue::Kind::List;
+  TDescriptionValue v;
+  v.kind = TDescriptionValue::Kind::List;
   Put(std::move(v));
-  TDfmValue* t = target_.back();
+  TDescriptionValue* t = target_.back();
   target_.push_back(target_.size() > 1 ? &t->list.back() : t);
 }
 
@@ -234,7 +234,7 @@ bool FindDescription(const std::u16string& className, std::string_view* text, st
 }
 
 void ReadComponentFromText(TComponent* root, std::string_view text, const std::u16string& fileName) {
-  TDfmObject tree = ParseDescription(text, fileName);
+  TDescriptionObject tree = ParseDescription(text, fileName);
   TReader reader(root, fileName);
   reader.ReadRootComponent(tree);
 }

@@ -3,7 +3,6 @@
 // styles, character set) and the face it resolves to, looked up once and shared by every
 // equal description. Resolution, metrics and glyphs live in FontFace.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace gfx {
@@ -70,7 +69,8 @@ class Font {
 
  private:
   FontDesc desc_;
-  mutable std::shared_ptr<FontFace> face_;
+  // Owned by the font library, which keeps every face it resolved until the process ends.
+  mutable FontFace* face_ = nullptr;
 };
 
 }  // namespace gfx

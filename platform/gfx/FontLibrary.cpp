@@ -173,7 +173,7 @@ void FontLibrary::PurgeGlyphs() {
 void PurgeGlyphCaches() { FontLibrary::Get().PurgeGlyphs(); }
 
 FontFace& Font::Face() const {
-  if (!face_) face_ = FontLibrary::Get().Resolve(desc_);
+  if (!face_) face_ = FontLibrary::Get().Resolve(desc_).get();
   return *face_;
 }
 

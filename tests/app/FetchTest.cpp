@@ -8,7 +8,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Keys.h"
 #include "platform/ctl/Icons.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace apptest {
 namespace {

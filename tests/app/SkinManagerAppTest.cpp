@@ -108,7 +108,7 @@ TEST_F(SkinnedProgram, TheStoredSkinIsTheBuiltPackage) {
             }),
             0);
   ASSERT_TRUE(s.found);
-  EXPECT_TRUE(s.stored == built) << "Unit1.dfm carries " << s.stored.size() << " bytes, the build makes "
+  EXPECT_TRUE(s.stored == built) << "Unit1.form carries " << s.stored.size() << " bytes, the build makes "
                                  << built.size() << "; copy the built package into the description";
   EXPECT_EQ(s.originName, u"Emberfield.asz");
 }

@@ -81,9 +81,13 @@ TRecipe TParser::Parse(std::string_view text) {
       for (const std::string& part : w) row += part;
       if (!pixels->Rows.empty() && row.size() != pixels->Rows.front().size())
         Fail("the rows of a pixels block differ in length");
-      for (char c : row)
-        if (std::none_of(legend_.begin(), legend_.end(), [c](const auto& e) { return e.first == c; }))
-          Fail(std::string("the pixel character '") + c + "' has no ink");
+      for (char c : row) {
+        if (std::any_of(legend_.begin(), legend_.end(), [c](const auto& e) { return e.first == c; })) continue;
+        std::string what = "the pixel character '";  // appended, not joined: GCC 12 warns falsely on a + c + b
+        what += c;
+        what += "' has no ink";
+        Fail(what);
+      }
       pixels->Rows.push_back(row);
       continue;
     }

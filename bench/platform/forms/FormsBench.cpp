@@ -55,7 +55,7 @@ void BM_ReadPackedBinary(benchmark::State& state) {
   std::string text = PackedDescription(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
     auto* root = New<TBenchRoot>(nullptr);
-    ReadComponentFromText(root, text, u"Bench.dfm");
+    ReadComponentFromText(root, text, u"Bench.form");
     benchmark::DoNotOptimize(root->ComponentCount());
     root->Free();
   }
@@ -125,7 +125,7 @@ end
 void BM_CreateAndShowForm(benchmark::State& state) {
   win::headless::Start();
   RegisterClass(TBenchForm::StaticClass());
-  RegisterDescription(u"Bench.dfm", kForm);
+  RegisterDescription(u"Bench.form", kForm);
   for (auto _ : state) {
     TBenchForm* f = nullptr;
     Application->CreateForm(f);

@@ -31,7 +31,7 @@ class FormsTest : public ::testing::Test {
 
 // Reads a description text into a new form of class T owned by the application.
 template <class T>
-T* MakeForm(const std::string& description, const std::u16string& file = u"Test.dfm") {
+T* MakeForm(const std::string& description, const std::u16string& file = u"Test.form") {
   forms::RegisterDescription(file, description);
   T* f = nullptr;
   forms::Application->CreateForm(f);

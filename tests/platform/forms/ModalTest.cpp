@@ -219,7 +219,7 @@ TEST_F(Modal, EnterEscapeSpaceAndAcceleratorsOnAModalForm) {
 }
 
 TEST_F(Modal, ModalFormDisablesTheOthersAndGivesActivationBack) {
-  auto* main = MakeForm<TAskForm>(kAsk, u"Main.dfm");
+  auto* main = MakeForm<TAskForm>(kAsk, u"Main.form");
   main->Show();
   win::RunUntilIdle();
   auto* info = MakeForm<TInfoLike>(kInfo);
@@ -237,7 +237,7 @@ TEST_F(Modal, MessageBoxesDisableEveryFormAndGiveTheActivationBack) {
   // A window that was disabled before the box stays disabled after it.
   HWND idle = win::CreateWindowEx(0, ctl::WC_STATIC, u"idle", win::WS_POPUP | win::WS_VISIBLE | win::WS_DISABLED, 0, 0,
                                   50, 20, nullptr, nullptr, nullptr, nullptr);
-  auto* main = MakeForm<TAskForm>(kAsk, u"Main.dfm");
+  auto* main = MakeForm<TAskForm>(kAsk, u"Main.form");
   main->Show();
   auto* info = MakeForm<TInfoLike>(kInfo);
   info->Show();
@@ -260,7 +260,7 @@ TEST_F(Modal, MessageBoxesDisableEveryFormAndGiveTheActivationBack) {
 }
 
 TEST_F(Modal, ATaskModalRunGivesItsResultAndTheWindowsBackEvenWhenItThrows) {
-  auto* main = MakeForm<TAskForm>(kAsk, u"Main.dfm");
+  auto* main = MakeForm<TAskForm>(kAsk, u"Main.form");
   main->Show();
   win::RunUntilIdle();
   EXPECT_EQ(RunTaskModal([&] { return win::IsWindowEnabled(main->Handle()) ? 1 : 2; }), 2);

@@ -149,7 +149,7 @@ class Streaming : public ::testing::Test {
   TSampleRoot* Read(const std::string& text) {
     if (root) root->Free();  // a test may read several descriptions in turn
     root = New<TSampleRoot>(nullptr);
-    ReadComponentFromText(root, text, u"Sample.dfm");
+    ReadComponentFromText(root, text, u"Sample.form");
     return root;
   }
   std::string ErrorOf(const std::string& text) {
@@ -322,7 +322,7 @@ TEST_F(Streaming, RoundTripKeepsEverything) {
 end
 )");
   std::string once = TWriter::WriteRootComponent(root);
-  TDfmObject a = ParseDescription(once, u"a");
+  TDescriptionObject a = ParseDescription(once, u"a");
   root->Free();
   root = nullptr;
   Read(once);
@@ -344,46 +344,46 @@ TEST_F(Streaming, LoadedRunsOnEveryComponentAfterAllIsRead) {
 
 TEST_F(Streaming, ErrorsNameTheFileAndLine) {
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TNoSuchClass\n  end\nend\n"),
-            "EClassNotFound: Sample.dfm, line 2: Class TNoSuchClass not found");
+            "EClassNotFound: Sample.form, line 2: Class TNoSuchClass not found");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Colour = 1\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.Colour: Property Colour does not exist");
+            "EReadError: Sample.form, line 3: Error reading X.Colour: Property Colour does not exist");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Font.Nme = 'a'\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.Font.Nme: Property Nme does not exist");
+            "EReadError: Sample.form, line 3: Error reading X.Font.Nme: Property Nme does not exist");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n\n    OnPing = Pong\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 4: Error reading X.OnPing: Method Pong not found in TSampleRoot");
+            "EReadError: Sample.form, line 4: Error reading X.OnPing: Method Pong not found in TSampleRoot");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    OnPing = Other\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.OnPing: Method Other does not fit event OnPing");
+            "EReadError: Sample.form, line 3: Error reading X.OnPing: Method Other does not fit event OnPing");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Fruit = frKiwi\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.Fruit: Invalid property value frKiwi");
+            "EReadError: Sample.form, line 3: Error reading X.Fruit: Invalid property value frKiwi");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Count = 'ten'\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.Count: Invalid property value (a string)");
+            "EReadError: Sample.form, line 3: Error reading X.Count: Invalid property value (a string)");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Count = -1\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading X.Count: Count must not be negative");
+            "EReadError: Sample.form, line 3: Error reading X.Count: Count must not be negative");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Link = Nobody\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 3: Error reading Link: Component Nobody not found");
+            "EReadError: Sample.form, line 3: Error reading Link: Component Nobody not found");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Caption = 'open\n  end\nend\n"),
-            "EParserError: Sample.dfm, line 3: Unterminated string");
+            "EParserError: Sample.form, line 3: Unterminated string");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Count 3\n  end\nend\n"),
-            "EParserError: Sample.dfm, line 3: '=' expected");
+            "EParserError: Sample.form, line 3: '=' expected");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n"),
-            "EParserError: Sample.dfm, line 3: 'end' expected");
+            "EParserError: Sample.form, line 3: 'end' expected");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n  end\n  object X: TSample\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 4: A component named X already exists");
+            "EReadError: Sample.form, line 4: A component named X already exists");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object First: TSampleRoot\n  end\nend\n"),
-            "EReadError: Sample.dfm, line 2: Field First of TSampleRoot is not a TSampleRoot");
+            "EReadError: Sample.form, line 2: Field First of TSampleRoot is not a TSampleRoot");
   EXPECT_EQ(ErrorOf("object Root: TSample\nend\n"),
-            "EReadError: Sample.dfm, line 1: The description is of class TSample, not of TSampleRoot");
+            "EReadError: Sample.form, line 1: The description is of class TSample, not of TSampleRoot");
   EXPECT_EQ(ErrorOf("object Root: TSampleRoot\n  object X: TSample\n    Items = <\n      item\n        Data = {ABC}\n"
                     "      end>\n  end\nend\n"),
-            "EParserError: Sample.dfm, line 5: Odd number of hexadecimal digits in binary value");
+            "EParserError: Sample.form, line 5: Odd number of hexadecimal digits in binary value");
 }
 
 TEST_F(Streaming, RegisteredDescriptionsAreFoundByTheirRootClass) {
-  RegisterDescription(u"Root.dfm", "object Root: TSampleRoot\n  object First: TSample\n    Count = 9\n  end\nend\n");
+  RegisterDescription(u"Root.form", "object Root: TSampleRoot\n  object First: TSample\n    Count = 9\n  end\nend\n");
   std::string_view text;
   std::u16string file;
   ASSERT_TRUE(FindDescription(u"TSampleRoot", &text, &file));
-  EXPECT_EQ(file, u"Root.dfm");
+  EXPECT_EQ(file, u"Root.form");
   root = New<TSampleRoot>(nullptr);
   ASSERT_TRUE(InitInheritedComponent(root));
   EXPECT_EQ(root->First->Count, 9);

@@ -3,8 +3,8 @@
 
 #include "platform/base/Unicode.h"
 #include "platform/xml/DOMParser.h"
-#include "tests/platform/xml/Utf16Bytes.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/platform/xml/XmlTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace xml {
 namespace {

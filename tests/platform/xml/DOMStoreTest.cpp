@@ -8,8 +8,8 @@
 #include "platform/xml/XMLDoc.h"
 #include "platform/xml/XMLErrors.h"
 #include "platform/xml/XMLHTTP.h"
-#include "tests/platform/xml/SitemapWalk.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/platform/xml/XmlTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace xml {
 namespace {

@@ -4,7 +4,7 @@
 #include "platform/base/Unicode.h"
 #include "platform/xml/XMLDoc.h"
 #include "platform/xml/XMLErrors.h"
-#include "tests/platform/xml/SitemapWalk.h"
+#include "tests/platform/xml/XmlTestSupport.h"
 
 namespace xml {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLErrors.h"
 #include "platform/xml/XMLHTTP.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace xml {
 namespace {

@@ -85,7 +85,7 @@ class ManagerTest : public ::testing::Test {
   }
   // Makes the test form from a description.
   TManagerTestForm* MakeForm(const std::string& description) {
-    forms::RegisterDescription(u"ManagerTest.dfm", description);
+    forms::RegisterDescription(u"ManagerTest.form", description);
     TManagerTestForm* f = nullptr;
     forms::Application->CreateForm(f);
     return f;

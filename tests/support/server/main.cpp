@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace {
 

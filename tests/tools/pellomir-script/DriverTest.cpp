@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "RunnerSupport.h"
-#include "TestProgram.h"
+#include "RunnerTestSupport.h"
+#include "ScriptProgramTestSupport.h"
 #include "tools/pellomir-script/driver/Driver.h"
 
 namespace scripttest {

@@ -7,8 +7,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "RunnerSupport.h"
-#include "TestProgram.h"
+#include "RunnerTestSupport.h"
+#include "ScriptProgramTestSupport.h"
 #include "platform/win/MessageApi.h"
 
 namespace scripttest {

@@ -1,8 +1,9 @@
 #include "tools/pellomir-script/driver/Driver.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
+
+#include "platform/base/Files.h"
 
 namespace script {
 
@@ -84,8 +85,8 @@ int DriverMain(const std::vector<std::string>& args, const ProgramFactory& makeP
   std::optional<std::string> text;
   if (d->scriptPath == "-") {
     text = ReadAll(in);
-  } else if (std::ifstream f(d->scriptPath, std::ios::binary); f) {
-    text = ReadAll(f);
+  } else if (base::FileReadResult file = base::ReadFileBytes(d->scriptPath); file.Ok()) {
+    text.emplace(file.bytes.begin(), file.bytes.end());
   }
   if (!text) {
     err << "pellomir-script: cannot read the script \"" << d->scriptPath << "\"\n";

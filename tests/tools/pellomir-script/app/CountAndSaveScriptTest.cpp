@@ -8,8 +8,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "AppScriptSupport.h"
-#include "tests/support/LoopbackServer.h"
+#include "AppScriptTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace scripttest {
 namespace {

@@ -3,8 +3,8 @@
 // answers with Enter when the address, the server or the document is not usable.
 #include <gmock/gmock.h>
 
-#include "AppScriptSupport.h"
-#include "tests/support/LoopbackServer.h"
+#include "AppScriptTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace scripttest {
 namespace {

@@ -4,7 +4,7 @@
 // pictures ask the shell to open their pages.
 #include <gmock/gmock.h>
 
-#include "AppScriptSupport.h"
+#include "AppScriptTestSupport.h"
 #include "app/WebAddresses.h"
 #include "platform/base/Unicode.h"
 

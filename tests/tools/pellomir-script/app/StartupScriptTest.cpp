@@ -3,8 +3,8 @@
 // fetches the empty address, and Enter in the address box doing nothing.
 #include <gmock/gmock.h>
 
-#include "AppScriptSupport.h"
-#include "tests/support/LoopbackServer.h"
+#include "AppScriptTestSupport.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 namespace scripttest {
 namespace {

@@ -1,10 +1,10 @@
-#include "RunnerSupport.h"
+#include "RunnerTestSupport.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
-#include "TestProgram.h"
+#include "ScriptProgramTestSupport.h"
 #include "platform/forms/Application.h"
 
 namespace scripttest {

@@ -1,4 +1,4 @@
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/LoopbackServerTestSupport.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

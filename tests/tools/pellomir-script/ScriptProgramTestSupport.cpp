@@ -1,4 +1,4 @@
-#include "TestProgram.h"
+#include "ScriptProgramTestSupport.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/Unicode.h"
@@ -232,8 +232,8 @@ int RunTestProgram() {
   static bool registered = [] {
     RegisterClass(TMainForm::StaticClass());
     RegisterClass(TSecondForm::StaticClass());
-    RegisterDescription(u"ScriptMain.dfm", kMain);
-    RegisterDescription(u"ScriptSecond.dfm", kSecond);
+    RegisterDescription(u"ScriptMain.form", kMain);
+    RegisterDescription(u"ScriptSecond.form", kSecond);
     return true;
   }();
   (void)registered;

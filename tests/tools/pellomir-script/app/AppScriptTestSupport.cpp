@@ -1,4 +1,4 @@
-#include "AppScriptSupport.h"
+#include "AppScriptTestSupport.h"
 
 #include <fcntl.h>
 #include <spawn.h>

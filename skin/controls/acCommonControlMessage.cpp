@@ -86,29 +86,13 @@ void RepaintFrame(forms::TWinControl* w, bool changed) {
   win::SendMessage(w->Handle(), win::WM_NCPAINT, 1, 0);
 }
 
-bool SetColours(TsCommonData& sd, const TsGenState& p) {
-  bool changed = false;
-  forms::TControl* c = sd.FOwnerControl;
-  if (!sd.FCustomColor && c->Color() != p.Color) {
-    c->SetColor(p.Color);
-    changed = true;
-  }
-  if (!sd.FCustomFont && c->Font()->Color() != p.FontColor.Color) {
-    sd.CtrlSkinState |= cssChangingColors;
-    c->Font()->SetColor(p.FontColor.Color);
-    sd.CtrlSkinState &= ~static_cast<std::uint32_t>(cssChangingColors);
-    changed = true;
-  }
-  return changed;
-}
-
 void WMSetFocus(TsCommonData& sd) {
   forms::TWinControl* w = sd.OwnerWindowed();
   if (!sd.Skinned() || w == nullptr || !Focusable(w) || sd.FullyTransparent()) return;
   sd.BGChanged = true;
   sd.FFocused = true;
   const TsGeneralData* g = sd.Section96();
-  if (g != nullptr && ColorsFollowState(sd.COC) && g->States > 1) RepaintFrame(w, SetColours(sd, g->Props[1]));
+  if (g != nullptr && ColorsFollowState(sd.COC) && g->States > 1) RepaintFrame(w, SetStateColors(sd, g->Props[1]));
 }
 
 void WMKillFocus(TsCommonData& sd) {
@@ -119,7 +103,7 @@ void WMKillFocus(TsCommonData& sd) {
   const TsGeneralData* g = sd.Section96();
   if (g == nullptr || !ColorsFollowState(sd.COC)) return;
   bool changed = false;
-  if (sd.CommonState() == 0) changed = SetColours(sd, g->Props[0]);
+  if (sd.CommonState() == 0) changed = SetStateColors(sd, g->Props[0]);
   if (w->Visible()) RepaintFrame(w, changed);
 }
 

@@ -28,6 +28,7 @@ class TacSkinData;
 class TacFade;
 class TsCommonData;
 struct TsGeneralData;
+struct TsGenState;
 
 // Transient bits of CtrlSkinState.
 enum TacCtrlSkinStateBit : std::uint32_t {
@@ -234,5 +235,9 @@ class TsScrollWndData : public TsCommonData {
 
 // The skin state of a window, or nullptr when its "ACSDATA" names no live state.
 TsCommonData* SkinDataOf(win::HWND window);
+
+// Sets the owner's colour and font colour to those of a state, except where the control
+// keeps its own (CustomColor, CustomFont); true when one changed.
+bool SetStateColors(TsCommonData& sd, const TsGenState& p);
 
 }  // namespace skin

@@ -185,7 +185,15 @@ void TsCommonData::ApplyStateColors(bool noLock) {
 
 namespace {
 
-// Sets the owner's colours to those of a state; true when one changed.
+void RedrawAfterColours(TsCommonData& sd, bool changed) {
+  forms::TWinControl* w = sd.OwnerWindowed();
+  if (w == nullptr || !w->HandleAllocated()) return;
+  if (changed) win::InvalidateRect(w->Handle(), nullptr, win::FALSE);
+  win::SendMessage(w->Handle(), win::WM_NCPAINT, 1, 0);
+}
+
+}  // namespace
+
 bool SetStateColors(TsCommonData& sd, const TsGenState& p) {
   forms::TControl* c = sd.FOwnerControl;
   bool changed = false;
@@ -201,15 +209,6 @@ bool SetStateColors(TsCommonData& sd, const TsGenState& p) {
   }
   return changed;
 }
-
-void RedrawAfterColours(TsCommonData& sd, bool changed) {
-  forms::TWinControl* w = sd.OwnerWindowed();
-  if (w == nullptr || !w->HandleAllocated()) return;
-  if (changed) win::InvalidateRect(w->Handle(), nullptr, win::FALSE);
-  win::SendMessage(w->Handle(), win::WM_NCPAINT, 1, 0);
-}
-
-}  // namespace
 
 void TsCommonData::MouseEnter() {
   if (!Skinned() || FMouseAbove || FOwnerControl == nullptr) return;

@@ -1,0 +1,402 @@
+// Skinned scroll bars on a standard multi-line edit, on a headless form carrying the
+// program's manager and skin: sizes and layout, the thumb, hit testing, the repeat
+// timings on the program clock, the thumb drag and the jump, hover, the empty edit, a
+// list longer than 16 bits, removal, and a screenshot.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ctl/ControlClasses.h"
+#include "platform/ctl/EditApi.h"
+#include "platform/ctl/ScrollBarApi.h"
+#include "platform/gfx/PixelBuffer.h"
+#include "platform/win/Headless.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/InputApi.h"
+#include "platform/win/Keys.h"
+#include "platform/win/MessageApi.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Metrics.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
+#include "platform/win/Styles.h"
+#include "platform/win/WindowApi.h"
+#include "skin/windows/acEditWnd.h"
+#include "skin/windows/acScrollBarGeometry.h"
+#include "skin/windows/acScrollTracking.h"
+#include "tests/skin/support/SkinManagerTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+// One WM_VSCROLL as the edit received it.
+struct Request {
+  int code;
+  int low16;      // the position the request carries
+  int trackPos;   // the full position the edit reads (-1: none)
+  int firstLine;  // the edit's first visible line after it
+};
+
+std::vector<Request>& Requests() {
+  static std::vector<Request> r;
+  return r;
+}
+win::WNDPROC& EditProc() {
+  static win::WNDPROC p = nullptr;
+  return p;
+}
+
+// Sits under the adapter and records the requests the edit gets.
+win::LRESULT RecordingProc(win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+  if (msg != win::WM_VSCROLL) return win::CallWindowProc(EditProc(), h, msg, wParam, lParam);
+  int track = -1;
+  if (!ctl::GetScrollTrackPos(h, win::SB_VERT, &track)) track = -1;
+  const win::LRESULT r = win::CallWindowProc(EditProc(), h, msg, wParam, lParam);
+  const int first = static_cast<int>(win::SendMessage(h, ctl::EM_GETFIRSTVISIBLELINE, 0, 0));
+  Requests().push_back({win::LOWORD(wParam), win::HIWORD(wParam), track, first});
+  return r;
+}
+
+std::u16string Lines(int count) {
+  std::u16string text;
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) text += u"\r\n";
+    std::string n = "line " + std::to_string(i + 1);
+    text.append(n.begin(), n.end());
+  }
+  return text;
+}
+
+int Count(int code) {
+  int n = 0;
+  for (const Request& r : Requests()) n += r.code == code ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
+class ScrollWnd : public ManagerTest {
+ protected:
+  void SetUp() override {
+    ManagerTest::SetUp();
+    Requests().clear();
+    manager = MakeProgramManager();
+    form = static_cast<TManagerTestForm*>(manager->Owner());
+    form->SetBounds(20, 20, 400, 300);
+    form->Show();
+    win::RunUntilIdle();
+    ctl::RegisterControlClasses();
+  }
+  void TearDown() override {
+    adapter.reset();
+    ManagerTest::TearDown();
+  }
+  // A standard multi-line edit with a vertical bar, its requests recorded, adapted.
+  TacEditWnd* MakeEdit(int lines, int w = 200, int h = 150) {
+    edit = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, u"Edit", u"",
+                               win::WS_CHILD | win::WS_VISIBLE | win::WS_VSCROLL | ctl::ES_MULTILINE, 10, 10, w, h,
+                               form->Handle(), nullptr, nullptr, nullptr);
+    EXPECT_NE(edit, nullptr);
+    if (lines > 0) win::SetWindowText(edit, Lines(lines).c_str());
+    EditProc() = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(edit, win::GWLP_WNDPROC));
+    win::SetWindowLongPtr(edit, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&RecordingProc));
+    TacSkinParams params;
+    adapter = std::make_unique<TacEditWnd>(edit, params, manager, nullptr);
+    win::RunUntilIdle();
+    return adapter.get();
+  }
+  // A window point of the vertical bar in screen coordinates.
+  win::POINT OnBar(int along, int across = -1) const {
+    win::RECT wr;
+    win::GetWindowRect(edit, &wr);
+    const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+    return {wr.Left + (across < 0 ? (r.Left + r.Right) / 2 : r.Left + across), wr.Top + r.Top + along};
+  }
+  int BarLength() const { return adapter->BarRect(adapter->sBarVert).Height(); }
+  win::SCROLLINFO Info() const {
+    win::SCROLLINFO si;
+    si.fMask = win::SIF_ALL;
+    win::GetScrollInfo(edit, win::SB_VERT, &si);
+    return si;
+  }
+  TacThumb Thumb() const {
+    const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+    const int b = adapter->ButtonLength(adapter->sBarVert);
+    return ThumbGeometry(Info(), 16, r.Top, r.Bottom, b);
+  }
+  int HitTest(win::POINT screen) const {
+    return static_cast<int>(win::SendMessage(edit, win::WM_NCHITTEST, 0, win::PointToLParam(screen)));
+  }
+  TsSkinManager* manager = nullptr;
+  TManagerTestForm* form = nullptr;
+  win::HWND edit = nullptr;
+  std::unique_ptr<TacEditWnd> adapter;
+};
+
+TEST_F(ScrollWnd, ABarOfThePlatformWidthWithSquareButtonsBesideTheClientArea) {
+  MakeEdit(60);
+  TacScrollBar& sb = adapter->sBarVert;
+  EXPECT_EQ(TacScrollWnd::ScrollWndOf(edit), adapter.get());
+  EXPECT_EQ(adapter->BarThickness(sb), win::GetSystemMetrics(win::SM_CXVSCROLL));
+  EXPECT_EQ(adapter->ButtonLength(sb), adapter->BarThickness(sb));
+  EXPECT_TRUE(sb.fScrollVisible);
+  EXPECT_FALSE(adapter->sBarHorz.fScrollVisible);
+  EXPECT_EQ(sb.fScrollFlags & sfStyleAsks, sfStyleAsks);
+  // The client edge is 2 pixels; the bar lies inside it, right of the client area.
+  EXPECT_EQ(adapter->cxLeftEdge, 2);
+  EXPECT_EQ(adapter->cyTopEdge, 2);
+  const gfx::TRect r = adapter->BarRect(sb);
+  EXPECT_EQ(r.Left, 200 - 2 - 17);
+  EXPECT_EQ(r.Right, 200 - 2);
+  EXPECT_EQ(r.Top, 2);
+  EXPECT_EQ(r.Bottom, 150 - 2);
+  win::RECT c;
+  win::GetClientRect(edit, &c);
+  EXPECT_EQ(c.Width(), 200 - 4 - 17);
+  EXPECT_EQ(c.Height(), 150 - 4);
+  EXPECT_TRUE(adapter->CornerRect().IsEmpty());
+  // Hit testing: the enabled bar, the client area.
+  EXPECT_EQ(HitTest(OnBar(50)), win::HTVSCROLL);
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  EXPECT_EQ(HitTest({wr.Left + 50, wr.Top + 50}), win::HTCLIENT);
+}
+
+TEST_F(ScrollWnd, APageCoveringTheRangeDrawsNoThumbAndTheBarAnswersNowhere) {
+  auto column = [this](int x) {
+    gfx::PixelBuffer shot = win::headless::CaptureWindow(edit);
+    const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+    const int b = adapter->ButtonLength(adapter->sBarVert);
+    std::vector<std::uint32_t> px;
+    for (int y = r.Top + b; y < r.Bottom - b; ++y) px.push_back(shot.Row32(y)[r.Left + x]);
+    return px;
+  };
+  auto uniform = [](const std::vector<std::uint32_t>& px) {
+    for (std::uint32_t p : px)
+      if (p != px.front()) return false;
+    return true;
+  };
+  MakeEdit(3);
+  EXPECT_FALSE(adapter->BarEnabled(adapter->sBarVert));
+  EXPECT_FALSE(ThumbShown(Info(), 16, BarLength() - 34));
+  EXPECT_EQ(HitTest(OnBar(50)), win::HTNOWHERE);
+  EXPECT_TRUE(uniform(column(8)));
+  // A press there does nothing.
+  win::headless::MouseDown(OnBar(50));
+  win::headless::MouseUp(OnBar(50));
+  EXPECT_TRUE(Requests().empty());
+  // Enough lines: the thumb shows at the top of the track.
+  win::SetWindowText(edit, Lines(60).c_str());
+  win::RunUntilIdle();
+  EXPECT_TRUE(adapter->BarEnabled(adapter->sBarVert));
+  EXPECT_EQ(HitTest(OnBar(50)), win::HTVSCROLL);
+  EXPECT_FALSE(uniform(column(8)));
+}
+
+TEST_F(ScrollWnd, HoldingTheDownArrowRepeatsAfter300msThenEvery55msAndEndsOnRelease) {
+  MakeEdit(200);
+  const win::POINT arrow = OnBar(BarLength() - 5);
+  win::headless::MouseMove(arrow);
+  win::headless::MouseDown(arrow);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 1);
+  EXPECT_EQ(ShownPressedPart(edit, win::SB_VERT), spArrowAfter);
+  win::headless::AdvanceTime(299);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 1);
+  win::headless::AdvanceTime(1);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 2);
+  win::headless::AdvanceTime(54);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 2);
+  win::headless::AdvanceTime(1);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 3);
+  win::headless::AdvanceTime(55 * 4);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 7);
+  // Away from the arrow: shown unpressed, paused; back on it: resumed.
+  win::headless::MouseMove(OnBar(BarLength() / 2, 2));
+  win::headless::AdvanceTime(55 * 3);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 7);
+  EXPECT_EQ(ShownPressedPart(edit, win::SB_VERT), spNone);
+  win::headless::MouseMove(arrow);
+  win::headless::AdvanceTime(55);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 8);
+  EXPECT_EQ(Requests().back().firstLine, 8);
+  win::headless::MouseUp(arrow);
+  ASSERT_FALSE(Requests().empty());
+  EXPECT_EQ(Requests().back().code, win::SB_ENDSCROLL);
+  EXPECT_EQ(Count(win::SB_ENDSCROLL), 1);
+  win::headless::AdvanceTime(55 * 4);
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 8);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+TEST_F(ScrollWnd, PagePressesRepeatUntilTheThumbReachesThePointer) {
+  MakeEdit(200);
+  const win::POINT page = OnBar(BarLength() - 30);
+  win::headless::MouseMove(page);
+  win::headless::MouseDown(page);
+  EXPECT_EQ(Count(win::SB_PAGEDOWN), 1);
+  win::headless::AdvanceTime(300 + 55 * 40);
+  // The thumb arrived under the pointer: no more pages.
+  const int pages = Count(win::SB_PAGEDOWN);
+  EXPECT_GT(pages, 2);
+  win::headless::AdvanceTime(55 * 5);
+  EXPECT_EQ(Count(win::SB_PAGEDOWN), pages);
+  win::headless::MouseUp(page);
+  EXPECT_EQ(Requests().back().code, win::SB_ENDSCROLL);
+}
+
+TEST_F(ScrollWnd, DraggingTheThumbToTheEndSendsOnePastTheLastPositionAndTheFirstLineStopsAtItsMaximum) {
+  MakeEdit(200);
+  const win::SCROLLINFO si = Info();
+  const int maxFirst = si.nMax - static_cast<int>(si.nPage) + 1;
+  const TacThumb t = Thumb();
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  win::headless::MouseMove(OnBar(t.Start - r.Top + 3));
+  win::headless::MouseDown(OnBar(t.Start - r.Top + 3));
+  EXPECT_TRUE(adapter->fThumbTracking);
+  EXPECT_TRUE(Requests().empty());
+  for (int y = t.Start - r.Top + 13; y < BarLength() + 40; y += 10) win::headless::MouseMove(OnBar(y));
+  ASSERT_GE(Count(win::SB_THUMBTRACK), 2);
+  const Request last = Requests().back();
+  EXPECT_EQ(last.code, win::SB_THUMBTRACK);
+  EXPECT_EQ(last.trackPos, (si.nMax - si.nMin) - static_cast<int>(si.nPage) + 2);
+  EXPECT_EQ(last.low16, last.trackPos);
+  for (const Request& q : Requests()) EXPECT_LE(q.firstLine, maxFirst);
+  EXPECT_EQ(last.firstLine, maxFirst);
+  win::headless::MouseUp(OnBar(BarLength() + 40));
+  ASSERT_GE(Requests().size(), 2u);
+  const Request& position = Requests()[Requests().size() - 2];
+  EXPECT_EQ(position.code, win::SB_THUMBPOSITION);
+  EXPECT_EQ(position.trackPos, last.trackPos);
+  EXPECT_EQ(Requests().back().code, win::SB_ENDSCROLL);
+  EXPECT_EQ(Requests().back().firstLine, maxFirst);
+  EXPECT_FALSE(adapter->fThumbTracking);
+  EXPECT_FALSE(win::IsScrollTracking(edit, win::SB_VERT));
+  EXPECT_EQ(Info().nPos, maxFirst);
+}
+
+TEST_F(ScrollWnd, ShiftClickOnTheTrackJumpsWithExactlyOneThumbTrack) {
+  MakeEdit(200);
+  const int along = BarLength() * 3 / 4;
+  win::headless::KeyDown(win::VK_SHIFT);
+  win::headless::MouseMove(OnBar(along));
+  win::headless::MouseDown(OnBar(along));
+  win::headless::AdvanceTime(600);
+  win::headless::MouseUp(OnBar(along));
+  win::headless::KeyUp(win::VK_SHIFT);
+  EXPECT_EQ(Count(win::SB_THUMBTRACK), 1);
+  EXPECT_EQ(Count(win::SB_PAGEDOWN), 0);
+  EXPECT_EQ(Count(win::SB_ENDSCROLL), 1);
+  // The thumb's centre is at the pointer now.
+  const TacThumb t = Thumb();
+  const int centre = t.Start + t.Length / 2 - adapter->BarRect(adapter->sBarVert).Top;
+  EXPECT_NEAR(centre, along, 2);
+  EXPECT_GT(Info().nPos, 0);
+}
+
+TEST_F(ScrollWnd, TheEmptyEditPaintsAndAnswersWithoutFault) {
+  MakeEdit(0);
+  const win::SCROLLINFO si = Info();
+  EXPECT_EQ(si.nMin, 0);
+  EXPECT_EQ(si.nMax, 0);
+  adapter->PaintBars();
+  win::RedrawWindow(edit, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_UPDATENOW);
+  EXPECT_EQ(HitTest(OnBar(BarLength() - 5)), win::HTNOWHERE);
+  // Pressing where the bar is, over the arrows and the track, sends nothing.
+  for (int along : {3, BarLength() / 2, BarLength() - 3}) {
+    win::headless::MouseDown(OnBar(along));
+    win::headless::MouseUp(OnBar(along));
+  }
+  EXPECT_TRUE(Requests().empty());
+  // Direct presses on every part of the disabled bar change nothing.
+  for (int along : {3, BarLength() / 2, BarLength() - 3})
+    win::SendMessage(edit, win::WM_NCLBUTTONDOWN, win::HTVSCROLL, win::PointToLParam(OnBar(along)));
+  win::SendMessage(edit, win::WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(Count(win::SB_THUMBTRACK), 0);
+  EXPECT_EQ(win::SendMessage(edit, ctl::EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  win::SendMessage(edit, win::WM_MOUSEWHEEL, win::MAKEWPARAM(0, static_cast<unsigned>(-120)), 0);
+  win::RunUntilIdle();
+}
+
+TEST_F(ScrollWnd, AHundredThousandLinesDraggedToTheBottomShowTheLastLine) {
+  constexpr int kLines = 100000;
+  MakeEdit(kLines);
+  ASSERT_EQ(win::SendMessage(edit, ctl::EM_GETLINECOUNT, 0, 0), kLines);
+  const TacThumb t = Thumb();
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  const int grab = t.Start - r.Top + t.Length / 2;
+  win::headless::MouseMove(OnBar(grab));
+  win::headless::MouseDown(OnBar(grab));
+  // One pixel before the end: beyond what 16 bits hold.
+  const int endStart = r.Height() - adapter->ButtonLength(adapter->sBarVert) - t.Length;
+  win::headless::MouseMove(OnBar(endStart - 1 + t.Length / 2));
+  ASSERT_FALSE(Requests().empty());
+  EXPECT_GT(Requests().back().firstLine, 65535);
+  EXPECT_EQ(Requests().back().firstLine, Requests().back().trackPos);
+  win::headless::MouseMove(OnBar(BarLength() + 100));
+  win::headless::MouseUp(OnBar(BarLength() + 100));
+  const win::SCROLLINFO si = Info();
+  const int first = static_cast<int>(win::SendMessage(edit, ctl::EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_EQ(first + static_cast<int>(si.nPage), kLines);
+  EXPECT_EQ(si.nPos, first);
+}
+
+TEST_F(ScrollWnd, HoverIsPolledWhileThePointerIsOverTheBar) {
+  MakeEdit(200);
+  win::headless::MouseMove(OnBar(BarLength() - 5));
+  win::headless::AdvanceTime(20);
+  EXPECT_EQ(HotPartOf(edit, win::SB_VERT), spArrowAfter);
+  win::headless::MouseMove(OnBar(3));
+  win::headless::AdvanceTime(20);
+  EXPECT_EQ(HotPartOf(edit, win::SB_VERT), spArrowBefore);
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  win::headless::MouseMove({wr.Left + 40, wr.Top + 40});
+  win::headless::AdvanceTime(20);
+  EXPECT_EQ(HotPartOf(edit, win::SB_VERT), spNone);
+}
+
+TEST_F(ScrollWnd, RemovingTheAdapterGivesTheWindowItsProcedureAndItsOwnBarsBack) {
+  MakeEdit(60);
+  adapter.reset();
+  EXPECT_EQ(win::GetWindowLongPtr(edit, win::GWLP_WNDPROC), reinterpret_cast<win::LONG_PTR>(&RecordingProc));
+  EXPECT_EQ(TacScrollWnd::ScrollWndOf(edit), nullptr);
+  EXPECT_EQ(TacMainWnd::AdapterOf(edit), nullptr);
+  // The platform's bar is there again and works.
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  win::headless::MouseDown({wr.Right - 8, wr.Bottom - 8});
+  win::headless::MouseUp({wr.Right - 8, wr.Bottom - 8});
+  EXPECT_EQ(Count(win::SB_LINEDOWN), 1);
+}
+
+TEST_F(ScrollWnd, AWindowThatDiesFirstIsNotTouchedByItsAdapter) {
+  MakeEdit(60);
+  win::DestroyWindow(edit);
+  EXPECT_TRUE(adapter->Destroyed);
+  adapter.reset();
+}
+
+TEST_F(ScrollWnd, ScreenshotOfASkinnedBarOnAStandardMultiLineEdit) {
+  MakeEdit(120, 220, 180);
+  // A second one scrolled halfway, hovered over its thumb, and a third that cannot scroll.
+  win::HWND first = edit;
+  auto firstAdapter = std::move(adapter);
+  MakeEdit(3, 120, 180);
+  win::SetWindowPos(edit, nullptr, 250, 10, 0, 0, win::SWP_NOSIZE | win::SWP_NOZORDER);
+  win::SendMessage(first, ctl::EM_LINESCROLL, 0, 50);
+  win::RunUntilIdle();
+  win::RECT wr;
+  win::GetWindowRect(first, &wr);
+  const gfx::TRect r = firstAdapter->BarRect(firstAdapter->sBarVert);
+  win::headless::MouseMove({wr.Left + r.Left + 8, wr.Top + r.Top + 5});
+  win::headless::AdvanceTime(20);
+  const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
+  const std::string path = std::string(dir ? dir : ".") + "/skin-windows-scrollbar-edit.png";
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), path));
+  firstAdapter.reset();
+}
+
+}  // namespace skin::test

@@ -94,11 +94,11 @@ TEST(ScrollBarGeometry, PartsAlongTheBar) {
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 84, false), spThumb);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 116, false), spThumb);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 117, false), spPageAfter);
-  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 183, false), spPageAfter);
-  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 183, true), spJump);
+  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 182, false), spPageAfter);
+  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 182, true), spJump);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 20, true), spJump);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 84, true), spThumb);
-  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 183 + 1, false), spArrowAfter);
+  EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 183, false), spArrowAfter);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 199, false), spArrowAfter);
   EXPECT_EQ(PartAlong(si, 16, kS, kE, kB, 200, false), spNone);
   // A bar too short for its buttons: the halves are the arrows, nothing else.

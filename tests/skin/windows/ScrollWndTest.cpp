@@ -11,6 +11,7 @@
 #include "platform/ctl/ControlClasses.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/ctl/ScrollBarApi.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/gfx/PixelBuffer.h"
 #include "platform/win/Headless.h"
 #include "platform/win/HitCodes.h"
@@ -23,6 +24,7 @@
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
+#include "skin/controls/sCommonData.h"
 #include "skin/windows/acEditWnd.h"
 #include "skin/windows/acScrollBarGeometry.h"
 #include "skin/windows/acScrollTracking.h"
@@ -381,7 +383,7 @@ TEST_F(ScrollWnd, AWindowThatDiesFirstIsNotTouchedByItsAdapter) {
 
 TEST_F(ScrollWnd, ScreenshotOfASkinnedBarOnAStandardMultiLineEdit) {
   MakeEdit(120, 220, 180);
-  // A second one scrolled halfway, hovered over its thumb, and a third that cannot scroll.
+  // The first scrolled down by 50 lines with its up arrow hot; a second one that cannot scroll.
   win::HWND first = edit;
   auto firstAdapter = std::move(adapter);
   MakeEdit(3, 120, 180);
@@ -397,6 +399,58 @@ TEST_F(ScrollWnd, ScreenshotOfASkinnedBarOnAStandardMultiLineEdit) {
   const std::string path = std::string(dir ? dir : ".") + "/skin-windows-scrollbar-edit.png";
   EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), path));
   firstAdapter.reset();
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// A memo of the framework: the adapter joins the control's procedure chain and uses the
+// control's own skin state and its scroll bar sizes.
+TEST_F(ScrollWnd, AFrameworkMemoIsAdaptedThroughItsProcedureChainWithItsOwnSizes) {
+  auto* memo = new forms::TMemo(form);
+  memo->SetBounds(10, 10, 200, 150);
+  memo->SetScrollBars(forms::TScrollStyle::ssVertical);
+  memo->SetParent(form);
+  memo->HandleNeeded();
+  memo->SetText(Lines(80));
+  auto sd = std::make_unique<TsScrollWndData>(memo, false);
+  sd->SetSkinSection(u"EDIT");
+  sd->Loaded(false);
+  sd->VertScrollData->SetScrollWidth(21);
+  const win::LONG_PTR raw = win::GetWindowLongPtr(memo->Handle(), win::GWLP_WNDPROC);
+  const void* joined = nullptr;
+  int edges = 0;
+  {
+    TacEditWnd a(memo->Handle(), TacSkinParams{}, manager, sd.get());
+    win::RunUntilIdle();
+    EXPECT_EQ(a.OldWndProc, nullptr);
+    EXPECT_EQ(a.OldProcOwner, memo);
+    joined = &a;
+    edges = a.cxLeftEdge + a.cxRightEdge;
+    EXPECT_TRUE(memo->InWindowProc(joined));
+    EXPECT_EQ(win::GetWindowLongPtr(memo->Handle(), win::GWLP_WNDPROC), raw);
+    EXPECT_EQ(a.BarThickness(a.sBarVert), 21);
+    EXPECT_EQ(a.ButtonLength(a.sBarVert), 17);
+    win::RECT c;
+    win::GetClientRect(memo->Handle(), &c);
+    EXPECT_EQ(c.Width(), 200 - a.cxLeftEdge - a.cxRightEdge - 21);
+    win::RECT wr;
+    win::GetWindowRect(memo->Handle(), &wr);
+    const gfx::TRect r = a.BarRect(a.sBarVert);
+    const win::POINT arrow{wr.Left + r.Left + 10, wr.Top + r.Bottom - 5};
+    EXPECT_EQ(win::SendMessage(memo->Handle(), win::WM_NCHITTEST, 0, win::PointToLParam(arrow)), win::HTVSCROLL);
+    win::headless::MouseDown(arrow);
+    win::headless::MouseUp(arrow);
+    EXPECT_EQ(win::SendMessage(memo->Handle(), ctl::EM_GETFIRSTVISIBLELINE, 0, 0), 1);
+  }
+  // Gone: the chain is left, the platform's 17-pixel bar returns.
+  EXPECT_FALSE(memo->InWindowProc(joined));
+  win::RECT c;
+  win::GetClientRect(memo->Handle(), &c);
+  win::RECT wr;
+  win::GetWindowRect(memo->Handle(), &wr);
+  EXPECT_EQ(wr.Width() - c.Width(), edges + win::GetSystemMetrics(win::SM_CXVSCROLL));
 }
 
 }  // namespace skin::test

@@ -83,6 +83,17 @@ void BM_EditPageStep(benchmark::State& state) {
 }
 BENCHMARK(BM_EditPageStep)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// The bar alone: both bars and the corner painted onto the window's surface.
+void BM_ScrollBarPaint(benchmark::State& state) {
+  EditScene scene(100000);
+  if (!scene.ok) {
+    state.SkipWithError("the stored skin did not load");
+    return;
+  }
+  for (auto _ : state) scene.adapter->PaintBars();
+}
+BENCHMARK(BM_ScrollBarPaint)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 }  // namespace skin::bench

@@ -4,12 +4,14 @@
 // list longer than 16 bits, removal, and a screenshot.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/ctl/ControlClasses.h"
 #include "platform/ctl/EditApi.h"
+#include "platform/ctl/ListBoxApi.h"
 #include "platform/ctl/ScrollBarApi.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/PixelBuffer.h"
@@ -25,6 +27,7 @@
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/sCommonData.h"
+#include "skin/data/acSkinData.h"
 #include "skin/windows/acEditWnd.h"
 #include "skin/windows/acScrollBarGeometry.h"
 #include "skin/windows/acScrollTracking.h"
@@ -97,12 +100,14 @@ class ScrollWnd : public ManagerTest {
     ManagerTest::TearDown();
   }
   // A standard multi-line edit with a vertical bar, its requests recorded, adapted.
-  TacEditWnd* MakeEdit(int lines, int w = 200, int h = 150) {
-    edit = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, u"Edit", u"",
-                               win::WS_CHILD | win::WS_VISIBLE | win::WS_VSCROLL | ctl::ES_MULTILINE, 10, 10, w, h,
+  TacEditWnd* MakeEdit(int lines, int w = 200, int h = 150, win::DWORD bars = win::WS_VSCROLL) {
+    return MakeAdapted(u"Edit", bars | ctl::ES_MULTILINE, w, h, lines > 0 ? Lines(lines) : std::u16string());
+  }
+  TacEditWnd* MakeAdapted(const char16_t* cls, win::DWORD style, int w, int h, const std::u16string& text) {
+    edit = win::CreateWindowEx(win::WS_EX_CLIENTEDGE, cls, u"", win::WS_CHILD | win::WS_VISIBLE | style, 10, 10, w, h,
                                form->Handle(), nullptr, nullptr, nullptr);
     EXPECT_NE(edit, nullptr);
-    if (lines > 0) win::SetWindowText(edit, Lines(lines).c_str());
+    if (!text.empty()) win::SetWindowText(edit, text.c_str());
     EditProc() = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(edit, win::GWLP_WNDPROC));
     win::SetWindowLongPtr(edit, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&RecordingProc));
     TacSkinParams params;
@@ -451,6 +456,129 @@ TEST_F(ScrollWnd, AFrameworkMemoIsAdaptedThroughItsProcedureChainWithItsOwnSizes
   win::RECT wr;
   win::GetWindowRect(memo->Handle(), &wr);
   EXPECT_EQ(wr.Width() - c.Width(), edges + win::GetSystemMetrics(win::SM_CXVSCROLL));
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ScrollWnd, TwoBarsMeetAtACornerAndAShortWindowShowsNoHorizontalBar) {
+  std::u16string text;
+  for (int i = 0; i < 40; ++i) text += u"a long line that is much wider than the edit is, line\r\n";
+  MakeAdapted(u"Edit", win::WS_VSCROLL | win::WS_HSCROLL | ctl::ES_MULTILINE, 200, 150, text);
+  const gfx::TRect v = adapter->BarRect(adapter->sBarVert), h = adapter->BarRect(adapter->sBarHorz);
+  ASSERT_TRUE(adapter->sBarHorz.fScrollVisible && adapter->sBarVert.fScrollVisible);
+  EXPECT_EQ(h.Height(), win::GetSystemMetrics(win::SM_CYHSCROLL));
+  EXPECT_EQ(h, (gfx::TRect{2, 150 - 2 - 17, 200 - 2 - 17, 150 - 2}));
+  EXPECT_EQ(v, (gfx::TRect{200 - 2 - 17, 2, 200 - 2, 150 - 2 - 17}));
+  EXPECT_EQ(adapter->CornerRect(), (gfx::TRect{v.Left, h.Top, v.Right, h.Bottom}));
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  EXPECT_EQ(HitTest({wr.Left + 50, wr.Top + h.Top + 5}), win::HTHSCROLL);
+  // The corner box is filled with the track's colour.
+  const gfx::PixelBuffer shot = win::headless::CaptureWindow(edit);
+  const TColor corner = SwapRedBlue(shot.Row32(h.Top + 8)[v.Left + 8]) & 0xFFFFFF;
+  const TacSkinData* data = adapter->SkinData->GetCommonSkinData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(corner, data->gd[static_cast<std::size_t>(data->Scrolls[0].SkinIndex)].Props[0].Color);
+  // Lower than the horizontal bar is thick (with its frame): no horizontal bar, though
+  // the style asks for one.
+  win::SetWindowPos(edit, nullptr, 0, 0, 200, 4 + 16, win::SWP_NOMOVE | win::SWP_NOZORDER);
+  EXPECT_FALSE(adapter->sBarHorz.fScrollVisible);
+  EXPECT_EQ(adapter->sBarHorz.fScrollFlags & sfStyleAsks, sfStyleAsks);
+  EXPECT_TRUE(adapter->CornerRect().IsEmpty());
+  win::SetWindowPos(edit, nullptr, 0, 0, 200, 4 + 17, win::SWP_NOMOVE | win::SWP_NOZORDER);
+  EXPECT_TRUE(adapter->sBarHorz.fScrollVisible);
+}
+
+TEST_F(ScrollWnd, AListBoxBarComesAndGoesWithItsItemsAndIsDraggedToItsLastItem) {
+  MakeAdapted(u"ListBox", win::WS_VSCROLL, 160, 120, u"");
+  EXPECT_FALSE(adapter->sBarVert.fScrollVisible);
+  win::RECT c;
+  win::GetClientRect(edit, &c);
+  EXPECT_EQ(c.Width(), 160 - 4);
+  for (int i = 0; i < 300; ++i) {
+    const std::u16string item = u"item " + std::u16string(1, static_cast<char16_t>(u'a' + i % 26));
+    win::SendMessage(edit, ctl::LB_ADDSTRING, 0, reinterpret_cast<win::LPARAM>(item.c_str()));
+  }
+  win::RunUntilIdle();
+  EXPECT_TRUE(adapter->sBarVert.fScrollVisible);
+  win::GetClientRect(edit, &c);
+  EXPECT_EQ(c.Width(), 160 - 4 - 17);
+  // The refresh after the list changed read the new range.
+  EXPECT_EQ(adapter->sBarVert.ScrollInfo.nMax, Info().nMax);
+  const TacThumb t = Thumb();
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  win::headless::MouseMove(OnBar(t.Start - r.Top + 2));
+  win::headless::MouseDown(OnBar(t.Start - r.Top + 2));
+  win::headless::MouseMove(OnBar(BarLength() + 30));
+  win::headless::MouseUp(OnBar(BarLength() + 30));
+  const win::SCROLLINFO si = Info();
+  EXPECT_EQ(win::SendMessage(edit, ctl::LB_GETTOPINDEX, 0, 0), si.nMax - static_cast<int>(si.nPage) + 1);
+  win::SendMessage(edit, ctl::LB_RESETCONTENT, 0, 0);
+  win::RunUntilIdle();
+  EXPECT_FALSE(adapter->sBarVert.fScrollVisible);
+}
+
+TEST_F(ScrollWnd, KeysThatMoveTheContentRefreshTheBar) {
+  MakeEdit(200);
+  win::SetFocus(edit);
+  win::SendMessage(edit, win::WM_KEYDOWN, win::VK_NEXT, 0);
+  win::SendMessage(edit, win::WM_KEYDOWN, win::VK_NEXT, 0);
+  EXPECT_GT(Info().nPos, 0);
+  EXPECT_EQ(adapter->sBarVert.ScrollInfo.nPos, Info().nPos);
+  // A scroll request itself is not in the list: the bar reads it when it paints next.
+  win::SendMessage(edit, ctl::EM_LINESCROLL, 0, 3);
+  EXPECT_NE(adapter->sBarVert.ScrollInfo.nPos, Info().nPos);
+}
+
+TEST_F(ScrollWnd, ArrowsWithoutAGlyphImageAreDrawnInTheFontColourOfTheirState) {
+  MakeEdit(200);
+  const TacSkinData* data = adapter->SkinData->GetCommonSkinData();
+  ASSERT_NE(data, nullptr);
+  const TacConstElementData& el = data->ScrollBtns[asBottom];
+  ASSERT_GE(el.SkinIndex, 0);
+  ASSERT_LT(el.GlyphIndex, 0) << "the stored skin's arrows are drawn";
+  const TsGeneralData& g = data->gd[static_cast<std::size_t>(el.SkinIndex)];
+  // Pixels of the down arrow's button close to a colour.
+  auto near = [this](TColor c) {
+    const gfx::PixelBuffer shot = win::headless::CaptureWindow(edit);
+    const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+    int n = 0;
+    for (int y = r.Bottom - 17; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const TColor p = SwapRedBlue(shot.Row32(y)[x]);
+        const int d = std::abs(static_cast<int>(p & 0xFF) - static_cast<int>(c & 0xFF)) +
+                      std::abs(static_cast<int>((p >> 8) & 0xFF) - static_cast<int>((c >> 8) & 0xFF)) +
+                      std::abs(static_cast<int>((p >> 16) & 0xFF) - static_cast<int>((c >> 16) & 0xFF));
+        n += d <= 24 ? 1 : 0;
+      }
+    return n;
+  };
+  const TColor normal = g.Props[0].FontColor.Color, hot = g.Props[1].FontColor.Color;
+  ASSERT_NE(normal, hot);
+  EXPECT_GE(near(normal), 3);
+  EXPECT_EQ(near(hot), 0);
+  win::headless::MouseMove(OnBar(BarLength() - 8));
+  win::headless::AdvanceTime(20);
+  EXPECT_GE(near(hot), 3);
+  EXPECT_EQ(near(normal), 0);
+}
+
+TEST_F(ScrollWnd, ADisabledBarIsBlendedWithTheParentsColour) {
+  MakeEdit(200);
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  // A point of the track below the thumb, in the middle column.
+  const gfx::TPoint at{(r.Left + r.Right) / 2, r.Bottom - 17 - 6};
+  const std::uint32_t enabled = win::headless::CaptureWindow(edit).Row32(at.Y)[at.X];
+  win::EnableScrollBar(edit, win::SB_VERT, win::ESB_DISABLE_BOTH);
+  adapter->RefreshScrolls(true);
+  const std::uint32_t disabled = win::headless::CaptureWindow(edit).Row32(at.Y)[at.X];
+  const std::uint32_t parent = SwapRedBlue(ColorToRGB(form->Color()));
+  for (int shift : {0, 8, 16}) {
+    const int d = static_cast<int>((enabled >> shift) & 0xFF), c = static_cast<int>((parent >> shift) & 0xFF);
+    EXPECT_EQ(static_cast<int>((disabled >> shift) & 0xFF), (d * 60 + c * (255 - 60)) >> 8) << shift;
+  }
 }
 
 }  // namespace skin::test

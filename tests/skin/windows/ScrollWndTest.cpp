@@ -54,9 +54,29 @@ win::WNDPROC& EditProc() {
   return p;
 }
 
+// The order of scBeforeScroll (51), the requests (their code + 1000) and scAfterScroll
+// (52), with the LParam of each; and whether the window answers scBeforeScroll with 1.
+struct Step {
+  int what;
+  win::LPARAM lParam;
+};
+std::vector<Step>& Steps() {
+  static std::vector<Step> s;
+  return s;
+}
+bool& AnswerBeforeScroll() {
+  static bool a = false;
+  return a;
+}
+
 // Sits under the adapter and records the requests the edit gets.
 win::LRESULT RecordingProc(win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+  if (msg == SkinCmdMessage && (SkinCmdOf(wParam) == scBeforeScroll || SkinCmdOf(wParam) == scAfterScroll)) {
+    Steps().push_back({static_cast<int>(SkinCmdOf(wParam)), lParam});
+    if (SkinCmdOf(wParam) == scBeforeScroll && AnswerBeforeScroll()) return 1;
+  }
   if (msg != win::WM_VSCROLL) return win::CallWindowProc(EditProc(), h, msg, wParam, lParam);
+  Steps().push_back({1000 + win::LOWORD(wParam), lParam});
   int track = -1;
   if (!ctl::GetScrollTrackPos(h, win::SB_VERT, &track)) track = -1;
   const win::LRESULT r = win::CallWindowProc(EditProc(), h, msg, wParam, lParam);
@@ -88,6 +108,8 @@ class ScrollWnd : public ManagerTest {
   void SetUp() override {
     ManagerTest::SetUp();
     Requests().clear();
+    Steps().clear();
+    AnswerBeforeScroll() = false;
     manager = MakeProgramManager();
     form = static_cast<TManagerTestForm*>(manager->Owner());
     form->SetBounds(20, 20, 400, 300);
@@ -579,6 +601,44 @@ TEST_F(ScrollWnd, ADisabledBarIsBlendedWithTheParentsColour) {
     const int d = static_cast<int>((enabled >> shift) & 0xFF), c = static_cast<int>((parent >> shift) & 0xFF);
     EXPECT_EQ(static_cast<int>((disabled >> shift) & 0xFF), (d * 60 + c * (255 - 60)) >> 8) << shift;
   }
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ScrollWnd, EveryRequestIsWrappedInBeforeAndAfterScrollAndAWillingWindowGetsThePositionInLParam) {
+  MakeEdit(200);
+  const TacThumb t = Thumb();
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  win::headless::MouseMove(OnBar(t.Start - r.Top + 2));
+  win::headless::MouseDown(OnBar(t.Start - r.Top + 2));
+  win::headless::MouseMove(OnBar(t.Start - r.Top + 40));
+  win::headless::MouseUp(OnBar(t.Start - r.Top + 40));
+  ASSERT_EQ(Steps().size(), 9u);  // track, position, end: three each
+  const win::UINT msg = win::WM_VSCROLL;
+  const int codes[3] = {win::SB_THUMBTRACK, win::SB_THUMBPOSITION, win::SB_ENDSCROLL};
+  for (int i = 0; i < 3; ++i) {
+    const win::LPARAM lp = win::MAKELPARAM(static_cast<unsigned>(codes[i]), msg);
+    EXPECT_EQ(Steps()[3 * i].what, scBeforeScroll);
+    EXPECT_EQ(Steps()[3 * i].lParam, lp);
+    EXPECT_EQ(Steps()[3 * i + 1].what, 1000 + codes[i]);
+    EXPECT_EQ(Steps()[3 * i + 1].lParam, 0);
+    EXPECT_EQ(Steps()[3 * i + 2].what, scAfterScroll);
+    EXPECT_EQ(Steps()[3 * i + 2].lParam, lp);
+  }
+  // A window that answers 1 gets the position in LParam.
+  Steps().clear();
+  AnswerBeforeScroll() = true;
+  const int before = Info().nPos;
+  ASSERT_GT(before, 0);
+  const win::POINT down = OnBar(BarLength() - 5);
+  win::headless::MouseMove(down);
+  win::headless::MouseDown(down);
+  win::headless::MouseUp(down);
+  ASSERT_GE(Steps().size(), 2u);
+  EXPECT_EQ(Steps()[1].what, 1000 + win::SB_LINEDOWN);
+  EXPECT_EQ(Steps()[1].lParam, before);
 }
 
 }  // namespace skin::test

@@ -95,6 +95,9 @@ void TacMainWnd::Subclass() {
   auto* control = SkinData != nullptr ? dynamic_cast<forms::TWinControl*>(SkinData->FOwnerControl) : nullptr;
   if (control != nullptr && control->HandleAllocated() && control->Handle() == CtrlHandle) {
     OldProcOwner = control;
+    // Opaque, so that the framework does not erase what the skin paints.
+    OldCtrlStyle = control->ControlStyle().Bits();
+    control->SetControlStyle(control->ControlStyle() + forms::TControlStyle{forms::TControlStyleItem::csOpaque});
     control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) {
       const forms::TWndNext* saved = next_;
       next_ = &next;
@@ -111,13 +114,16 @@ void TacMainWnd::Subclass() {
 void TacMainWnd::UnhookWindow() {
   if (!hooked_) return;
   hooked_ = false;
-  if (!WindowAlive()) return;
-  if (win::GetProp(CtrlHandle, kAdapterProp) == this) win::RemoveProp(CtrlHandle, kAdapterProp);
+  // A control's chain is left whether its window still exists or not (the control may
+  // make a new one); the control outlives its adapter.
   if (OldProcOwner != nullptr) {
     OldProcOwner->LeaveWindowProc(this);
+    if (!OldProcOwner->IsDestroying()) OldProcOwner->SetControlStyle(forms::TControlStyle::FromBits(OldCtrlStyle));
     OldProcOwner = nullptr;
-    return;
   }
+  if (!WindowAlive()) return;
+  if (win::GetProp(CtrlHandle, kAdapterProp) == this) win::RemoveProp(CtrlHandle, kAdapterProp);
+  if (OldWndProc == nullptr) return;
   if (win::GetWindowLongPtr(CtrlHandle, win::GWLP_WNDPROC) == reinterpret_cast<win::LONG_PTR>(&RawProc)) {
     win::SetWindowLongPtr(CtrlHandle, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(OldWndProc));
     win::RemoveProp(CtrlHandle, kOldProcProp);

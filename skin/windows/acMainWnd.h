@@ -6,6 +6,7 @@
 // and gives everything back when it goes. It never touches a window that has died: the
 // window's WM_NCDESTROY marks it Destroyed. What a message means is the subclasses'
 // business (acWndProc); this class only routes.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,7 @@ class TacMainWnd {
   std::u16string Caption;
   TColor StdColor = clNone;
   TColor StdFontColor = clNone;
+  std::uint64_t OldCtrlStyle = 0;  // the control style to restore (bits of forms::TControlStyle)
   win::HWND ParentWnd = nullptr;
   gfx::TRect WndRect{}, ParentRect{};
   gfx::TPoint WndPos{}, WndSize{};

@@ -448,6 +448,9 @@ TEST_F(ScrollWnd, AFrameworkMemoIsAdaptedThroughItsProcedureChainWithItsOwnSizes
   const win::LONG_PTR raw = win::GetWindowLongPtr(memo->Handle(), win::GWLP_WNDPROC);
   const void* joined = nullptr;
   int edges = 0;
+  forms::TControlStyle plain = memo->ControlStyle();
+  plain.Exclude(forms::TControlStyleItem::csOpaque);
+  memo->SetControlStyle(plain);
   {
     TacEditWnd a(memo->Handle(), TacSkinParams{}, manager, sd.get());
     win::RunUntilIdle();
@@ -456,6 +459,7 @@ TEST_F(ScrollWnd, AFrameworkMemoIsAdaptedThroughItsProcedureChainWithItsOwnSizes
     joined = &a;
     edges = a.cxLeftEdge + a.cxRightEdge;
     EXPECT_TRUE(memo->InWindowProc(joined));
+    EXPECT_TRUE(memo->ControlStyle().Contains(forms::TControlStyleItem::csOpaque));
     EXPECT_EQ(win::GetWindowLongPtr(memo->Handle(), win::GWLP_WNDPROC), raw);
     EXPECT_EQ(a.BarThickness(a.sBarVert), 21);
     EXPECT_EQ(a.ButtonLength(a.sBarVert), 17);
@@ -473,6 +477,7 @@ TEST_F(ScrollWnd, AFrameworkMemoIsAdaptedThroughItsProcedureChainWithItsOwnSizes
   }
   // Gone: the chain is left, the platform's 17-pixel bar returns.
   EXPECT_FALSE(memo->InWindowProc(joined));
+  EXPECT_EQ(memo->ControlStyle().Bits(), plain.Bits());
   win::RECT c;
   win::GetClientRect(memo->Handle(), &c);
   win::RECT wr;

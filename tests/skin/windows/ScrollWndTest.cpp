@@ -647,3 +647,72 @@ TEST_F(ScrollWnd, EveryRequestIsWrappedInBeforeAndAfterScrollAndAWillingWindowGe
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+namespace {
+
+std::vector<std::pair<int, int>>& ProbeRequests() {
+  static std::vector<std::pair<int, int>> r;
+  return r;
+}
+
+// A window of its own class: its bar's range starts at 100; it only records requests.
+win::LRESULT ScrollProbeProc(win::HWND h, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+  if (msg == win::WM_VSCROLL) {
+    win::SCROLLINFO si;
+    si.fMask = win::SIF_TRACKPOS;
+    win::GetScrollInfo(h, win::SB_VERT, &si);
+    ProbeRequests().emplace_back(win::LOWORD(wParam), si.nTrackPos);
+    return 0;
+  }
+  return win::DefWindowProc(h, msg, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(ScrollWnd, APlainWindowsRangeOffsetIsAddedToTheDraggedPosition) {
+  ProbeRequests().clear();
+  win::WNDCLASSEX wc;
+  wc.lpfnWndProc = &ScrollProbeProc;
+  wc.lpszClassName = u"ScrollProbe";
+  win::RegisterClassEx(wc);
+  edit = win::CreateWindowEx(0, u"ScrollProbe", u"", win::WS_CHILD | win::WS_VISIBLE | win::WS_VSCROLL, 10, 10, 120,
+                             200, form->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(edit, nullptr);
+  win::SCROLLINFO si;
+  si.fMask = win::SIF_RANGE | win::SIF_PAGE | win::SIF_POS;
+  si.nMin = 100;
+  si.nMax = 1100;
+  si.nPage = 100;
+  si.nPos = 100;
+  win::SetScrollInfo(edit, win::SB_VERT, &si, win::TRUE);
+  TacSkinParams params;
+  params.SkinSection = u"EDIT";
+  auto plain = std::make_unique<TacScrollWnd>(edit, params, manager, nullptr);
+  win::RunUntilIdle();
+  const gfx::TRect r = plain->BarRect(plain->sBarVert);
+  EXPECT_EQ(r, (gfx::TRect{120 - 17, 0, 120, 200}));
+  EXPECT_TRUE(plain->CanPaintBars());
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  const TacThumb t = ThumbGeometry(si, 16, 0, 200, 17);
+  // 100 of 1001 over a track of 166: 17 pixels.
+  EXPECT_EQ(t.Length, 17);
+  const win::POINT grab{wr.Left + r.Left + 8, wr.Top + t.Start + 4};
+  win::headless::MouseMove(grab);
+  win::headless::MouseDown(grab);
+  win::headless::MouseMove({grab.X, grab.Y + 300});
+  win::headless::MouseUp({grab.X, grab.Y + 300});
+  ASSERT_EQ(ProbeRequests().size(), 3u);
+  EXPECT_EQ(ProbeRequests()[0], std::make_pair(int{win::SB_THUMBTRACK}, 1000 - 100 + 2 + 100));
+  EXPECT_EQ(ProbeRequests()[1], std::make_pair(int{win::SB_THUMBPOSITION}, 1002));
+  EXPECT_EQ(ProbeRequests()[2].first, win::SB_ENDSCROLL);
+  // The window's own position followed the thumb, limited to its last position.
+  EXPECT_EQ(win::GetScrollPos(edit, win::SB_VERT), 1001);
+  plain.reset();
+  win::DestroyWindow(edit);
+  edit = nullptr;
+}
+
+}  // namespace skin::test

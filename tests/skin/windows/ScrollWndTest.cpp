@@ -559,7 +559,7 @@ TEST_F(ScrollWnd, KeysThatMoveTheContentRefreshTheBar) {
   EXPECT_NE(adapter->sBarVert.ScrollInfo.nPos, Info().nPos);
 }
 
-TEST_F(ScrollWnd, ArrowsWithoutAGlyphImageAreDrawnInTheFontColourOfTheirState) {
+TEST_F(ScrollWnd, ArrowsWithoutAGlyphImageAreDrawnInTheFontColourOfTheirStateElseTheImageIsPut) {
   MakeEdit(200);
   const TacSkinData* data = adapter->SkinData->GetCommonSkinData();
   ASSERT_NE(data, nullptr);
@@ -590,6 +590,27 @@ TEST_F(ScrollWnd, ArrowsWithoutAGlyphImageAreDrawnInTheFontColourOfTheirState) {
   win::headless::AdvanceTime(20);
   EXPECT_GE(near(hot), 3);
   EXPECT_EQ(near(normal), 0);
+  // With a glyph image the picture is put there instead of a drawn arrow.
+  TacSkinData* mutableData = adapter->SkinData->GetCommonSkinData();
+  int glyph = -1;
+  for (std::size_t i = 0; i < mutableData->ma.size() && glyph < 0; ++i) {
+    const TsMaskData& md = mutableData->ma[i];
+    if (md.ImgType == itisaGlyph && md.Width > 4 && md.Width <= 15 && md.Height > 4 && md.Height <= 15)
+      glyph = static_cast<int>(i);
+  }
+  ASSERT_GE(glyph, 0) << "the stored skin has a small glyph image";
+  mutableData->ScrollBtns[asBottom].GlyphIndex = glyph;
+  adapter->PaintBars();
+  EXPECT_EQ(near(hot), 0);
+  const gfx::PixelBuffer withGlyph = win::headless::CaptureWindow(edit);
+  mutableData->ScrollBtns[asBottom].GlyphIndex = -1;
+  adapter->PaintBars();
+  const gfx::PixelBuffer drawn = win::headless::CaptureWindow(edit);
+  const gfx::TRect r = adapter->BarRect(adapter->sBarVert);
+  int differ = 0;
+  for (int y = r.Bottom - 17; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) differ += withGlyph.Row32(y)[x] != drawn.Row32(y)[x] ? 1 : 0;
+  EXPECT_GE(differ, 5);
 }
 
 TEST_F(ScrollWnd, ADisabledBarIsBlendedWithTheParentsColour) {

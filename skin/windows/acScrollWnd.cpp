@@ -256,6 +256,7 @@ void TacScrollWnd::acWndProc(forms::TMessage& m) {
     case win::WM_STYLECHANGED: WMStyleChanged(m); return;
     case win::WM_MOUSEWHEEL: WMMouseWheel(m); return;
     case win::WM_CAPTURECHANGED: WMCaptureChanged(m); return;
+    case SkinCmdMessage: SkinCommand(m); return;
     default: PassOn(m); return;
   }
 }
@@ -369,6 +370,19 @@ void TacScrollWnd::WMStyleChanged(forms::TMessage& m) {
 void TacScrollWnd::WMMouseWheel(forms::TMessage& m) {
   CallPrevious(m);
   if (WindowAlive()) RefreshScrolls(true);
+}
+
+void TacScrollWnd::SkinCommand(forms::TMessage& m) {
+  CallPrevious(m);
+  if (!OwnSkinData || SkinData == nullptr || !WindowAlive()) return;
+  switch (SkinCmdOf(m.WParam)) {
+    case scNewSkin:
+    case scRefresh: SkinData->UpdateIndexes(true); break;
+    case scRemoveSkin: SkinData->SkinIndex = -1; break;
+    default: return;
+  }
+  FrameChanged(CtrlHandle);
+  win::RedrawWindow(CtrlHandle, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
 }
 
 void TacScrollWnd::WMCaptureChanged(forms::TMessage& m) {

@@ -79,6 +79,9 @@ class TacScrollWnd : public TacMainWnd {
   void WMStyleChanged(forms::TMessage& m);
   void WMMouseWheel(forms::TMessage& m);
   void WMCaptureChanged(forms::TMessage& m);
+  // Skin changes reach an adapter with a skin state of its own here: it binds the state
+  // again and lays out and repaints its frame.
+  void SkinCommand(forms::TMessage& m);
   // Everything else: passed on, then the bars refreshed when the message may have moved
   // the content.
   void PassOn(forms::TMessage& m);

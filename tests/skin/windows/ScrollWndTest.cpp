@@ -737,3 +737,21 @@ TEST_F(ScrollWnd, APlainWindowsRangeOffsetIsAddedToTheDraggedPosition) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ScrollWnd, AnAdapterWithItsOwnStateFollowsSkinChanges) {
+  MakeEdit(60);
+  const int index = adapter->SkinData->SkinIndex;
+  ASSERT_GE(index, 0);
+  SendSkinCommand(edit, scRemoveSkin, 0);
+  EXPECT_EQ(adapter->SkinData->SkinIndex, -1);
+  EXPECT_FALSE(adapter->CanPaintBars());
+  // Unskinned, the window paints its own frame and bars.
+  win::RedrawWindow(edit, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_UPDATENOW);
+  SendSkinCommand(edit, scNewSkin, 0);
+  EXPECT_EQ(adapter->SkinData->SkinIndex, index);
+  EXPECT_TRUE(adapter->CanPaintBars());
+}
+
+}  // namespace skin::test

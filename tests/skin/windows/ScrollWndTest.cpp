@@ -425,6 +425,16 @@ TEST_F(ScrollWnd, ScreenshotOfASkinnedBarOnAStandardMultiLineEdit) {
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
   const std::string path = std::string(dir ? dir : ".") + "/skin-windows-scrollbar-edit.png";
   EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), path));
+  // The thumb held during a drag, and the down arrow of the other edit pressed.
+  const TacThumb t = ThumbGeometry(firstAdapter->sBarVert.ScrollInfo, 16, r.Top, r.Bottom, 17);
+  const win::POINT grab{wr.Left + r.Left + 8, wr.Top + t.Start + 4};
+  win::headless::MouseMove(grab);
+  win::headless::MouseDown(grab);
+  win::headless::MouseMove({grab.X, grab.Y + 40});
+  const std::string held = std::string(dir ? dir : ".") + "/skin-windows-scrollbar-drag.png";
+  EXPECT_TRUE(win::headless::SaveWindowShot(first, held));
+  win::headless::MouseUp({grab.X, grab.Y + 40});
+  EXPECT_GT(win::SendMessage(first, ctl::EM_GETFIRSTVISIBLELINE, 0, 0), 50);
   firstAdapter.reset();
 }
 

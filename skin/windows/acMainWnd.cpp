@@ -153,6 +153,7 @@ void TacMainWnd::Handle(forms::TMessage& m) {
 
 void TacMainWnd::WMNCDestroy(forms::TMessage& m) {
   // The window goes: give its procedure back while it still exists, then forget it.
+  WindowGone();
   UnhookWindow();
   CallPrevious(m);
   Destroyed = true;

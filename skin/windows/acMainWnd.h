@@ -80,6 +80,8 @@ class TacMainWnd {
   void UnhookWindow();
   // The window is alive and still this adapter's.
   bool WindowAlive() const;
+  // The window is being destroyed (WM_NCDESTROY, before it is passed on).
+  virtual void WindowGone() {}
 
  private:
   static win::LRESULT RawProc(win::HWND wnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);

@@ -93,6 +93,14 @@ TacScrollWnd::~TacScrollWnd() {
   win::RedrawWindow(CtrlHandle, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
 }
 
+void TacScrollWnd::WindowGone() {
+  ForgetScrollTracking(CtrlHandle);
+  for (win::UINT_PTR id : {acHoverTimer, acFirstRepeatTimer, acRepeatTimer}) win::KillTimer(CtrlHandle, id);
+  if (win::GetProp(CtrlHandle, acScrollWndProp) == static_cast<TacScrollWnd*>(this))
+    win::RemoveProp(CtrlHandle, acScrollWndProp);
+  fThumbTracking = false;
+}
+
 TacScrollWnd* TacScrollWnd::ScrollWndOf(win::HWND wnd) {
   return wnd != nullptr ? static_cast<TacScrollWnd*>(win::GetProp(wnd, acScrollWndProp)) : nullptr;
 }

@@ -65,6 +65,7 @@ class TacScrollWnd : public TacMainWnd {
 
  protected:
   void acWndProc(forms::TMessage& m) override;
+  void WindowGone() override;
   // The border widening by a negative ScrollBorderOffset applies to this kind of window.
   virtual bool WidensClientByBorderOffset() const { return true; }
   // Non-client layout is left to the window (single-line edits).

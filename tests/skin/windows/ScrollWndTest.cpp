@@ -403,8 +403,20 @@ TEST_F(ScrollWnd, RemovingTheAdapterGivesTheWindowItsProcedureAndItsOwnBarsBack)
 
 TEST_F(ScrollWnd, AWindowThatDiesFirstIsNotTouchedByItsAdapter) {
   MakeEdit(60);
+  // It dies while its thumb is held and its bar is hot.
+  const TacThumb t = Thumb();
+  const win::POINT grab = OnBar(t.Start - adapter->BarRect(adapter->sBarVert).Top + 2);
+  win::headless::MouseMove(grab);
+  win::headless::AdvanceTime(20);
+  win::headless::MouseDown(grab);
+  ASSERT_TRUE(DragRunning(edit, win::SB_VERT));
   win::DestroyWindow(edit);
   EXPECT_TRUE(adapter->Destroyed);
+  EXPECT_FALSE(DragRunning(edit, win::SB_VERT));
+  EXPECT_EQ(HotPartOf(edit, win::SB_VERT), spNone);
+  win::headless::MouseMove({grab.X, grab.Y + 30});
+  win::headless::MouseUp({grab.X, grab.Y + 30});
+  win::headless::AdvanceTime(100);
   adapter.reset();
 }
 

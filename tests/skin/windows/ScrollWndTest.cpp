@@ -28,6 +28,7 @@
 #include "platform/win/WindowApi.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinData.h"
+#include "skin/render/acPaintSection.h"
 #include "skin/windows/acEditWnd.h"
 #include "skin/windows/acScrollBarGeometry.h"
 #include "skin/windows/acScrollTracking.h"
@@ -774,6 +775,33 @@ TEST_F(ScrollWnd, AnAdapterWithItsOwnStateFollowsSkinChanges) {
   SendSkinCommand(edit, scNewSkin, 0);
   EXPECT_EQ(adapter->SkinData->SkinIndex, index);
   EXPECT_TRUE(adapter->CanPaintBars());
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ScrollWnd, TheEditsFrameIsItsSectionsFrame) {
+  MakeEdit(60);
+  const TacSkinData* data = adapter->SkinData->GetCommonSkinData();
+  ASSERT_NE(data, nullptr);
+  // The section painted over the form's colour, as the frame sees it.
+  Bitmap32 expected(200, 150);
+  TacBgInfo bg;
+  bg.FillColor = ColorToRGB(form->Color());
+  PaintSection(adapter->SkinData->SkinIndex, bg, -1, -1, data, &expected, {10, 10}, {0, 0, 200, 150}, 0);
+  const gfx::PixelBuffer shot = win::headless::CaptureWindow(edit);
+  int checked = 0, same = 0;
+  for (int y = 0; y < 150; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const bool frame = x < adapter->cxLeftEdge || x >= 200 - adapter->cxRightEdge || y < adapter->cyTopEdge ||
+                         y >= 150 - adapter->cyBottomEdge;
+      if (!frame) continue;
+      ++checked;
+      same += (shot.Row32(y)[x] & 0xFFFFFF) == (expected.Pixel(x, y) & 0xFFFFFF) ? 1 : 0;
+    }
+  EXPECT_GT(checked, 600);
+  EXPECT_EQ(same, checked);
 }
 
 }  // namespace skin::test

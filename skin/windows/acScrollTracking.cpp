@@ -325,7 +325,10 @@ void ForgetScrollTracking(win::HWND wnd) {
   TrackState& t = Track();
   if (t.wnd == wnd) {
     ClearPress();
-    if (win::IsWindow(wnd)) win::EndScrollTrack(wnd, win::SB_VERT), win::EndScrollTrack(wnd, win::SB_HORZ);
+    if (win::IsWindow(wnd)) {
+      win::EndScrollTrack(wnd, win::SB_VERT);
+      win::EndScrollTrack(wnd, win::SB_HORZ);
+    }
     if (win::GetCapture() == wnd) {
       t.releasing = true;
       win::ReleaseCapture();

@@ -1,0 +1,294 @@
+// The skinned edit on a headless form with the program's skin: the frame width rule, the
+// hint and the password in the cached picture, focus, the frame geometry with padding,
+// alignment and the added glyph, half-visible rebuilding, printing, the skin commands it
+// answers, what is stored, and a screenshot.
+#include <gtest/gtest.h>
+
+#include "platform/forms/Bitmaps.h"
+#include "platform/forms/TypInfo.h"
+#include "platform/gfx/Color.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/WindowApi.h"
+#include "skin/controls/acAddedGlyph.h"
+#include "skin/controls/acPadding.h"
+#include "skin/render/pixels/acBlendStep.h"
+#include "skin/render/pixels/acPixelBlend.h"
+#include "tests/skin/controls/EditTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+constexpr char16_t kHint[] = u"http://example.com/sitemap.xml";
+
+}  // namespace
+
+class SkinnedEdit : public EditFixture {
+ protected:
+  // An unfocused edit: the focus is on the form.
+  void Unfocus() {
+    win::SetFocus(form->Handle());
+    win::RunUntilIdle();
+  }
+  std::uint32_t HintPixel(TsEdit* e) const {
+    return OpaquePx(static_cast<TColor>(
+        BlendColorValues(forms::ColorToRGB(e->Font()->Color()), forms::ColorToRGB(e->Color()), 166)));
+  }
+};
+
+TEST_F(SkinnedEdit, BorderWidthCountsTheBorderAndEachBevel) {
+  TsEdit* e = Edit(10, 10, 200, 24);
+  EXPECT_EQ(e->EditBorderWidth(), 2);
+  e->SetCtl3D(false);
+  EXPECT_EQ(e->EditBorderWidth(), 1);
+  e->SetBevelKind(forms::TBevelKind::bkTile);
+  EXPECT_EQ(e->EditBorderWidth(), 3);  // outer bevel lowered, inner raised by default
+  e->SetBevelInner(forms::TBevelCut::bvNone);
+  EXPECT_EQ(e->EditBorderWidth(), 2);
+  e->SetBorderStyle(forms::TBorderStyle::bsNone);
+  EXPECT_EQ(e->EditBorderWidth(), 1);
+  e->SetBevelKind(forms::TBevelKind::bkNone);
+  EXPECT_EQ(e->EditBorderWidth(), 0);
+}
+
+TEST_F(SkinnedEdit, TakesTheSectionsColoursAndDefaults) {
+  TsEdit* e = Edit(10, 10, 200, 24);
+  const TsGeneralData& g = EditSection();
+  EXPECT_GE(e->SkinData()->SkinIndex, 0);
+  EXPECT_EQ(e->SkinData()->COC, cocEdit);
+  EXPECT_EQ(e->Color(), g.Props[0].Color);
+  EXPECT_EQ(e->Font()->Color(), g.Props[0].FontColor.Color);
+  EXPECT_EQ(e->DisabledKind(), dkBlended);
+  EXPECT_EQ(e->VerticalAlignment(), forms::TVerticalAlignment::taAlignTop);
+  EXPECT_FALSE(e->AddedGlyph()->Valid());
+  EXPECT_EQ(e->Padding()->Left() + e->Padding()->Top() + e->Padding()->Right() + e->Padding()->Bottom(), 0);
+}
+
+TEST_F(SkinnedEdit, HintIsDrawnInTheBlendedColourOnlyWhileEmptyAndUnfocused) {
+  TsEdit* e = Edit(10, 10, 300, 24);
+  e->SetTextHint(kHint);
+  Unfocus();
+  const gfx::TRect inner{3, 3, 297, 21};
+  const std::uint32_t hint = HintPixel(e), ink = OpaquePx(e->Font()->Color());
+  gfx::PixelBuffer p = Shot(e);
+  EXPECT_TRUE(HasPixel(p, inner, hint)) << "no pixel of the hint colour";
+  EXPECT_FALSE(HasPixel(p, inner, ink)) << "the hint drawn in the font colour";
+
+  e->SetText(u"h");
+  p = Shot(e);
+  EXPECT_FALSE(HasPixel(p, inner, hint)) << "the hint still shows with a text";
+  EXPECT_TRUE(HasPixel(p, inner, ink));
+
+  e->SetText(u"");
+  win::SetFocus(e->Handle());
+  win::RunUntilIdle();
+  p = Shot(e);
+  EXPECT_FALSE(HasPixel(p, inner, hint)) << "the hint shows while focused";
+  EXPECT_FALSE(HasPixel(p, inner, OpaquePx(gfx::GetSysColor(gfx::COLOR_GRAYTEXT))));
+}
+
+TEST_F(SkinnedEdit, APasswordShowsOneBlackCirclePerCharacter) {
+  TsEdit* masked = Edit(10, 10, 200, 24);
+  masked->SetPasswordChar(u'*');
+  masked->SetText(u"abcd");
+  TsEdit* circles = Edit(10, 50, 200, 24);
+  circles->SetText(u"\u25CF\u25CF\u25CF\u25CF");
+  TsEdit* stars = Edit(10, 90, 200, 24);
+  stars->SetText(u"****");
+  Unfocus();
+  const gfx::PixelBuffer a = Shot(masked), b = Shot(circles), c = Shot(stars);
+  bool same = true, differsFromStars = false;
+  for (int y = 3; y < 21; ++y)
+    for (int x = 3; x < 197; ++x) {
+      same = same && a.Row32(y)[x] == b.Row32(y)[x];
+      differsFromStars = differsFromStars || a.Row32(y)[x] != c.Row32(y)[x];
+    }
+  EXPECT_TRUE(same);
+  EXPECT_TRUE(differsFromStars);
+  EXPECT_TRUE(HasPixel(a, {3, 3, 197, 21}, OpaquePx(masked->Font()->Color())));
+}
+
+TEST_F(SkinnedEdit, AOneStateSectionKeepsTheColoursWhenFocused) {
+  ASSERT_EQ(EditSection().States, 1);
+  TsEdit* e = Edit(10, 10, 200, 24);
+  const TColor color = e->Color(), font = e->Font()->Color();
+  win::SetFocus(e->Handle());
+  win::RunUntilIdle();
+  EXPECT_EQ(e->SkinData()->CommonState(), 1);
+  EXPECT_EQ(e->Color(), color);
+  EXPECT_EQ(e->Font()->Color(), font);
+}
+
+// The text line is centred in the room the platform leaves inside the frame, and moves
+// when the edit is resized.
+TEST_F(SkinnedEdit, VerticalCentringFollowsAResize) {
+  TsEdit* e = Edit(10, 10, 200, 40);
+  e->SetAutoSize(false);
+  e->SetHeight(40);
+  e->SetVerticalAlignment(forms::TVerticalAlignment::taVerticalCenter);
+  win::RunUntilIdle();
+  const int h = forms::FontMetrics(*e->Font()).tmHeight;
+  EXPECT_EQ(e->AddedPadding().Top, (40 - 4 - h) / 2);
+  e->SetHeight(60);
+  EXPECT_TRUE(e->FrameRecalcPending());
+  Shot(e);
+  EXPECT_FALSE(e->FrameRecalcPending());
+  EXPECT_EQ(e->AddedPadding().Top, (60 - 4 - h) / 2);
+  win::RECT client{};
+  win::GetClientRect(e->Handle(), &client);
+  EXPECT_EQ(client.Height(), 60 - 4 - (60 - 4 - h) / 2);
+}
+
+TEST_F(SkinnedEdit, BottomAlignmentLeavesExactlyTheTextLine) {
+  TsEdit* e = Edit(10, 10, 200, 40);
+  e->SetAutoSize(false);
+  e->SetHeight(40);
+  e->SetVerticalAlignment(forms::TVerticalAlignment::taAlignBottom);
+  win::RunUntilIdle();
+  win::RECT client{};
+  win::GetClientRect(e->Handle(), &client);
+  EXPECT_EQ(client.Height(), forms::FontMetrics(*e->Font()).tmHeight);
+}
+
+TEST_F(SkinnedEdit, PaddingAndTheAddedGlyphShrinkTheClientAndTheGlyphIsFrame) {
+  TsEdit* e = Edit(10, 10, 200, 40);
+  e->SetAutoSize(false);
+  e->SetHeight(40);
+  e->Padding()->SetLeft(3);
+  e->Padding()->SetRight(5);
+  win::RECT client{};
+  win::GetClientRect(e->Handle(), &client);
+  EXPECT_EQ(client.Width(), 200 - 4 - 8);
+
+  forms::TBitmap glyph(12, 12);
+  glyph.Canvas()->Handle()->FillRect({0, 0, 12, 12}, 0x0000C0);
+  e->AddedGlyph()->SetGlyph(&glyph);
+  win::GetClientRect(e->Handle(), &client);
+  EXPECT_EQ(client.Width(), 200 - 4 - 8 - 12 - 4 / 2);
+  const gfx::TRect g = e->AddedGlyphRect();
+  EXPECT_EQ(g.Left, 2 + 3);
+  EXPECT_EQ(g.Width(), 12);
+
+  int clicks = 0;
+  e->OnClick = [&clicks](forms::TObject*) { ++clicks; };
+  win::RECT wr{};
+  win::GetWindowRect(e->Handle(), &wr);
+  const win::POINT over{wr.Left + g.Left + 6, wr.Top + 20};
+  EXPECT_EQ(win::SendMessage(e->Handle(), win::WM_NCHITTEST, 0, win::PointToLParam(over)), win::HTBORDER);
+  win::headless::Click(over);
+  EXPECT_EQ(clicks, 1);
+  Unfocus();
+  const gfx::PixelBuffer p = Shot(e);
+  EXPECT_EQ(p.Row32(20)[g.Left + 6], OpaquePx(0x0000C0));
+}
+
+// A picture partly outside the parent shows what the parent has now, so it is built again
+// on every paint; one wholly inside is copied as it is.
+TEST_F(SkinnedEdit, AnEditPartlyOutsideItsParentIsRebuiltOnEveryPaint) {
+  TsEdit* inside = Edit(10, 10, 120, 24);
+  TsEdit* outside = Edit(-20, 50, 120, 24);
+  Unfocus();
+  for (TsEdit* e : {inside, outside}) {
+    Shot(e);
+    e->SkinData()->FCacheBmp->SetPixel(60, 12, 0xFF00FF00u);
+  }
+  const gfx::PixelBuffer in = Shot(inside), out = Shot(outside);
+  EXPECT_TRUE(outside->SkinData()->HalfVisible);
+  EXPECT_FALSE(inside->SkinData()->HalfVisible);
+  EXPECT_EQ(in.Row32(12)[60], 0xFF00FF00u);
+  EXPECT_NE(out.Row32(12)[60], 0xFF00FF00u);
+}
+
+// Printing the client area only: the picture moved by the border and cut to the client's
+// size; nothing of the right and bottom frame reaches the target.
+TEST_F(SkinnedEdit, PrintingTheClientAreaLeavesTheFrameOut) {
+  TsEdit* e = Edit(10, 10, 100, 24);
+  Unfocus();
+  Shot(e);
+  Bitmap32 target(100, 24);
+  FillPixels(&target, {0, 0, 100, 24}, 0xFF00FF, 255);
+  win::SendMessage(e->Handle(), win::WM_PRINT, reinterpret_cast<win::WPARAM>(&target.Canvas()), win::PRF_CLIENT);
+  const Bitmap32& cache = *e->SkinData()->FCacheBmp;
+  EXPECT_EQ(target.Pixel(0, 0), cache.Pixel(2, 2));
+  EXPECT_EQ(target.Pixel(95, 19), cache.Pixel(97, 21));
+  for (int x = 96; x < 100; ++x) EXPECT_EQ(target.Pixel(x, 10), 0xFFFF00FFu) << x;
+  for (int y = 20; y < 24; ++y) EXPECT_EQ(target.Pixel(10, y), 0xFFFF00FFu) << y;
+}
+
+TEST_F(SkinnedEdit, AnswersItsSkinCommands) {
+  TsEdit* e = Edit(10, 10, 100, 24);
+  const win::HWND h = e->Handle();
+  EXPECT_EQ(SendSkinCommand(h, scGetDefaultIndex, 0), manager->GetSkinIndex(u"EDIT") + 1);
+  EXPECT_EQ(SendSkinCommand(h, scGetDefaultKind, 0), 1);
+  EXPECT_EQ(SendSkinCommand(h, scBgVaries, 0), 0);
+  EXPECT_EQ(static_cast<TColor>(SendSkinCommand(h, scGetBgColor, 0)), EditSection().Props[0].Color);
+  e->SkinData()->BGChanged = true;
+  SendSkinCommand(h, scPrepareCache, 0);
+  EXPECT_FALSE(e->SkinData()->BGChanged);
+  SendSkinCommand(h, scPPIChanged, 96);
+  EXPECT_FALSE(e->FrameRecalcPending()) << "the frame is recalculated at once";
+
+  SendSkinCommand(h, scRemoveSkin, reinterpret_cast<win::LPARAM>(manager));
+  EXPECT_EQ(e->SkinData()->SkinIndex, -1);
+  e->SetColor(0x123456);
+  EXPECT_EQ(static_cast<TColor>(SendSkinCommand(h, scGetBgColor, 0)), 0x123456);
+}
+
+TEST_F(SkinnedEdit, ColourAndFontAreStoredOnlyWhenTheirOwn) {
+  TsEdit* e = Edit(10, 10, 100, 24);
+  const forms::TPropInfo* color = e->ClassType().FindProperty(u"Color");
+  const forms::TPropInfo* font = e->ClassType().FindProperty(u"Font");
+  ASSERT_TRUE(color != nullptr && font != nullptr);
+  e->SetParentFont(false);
+  EXPECT_FALSE(forms::IsStoredProp(e, *color));
+  EXPECT_FALSE(color->stored(e) || font->stored(e));
+  e->SkinData()->SetCustomColor(true);
+  e->SkinData()->SetCustomFont(true);
+  EXPECT_TRUE(color->stored(e) && font->stored(e));
+}
+
+TEST_F(SkinnedEdit, AParentWithoutPictureLeavesTheEditUpdatingUntilItHasOne) {
+  TsEdit* e = Edit(10, 10, 100, 24);
+  Unfocus();
+  Shot(e);
+  panel->SkinData->FUpdating = true;
+  panel->SkinData->EmptyCache();
+  e->SkinData()->BGChanged = true;
+  Shot(e);
+  EXPECT_TRUE(e->SkinData()->FUpdating);
+  panel->SkinData->FUpdating = false;
+  SendSkinCommand(panel->Handle(), scEndUpdate, 0);
+  SendSkinCommand(e->Handle(), scEndUpdate, 0);
+  win::RunUntilIdle();
+  EXPECT_FALSE(e->SkinData()->FUpdating);
+  EXPECT_FALSE(e->SkinData()->BGChanged);
+}
+
+TEST_F(SkinnedEdit, ScreenshotOfEdits) {
+  TsEdit* hint = Edit(16, 16, 489, 24);
+  hint->SetTextHint(kHint);
+  TsEdit* text = Edit(16, 56, 489, 24);
+  text->SetText(u"https://www.example.org/sitemap.xml");
+  TsEdit* password = Edit(16, 96, 240, 24);
+  password->SetPasswordChar(u'*');
+  password->SetText(u"secret");
+  TsEdit* disabled = Edit(265, 96, 240, 24);
+  disabled->SetText(u"disabled");
+  disabled->SetEnabled(false);
+  TsEdit* centred = Edit(16, 136, 240, 40);
+  centred->SetAutoSize(false);
+  centred->SetHeight(40);
+  centred->SetVerticalAlignment(forms::TVerticalAlignment::taVerticalCenter);
+  centred->SetText(u"centred");
+  TsEdit* focused = Edit(265, 136, 240, 24);
+  focused->SetText(u"focused with a selection");
+  win::SetFocus(focused->Handle());
+  focused->SetSelStart(8);
+  focused->SetSelLength(6);
+  form->Invalidate();
+  win::RunUntilIdle();
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), BuildPath("skin-controls-edits.png")));
+}
+
+}  // namespace skin::test

@@ -44,7 +44,7 @@ void TsBoundLabel::Update() {
     if (label_ != nullptr) {
       forms::TLabel* l = label_;
       label_ = nullptr;
-      delete l;
+      l->Free();
     }
     return;
   }

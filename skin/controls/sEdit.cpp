@@ -62,8 +62,11 @@ void TsEdit::SetVerticalAlignment(forms::TVerticalAlignment v) {
 
 void TsEdit::GlyphOrPaddingChanged() {
   FAddedGlyphRect.Left = -1;
+  FCommonData->BGChanged = true;
   MarkFrameRecalc();
-  if (HandleAllocated() && !IsLoading()) RecalcFrameNow();
+  if (!HandleAllocated() || IsLoading()) return;
+  RecalcFrameNow();
+  RepaintWithFrame();
 }
 
 void TsEdit::Loaded() {
@@ -201,6 +204,7 @@ void TsEdit::AfterStandard(TMessage& m) {
       return;
     case win::WM_WINDOWPOSCHANGED: FAddedGlyphRect.Left = -1; return;
     case win::WM_SETTEXT:
+    case ctl::EM_SETCUEBANNER:
     case forms::CM_VISIBLECHANGED:
     case forms::CM_ENABLEDCHANGED:
     case forms::CM_TEXTCHANGED:

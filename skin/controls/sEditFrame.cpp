@@ -52,13 +52,12 @@ bool TsEdit::FrameRecalcPending() const { return (FCommonData->CtrlSkinState & c
 void TsEdit::MarkFrameRecalc() { FCommonData->CtrlSkinState |= cssFrameRecalc; }
 
 void TsEdit::ApplyPendingFrameRecalc() {
-  if (!FrameRecalcPending()) return;
-  FCommonData->CtrlSkinState &= ~static_cast<std::uint32_t>(cssFrameRecalc);
-  RecalcFrameNow();
+  if (FrameRecalcPending()) RecalcFrameNow();
 }
 
 void TsEdit::RecalcFrameNow() {
   if (!HandleAllocated()) return;
+  FCommonData->CtrlSkinState &= ~static_cast<std::uint32_t>(cssFrameRecalc);
   win::SetWindowPos(
       Handle(), nullptr, 0, 0, 0, 0,
       win::SWP_FRAMECHANGED | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);

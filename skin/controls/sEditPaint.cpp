@@ -197,7 +197,7 @@ void TsEdit::WMPaint(TMessage& m) {
     return;
   }
   if (acTakingSnapshot() || sd.FUpdating) {
-    win::ValidateRect(Handle(), nullptr);
+    ValidateOnly(Handle());
     return;
   }
   if (Enabled() && Focused()) {

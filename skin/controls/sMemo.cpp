@@ -192,7 +192,7 @@ void TsMemo::FollowStateColors() {
 void TsMemo::WMPaint(TMessage& m) {
   FollowStateColors();
   if (FCommonData->FUpdating) {
-    win::ValidateRect(Handle(), nullptr);
+    ValidateOnly(Handle());
     m.Result = 0;
     return;
   }

@@ -25,7 +25,7 @@ constexpr char16_t kHint[] = u"http://example.com/sitemap.xml";
 }  // namespace
 
 class SkinnedEdit : public EditFixture {
- protected:
+ public:
   // An unfocused edit: the focus is on the form.
   void Unfocus() {
     win::SetFocus(form->Handle());
@@ -69,7 +69,8 @@ TEST_F(SkinnedEdit, HintIsDrawnInTheBlendedColourOnlyWhileEmptyAndUnfocused) {
   TsEdit* e = Edit(10, 10, 300, 24);
   e->SetTextHint(kHint);
   Unfocus();
-  const gfx::TRect inner{3, 3, 297, 21};
+  const gfx::TRect inner = e->TextRect();
+  EXPECT_EQ(inner, (gfx::TRect{3, 3, 297, 22}));
   const std::uint32_t hint = HintPixel(e), ink = OpaquePx(e->Font()->Color());
   gfx::PixelBuffer p = Shot(e);
   EXPECT_TRUE(HasPixel(p, inner, hint)) << "no pixel of the hint colour";
@@ -99,14 +100,15 @@ TEST_F(SkinnedEdit, APasswordShowsOneBlackCirclePerCharacter) {
   Unfocus();
   const gfx::PixelBuffer a = Shot(masked), b = Shot(circles), c = Shot(stars);
   bool same = true, differsFromStars = false;
-  for (int y = 3; y < 21; ++y)
-    for (int x = 3; x < 197; ++x) {
+  const gfx::TRect r = masked->TextRect();
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) {
       same = same && a.Row32(y)[x] == b.Row32(y)[x];
       differsFromStars = differsFromStars || a.Row32(y)[x] != c.Row32(y)[x];
     }
   EXPECT_TRUE(same);
   EXPECT_TRUE(differsFromStars);
-  EXPECT_TRUE(HasPixel(a, {3, 3, 197, 21}, OpaquePx(masked->Font()->Color())));
+  EXPECT_TRUE(HasPixel(a, r, OpaquePx(masked->Font()->Color())));
 }
 
 TEST_F(SkinnedEdit, AOneStateSectionKeepsTheColoursWhenFocused) {
@@ -124,8 +126,6 @@ TEST_F(SkinnedEdit, AOneStateSectionKeepsTheColoursWhenFocused) {
 // when the edit is resized.
 TEST_F(SkinnedEdit, VerticalCentringFollowsAResize) {
   TsEdit* e = Edit(10, 10, 200, 40);
-  e->SetAutoSize(false);
-  e->SetHeight(40);
   e->SetVerticalAlignment(forms::TVerticalAlignment::taVerticalCenter);
   win::RunUntilIdle();
   const int h = forms::FontMetrics(*e->Font()).tmHeight;
@@ -142,8 +142,6 @@ TEST_F(SkinnedEdit, VerticalCentringFollowsAResize) {
 
 TEST_F(SkinnedEdit, BottomAlignmentLeavesExactlyTheTextLine) {
   TsEdit* e = Edit(10, 10, 200, 40);
-  e->SetAutoSize(false);
-  e->SetHeight(40);
   e->SetVerticalAlignment(forms::TVerticalAlignment::taAlignBottom);
   win::RunUntilIdle();
   win::RECT client{};
@@ -153,8 +151,6 @@ TEST_F(SkinnedEdit, BottomAlignmentLeavesExactlyTheTextLine) {
 
 TEST_F(SkinnedEdit, PaddingAndTheAddedGlyphShrinkTheClientAndTheGlyphIsFrame) {
   TsEdit* e = Edit(10, 10, 200, 40);
-  e->SetAutoSize(false);
-  e->SetHeight(40);
   e->Padding()->SetLeft(3);
   e->Padding()->SetRight(5);
   win::RECT client{};
@@ -252,43 +248,58 @@ TEST_F(SkinnedEdit, AParentWithoutPictureLeavesTheEditUpdatingUntilItHasOne) {
   TsEdit* e = Edit(10, 10, 100, 24);
   Unfocus();
   Shot(e);
-  panel->SkinData->FUpdating = true;
   panel->SkinData->EmptyCache();
+  panel->SetBounds(8, 8, 0, 0);  // no area: the panel can make no picture
   e->SkinData()->BGChanged = true;
-  Shot(e);
+  win::SendMessage(e->Handle(), win::WM_NCPAINT, 1, 0);
   EXPECT_TRUE(e->SkinData()->FUpdating);
-  panel->SkinData->FUpdating = false;
+  EXPECT_TRUE(e->SkinData()->BGChanged);
+  panel->SetBounds(8, 8, 520, 340);
+  win::RunUntilIdle();
   SendSkinCommand(panel->Handle(), scEndUpdate, 0);
-  SendSkinCommand(e->Handle(), scEndUpdate, 0);
   win::RunUntilIdle();
   EXPECT_FALSE(e->SkinData()->FUpdating);
   EXPECT_FALSE(e->SkinData()->BGChanged);
 }
 
-TEST_F(SkinnedEdit, ScreenshotOfEdits) {
-  TsEdit* hint = Edit(16, 16, 489, 24);
+// A board of edits in their looks: hint, text, password, disabled, centred, focused with a
+// selection.
+void MakeEditBoard(SkinnedEdit& t) {
+  TsEdit* hint = t.Edit(16, 16, 489, 24);
   hint->SetTextHint(kHint);
-  TsEdit* text = Edit(16, 56, 489, 24);
+  TsEdit* text = t.Edit(16, 56, 489, 24);
   text->SetText(u"https://www.example.org/sitemap.xml");
-  TsEdit* password = Edit(16, 96, 240, 24);
+  TsEdit* password = t.Edit(16, 96, 240, 24);
   password->SetPasswordChar(u'*');
   password->SetText(u"secret");
-  TsEdit* disabled = Edit(265, 96, 240, 24);
+  TsEdit* disabled = t.Edit(265, 96, 240, 24);
   disabled->SetText(u"disabled");
   disabled->SetEnabled(false);
-  TsEdit* centred = Edit(16, 136, 240, 40);
-  centred->SetAutoSize(false);
-  centred->SetHeight(40);
+  TsEdit* centred = t.Edit(16, 136, 240, 40);
   centred->SetVerticalAlignment(forms::TVerticalAlignment::taVerticalCenter);
   centred->SetText(u"centred");
-  TsEdit* focused = Edit(265, 136, 240, 24);
+  TsEdit* focused = t.Edit(265, 136, 240, 24);
   focused->SetText(u"focused with a selection");
   win::SetFocus(focused->Handle());
   focused->SetSelStart(8);
   focused->SetSelLength(6);
-  form->Invalidate();
-  win::RunUntilIdle();
+}
+
+TEST_F(SkinnedEdit, ScreenshotOfEdits) {
+  MakeEditBoard(*this);
+  RedrawAll();
   EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), BuildPath("skin-controls-edits.png")));
+}
+
+class SkinnedEdit144 : public SkinnedEdit {
+ protected:
+  int ScreenDpi() const override { return 144; }
+};
+
+TEST_F(SkinnedEdit144, ScreenshotOfEdits) {
+  MakeEditBoard(*this);
+  RedrawAll();
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), BuildPath("skin-controls-edits-144.png")));
 }
 
 }  // namespace skin::test

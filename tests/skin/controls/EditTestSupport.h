@@ -25,9 +25,14 @@ namespace skin::test {
 constexpr std::uint32_t OpaquePx(TColor c) { return SwapRedBlue(c) | 0xFF000000u; }
 
 class EditFixture : public ManagerTest {
- protected:
+ public:
   void SetUp() override {
     ManagerTest::SetUp();
+    if (ScreenDpi() != 96) {
+      win::HeadlessBackend::Options o;
+      o.dpi = ScreenDpi();
+      win::headless::Start(o);
+    }
     manager = MakeProgramManager();
     form = static_cast<TManagerTestForm*>(manager->Owner());
     form->SetBounds(20, 20, 560, 400);
@@ -40,8 +45,11 @@ class EditFixture : public ManagerTest {
     panel->SkinData->Loaded(true);
     win::RunUntilIdle();
   }
+  // The density of the headless screen.
+  virtual int ScreenDpi() const { return 96; }
   TsEdit* Edit(int x, int y, int w, int h, forms::TWinControl* parent = nullptr) {
     auto* e = new TsEdit(form);
+    e->SetAutoSize(false);
     e->SetBounds(x, y, w, h);
     e->SetParent(parent != nullptr ? parent : panel);
     e->HandleNeeded();
@@ -66,6 +74,13 @@ class EditFixture : public ManagerTest {
     win::RedrawWindow(c->Handle(), nullptr, nullptr, win::RDW_INVALIDATE | win::RDW_FRAME | win::RDW_UPDATENOW);
     win::RunUntilIdle();
     return win::headless::CaptureWindow(c->Handle());
+  }
+  // Repaints the form and every window on it, frames included.
+  void RedrawAll() {
+    win::RedrawWindow(
+        form->Handle(), nullptr, nullptr,
+        win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN | win::RDW_UPDATENOW);
+    win::RunUntilIdle();
   }
   static bool HasPixel(const gfx::PixelBuffer& p, const gfx::TRect& r, std::uint32_t px) {
     for (int y = r.Top; y < r.Bottom; ++y)

@@ -8,6 +8,7 @@
 #include "platform/base/NumberText.h"
 #include "platform/ctl/EditApi.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/acEditAdapter.h"
 #include "tests/skin/controls/EditTestSupport.h"
@@ -35,7 +36,7 @@ std::unique_ptr<TacEditAdapter> MakeCounting(forms::TWinControl&, TsScrollWndDat
 }  // namespace
 
 class SkinnedMemo : public EditFixture {
- protected:
+ public:
   void TearDown() override {
     RegisterEditAdapterMaker(nullptr);
     EditFixture::TearDown();
@@ -111,7 +112,8 @@ TEST_F(SkinnedMemo, WithoutAnAdapterTheFrameComesFromTheSection) {
   TsMemo* m = Memo(10, 10, 150, 120);
   m->SetScrollBars(forms::TScrollStyle::ssVertical);
   EXPECT_EQ(m->ListSW(), nullptr);
-  const gfx::PixelBuffer skinned = Shot(m), classic = Shot(plain);
+  plain->HandleNeeded();
+  const gfx::PixelBuffer classic = Shot(plain), skinned = Shot(m);
   EXPECT_NE(skinned.Row32(60)[0], classic.Row32(60)[0]) << "the frame is the platform's";
   // The scroll bar inside the frame stays the platform's.
   EXPECT_EQ(skinned.Row32(60)[150 - 2 - 8], classic.Row32(60)[150 - 2 - 8]);
@@ -129,6 +131,8 @@ TEST_F(SkinnedMemo, RemovingTheSkinRemakesTheWindowWithThePlatformsFrameAndBar) 
   m->Lines()->Add(u"kept");
   ASSERT_NE(m->ListSW(), nullptr);
   const win::HWND before = m->Handle();
+  // The manager goes inactive; without form skinning the command is handed on here.
+  manager->SetActive(false);
   SendSkinCommand(before, scRemoveSkin, reinterpret_cast<win::LPARAM>(manager));
   win::RunUntilIdle();
   EXPECT_EQ(m->ListSW(), nullptr);
@@ -152,7 +156,7 @@ TEST_F(SkinnedMemo, TheAdapterIsMadeWhileSkinnedAndHearsOfTextChanges) {
   EXPECT_GE(CountingAdapter::textChanges, 2);
   SendSkinCommand(m->Handle(), scRefresh, reinterpret_cast<win::LPARAM>(manager));
   EXPECT_EQ(CountingAdapter::made, 1) << "a second adapter for the same window";
-  delete m;
+  m->Free();
   EXPECT_EQ(CountingAdapter::alive, 0);
 }
 
@@ -184,8 +188,9 @@ TEST_F(SkinnedMemo, CtrlASelectsEverythingAndTypesNothing) {
   EXPECT_EQ(m->GetText(), u"one\r\ntwo\r\n");
 }
 
-TEST_F(SkinnedMemo, ScreenshotOfAList) {
-  TsMemo* m = Memo(8, 8, 500, 320);
+// A list of 200 addresses scrolled to its middle, focused, with a selection.
+void MakeListBoard(SkinnedMemo& t) {
+  TsMemo* m = t.Memo(8, 8, 500, 320);
   m->SetScrollBars(forms::TScrollStyle::ssVertical);
   m->SetWordWrap(false);
   m->Lines()->BeginUpdate();
@@ -193,10 +198,24 @@ TEST_F(SkinnedMemo, ScreenshotOfAList) {
   m->Lines()->EndUpdate();
   win::SendMessage(m->Handle(), ctl::EM_LINESCROLL, 0, 90);
   win::SetFocus(m->Handle());
-  win::SendMessage(m->Handle(), ctl::EM_SETSEL, 100, 180);
-  form->Invalidate();
-  win::RunUntilIdle();
+  win::SendMessage(m->Handle(), ctl::EM_SETSEL, 3700, 3800);
+}
+
+TEST_F(SkinnedMemo, ScreenshotOfAList) {
+  MakeListBoard(*this);
+  RedrawAll();
   EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), BuildPath("skin-controls-memo.png")));
+}
+
+class SkinnedMemo144 : public SkinnedMemo {
+ protected:
+  int ScreenDpi() const override { return 144; }
+};
+
+TEST_F(SkinnedMemo144, ScreenshotOfAList) {
+  MakeListBoard(*this);
+  RedrawAll();
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), BuildPath("skin-controls-memo-144.png")));
 }
 
 }  // namespace skin::test

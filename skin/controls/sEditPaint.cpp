@@ -2,6 +2,7 @@
 // paint, frame paint, erase and print messages that show it.
 #include <algorithm>
 
+#include "platform/ctl/EditApi.h"
 #include "platform/forms/Bitmaps.h"
 #include "platform/forms/Graphics.h"
 #include "platform/gfx/Color.h"
@@ -83,6 +84,22 @@ gfx::TRect TsEdit::TextRect() {
   r.Top += FAddedPadding.Top;
   r.Right -= FAddedPadding.Right;
   r.Bottom -= FAddedPadding.Bottom;
+  // The platform's text area has its own margins and centres its line in a client area
+  // taller than the line: the picture's text starts where the platform draws it, so that
+  // it does not move when the edit takes or loses the focus.
+  if (HandleAllocated()) {
+    win::RECT format{};
+    win::SendMessage(Handle(), ctl::EM_GETRECT, 0, reinterpret_cast<win::LPARAM>(&format));
+    win::POINT origin{0, 0};
+    win::ClientToScreen(Handle(), &origin);
+    win::RECT window{};
+    win::GetWindowRect(Handle(), &window);
+    if (!format.IsEmpty()) {
+      r.Left = format.Left + origin.X - window.Left;
+      r.Top = format.Top + origin.Y - window.Top;
+      r.Right = format.Right + origin.X - window.Left;
+    }
+  }
   return r;
 }
 

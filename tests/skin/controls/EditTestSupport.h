@@ -35,11 +35,11 @@ class EditFixture : public ManagerTest {
     }
     manager = MakeProgramManager();
     form = static_cast<TManagerTestForm*>(manager->Owner());
-    form->SetBounds(20, 20, 560, 400);
+    form->SetBounds(20, 20, S(560), S(400));
     form->Show();
     panel = new TProbeControl(form, cocPanel);
     panel->DefaultSection = u"PANEL";
-    panel->SetBounds(8, 8, 520, 340);
+    panel->SetBounds(8, 8, S(520), S(340));
     panel->SetParent(form);
     panel->HandleNeeded();
     panel->SkinData->Loaded(true);
@@ -47,10 +47,12 @@ class EditFixture : public ManagerTest {
   }
   // The density of the headless screen.
   virtual int ScreenDpi() const { return 96; }
+  // A length at 96 dots per inch on the screen.
+  int S(int v) const { return v * ScreenDpi() / 96; }
   TsEdit* Edit(int x, int y, int w, int h, forms::TWinControl* parent = nullptr) {
     auto* e = new TsEdit(form);
     e->SetAutoSize(false);
-    e->SetBounds(x, y, w, h);
+    e->SetBounds(S(x), S(y), S(w), S(h));
     e->SetParent(parent != nullptr ? parent : panel);
     e->HandleNeeded();
     win::RunUntilIdle();
@@ -58,7 +60,7 @@ class EditFixture : public ManagerTest {
   }
   TsMemo* Memo(int x, int y, int w, int h) {
     auto* m = new TsMemo(form);
-    m->SetBounds(x, y, w, h);
+    m->SetBounds(S(x), S(y), S(w), S(h));
     m->SetParent(panel);
     m->HandleNeeded();
     win::RunUntilIdle();

@@ -196,9 +196,12 @@ void MakeListBoard(SkinnedMemo& t) {
   m->Lines()->BeginUpdate();
   for (int i = 0; i < 200; ++i) m->Lines()->Add(u"https://www.example.org/page-" + base::IntToText(i) + u".html");
   m->Lines()->EndUpdate();
-  win::SendMessage(m->Handle(), ctl::EM_LINESCROLL, 0, 90);
   win::SetFocus(m->Handle());
-  win::SendMessage(m->Handle(), ctl::EM_SETSEL, 3700, 3800);
+  const auto from = win::SendMessage(m->Handle(), ctl::EM_LINEINDEX, 100, 0);
+  const auto to = win::SendMessage(m->Handle(), ctl::EM_LINEINDEX, 103, 0);
+  win::SendMessage(m->Handle(), ctl::EM_SETSEL, static_cast<win::WPARAM>(from), to);
+  win::SendMessage(m->Handle(), win::WM_VSCROLL, win::SB_TOP, 0);
+  win::SendMessage(m->Handle(), ctl::EM_LINESCROLL, 0, 90);
 }
 
 TEST_F(SkinnedMemo, ScreenshotOfAList) {

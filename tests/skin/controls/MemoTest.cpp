@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/base/NumberText.h"
 #include "platform/ctl/EditApi.h"
@@ -49,6 +50,16 @@ class SkinnedMemo : public EditFixture {
       g.Props[1].Color = color;
       g.Props[1].FontColor.Color = font;
     }
+  }
+  // A platform memo and a skinned one side by side, both with a vertical scroll bar.
+  std::pair<forms::TMemo*, TsMemo*> PlainAndSkinned() {
+    auto* plain = new forms::TMemo(form);
+    plain->SetBounds(320, 10, 150, 120);
+    plain->SetScrollBars(forms::TScrollStyle::ssVertical);
+    plain->SetParent(panel);
+    TsMemo* m = Memo(10, 10, 150, 120);
+    m->SetScrollBars(forms::TScrollStyle::ssVertical);
+    return {plain, m};
   }
   void Focus(forms::TWinControl* c) {
     win::SetFocus(c->Handle());
@@ -105,12 +116,7 @@ TEST_F(SkinnedMemo, StateColoursLeaveTheUsersSavedColours) {
 }
 
 TEST_F(SkinnedMemo, WithoutAnAdapterTheFrameComesFromTheSection) {
-  auto* plain = new forms::TMemo(form);
-  plain->SetBounds(320, 10, 150, 120);
-  plain->SetScrollBars(forms::TScrollStyle::ssVertical);
-  plain->SetParent(panel);
-  TsMemo* m = Memo(10, 10, 150, 120);
-  m->SetScrollBars(forms::TScrollStyle::ssVertical);
+  auto [plain, m] = PlainAndSkinned();
   EXPECT_EQ(m->ListSW(), nullptr);
   plain->HandleNeeded();
   const gfx::PixelBuffer classic = Shot(plain), skinned = Shot(m);
@@ -122,12 +128,7 @@ TEST_F(SkinnedMemo, WithoutAnAdapterTheFrameComesFromTheSection) {
 TEST_F(SkinnedMemo, RemovingTheSkinRemakesTheWindowWithThePlatformsFrameAndBar) {
   RegisterEditAdapterMaker(&MakeCounting);
   CountingAdapter::made = CountingAdapter::alive = 0;
-  auto* plain = new forms::TMemo(form);
-  plain->SetBounds(320, 10, 150, 120);
-  plain->SetScrollBars(forms::TScrollStyle::ssVertical);
-  plain->SetParent(panel);
-  TsMemo* m = Memo(10, 10, 150, 120);
-  m->SetScrollBars(forms::TScrollStyle::ssVertical);
+  auto [plain, m] = PlainAndSkinned();
   m->Lines()->Add(u"kept");
   ASSERT_NE(m->ListSW(), nullptr);
   const win::HWND before = m->Handle();

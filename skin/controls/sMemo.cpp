@@ -213,9 +213,9 @@ void TsMemo::WMNCPaint(TMessage& m) {
     if (q.Kind == bqNotReady) return;
     PaintControlSection(sd, ToBgInfo(q), false, sd.FCacheBmp.get(), {Left(), Top()}, {0, 0, Width(), Height()},
                         sd.CommonState());
+    RefreshControlCorners(sd.FCacheBmp.get(), sd, sd.CommonState());
     sd.BGChanged = false;
   }
-  RefreshControlCorners(sd.FCacheBmp.get(), sd, sd.CommonState());
   win::HDC dc = win::GetWindowDC(Handle());
   if (dc == nullptr) return;
   const gfx::Surface& src = sd.FCacheBmp->Canvas();

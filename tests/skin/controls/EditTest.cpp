@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/Bitmaps.h"
+#include "platform/forms/StdCtrls.h"
+#include "platform/win/Keys.h"
+#include "skin/controls/sBoundLabel.h"
 #include "platform/forms/TypInfo.h"
 #include "platform/gfx/Color.h"
 #include "platform/win/HitCodes.h"
@@ -279,6 +282,37 @@ TEST_F(SkinnedEdit, AParentWithoutPictureLeavesTheEditUpdatingUntilItHasOne) {
   win::RunUntilIdle();
   EXPECT_FALSE(e->SkinData()->FUpdating);
   EXPECT_FALSE(e->SkinData()->BGChanged);
+}
+
+TEST_F(SkinnedEdit, SelectionChangesByKeyOrMouseAreTold) {
+  TsEdit* e = Edit(10, 10, 200, 24);
+  e->SetText(u"abcdef");
+  win::SetFocus(e->Handle());
+  e->SetSelStart(0);
+  int told = 0;
+  e->OnSelectionChanged = [&told](forms::TObject*) { ++told; };
+  win::headless::KeyPress(win::VK_RIGHT);
+  EXPECT_EQ(told, 1);
+  win::headless::KeyPress(win::VK_SHIFT);  // moves nothing
+  EXPECT_EQ(told, 1);
+  win::RECT wr{};
+  win::GetWindowRect(e->Handle(), &wr);
+  win::headless::Click({wr.Left + 150, wr.Top + 12});
+  EXPECT_EQ(told, 2);
+}
+
+TEST_F(SkinnedEdit, AnActiveBoundLabelStandsLeftOfTheEdit) {
+  TsEdit* e = Edit(120, 40, 200, 24);
+  e->BoundLabel()->SetCaption(u"Address");
+  EXPECT_EQ(e->BoundLabel()->Label(), nullptr);
+  e->BoundLabel()->SetActive(true);
+  forms::TLabel* l = e->BoundLabel()->Label();
+  ASSERT_NE(l, nullptr);
+  EXPECT_EQ(l->Parent(), panel);
+  EXPECT_EQ(l->GetText(), u"Address");
+  EXPECT_LT(l->Left() + l->Width(), e->Left());
+  e->BoundLabel()->SetActive(false);
+  EXPECT_EQ(e->BoundLabel()->Label(), nullptr);
 }
 
 // A board of edits in their looks: hint, text, password, disabled, centred, focused with a

@@ -55,6 +55,21 @@ TEST_F(SkinnedEdit, BorderWidthCountsTheBorderAndEachBevel) {
   EXPECT_EQ(e->EditBorderWidth(), 0);
 }
 
+// Without a border the section's background fills the edit and no frame is drawn: the
+// corner pixel is the background colour, not the border image's.
+TEST_F(SkinnedEdit, WithoutABorderOnlyTheBackgroundIsPainted) {
+  TsEdit* framed = Edit(10, 10, 120, 24);
+  TsEdit* bare = Edit(10, 50, 120, 24);
+  bare->SetBorderStyle(forms::TBorderStyle::bsNone);
+  Unfocus();
+  const gfx::PixelBuffer f = Shot(framed), b = Shot(bare);
+  const std::uint32_t face = OpaquePx(EditSection().Props[0].Color);
+  EXPECT_EQ(b.Row32(12)[0], face);
+  EXPECT_EQ(b.Row32(0)[60], face);
+  EXPECT_NE(f.Row32(12)[0], face);
+  EXPECT_EQ(bare->EditBorderWidth(), 0);
+}
+
 TEST_F(SkinnedEdit, TakesTheSectionsColoursAndDefaults) {
   TsEdit* e = Edit(10, 10, 200, 24);
   const TsGeneralData& g = EditSection();

@@ -177,6 +177,19 @@ TEST_F(SkinnedMemo, EveryClearingTellsOfAChange) {
   EXPECT_EQ(changes, afterAdd + 2);
 }
 
+TEST_F(SkinnedMemo, ScrollingAndCaretScrollsAreTold) {
+  TsMemo* m = Memo(10, 10, 150, 60);
+  m->SetScrollBars(forms::TScrollStyle::ssVertical);
+  for (int i = 0; i < 30; ++i) m->Lines()->Add(u"line");
+  int scrolls = 0, carets = 0;
+  m->OnVScroll = [&scrolls](forms::TObject*) { ++scrolls; };
+  m->OnScrollCaret = [&carets](forms::TObject*) { ++carets; };
+  win::SendMessage(m->Handle(), win::WM_VSCROLL, win::SB_PAGEDOWN, 0);
+  win::SendMessage(m->Handle(), ctl::EM_SCROLLCARET, 0, 0);
+  EXPECT_EQ(scrolls, 1);
+  EXPECT_EQ(carets, 1);
+}
+
 TEST_F(SkinnedMemo, CtrlASelectsEverythingAndTypesNothing) {
   TsMemo* m = Memo(10, 10, 150, 120);
   m->Lines()->Add(u"one");

@@ -216,6 +216,25 @@ TEST_F(SkinnedEdit, PaddingAndTheAddedGlyphShrinkTheClientAndTheGlyphIsFrame) {
   EXPECT_EQ(p.Row32(20)[g.Left + 6], OpaquePx(0x0000C0));
 }
 
+TEST_F(SkinnedEdit, UnskinnedTheGlyphIsDrawnInsideThePlatformsFrame) {
+  TsEdit* e = Edit(10, 10, 200, 40);
+  auto* plain = new forms::TEdit(form);
+  plain->SetAutoSize(false);
+  plain->SetBounds(10, 60, 200, 40);
+  plain->SetParent(panel);
+  manager->SetActive(false);
+  SendSkinCommand(e->Handle(), scRemoveSkin, reinterpret_cast<win::LPARAM>(manager));
+  forms::TBitmap glyph(12, 12);
+  glyph.Canvas()->Handle()->FillRect({0, 0, 12, 12}, 0x00C000);
+  e->AddedGlyph()->SetGlyph(&glyph);
+  Unfocus();
+  const gfx::PixelBuffer p = Shot(e), classic = Shot(plain);
+  const gfx::TRect g = e->AddedGlyphRect();
+  EXPECT_EQ(p.Row32(20)[g.Left + 6], OpaquePx(0x00C000));
+  for (int y : {0, 1, 20, 38, 39}) EXPECT_EQ(p.Row32(y)[0], classic.Row32(y)[0]) << y;
+  EXPECT_EQ(p.Row32(0)[g.Left + 6], classic.Row32(0)[g.Left + 6]);
+}
+
 // A picture partly outside the parent shows what the parent has now, so it is built again
 // on every paint; one wholly inside is copied as it is.
 TEST_F(SkinnedEdit, AnEditPartlyOutsideItsParentIsRebuiltOnEveryPaint) {

@@ -85,6 +85,13 @@ bool QualifyingChild(forms::TControl* c, const TRect& visible) {
 
 bool acTakingSnapshot() { return false; }
 
+void ValidateOnly(win::HWND h) {
+  if (h == nullptr) return;
+  win::PAINTSTRUCT ps;
+  win::BeginPaint(h, &ps);
+  win::EndPaint(h, &ps);
+}
+
 void PaintFromCache(forms::TMessage& m, TsCommonData& sd) {
   m.Result = 0;
   forms::TWinControl* w = sd.OwnerWindowed();

@@ -19,6 +19,10 @@ class TsCommonData;
 // always false.
 bool acTakingSnapshot();
 
+// Ends a paint request without painting: the whole window, frame included, counts as
+// painted.
+void ValidateOnly(win::HWND h);
+
 // WM_PAINT (a DC in WParam, or the window's paint cycle): nothing while updating (the
 // window is only validated); the running fade's picture, else the cache, prepared when
 // stale or half visible. Containers put their non-windowed children over it.

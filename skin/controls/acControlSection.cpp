@@ -102,7 +102,11 @@ void ApplyColorAdjustments(Bitmap32* picture, TsCommonData& sd, TColor tone, int
   }
   if (useTone != clNone) useTone = SkinColorToRGB(useTone, sd.GetSkinManager());
   ApplyColorAdjustments(picture, useTone, sd.FHUEOffset, SaturationAmount(sd.FSaturation));
-  // The border image's corners take what lies behind the control.
+  RefreshControlCorners(picture, sd, state);
+}
+
+void RefreshControlCorners(Bitmap32* picture, TsCommonData& sd, int state) {
+  if (picture == nullptr || picture->Empty()) return;
   const TsGeneralData* g = sd.Section();
   const TacSkinData* data = sd.GetCommonSkinData();
   if (g == nullptr || data == nullptr || sd.FOwnerControl == nullptr || sd.FOwnerControl->Parent() == nullptr) return;

@@ -35,5 +35,8 @@ bool PaintControlOverParent(TsCommonData& sd, forms::TControl* parent, bool corn
 // ColorTone), the hue rotation, the saturation change, then the corners of the border
 // image refreshed from what lies behind the control.
 void ApplyColorAdjustments(Bitmap32* picture, TsCommonData& sd, TColor tone, int state);
+// The key-colour corners of the control's border image in its picture, taken again from
+// what its parent shows behind them now.
+void RefreshControlCorners(Bitmap32* picture, TsCommonData& sd, int state);
 
 }  // namespace skin

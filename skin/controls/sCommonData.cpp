@@ -174,7 +174,10 @@ bool TsCommonData::Skinned(bool checkActive) const {
   try {
     TsSkinManager* m = GetSkinManager();
     if (m == nullptr || m->IsDestroying() || SkinIndex < 0) return false;
-    if (FOwnerObject != nullptr) {
+    // Asked for every message of a control's window: the control is known without a cast.
+    if (FOwnerControl != nullptr) {
+      if (FOwnerControl->IsDestroying()) return false;
+    } else if (FOwnerObject != nullptr) {
       if (auto* c = dynamic_cast<forms::TComponent*>(FOwnerObject); c != nullptr && c->IsDestroying()) return false;
     }
     const TacSkinData* data = m->SkinDataArray.empty() ? nullptr : m->SkinDataArray[0].get();

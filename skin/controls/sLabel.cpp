@@ -35,13 +35,19 @@ class TextChangeScope {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 // The text cut before its last blank; a text without one loses its last character (a
-// surrogate pair whole), so that every cut makes it shorter.
+// surrogate pair whole), so that every cut makes it shorter. A line break left at the end
+// goes too: the dots belong on the last line of text.
 std::u16string CutOnce(const std::u16string& s) {
-  const std::size_t blank = s.find_last_of(u" \t");
-  if (blank != std::u16string::npos) return s.substr(0, blank);
-  std::size_t n = s.size() - 1;
-  if (n > 0 && IsHighSurrogate(s[n - 1])) --n;
-  return s.substr(0, n);
+  std::u16string out;
+  if (const std::size_t blank = s.find_last_of(u" \t"); blank != std::u16string::npos) {
+    out = s.substr(0, blank);
+  } else {
+    std::size_t n = s.size() - 1;
+    if (n > 0 && IsHighSurrogate(s[n - 1])) --n;
+    out = s.substr(0, n);
+  }
+  while (!out.empty() && (out.back() == u'\r' || out.back() == u'\n')) out.pop_back();
+  return out;
 }
 
 }  // namespace

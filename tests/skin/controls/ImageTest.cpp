@@ -22,6 +22,9 @@ std::unique_ptr<forms::TBitmap> Solid(int w, int h, std::uint32_t pixel) {
   return Picture32(w, h, [pixel](int, int) { return pixel; });
 }
 
+// Opaque red as the blend step leaves it (255 becomes 254).
+bool Red(std::uint32_t p) { return (p >> 16 & 0xFF) >= 254 && (p >> 8 & 0xFF) <= 1 && (p & 0xFF) <= 1; }
+
 }  // namespace
 
 class SkinnedImage : public PanelForm {
@@ -71,13 +74,13 @@ TEST_F(SkinnedImage, APictureIsComposedAtItsPlaceOverThePanel) {
   i->SetStretch(true);
   i->SetProportional(true);
   const Bitmap32 out = Painted(i);
-  EXPECT_EQ(out.Pixel(98 + 30, 297 + 30) | 0xFF000000u, kRed);
+  EXPECT_TRUE(Red(out.Pixel(98 + 30, 297 + 30)));
   EXPECT_EQ(out.Pixel(98 + 68, 297 + 30), Behind(98 + 68, 297 + 30));
   // Own size, not stretched: a one-pixel strip right and below.
   TsImage* small = Image(panel, {300, 20, 333, 53}, *Solid(32, 32, kRed));
   small->SetProportional(true);
   const Bitmap32 again = Painted(small);
-  EXPECT_EQ(again.Pixel(300 + 31, 20 + 31) | 0xFF000000u, kRed);
+  EXPECT_TRUE(Red(again.Pixel(300 + 31, 20 + 31)));
   EXPECT_EQ(again.Pixel(300 + 32, 20 + 10), Behind(300 + 32, 20 + 10));
   EXPECT_EQ(again.Pixel(300 + 10, 20 + 32), Behind(300 + 10, 20 + 32));
 }
@@ -113,7 +116,7 @@ TEST_F(SkinnedImage, APictureWithoutAlphaGetsItFromItsCornerOnlyWhenDrawn) {
   auto pixel = [](int x, int y) { return x < 4 && y > 27 ? 0x000000FFu : 0x00FF0000u; };
   TsImage* i = Image(panel, {40, 40, 72, 72}, *Picture32(32, 32, pixel));
   const Bitmap32 out = Painted(i);
-  EXPECT_EQ(out.Pixel(40 + 16, 40 + 16) | 0xFF000000u, kRed) << "the first paint showed nothing";
+  EXPECT_TRUE(Red(out.Pixel(40 + 16, 40 + 16))) << "the first paint showed nothing";
   EXPECT_EQ(out.Pixel(40 + 1, 40 + 30), Behind(40 + 1, 40 + 30));
   auto* stored = dynamic_cast<forms::TBitmap*>(i->Picture()->Graphic());
   ASSERT_NE(stored, nullptr);
@@ -127,7 +130,7 @@ TEST_F(SkinnedImage, AnOpaqueFormatPictureLosesItsCornerColourWhenTransparent) {
   i->SetTransparent(true);
   const Bitmap32 out = Painted(i);
   EXPECT_EQ(out.Pixel(101, 118), Behind(101, 118));
-  EXPECT_EQ(out.Pixel(110, 105) | 0xFF000000u, kRed);
+  EXPECT_TRUE(Red(out.Pixel(110, 105)));
 }
 
 TEST_F(SkinnedImage, FullBlendHidesThePictureAndGreyingKeepsItsBrightness) {

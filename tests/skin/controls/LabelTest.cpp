@@ -74,8 +74,8 @@ TEST_F(SkinnedLabel, ShorteningEndsOnTextWithoutBlanks) {
   const std::u16string out = l->Shortened(u"first\r\nsecond\r\nthird\r\nfourth");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(out, u"first...");
-  // With blanks the cut goes before the last one; the dots are added once.
-  EXPECT_EQ(l->Shortened(u"one two\r\nthree four"), u"one two...");
+  // With blanks each cut goes before the last one; the dots are added once.
+  EXPECT_EQ(l->Shortened(u"one two\r\nthree four"), u"one...");
   // A text that fits is left alone.
   EXPECT_EQ(l->Shortened(u"short"), u"short");
 }

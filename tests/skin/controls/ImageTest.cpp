@@ -10,7 +10,6 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/controls/PanelFormFixture.h"
-#include "tests/skin/support/ProbeControlTestSupport.h"
 
 namespace skin::test {
 
@@ -146,12 +145,7 @@ TEST_F(SkinnedImage, FullBlendHidesThePictureAndGreyingKeepsItsBrightness) {
 }
 
 TEST_F(SkinnedImage, AContainerWithoutPictureLeavesTheImageWaiting) {
-  auto* holder = new TProbeControl(form, cocPanel);
-  holder->DefaultSection = u"PANEL";
-  holder->SetBounds(5, 5, 200, 100);
-  holder->SetParent(form);
-  holder->HandleNeeded();
-  holder->SkinData->Loaded(true);
+  TProbeControl* holder = Holder(5, 5, 200, 100);
   // The holder answers that its picture is not ready.
   holder->JoinWindowProc(this, [](forms::TMessage& m, const forms::TWndNext& next) {
     if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scGetBgInfo && m.LParam != 0) {
@@ -168,10 +162,7 @@ TEST_F(SkinnedImage, AContainerWithoutPictureLeavesTheImageWaiting) {
 }
 
 TEST_F(SkinnedImage, AnEmptyFinishedBackgroundCopiesNothing) {
-  auto* holder = new TProbeControl(form, cocPanel);
-  holder->SetBounds(5, 5, 200, 100);
-  holder->SetParent(form);
-  holder->HandleNeeded();
+  TProbeControl* holder = Holder(5, 5, 200, 100);
   Bitmap32 empty;
   holder->JoinWindowProc(this, [&empty](forms::TMessage& m, const forms::TWndNext& next) {
     if (m.Msg == SkinCmdMessage && SkinCmdOf(m.WParam) == scGetBgInfo && m.LParam != 0) {

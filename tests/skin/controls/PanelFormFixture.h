@@ -17,6 +17,7 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sPanel.h"
+#include "tests/skin/support/ProbeControlTestSupport.h"
 #include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
@@ -55,6 +56,16 @@ class PanelForm : public ManagerTest {
     l->SetCaption(caption);
     l->SetParent(parent);
     return l;
+  }
+  // A probe container of the "PANEL" section on the form (place: left, top, width, height).
+  TProbeControl* Holder(int left, int top, int width, int height) {
+    auto* holder = new TProbeControl(form, cocPanel);
+    holder->DefaultSection = u"PANEL";
+    holder->SetBounds(left, top, width, height);
+    holder->SetParent(form);
+    holder->HandleNeeded();
+    holder->SkinData->Loaded(true);
+    return holder;
   }
   // Paints the panel as the window system would, into a picture of its size.
   static Bitmap32 PaintedPanel(TsPanel* p) {

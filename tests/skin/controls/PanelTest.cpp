@@ -12,7 +12,6 @@
 #include "skin/render/pixels/acBlendStep.h"
 #include "skin/render/pixels/acPixelBlend.h"
 #include "tests/skin/controls/PanelFormFixture.h"
-#include "tests/skin/support/ProbeControlTestSupport.h"
 
 namespace skin::test {
 
@@ -213,12 +212,7 @@ TEST_F(SkinnedPanel, APartlyTransparentCustomColourMixesWithWhatLiesBehind) {
 }
 
 TEST_F(SkinnedPanel, AParentWithoutPictureLeavesThePanelWaitingForEndUpdate) {
-  auto* holder = new TProbeControl(form, cocPanel);
-  holder->DefaultSection = u"PANEL";
-  holder->SetBounds(5, 5, 0, 0);
-  holder->SetParent(form);
-  holder->HandleNeeded();
-  holder->SkinData->Loaded(true);
+  TProbeControl* holder = Holder(5, 5, 0, 0);
   holder->SkinData->EmptyCache();
   TsPanel* p = Panel(holder, {10, 10, 80, 40});
   p->SkinData()->BGChanged = true;

@@ -285,8 +285,11 @@ void TsStickyLabel::SetAttachTo(forms::TControl* c) {
 
 void TsStickyLabel::Notification(forms::TComponent* c, forms::TOperation op) {
   TsLabel::Notification(c, op);
-  // The attached control is going: its chain goes with it.
-  if (op == forms::TOperation::opRemove && c == FAttachTo) FAttachTo = nullptr;
+  // The attached control is going (still whole): the label leaves its chain.
+  if (op == forms::TOperation::opRemove && c == FAttachTo) {
+    FAttachTo->LeaveWindowProc(this);
+    FAttachTo = nullptr;
+  }
 }
 
 void TsStickyLabel::AlignToAttached() {

@@ -38,27 +38,33 @@ std::unique_ptr<forms::TBitmap> Bar(int w, int h, std::uint32_t rgb) {
 
 }  // namespace
 
-class InfoBoard : public PanelForm {};
+class InfoBoard : public PanelForm, public ::testing::WithParamInterface<int> {
+ protected:
+  int ScreenDpi() const override { return GetParam(); }
+  // A length at 96 dots per inch at the screen's density.
+  int S(int v) const { return v * GetParam() / 96; }
+  TRect S(const TRect& r) const { return {S(r.Left), S(r.Top), S(r.Right), S(r.Bottom)}; }
+};
 
-TEST_F(InfoBoard, ScreenshotOfTheInfoLayout) {
-  form->SetBounds(20, 20, 477, 538);
-  form->SetClientWidth(461);
-  form->SetClientHeight(499);
-  TsPanel* panel = Panel(nullptr, {0, 0, 461, 499});
+TEST_P(InfoBoard, ScreenshotOfTheInfoLayout) {
+  form->SetBounds(20, 20, S(477), S(538));
+  form->SetClientWidth(S(461));
+  form->SetClientHeight(S(499));
+  TsPanel* panel = Panel(nullptr, S({0, 0, 461, 499}));
   panel->SetAlign(forms::TAlign::alClient);
   panel->SetShowCaption(false);
   auto* text =
-      Label<TsStickyLabel>(panel, {74, 16, 444, 271},
+      Label<TsStickyLabel>(panel, S({74, 16, 444, 271}),
                            u"Pellomir.\r\n\r\nDescription:\r\nFetches the list of pages of a site's sitemap.\r\n"
                            u"Asks the site, reads its map and takes the URLs\r\nfrom it. Saves the list to a "
                            u"text file.\r\n\r\nEnjoyed it? Treat the author to a cup of coffee.");
-  text->Font()->SetHeight(-13);
-  auto* contact = Label<TsStickyLabel>(panel, {74, 385, 441, 415}, u"Pellomir V1.0\r\nE-mail: info@example.com");
-  contact->Font()->SetHeight(-13);
+  text->Font()->SetHeight(-S(13));
+  auto* contact = Label<TsStickyLabel>(panel, S({74, 385, 441, 415}), u"Pellomir V1.0\r\nE-mail: info@example.com");
+  contact->Font()->SetHeight(-S(13));
   const auto logo = Disc(512, 512, 0x2060E0), cup = Disc(512, 512, 0x4A2C1A);
   const auto payOne = Bar(460, 510, 0x1E90FF), payTwo = Bar(400, 114, 0x2EAD5A);
-  TsImage* images[] = {Image(panel, {8, 16, 58, 66}, *logo), Image(panel, {98, 297, 171, 370}, *payOne),
-                       Image(panel, {208, 337, 338, 370}, *payTwo), Image(panel, {272, 260, 329, 313}, *cup)};
+  TsImage* images[] = {Image(panel, S({8, 16, 58, 66}), *logo), Image(panel, S({98, 297, 171, 370}), *payOne),
+                       Image(panel, S({208, 337, 338, 370}), *payTwo), Image(panel, S({272, 260, 329, 313}), *cup)};
   for (TsImage* i : images) {
     i->SetStretch(true);
     i->SetProportional(i != images[2]);
@@ -70,16 +76,19 @@ TEST_F(InfoBoard, ScreenshotOfTheInfoLayout) {
   const Bitmap32 shown = PaintedPanel(panel);
   const Bitmap32& face = *panel->SkinData()->FCacheBmp;
   // Behind the labels' lines and beside the pictures the panel's own pixels show.
-  EXPECT_EQ(shown.Pixel(440, 30), face.Pixel(440, 30));
-  EXPECT_EQ(shown.Pixel(98 + 70, 297 + 36), face.Pixel(98 + 70, 297 + 36));
-  EXPECT_EQ(shown.Pixel(9, 17), face.Pixel(9, 17));
+  EXPECT_EQ(shown.Pixel(S(440), S(30)), face.Pixel(S(440), S(30)));
+  EXPECT_EQ(shown.Pixel(S(98 + 70), S(297 + 36)), face.Pixel(S(98 + 70), S(297 + 36)));
+  EXPECT_EQ(shown.Pixel(S(9), S(17)), face.Pixel(S(9), S(17)));
   // The labels are drawn in the panel's text colour.
   const std::uint32_t ink = SwapRedBlue(text->CurrentFontColor());
   int inked = 0;
-  for (int y = 16; y < 120; ++y)
-    for (int x = 74; x < 300; ++x) inked += (shown.Pixel(x, y) & 0xFFFFFF) == ink;
+  for (int y = S(16); y < S(120); ++y)
+    for (int x = S(74); x < S(300); ++x) inked += (shown.Pixel(x, y) & 0xFFFFFF) == ink;
   EXPECT_GT(inked, 50);
-  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), ShotPath("skin-controls-info-board.png")));
+  const std::string name = "skin-controls-info-board-" + std::to_string(GetParam()) + ".png";
+  EXPECT_TRUE(win::headless::SaveWindowShot(form->Handle(), ShotPath(name)));
 }
+
+INSTANTIATE_TEST_SUITE_P(AtDensities, InfoBoard, ::testing::Values(96, 144));
 
 }  // namespace skin::test

@@ -25,7 +25,18 @@ namespace skin::test {
 class PanelForm : public ManagerTest {
  protected:
   void SetUp() override {
-    ManagerTest::SetUp();
+    if (ScreenDpi() == 96) {
+      ManagerTest::SetUp();
+    } else {
+      // The manager fixture's start at another screen density.
+      win::HeadlessBackend::Options options;
+      options.dpi = ScreenDpi();
+      win::headless::Start(options);
+      forms::TApplicationRef::Reset();
+      SkinEngineStartup({});
+      forms::RegisterClass(TManagerTestForm::StaticClass());
+      DefaultSkinMessages().Clear();
+    }
     RegisterPanelImageLabelClasses();
     manager = MakeProgramManager();
     form = static_cast<TManagerTestForm*>(manager->Owner());
@@ -33,6 +44,8 @@ class PanelForm : public ManagerTest {
     form->Show();
     win::RunUntilIdle();
   }
+  // The screen's density the test runs at.
+  virtual int ScreenDpi() const { return 96; }
   TsPanel* Panel(forms::TWinControl* parent, const TRect& place) {
     auto* p = forms::New<TsPanel>(form);
     p->SetBounds(place.Left, place.Top, place.Width(), place.Height());

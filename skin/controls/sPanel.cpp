@@ -265,16 +265,17 @@ void TsCustomPanel::PaintCustomColor(win::HDC dc) {
     PrepareCache();
   if (border != nullptr && (border->DrawMode & dmHiddenInState0) == 0 && sd.CacheValid()) {
     Bitmap32& cache = *sd.FCacheBmp;
-    if (g->Props[0].Transparency == 100 && (border->DrawMode & 4) != 0) {
+    const int bw = std::max({border->WL, border->WT, border->WR, border->WB});
+    // A panel too small for an inner fill shows its whole picture.
+    if ((g->Props[0].Transparency == 100 && (border->DrawMode & 4) != 0) || Width() <= 2 * bw || Height() <= 2 * bw) {
       dc->BitBlt(0, 0, Width(), Height(), cache.Canvas(), 0, 0, gfx::SRCCOPY);
     } else {
-      const int bw = std::max({border->WL, border->WT, border->WR, border->WB});
       const TRect inner{bw, bw, Width() - bw, Height() - bw};
       dc->BitBlt(0, 0, Width(), bw, cache.Canvas(), 0, 0, gfx::SRCCOPY);
       dc->BitBlt(0, Height() - bw, Width(), bw, cache.Canvas(), 0, Height() - bw, gfx::SRCCOPY);
       dc->BitBlt(0, bw, bw, Height() - 2 * bw, cache.Canvas(), 0, bw, gfx::SRCCOPY);
       dc->BitBlt(Width() - bw, bw, bw, Height() - 2 * bw, cache.Canvas(), Width() - bw, bw, gfx::SRCCOPY);
-      if (!inner.IsEmpty()) dc->FillRect(inner, c);
+      dc->FillRect(inner, c);
     }
   } else {
     dc->FillRect(all, c);

@@ -147,4 +147,19 @@ TEST_F(SkinnedLabel, TransparentForMouseLetsClicksThrough) {
   EXPECT_FALSE(l->HitTest({5, 5}));
 }
 
+class SkinnedLabelAt144 : public SkinnedLabel {
+ protected:
+  int ScreenDpi() const override { return 144; }
+};
+
+TEST_F(SkinnedLabelAt144, TheGapGrowsWithTheScreensDensity) {
+  auto* target = new forms::TButton(form);
+  target->SetBounds(10, 20, 100, 21);
+  target->SetParent(panel);
+  auto* l = Label<TsStickyLabel>(panel, {200, 200, 240, 213}, u"Name");
+  l->SetAlignTo(altRight);
+  l->SetAttachTo(target);
+  EXPECT_EQ(l->Left(), 10 + 100 + 3);
+}
+
 }  // namespace skin::test

@@ -251,30 +251,39 @@ void TsCustomImage::acWM_Paint(TMessage& m) {
   dc->Restore(level);
 }
 
-void TsCustomImage::WndProc(TMessage& m) {
+void TsCustomImage::SkinCommand(TMessage& m) {
   TsCommonData& sd = *FCommonData;
+  switch (SkinCmdOf(m.WParam)) {
+    case scGetDefaultIndex: SCGetDefaultIndex(m); return;
+    case scGetDefaultKind: m.Result = kImageDefaultKind; return;
+    default:
+      if (!DispatchSkinCommand(m, sd)) forms::TImage::WndProc(m);
+      return;
+  }
+}
+
+void TsCustomImage::SCGetDefaultIndex(TMessage& m) {
+  if (TsSkinManager* mgr = FCommonData->GetSkinManager()) m.Result = mgr->GetSkinIndex(u"TRANSPARENT") + 1;
+  else forms::TImage::WndProc(m);
+}
+
+void TsCustomImage::WMSize(TMessage&) {
+  if (Visible()) FCommonData->BGChanged = true;
+}
+
+void TsCustomImage::CMVisibleChanged(TMessage&) {
+  FCommonData->BGChanged = true;
+  FCommonData->FMouseAbove = false;
+}
+
+void TsCustomImage::WndProc(TMessage& m) {
   switch (m.Msg) {
-    case SkinCmdMessage:
-      switch (SkinCmdOf(m.WParam)) {
-        case scGetDefaultIndex:
-          if (TsSkinManager* mgr = sd.GetSkinManager()) m.Result = mgr->GetSkinIndex(u"TRANSPARENT") + 1;
-          else forms::TImage::WndProc(m);
-          return;
-        case scGetDefaultKind: m.Result = kImageDefaultKind; return;
-        default:
-          if (!DispatchSkinCommand(m, sd)) forms::TImage::WndProc(m);
-          return;
-      }
+    case SkinCmdMessage: SkinCommand(m); return;
     case win::WM_PAINT: acWM_Paint(m); return;
     case win::WM_ERASEBKGND: return;
     case win::WM_SIZE:
-    case win::WM_WINDOWPOSCHANGED:
-      if (Visible()) sd.BGChanged = true;
-      break;
-    case forms::CM_VISIBLECHANGED:
-      sd.BGChanged = true;
-      sd.FMouseAbove = false;
-      break;
+    case win::WM_WINDOWPOSCHANGED: WMSize(m); break;
+    case forms::CM_VISIBLECHANGED: CMVisibleChanged(m); break;
     default: break;
   }
   forms::TImage::WndProc(m);

@@ -63,6 +63,10 @@ class TsCustomImage : public forms::TImage {
 
  private:
   void acWM_Paint(forms::TMessage& m);
+  void SkinCommand(forms::TMessage& m);
+  void SCGetDefaultIndex(forms::TMessage& m);
+  void WMSize(forms::TMessage& m);
+  void CMVisibleChanged(forms::TMessage& m);
   void SetFlag(bool& field, bool v);
   // The cache holds a picture to copy (a build that found an empty background holds none).
   bool cacheFilled_ = false;

@@ -176,40 +176,53 @@ void TsCustomLabel::CMTextOrFontChanged() {
   Invalidate();
 }
 
+void TsCustomLabel::SCRemoveSkin() {
+  if (IsDestroying()) return;
+  if (FSkinManager != nullptr && FSkinManager->IsDestroying()) FSkinManager = nullptr;
+  if (FSavedParentFont) SetParentFont(true);
+  FSkinIndex = -1;
+  Invalidate();
+}
+
+void TsCustomLabel::SCRefresh() {
+  if (IsLoading() || IsDestroying()) return;
+  if (ParentFont()) FSavedParentFont = true;
+  FSkinIndex = -1;
+  Invalidate();
+}
+
+void TsCustomLabel::SCFontChanged() {
+  if (TsSkinManager* mgr = GetSkinManager()) mgr->UpdateFontName(this);
+}
+
+void TsCustomLabel::SCGetTextSection(TMessage& m) {
+  if (ActiveManager() && Parent() != nullptr && m.LParam != 0)
+    m.Result = PassTextSectionQuery(this, *reinterpret_cast<TacTextSectionQuery*>(m.LParam));
+}
+
+void TsCustomLabel::SCIsOpaqueChild(TMessage& m) { m.Result = ActiveManager() || !Transparent() ? 1 : 0; }
+
 void TsCustomLabel::AfterSkinCommand(TMessage& m) {
   switch (SkinCmdOf(m.WParam)) {
-    case scRemoveSkin:
-      if (IsDestroying()) return;
-      if (FSkinManager != nullptr && FSkinManager->IsDestroying()) FSkinManager = nullptr;
-      if (FSavedParentFont) SetParentFont(true);
-      FSkinIndex = -1;
-      Invalidate();
-      return;
-    case scRefresh:
-      if (IsLoading() || IsDestroying()) return;
-      if (ParentFont()) FSavedParentFont = true;
-      FSkinIndex = -1;
-      Invalidate();
-      return;
-    case scFontChanged:
-      if (TsSkinManager* mgr = GetSkinManager()) mgr->UpdateFontName(this);
-      return;
-    case scGetTextSection:
-      if (ActiveManager() && Parent() != nullptr && m.LParam != 0)
-        m.Result = PassTextSectionQuery(this, *reinterpret_cast<TacTextSectionQuery*>(m.LParam));
-      return;
-    case scIsOpaqueChild: m.Result = ActiveManager() || !Transparent() ? 1 : 0; return;
+    case scRemoveSkin: SCRemoveSkin(); return;
+    case scRefresh: SCRefresh(); return;
+    case scFontChanged: SCFontChanged(); return;
+    case scGetTextSection: SCGetTextSection(m); return;
+    case scIsOpaqueChild: SCIsOpaqueChild(m); return;
     default: return;
   }
+}
+
+bool TsCustomLabel::CMHitTest(TMessage& m) {
+  if (!FTransparentForMouse) return false;
+  m.Result = 0;
+  return true;
 }
 
 void TsCustomLabel::WndProc(TMessage& m) {
   switch (m.Msg) {
     case forms::CM_HITTEST:
-      if (FTransparentForMouse) {
-        m.Result = 0;
-        return;
-      }
+      if (CMHitTest(m)) return;
       break;
     case forms::CM_FONTCHANGED:
     case forms::CM_TEXTCHANGED: CMTextOrFontChanged(); return;

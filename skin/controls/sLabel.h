@@ -52,7 +52,15 @@ class TsCustomLabel : public forms::TCustomLabel {
 
  private:
   void CMTextOrFontChanged();
+  // The mouse passes through: true when answered.
+  bool CMHitTest(forms::TMessage& m);
+  // Skin commands, after the platform's handling.
   void AfterSkinCommand(forms::TMessage& m);
+  void SCRemoveSkin();
+  void SCRefresh();
+  void SCFontChanged();
+  void SCGetTextSection(forms::TMessage& m);
+  void SCIsOpaqueChild(forms::TMessage& m);
 };
 
 class TsLabel : public TsCustomLabel {

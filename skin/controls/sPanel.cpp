@@ -424,13 +424,9 @@ void TsCustomPanel::WndProc(TMessage& m) {
     case win::WM_WINDOWPOSCHANGING: WMWindowPosChanging(m); break;
     case win::WM_PRINTCLIENT: WMPrintClient(m); return;
     case forms::CM_VISIBLECHANGED: CMVisibleChanged(m); return;
-    case forms::CM_COLORCHANGED:
-      if (sd.FCustomColor) sd.BGChanged = true;
-      break;
+    case forms::CM_COLORCHANGED: CMColorChanged(m); break;
     case forms::CM_TEXTCHANGED: CMTextChanged(m); return;
-    case forms::CM_SHOWINGCHANGED:
-      if (Visible()) sd.FUpdating = false;
-      break;
+    case forms::CM_SHOWINGCHANGED: CMShowingChanged(m); break;
     case forms::CM_INVALIDATE: CMInvalidate(m); break;
     default: break;
   }
@@ -514,6 +510,14 @@ void TsCustomPanel::CMVisibleChanged(TMessage& m) {
   TellChildrenEndUpdate();
 }
 
+void TsCustomPanel::CMColorChanged(TMessage&) {
+  if (FCommonData->FCustomColor) FCommonData->BGChanged = true;
+}
+
+void TsCustomPanel::CMShowingChanged(TMessage&) {
+  if (Visible()) FCommonData->FUpdating = false;
+}
+
 void TsCustomPanel::CMTextChanged(TMessage&) {
   if (Parent() != nullptr) FCommonData->Invalidate(false);
 }
@@ -524,14 +528,15 @@ void TsCustomPanel::CMInvalidate(TMessage&) {
   FOldBevel = BevelOuter();
 }
 
+void TsCustomPanel::WMSetText(const TMessage& m) {
+  if (m.LParam == 0 || *reinterpret_cast<const char16_t*>(m.LParam) == 0) return;
+  FCommonData->BGChanged = true;
+  Repaint(false);
+}
+
 void TsCustomPanel::AfterMessage(const TMessage& m) {
   switch (m.Msg) {
-    case win::WM_SETTEXT:
-      if (m.LParam != 0 && *reinterpret_cast<const char16_t*>(m.LParam) != 0) {
-        FCommonData->BGChanged = true;
-        Repaint(false);
-      }
-      return;
+    case win::WM_SETTEXT: WMSetText(m); return;
     case forms::CM_ENABLEDCHANGED: FCommonData->Invalidate(false); return;
     default: return;
   }

@@ -111,8 +111,11 @@ class TsCustomPanel : public forms::TCustomPanel {
   void WMWindowPosChanging(forms::TMessage& m);
   void WMPrintClient(forms::TMessage& m);
   void CMVisibleChanged(forms::TMessage& m);
+  void CMColorChanged(forms::TMessage& m);
+  void CMShowingChanged(forms::TMessage& m);
   void CMTextChanged(forms::TMessage& m);
   void CMInvalidate(forms::TMessage& m);
+  void WMSetText(const forms::TMessage& m);
   void AfterMessage(const forms::TMessage& m);
   // Messages while not skinned.
   void UnskinnedMessage(forms::TMessage& m);

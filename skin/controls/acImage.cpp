@@ -80,6 +80,11 @@ Bitmap32 CopyOf(const forms::TBitmap& bmp) {
 TsCustomImage::TsCustomImage(forms::TComponent* owner)
     : forms::TImage(owner), FCommonData(std::make_unique<TsCtrlSkinData>(this, true)) {
   FCommonData->COC = cocImage;
+  forms::TNotifyEvent platform = Picture()->OnChange;
+  Picture()->OnChange = [this, platform](forms::TObject* sender) {
+    drawn_.reset();
+    if (platform) platform(sender);
+  };
 }
 
 TsCustomImage::~TsCustomImage() = default;
@@ -201,19 +206,31 @@ void TsCustomImage::DrawPicture(const TacBgInfo& bg) {
   forms::TGraphic* g = Picture()->Graphic();
   auto* bmp = dynamic_cast<forms::TBitmap*>(g);
   Bitmap32 p;
+  const Bitmap32* pic = &p;
   if (bmp != nullptr && !bmp->Empty() && bmp->Pixels().Format() == gfx::PixelFormat::Bgra32) {
-    p = CopyOf(*bmp);
-    if (bmp->PixelFormat() == forms::TPixelFormat::pf32bit) {
+    const bool alpha = bmp->PixelFormat() == forms::TPixelFormat::pf32bit;
+    const TsSkinManager* m = DefaultManager();
+    const DrawnKey key{g,
+                       {bmp->Width(), bmp->Height()},
+                       Stretch() ? t : n,
+                       Transparent(),
+                       alpha && (m == nullptr || m->Options.CheckEmptyAlpha),
+                       !alpha};
+    if (drawn_ == nullptr || !(key == drawnKey_)) {
+      p = CopyOf(*bmp);
       // A picture without any alpha gets it from its corner colour: on the copy drawn,
       // never on the stored picture.
-      TsSkinManager* m = DefaultManager();
-      if (m == nullptr || m->Options.CheckEmptyAlpha) AlphaFromCornerColor(&p);
-    } else {
-      SetAlphaRect(&p, {0, 0, p.Width(), p.Height()}, 0, NoKey);
-      const std::uint32_t key = p.Pixel(0, p.Height() - 1);
-      SetAlphaRect(&p, {0, 0, p.Width(), p.Height()}, 255, Transparent() ? key : NoKey);
+      if (key.CornerAlpha) AlphaFromCornerColor(&p);
+      if (key.Opaque) {
+        SetAlphaRect(&p, {0, 0, p.Width(), p.Height()}, 0, NoKey);
+        const std::uint32_t corner = p.Pixel(0, p.Height() - 1);
+        SetAlphaRect(&p, {0, 0, p.Width(), p.Height()}, 255, Transparent() ? corner : NoKey);
+      }
+      if (Stretch()) ResizeSmooth(p, t);
+      drawn_ = std::make_unique<Bitmap32>(std::move(p));
+      drawnKey_ = key;
     }
-    if (Stretch()) ResizeSmooth(p, t);
+    pic = drawn_.get();
   } else if (g != nullptr && !g->Empty()) {
     // Other graphics are drawn by the platform over what the cache holds.
     p = Bitmap32(t.cx, t.cy);
@@ -228,13 +245,14 @@ void TsCustomImage::DrawPicture(const TacBgInfo& bg) {
   } else {
     return;
   }
+  const int w = pic->Width(), h = pic->Height();
   int x = 0, y = 0;
   if (!(Stretch() && !Proportional()) && Center()) {
-    x = (Width() - p.Width()) / 2;
-    y = (Height() - p.Height() - (FUseFullSize ? p.Height() / 2 : 0)) / 2;
+    x = (Width() - w) / 2;
+    y = (Height() - h - (FUseFullSize ? h / 2 : 0)) / 2;
   }
-  DrawGlyph32({x, y, x + p.Width(), y + p.Height()}, {0, 0, p.Width(), p.Height()}, cache, FReflected, FBlend,
-              FGrayed ? TColor(0xFFFFFF) : TColor(NoKey), false, bg, &p);
+  DrawGlyph32({x, y, x + w, y + h}, {0, 0, w, h}, cache, FReflected, FBlend, FGrayed ? TColor(0xFFFFFF) : TColor(NoKey),
+              false, bg, pic);
 }
 
 // ---- Messages ----

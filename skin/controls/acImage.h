@@ -68,6 +68,16 @@ class TsCustomImage : public forms::TImage {
   void WMSize(forms::TMessage& m);
   void CMVisibleChanged(forms::TMessage& m);
   void SetFlag(bool& field, bool v);
+  // The picture as it is drawn (alpha given, resampled), reused while the picture and the
+  // way it is drawn stay the same; any change of the picture drops it.
+  struct DrawnKey {
+    const forms::TGraphic* Graphic = nullptr;
+    gfx::TSize Source{}, Size{};
+    bool Transparent = false, CornerAlpha = false, Opaque = false;
+    bool operator==(const DrawnKey&) const = default;
+  };
+  std::unique_ptr<Bitmap32> drawn_;
+  DrawnKey drawnKey_;
   // The cache holds a picture to copy (a build that found an empty background holds none).
   bool cacheFilled_ = false;
 };

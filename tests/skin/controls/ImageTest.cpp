@@ -191,4 +191,18 @@ TEST_F(SkinnedImage, CommandsWithFixedAnswers) {
   EXPECT_EQ(i->Perform(SkinCmdMessage, SkinCmdWParam(scIsOpaqueChild), 0), 1);
 }
 
+TEST_F(SkinnedImage, ANewPictureOrSizeReplacesTheOneDrawnBefore) {
+  TsImage* i = Image(panel, {8, 16, 58, 66}, *Solid(512, 512, kRed));
+  i->SetStretch(true);
+  i->SetProportional(true);
+  EXPECT_TRUE(Red(Painted(i).Pixel(30, 40)));
+  i->Picture()->SetGraphic(Solid(512, 512, 0xFF0000FFu).get());
+  EXPECT_EQ(Painted(i).Pixel(30, 40) & 0xFFFF00, 0u) << "the old picture was drawn again";
+  // Drawn larger, the picture is resampled to the new size.
+  i->SetBounds(8, 16, 100, 100);
+  const Bitmap32 larger = Painted(i);
+  EXPECT_GE(larger.Pixel(8 + 90, 16 + 90) & 0xFF, 254u);
+  EXPECT_EQ(larger.Pixel(8 + 90, 16 + 90) & 0xFFFF00, 0u);
+}
+
 }  // namespace skin::test

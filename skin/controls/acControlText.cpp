@@ -40,7 +40,13 @@ void WriteControlText(gfx::Surface& surface, std::u16string_view text, bool enab
   TacCaptionStyle style;
   TsSkinManager* m = sd.GetSkinManager();
   forms::TControl* owner = sd.FOwnerControl;
-  if (!sd.Skinned() || sd.FCustomFont || m == nullptr) {
+  const bool skinned = sd.Skinned() && m != nullptr;
+  // A web button out of its normal look is underlined, in plain output too.
+  if (skinned && state != 0) {
+    const int web = m->SkinCommonInfo.Sections[ssWebBtn];
+    style.Underline = web >= 0 && sd.SkinIndex == web;
+  }
+  if (!skinned || sd.FCustomFont) {
     WriteStateText(surface, text, enabled, style, format, rect);
     return;
   }
@@ -59,8 +65,6 @@ void WriteControlText(gfx::Surface& surface, std::u16string_view text, bool enab
     style.GlobalColor = m->GetGlobalColor();
     if (withGlow && sd.CacheValid()) style.GlowTarget = sd.FCacheBmp.get();
   }
-  const int web = m->SkinCommonInfo.Sections[ssWebBtn];
-  style.Underline = state != 0 && web >= 0 && sd.SkinIndex == web;
   WriteStateText(surface, text, enabled, style, format, rect);
   surface.Restore(level);
 }

@@ -8,6 +8,9 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
+#include "skin/controls/acImage.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sPanel.h"
 
 namespace app {
 

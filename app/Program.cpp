@@ -17,6 +17,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/TypInfo.h"
+#include "skin/controls/ControlClasses.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
 
@@ -35,6 +36,7 @@ void RegisterProgramClasses() {
                             &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(), &forms::TMemo::StaticClass(),
                             &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
                             &forms::TSaveDialog::StaticClass()});
+    skin::RegisterPanelImageLabelClasses();
     RegisterAppDescriptions();
     return true;
   }();

@@ -8,6 +8,10 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/Forward.h"
 
+namespace skin {
+class TsImage;
+}
+
 namespace app {
 
 class TXMLDocument;
@@ -24,7 +28,7 @@ class TForm1 : public forms::TForm {
   forms::TMemo* sMemo1 = nullptr;
   forms::TGroupBox* sGroupBox3 = nullptr;
   forms::TButton* sButton1 = nullptr;
-  forms::TImage* sImage1 = nullptr;
+  skin::TsImage* sImage1 = nullptr;
   TXMLDocument* XMLDocument1 = nullptr;
   forms::TSaveDialog* sSaveDialog1 = nullptr;
 

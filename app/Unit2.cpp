@@ -8,6 +8,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/shell/Shell.h"
+#include "skin/controls/sLabel.h"
 
 namespace app {
 
@@ -21,7 +22,7 @@ bool FaceInstalled(const forms::TFont& font) {
 }
 
 // Whether every line of the label's text fits its width, and all lines its height.
-bool TextFits(forms::TLabel& label) {
+bool TextFits(forms::TCustomLabel& label) {
   const std::u16string text = label.Caption();
   int lines = 0;
   for (std::size_t start = 0; start <= text.size(); ++lines) {
@@ -34,7 +35,7 @@ bool TextFits(forms::TLabel& label) {
 }
 
 // The window's face at the largest size up to the stored one at which the text fits.
-void SubstituteFace(forms::TLabel& label, const std::u16string& face) {
+void SubstituteFace(forms::TCustomLabel& label, const std::u16string& face) {
   label.Font()->SetName(face);
   const int stored = label.Font()->Height();  // negative: character height
   for (int h = stored; h < -8 && !TextFits(label); ++h) label.Font()->SetHeight(h + 1);
@@ -44,7 +45,7 @@ void SubstituteFace(forms::TLabel& label, const std::u16string& face) {
 
 void TForm2::Loaded() {
   forms::TForm::Loaded();
-  for (forms::TLabel* label : {sStickyLabel1, sStickyLabel2})
+  for (skin::TsStickyLabel* label : {sStickyLabel1, sStickyLabel2})
     if (label && !FaceInstalled(*label->Font())) SubstituteFace(*label, Font()->Name());
 }
 

@@ -5,6 +5,12 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/Forward.h"
 
+namespace skin {
+class TsPanel;
+class TsStickyLabel;
+class TsImage;
+}  // namespace skin
+
 namespace app {
 
 class TForm2 : public forms::TForm {
@@ -12,13 +18,13 @@ class TForm2 : public forms::TForm {
  public:
   using TForm::TForm;
 
-  forms::TPanel* sPanel1 = nullptr;
-  forms::TLabel* sStickyLabel1 = nullptr;
-  forms::TLabel* sStickyLabel2 = nullptr;
-  forms::TImage* sImage1 = nullptr;
-  forms::TImage* sImage2 = nullptr;
-  forms::TImage* sImage3 = nullptr;
-  forms::TImage* sImage4 = nullptr;
+  skin::TsPanel* sPanel1 = nullptr;
+  skin::TsStickyLabel* sStickyLabel1 = nullptr;
+  skin::TsStickyLabel* sStickyLabel2 = nullptr;
+  skin::TsImage* sImage1 = nullptr;
+  skin::TsImage* sImage2 = nullptr;
+  skin::TsImage* sImage3 = nullptr;
+  skin::TsImage* sImage4 = nullptr;
   forms::TBitBtn* sBitBtn1 = nullptr;
 
   // The description's label face may not be installed: the labels then take the window's

@@ -1,14 +1,21 @@
 // Class registrations of the skin state objects and their published properties.
+#include "platform/forms/Bitmaps.h"
 #include "platform/forms/ClassBuilder.h"
 #include "platform/forms/Graphics.h"
+#include "platform/forms/Publish.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/forms/TypInfo.h"
+#include "skin/controls/ControlClasses.h"
 #include "skin/controls/acAddedGlyph.h"
+#include "skin/controls/acImage.h"
 #include "skin/controls/acPadding.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sEdit.h"
+#include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
-#include "platform/forms/Bitmaps.h"
+#include "skin/controls/sPanel.h"
+#include "skin/data/sSkinManager.h"
 
 namespace skin {
 
@@ -50,6 +57,126 @@ FORMS_DEFINE_CLASS(TsScrollWndData, TsCommonData, [](auto& b) {
   b.Object(u"HorzScrollData", [](TsScrollWndData* d) { return d->HorzScrollData.get(); });
   b.Object(u"VertScrollData", [](TsScrollWndData* d) { return d->VertScrollData.get(); });
 })
+
+// ---- Panel, image and labels ----
+
+namespace {
+
+const forms::TEnumInfo& SideShadowModeInfo() {
+  static const forms::TEnumInfo i{u"TacSideShadowMode", {u"ssmNone", u"ssmInternal"}};
+  return i;
+}
+
+const forms::TEnumInfo& SideInfo() {
+  static const forms::TEnumInfo i{u"TacSide", {u"asLeft", u"asTop", u"asRight", u"asBottom"}};
+  return i;
+}
+
+const forms::TEnumInfo& AlignToInfo() {
+  static const forms::TEnumInfo i{
+      u"TAlignTo", {u"altLeft", u"altTop", u"altBottom", u"altRight", u"altTopCenter", u"altBottomCenter"}};
+  return i;
+}
+
+}  // namespace
+
+FORMS_DEFINE_CLASS(TacSideShadow, forms::TPersistent, [](auto& b) {
+  using S = TacSideShadow;
+  b.Enum(u"Mode", SideShadowModeInfo(), &S::Mode, &S::SetMode, std::optional(ssmNone));
+  b.Enum(u"Side", SideInfo(), &S::Side, &S::SetSide, std::optional(asRight));
+  b.Integer(u"ShadowSize", &S::ShadowSize, &S::SetShadowSize, 6);
+  b.Integer(u"Blend", &S::Blend, &S::SetBlend, 48);
+})
+
+FORMS_DEFINE_CLASS(TsCustomPanel, forms::TCustomPanel, [](auto&) {})
+
+FORMS_DEFINE_CLASS(TsPanel, TsCustomPanel, [](auto& b) {
+  using P = forms::TCustomPanel;
+  forms::publish::WinControl(b, forms::clBtnFace, false);
+  b.Enum(u"Alignment", forms::AlignmentInfo(), &P::Alignment, &P::SetAlignment,
+         std::optional(forms::TAlignment::taCenter));
+  b.Enum(u"BevelInner", forms::BevelCutInfo(), &P::BevelInner, &P::SetBevelInner,
+         std::optional(forms::TBevelCut::bvNone));
+  b.Enum(u"BevelOuter", forms::BevelCutInfo(), &P::BevelOuter, &P::SetBevelOuter,
+         std::optional(forms::TBevelCut::bvRaised));
+  b.Integer(u"BevelWidth", &forms::TWinControl::BevelWidth, &forms::TWinControl::SetBevelWidth, 1);
+  b.Integer(u"BorderWidth", &forms::TWinControl::BorderWidth, &forms::TWinControl::SetBorderWidth, 0);
+  b.Enum(u"BorderStyle", forms::BorderStyleInfo(), &P::BorderStyle, &P::SetBorderStyle,
+         std::optional(forms::TBorderStyle::bsNone));
+  forms::publish::Caption(b);
+  b.Bool(u"ShowCaption", &P::ShowCaption, &P::SetShowCaption, true);
+  b.Enum(u"VerticalAlignment", forms::VerticalAlignmentInfo(), &P::VerticalAlignment, &P::SetVerticalAlignment,
+         std::optional(forms::TVerticalAlignment::taVerticalCenter));
+  b.Object(u"SideShadow", [](TsCustomPanel* p) { return p->SideShadow(); });
+  b.Object(u"SkinData", [](TsCustomPanel* p) -> forms::TPersistent* { return p->SkinData(); });
+  b.Event(u"OnPaint", &TsCustomPanel::FOnPaint);
+  b.Event(u"OnResize", &forms::TControl::OnResize);
+})
+
+FORMS_DEFINE_CLASS(TsCustomImage, forms::TImage, [](auto&) {})
+
+FORMS_DEFINE_CLASS(TsImage, TsCustomImage, [](auto& b) {
+  using I = TsCustomImage;
+  forms::publish::Bounds(b);
+  forms::publish::Layout(b);
+  forms::publish::State(b);
+  forms::publish::MouseEvents(b);
+  b.Bool(u"AutoSize", &forms::TControl::AutoSize, &forms::TControl::SetAutoSize, false);
+  b.Integer(u"Blend", &I::Blend, &I::SetBlend, 0);
+  b.Bool(u"Center", &forms::TImage::Center, &forms::TImage::SetCenter, false);
+  b.Bool(u"Grayed", &I::Grayed, &I::SetGrayed, false);
+  b.Object(u"Picture", [](I* i) -> forms::TPersistent* { return i->Picture(); });
+  b.Bool(u"Proportional", &forms::TImage::Proportional, &forms::TImage::SetProportional, false);
+  b.Bool(u"Reflected", &I::Reflected, &I::SetReflected, false);
+  b.Object(u"SkinData", [](I* i) -> forms::TPersistent* { return i->SkinData(); });
+  b.Bool(u"Stretch", &forms::TImage::Stretch, &forms::TImage::SetStretch, false);
+  b.Bool(u"Transparent", &forms::TImage::Transparent, &forms::TImage::SetTransparent, false);
+  b.Bool(u"UseFullSize", &I::UseFullSize, &I::SetUseFullSize, false);
+})
+
+FORMS_DEFINE_CLASS(TsCustomLabel, forms::TCustomLabel, [](auto&) {})
+
+namespace {
+
+// The published properties every skinned label shares.
+template <class B>
+void PublishLabel(B& b) {
+  using L = forms::TCustomLabel;
+  using S = TsCustomLabel;
+  forms::publish::GraphicControl(b, forms::clBtnFace);
+  b.Enum(u"Alignment", forms::AlignmentInfo(), &L::Alignment, &L::SetAlignment,
+         std::optional(forms::TAlignment::taLeftJustify));
+  b.Bool(u"AutoSize", &forms::TControl::AutoSize, &L::SetAutoSize, true);
+  forms::publish::Caption(b);
+  b.Enum(u"EllipsisPosition", forms::EllipsisPositionInfo(), &L::EllipsisPosition, &L::SetEllipsisPosition,
+         std::optional(forms::TEllipsisPosition::epNone));
+  b.template Component<forms::TWinControl>(u"FocusControl", &L::FocusControl, &L::SetFocusControl);
+  b.Enum(u"Layout", forms::TextLayoutInfo(), &L::Layout, &L::SetLayout, std::optional(forms::TTextLayout::tlTop));
+  b.Bool(u"ShowAccelChar", &L::ShowAccelChar, &L::SetShowAccelChar, true);
+  b.String(u"SkinSection", &S::SkinSection, &S::SetSkinSection);
+  b.template Component<TsSkinManager>(u"SkinManager", &S::SkinManager, &S::SetSkinManager);
+  b.Bool(u"Transparent", &L::Transparent, &L::SetTransparent, true);
+  b.Bool(u"TransparentForMouse", &S::TransparentForMouse, &S::SetTransparentForMouse, false);
+  b.Bool(u"UseSkinColor", &TsLabel::UseSkinColor, &TsLabel::SetUseSkinColor, true);
+  b.Bool(u"WordWrap", &L::WordWrap, &L::SetWordWrap, false);
+}
+
+}  // namespace
+
+FORMS_DEFINE_CLASS(TsLabel, TsCustomLabel, [](auto& b) { PublishLabel(b); })
+
+FORMS_DEFINE_CLASS(TsStickyLabel, TsLabel, [](auto& b) {
+  using S = TsStickyLabel;
+  PublishLabel(b);
+  b.Enum(u"AlignTo", AlignToInfo(), &S::AlignTo, &S::SetAlignTo, std::optional(altLeft));
+  b.template Component<forms::TControl>(u"AttachTo", &S::AttachTo, &S::SetAttachTo);
+  b.Integer(u"Gap", &S::Gap, &S::SetGap, 2);
+})
+
+void RegisterPanelImageLabelClasses() {
+  forms::RegisterClasses({&TacSideShadow::StaticClass(), &TsCtrlSkinData::StaticClass(), &TsPanel::StaticClass(),
+                          &TsImage::StaticClass(), &TsLabel::StaticClass(), &TsStickyLabel::StaticClass()});
+}
 
 }  // namespace skin
 

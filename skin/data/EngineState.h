@@ -68,6 +68,8 @@ struct EngineState {
 
   // Painting graphic children is running (a nested call does nothing).
   bool paintingGraphicChildren = false;
+  // A label is handling a change of its text or font (nested changes do nothing).
+  bool labelTextChanging = false;
 
   // The pixel layer's tuning values (disabled look).
   TacPixelTuning& Tuning() { return PixelTuning(); }

@@ -17,6 +17,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/controls/acImage.h"
 
 namespace apptest {
 namespace {

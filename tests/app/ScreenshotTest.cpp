@@ -8,6 +8,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
+#include "skin/controls/acImage.h"
 #include "tests/support/LoopbackServerTestSupport.h"
 
 namespace apptest {

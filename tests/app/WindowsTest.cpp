@@ -13,6 +13,8 @@
 #include "platform/win/Keys.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/controls/acImage.h"
+#include "skin/controls/sLabel.h"
 
 namespace apptest {
 namespace {
@@ -142,7 +144,7 @@ TEST_F(Windows, ThePicturesAreThereWithTheirSizes) {
 }
 
 TEST_F(Windows, EveryLineOfTheInfoTextFitsItsLabel) {
-  for (forms::TLabel* label : {f2->sStickyLabel1, f2->sStickyLabel2}) {
+  for (skin::TsStickyLabel* label : {f2->sStickyLabel1, f2->sStickyLabel2}) {
     const std::u16string text = label->Caption();
     int lines = 0;
     for (std::size_t start = 0; start <= text.size(); ++lines) {

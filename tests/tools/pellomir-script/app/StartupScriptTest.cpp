@@ -47,7 +47,7 @@ TEST(StartScript, TheMainWindowOpensAtTheTopLeftWithItsControlsAndTheFetchButton
       {"sMemo1", "TMemo", "", gfx::Bounds(2, 65 + 18, 650, 372)},
       {"sGroupBox3", "TGroupBox", "Сохранить результаты в файл", gfx::Bounds(0, 457, 654, 80)},
       {"sButton1", "TButton", "Сохранить", gfx::Bounds(272, 457 + 32, 81, 25)},
-      {"sImage1", "TImage", "", gfx::Bounds(544, 457 + 24, 33, 33)},
+      {"sImage1", "TsImage", "", gfx::Bounds(544, 457 + 24, 33, 33)},
   };
   for (const Expected& e : expected) {
     const DumpLine* l = d.Named(e.name);

@@ -1,0 +1,239 @@
+// Form skinning on headless windows: providers attached by the hook, the frame geometry of
+// the windows, the picture (frame, title band by activation, caption, region) and the
+// answers to children.
+#include <gtest/gtest.h>
+
+#include "platform/gfx/Color.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/Keys.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/PaintApi.h"
+#include "skin/controls/sCommonData.h"
+#include "skin/data/acSkinCommands.h"
+#include "skin/render/acBackgroundQuery.h"
+#include "tests/skin/windows/SkinProviderTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+constexpr std::uint32_t Px(TColor c) { return SwapRedBlue(c) | 0xFF000000u; }
+
+// Pixels of the window's frame (outside its client area) on the screen, by window point.
+template <class F>
+void ForEachFramePixel(forms::TCustomForm* f, F&& fn) {
+  const gfx::PixelBuffer screen = win::headless::CaptureScreen();
+  win::RECT wr, cr;
+  win::GetWindowRect(f->Handle(), &wr);
+  win::GetClientRect(f->Handle(), &cr);
+  win::POINT origin{0, 0};
+  win::ClientToScreen(f->Handle(), &origin);
+  for (int y = wr.Top; y < wr.Bottom; ++y)
+    for (int x = wr.Left; x < wr.Right; ++x) {
+      const bool client = x >= origin.X && x < origin.X + cr.Width() && y >= origin.Y && y < origin.Y + cr.Height();
+      if (!client) fn(x - wr.Left, y - wr.Top, screen.Row32(y)[x]);
+    }
+}
+
+}  // namespace
+
+TEST_F(SkinnedForms, TheMainWindowGetsItsProviderWhenActivated) {
+  TsSkinProvider* p = ProviderOf(main);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(SkinnedWindowCount(), 1);
+  EXPECT_EQ(SkinnedWindowAt(0)->CtrlHandle, main->Handle());
+  EXPECT_TRUE(p->FrameSkinned());
+  EXPECT_EQ(p->FrameWidth(), 8);
+  EXPECT_EQ(p->CaptionHeight(), 23);
+  EXPECT_EQ(p->OffsetX(), 8);
+  EXPECT_EQ(p->OffsetY(), 31);
+  EXPECT_EQ(p->VCenter, 15);
+  EXPECT_EQ(p->FIconRect, (gfx::TRect{8, 7, 24, 23}));
+  EXPECT_EQ(p->ButtonClose.cpRect, (gfx::TRect{632, 5, 662, 26}));
+  EXPECT_EQ(p->ButtonClose.cpGlyphType, tgCloseAlone);
+  EXPECT_TRUE(p->ButtonMax.cpRect.IsEmpty());
+  EXPECT_EQ(SendSkinCommand(main->Handle(), scIsSkinned, 0), 1);
+  EXPECT_EQ(SendSkinCommand(main->Handle(), scGetClientOrigin, 0), win::MAKELRESULT(8, 31));
+  EXPECT_EQ(SendSkinCommand(main->Handle(), scGetFrameWidth, 0), 8);
+  EXPECT_EQ(SendSkinCommand(main->Handle(), scGetDefaultKind, 0), 13);
+  // A second activation attaches nothing more.
+  EXPECT_FALSE(AttachSkinProvider(main->Handle()));
+  EXPECT_EQ(SkinnedWindowCount(), 1);
+}
+
+TEST_F(SkinnedForms, InfoWindowGeometry) {
+  forms::TForm* info = MakeInfo();
+  TsSkinProvider* p = ProviderOf(info);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(WindowRect(info).Width(), 467);
+  EXPECT_EQ(WindowRect(info).Height(), 528);
+  EXPECT_EQ(p->FrameWidth(), 3);
+  EXPECT_EQ(p->OffsetY(), 26);
+  EXPECT_EQ(p->VCenter, 12);
+  EXPECT_EQ(p->FIconRect, (gfx::TRect{3, 4, 19, 20}));
+  EXPECT_EQ(p->ButtonClose.cpRect, (gfx::TRect{433, 2, 463, 23}));
+  EXPECT_EQ(SkinnedWindowCount(), 2);
+  // The record dies with its form.
+  info->Free();
+  EXPECT_EQ(SkinnedWindowCount(), 1);
+}
+
+TEST_F(SkinnedForms, TagsDecideOnRealForms) {
+  forms::TForm* f255 = MakeForm(forms::TFormBorderStyle::bsSingle, 200, 100, 255);
+  forms::TForm* f256 = MakeForm(forms::TFormBorderStyle::bsSingle, 200, 100, 256);
+  forms::TForm* f257 = MakeForm(forms::TFormBorderStyle::bsSingle, 200, 100, 257);
+  EXPECT_NE(ProviderOf(f255), nullptr);
+  EXPECT_EQ(ProviderOf(f256), nullptr);
+  EXPECT_EQ(ProviderOf(f257), nullptr);
+  EXPECT_EQ(SkinnedWindowCount(), 2);
+}
+
+TEST_F(SkinnedForms, FormsRuleLeavesOtherFormsClassic) {
+  manager->SetSkinningRules(TacSkinningRules{TacSkinningRule::srStdDialogs});
+  forms::TForm* f = MakeInfo();
+  EXPECT_EQ(ProviderOf(f), nullptr);
+}
+
+// The frame shows the skin: no pixel of the classic caption or 3D edge colours in the
+// non-client area, the title band differs between active and inactive, the corners are
+// cut out of the window region.
+TEST_F(SkinnedForms, TheFrameIsTheSkinsAndTheCornersAreCut) {
+  const std::uint32_t classic[] = {
+      Px(gfx::GetSysColor(gfx::COLOR_ACTIVECAPTION)),   Px(gfx::GetSysColor(gfx::COLOR_GRADIENTACTIVECAPTION)),
+      Px(gfx::GetSysColor(gfx::COLOR_INACTIVECAPTION)), Px(gfx::GetSysColor(gfx::COLOR_GRADIENTINACTIVECAPTION)),
+      Px(gfx::GetSysColor(gfx::COLOR_3DLIGHT)),         Px(gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT)),
+      Px(gfx::GetSysColor(gfx::COLOR_3DDKSHADOW)),      Px(gfx::GetSysColor(gfx::COLOR_ACTIVEBORDER))};
+  int classicPixels = 0;
+  const gfx::TRect icon = ProviderOf(main)->FIconRect;
+  ForEachFramePixel(main, [&](int x, int y, std::uint32_t px) {
+    if (x >= icon.Left && x < icon.Right && y >= icon.Top && y < icon.Bottom) return;
+    for (std::uint32_t c : classic) classicPixels += (px | 0xFF000000u) == c;
+  });
+  EXPECT_EQ(classicPixels, 0);
+  EXPECT_TRUE(win::headless::SaveWindowShot(main->Handle(), ShotPath("skin-windows-main-active.png")));
+
+  win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(win::GetWindowRgn(main->Handle(), rgn), 0);
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 0, 0));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 669, 0));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 0, 584));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 669, 584));
+  EXPECT_TRUE(gfx::PtInRegion(rgn, 335, 0));
+  EXPECT_TRUE(gfx::PtInRegion(rgn, 5, 5));
+  gfx::DeleteObject(rgn);
+
+  // Active and inactive title bands differ.
+  const win::POINT band = At(main, 300, 15);
+  const std::uint32_t active = ScreenPixel(win::headless::CaptureScreen(), band);
+  forms::TForm* info = MakeInfo();
+  EXPECT_EQ(ProviderOf(main)->FormActive, 0);
+  EXPECT_NE(ScreenPixel(win::headless::CaptureScreen(), band), active);
+  EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-main-inactive-info-active.png")));
+  info->Free();
+  win::RunUntilIdle();
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// A caption too long for the band ends in an ellipsis left of the close button: the band
+// right of the text rectangle is the same as with no caption at all.
+TEST_F(SkinnedForms, ALongCaptionNeverReachesTheButtons) {
+  TsSkinProvider* p = ProviderOf(main);
+  main->SetCaption(u"");
+  win::RunUntilIdle();
+  const gfx::PixelBuffer empty = win::headless::CaptureWindow(main->Handle());
+  main->SetCaption(std::u16string(200, u'W'));
+  win::RunUntilIdle();
+  const gfx::PixelBuffer full = win::headless::CaptureWindow(main->Handle());
+  EXPECT_TRUE(win::headless::SaveWindowShot(main->Handle(), ShotPath("skin-windows-main-long-caption.png")));
+  EXPECT_EQ(p->CaptionTextRight, 629);
+  int textPixels = 0, beyond = 0;
+  for (int y = 0; y < 31; ++y)
+    for (int x = 0; x < 670; ++x) {
+      const bool differs = empty.Row32(y)[x] != full.Row32(y)[x];
+      if (differs && x < p->CaptionTextRight) ++textPixels;
+      if (differs && x >= p->CaptionTextRight) ++beyond;
+    }
+  EXPECT_GT(textPixels, 500);
+  EXPECT_EQ(beyond, 0);
+  // The last columns of the text rectangle hold the dots, not a cut letter: the text ends
+  // with the platform's ellipsis.
+  int dotsColumns = 0;
+  for (int x = p->CaptionTextRight - 12; x < p->CaptionTextRight; ++x)
+    for (int y = 0; y < 31; ++y)
+      if (empty.Row32(y)[x] != full.Row32(y)[x]) {
+        ++dotsColumns;
+        break;
+      }
+  EXPECT_GT(dotsColumns, 0);
+}
+
+// Children placed on the form see the form's picture at their place: the offset moves by
+// the client origin.
+TEST_F(SkinnedForms, ChildrenGetThePictureBehindThemShifted) {
+  TsSkinProvider* p = ProviderOf(main);
+  TsBackgroundQuery q;
+  ASSERT_EQ(SendSkinCommand(main->Handle(), scGetBgInfo, reinterpret_cast<win::LPARAM>(&q)), 1);
+  EXPECT_EQ(q.Offset, (gfx::TPoint{8, 31}));
+  if (q.Kind == bqBitmap) {
+    EXPECT_EQ(q.Bitmap, p->FCommonData->FCacheBmp.get());
+  }
+  EXPECT_GE(q.BorderFrame.Left, 0);
+  EXPECT_GE(q.BorderFrame.Top, 0);
+}
+
+// Without the manager's non-client painting the platform frame shows, with a skinned
+// client area.
+TEST_F(SkinnedForms, NonClientAreaLeftToThePlatform) {
+  manager->Options.DrawNonClientArea = false;
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSingle, 300, 200);
+  TsSkinProvider* p = ProviderOf(f);
+  ASSERT_NE(p, nullptr);
+  EXPECT_FALSE(p->FrameSkinned());
+  f->Invalidate();
+  win::RedrawWindow(f->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ERASE);
+  win::RunUntilIdle();
+  const gfx::PixelBuffer shot = win::headless::CaptureWindow(f->Handle());
+  const std::uint32_t caption = Px(gfx::GetSysColor(gfx::COLOR_ACTIVECAPTION));
+  int classic = 0;
+  for (int x = 0; x < shot.Width(); ++x) classic += (shot.Row32(10)[x] | 0xFF000000u) == caption;
+  EXPECT_GT(classic, 0);
+  const std::uint32_t client = shot.Row32(26 + 100)[3 + 150];
+  EXPECT_EQ(client & 0xFFFFFFu, p->FCommonData->FCacheBmp->Row(26 + 100)[3 + 150] & 0xFFFFFFu);
+}
+
+TEST_F(SkinnedForms, MessageBoxesAreSkinnedWithLabelAndIcon) {
+  bool skinned = false;
+  int labelPixels = 0;
+  win::headless::Screen().onStarved = [&] {
+    win::headless::Screen().onStarved = nullptr;
+    const win::HWND box = win::GetActiveWindow();
+    auto* form = dynamic_cast<forms::TCustomForm*>(forms::TWinControl::FindControl(box));
+    if (form == nullptr) return false;
+    TsSkinProvider* p = ProviderOf(form);
+    skinned = p != nullptr && p->FrameSkinned();
+    win::headless::SaveWindowShot(box, ShotPath("skin-windows-message-box.png"));
+    if (p != nullptr) {
+      // The label's letters: dark pixels in the client area that the picture does not have.
+      const gfx::PixelBuffer shot = win::headless::CaptureWindow(box);
+      const Bitmap32& pic = *p->FCommonData->FCacheBmp;
+      for (int y = p->OffsetY(); y < shot.Height() - 3; ++y)
+        for (int x = p->OffsetX(); x < shot.Width() - 3; ++x)
+          if ((shot.Row32(y)[x] & 0xFFFFFFu) != (pic.Row(y)[x] & 0xFFFFFFu)) ++labelPixels;
+    }
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_RETURN));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_RETURN));
+    return true;
+  };
+  forms::MessageDlg(u"Введите адрес сайта", forms::TMsgDlgType::mtWarning,
+                    forms::TMsgDlgButtons{forms::TMsgDlgBtn::mbOK});
+  win::headless::Screen().onStarved = nullptr;
+  EXPECT_TRUE(skinned);
+  EXPECT_GT(labelPixels, 200);
+}
+
+}  // namespace skin::test

@@ -1,0 +1,177 @@
+// The title buttons and the system menu of skinned headless windows: hit testing through
+// the window system, hover, press and release with the capture, the right-click protocol,
+// Alt+Space and the skinned system menu's items.
+#include <gtest/gtest.h>
+
+#include "platform/forms/Application.h"
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/Keys.h"
+#include "platform/win/MenuApi.h"
+#include "skin/windows/acSystemMenu.h"
+#include "tests/skin/windows/SkinProviderTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+struct MenuSeen {
+  bool open = false;
+  win::POINT at{};
+};
+
+// Runs `open` while watching for a popup menu: notes whether one opened and where, and
+// closes it with Escape.
+template <class F>
+MenuSeen WatchMenu(F&& open) {
+  MenuSeen seen;
+  win::headless::Screen().onStarved = [&] {
+    win::headless::Screen().onStarved = nullptr;
+    if (win::HWND menu = win::GetOpenMenuWindow()) {
+      seen.open = true;
+      win::RECT r;
+      win::GetWindowRect(menu, &r);
+      seen.at = {r.Left, r.Top};
+      win::InputEvent e = win::InputEvent::KeyDown(win::VK_ESCAPE);
+      win::headless::Screen().Push(e);
+      return true;
+    }
+    return false;
+  };
+  open();
+  win::RunUntilIdle();
+  win::headless::Screen().onStarved = nullptr;
+  return seen;
+}
+
+std::vector<std::u16string> VisibleItems(const TsSystemMenu& menu) {
+  std::vector<std::u16string> out;
+  for (const TacSysMenuItem& i : menu.Items()) {
+    if (!i.Visible) continue;
+    out.push_back(i.Command == 0 ? u"-" : i.Name + (i.Enabled ? u"" : u" (grey)"));
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST_F(SkinnedForms, HitTestsThroughTheWindowSystem) {
+  EXPECT_EQ(HitAt(main, 640, 15), win::HTCLOSE);
+  EXPECT_EQ(HitAt(main, 300, 15), win::HTCAPTION);
+  EXPECT_EQ(HitAt(main, 12, 12), win::HTSYSMENU);
+  EXPECT_EQ(HitAt(main, 2, 300), win::HTLEFT);
+  EXPECT_EQ(HitAt(main, 300, 582), win::HTBOTTOM);
+  EXPECT_EQ(HitAt(main, 300, 300), win::HTCLIENT);
+}
+
+TEST_F(SkinnedForms, HoverPressAndReleaseOutsideDoNothing) {
+  TsSkinProvider* p = ProviderOf(main);
+  win::headless::MouseMove(At(main, 645, 15));
+  EXPECT_EQ(p->ButtonClose.cpState, 1);
+  EXPECT_EQ(p->CurrentHT, win::HTCLOSE);
+  const std::uint32_t hot = ScreenPixel(win::headless::CaptureScreen(), At(main, 647, 15));
+  win::headless::MouseDown(At(main, 645, 15));
+  EXPECT_EQ(p->ButtonClose.cpState, 2);
+  EXPECT_EQ(win::GetCapture(), main->Handle());
+  // Moving off while held draws the button normal; releasing there does nothing.
+  win::headless::MouseMove(At(main, 400, 200));
+  EXPECT_EQ(p->ButtonClose.cpState, 0);
+  win::headless::MouseMove(At(main, 645, 15));
+  EXPECT_EQ(p->ButtonClose.cpState, 2);
+  win::headless::MouseMove(At(main, 400, 200));
+  win::headless::MouseUp(At(main, 400, 200));
+  win::RunUntilIdle();
+  EXPECT_FALSE(forms::Application->Terminated());
+  EXPECT_TRUE(win::IsWindowVisible(main->Handle()));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  EXPECT_FALSE(p->biClicked);
+  EXPECT_NE(ScreenPixel(win::headless::CaptureScreen(), At(main, 647, 15)), 0u);
+  (void)hot;
+}
+
+TEST_F(SkinnedForms, PressAndReleaseOnCloseEndsTheProgram) {
+  win::headless::MouseMove(At(main, 645, 15));
+  win::headless::MouseDown(At(main, 645, 15));
+  win::headless::MouseUp(At(main, 645, 15));
+  win::RunUntilIdle();
+  EXPECT_TRUE(forms::Application->Terminated());
+}
+
+TEST_F(SkinnedForms, CloseButtonClosesTheInfoWindow) {
+  forms::TForm* info = MakeInfo();
+  ASSERT_NE(ProviderOf(info), nullptr);
+  win::headless::Click(At(info, 445, 12));
+  win::RunUntilIdle();
+  EXPECT_FALSE(info->Visible());
+  EXPECT_FALSE(forms::Application->Terminated());
+  // A double click on the icon closes too.
+  info->Show();
+  win::RunUntilIdle();
+  win::SendMessage(info->Handle(), win::WM_NCLBUTTONDBLCLK, win::HTSYSMENU, win::PointToLParam(At(info, 8, 10)));
+  win::RunUntilIdle();
+  EXPECT_FALSE(info->Visible());
+}
+
+TEST_F(SkinnedForms, DoubleClickOnTheFixedMainCaptionDoesNothing) {
+  const win::RECT before = WindowRect(main);
+  win::SendMessage(main->Handle(), win::WM_NCLBUTTONDBLCLK, win::HTCAPTION, win::PointToLParam(At(main, 300, 15)));
+  win::RunUntilIdle();
+  EXPECT_EQ(WindowRect(main), before);
+  EXPECT_FALSE(win::IsZoomed(main->Handle()));
+}
+
+TEST_F(SkinnedForms, AltSpaceOpensTheSkinnedMenuUnderTheIcon) {
+  TsSkinProvider* p = ProviderOf(main);
+  const MenuSeen seen = WatchMenu([] {
+    win::headless::Batch batch;
+    win::headless::KeyDown(win::VK_MENU);
+    win::headless::KeyPress(win::VK_SPACE, u' ');
+    win::headless::KeyUp(win::VK_MENU);
+  });
+  EXPECT_TRUE(seen.open);
+  const win::RECT r = WindowRect(main);
+  EXPECT_EQ(seen.at, (win::POINT{r.Left + 8, r.Top + 8 + 16}));
+  ASSERT_NE(p->SystemMenu, nullptr);
+  EXPECT_EQ(VisibleItems(*p->SystemMenu),
+            (std::vector<std::u16string>{u"acIR (grey)", u"acIM", u"acIS", u"-", u"acIC"}));
+  EXPECT_EQ(p->SystemMenu->Find(u"acIC")->ShortCut, u"Alt+F4");
+  EXPECT_TRUE(win::IsWindowVisible(main->Handle()));
+  EXPECT_EQ(win::GetOpenMenuWindow(), nullptr);
+}
+
+TEST_F(SkinnedForms, InfoWindowMenuGreysSize) {
+  forms::TForm* info = MakeInfo();
+  TsSkinProvider* p = ProviderOf(info);
+  const MenuSeen seen = WatchMenu([&] { win::SendMessage(info->Handle(), win::WM_SYSCOMMAND, win::SC_KEYMENU, u' '); });
+  EXPECT_TRUE(seen.open);
+  EXPECT_EQ(VisibleItems(*p->SystemMenu),
+            (std::vector<std::u16string>{u"acIR (grey)", u"acIM", u"acIS (grey)", u"-", u"acIC"}));
+}
+
+TEST_F(SkinnedForms, RightClickProtocolAndTheIconClick) {
+  // A right release on the caption without a press there opens nothing.
+  MenuSeen seen = WatchMenu([&] {
+    win::SendMessage(main->Handle(), win::WM_NCRBUTTONUP, win::HTCAPTION, win::PointToLParam(At(main, 300, 15)));
+  });
+  EXPECT_FALSE(seen.open);
+  // Press and release: the menu opens at the pointer.
+  seen = WatchMenu([&] { win::headless::Click(At(main, 300, 15), win::MouseButton::Right); });
+  EXPECT_TRUE(seen.open);
+  EXPECT_EQ(seen.at, At(main, 300, 15));
+  // A click on the icon opens it below the icon.
+  seen = WatchMenu([&] { win::headless::Click(At(main, 12, 12)); });
+  EXPECT_TRUE(seen.open);
+  EXPECT_EQ(seen.at, At(main, 8, 8 + 16 + 8));
+  // The platform's request (787) opens it too.
+  seen = WatchMenu([&] { win::SendMessage(main->Handle(), win::WM_POPUPSYSTEMMENU, 0, 0); });
+  EXPECT_TRUE(seen.open);
+}
+
+TEST_F(SkinnedForms, MenuOfAFormThatIsNotActiveStaysClosed) {
+  forms::TForm* info = MakeInfo();
+  (void)info;
+  const MenuSeen seen = WatchMenu([&] { ProviderOf(main)->DropSysMenu(100, 100); });
+  EXPECT_FALSE(seen.open);
+}
+
+}  // namespace skin::test

@@ -19,6 +19,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/windows/acSystemMenu.h"
+#include "skin/windows/acTitleButtonsAnimation.h"
 
 namespace skin {
 
@@ -39,6 +40,8 @@ const TsMaskData* GlyphEntry(const TacSkinData* d, int glyphType) {
 // ---- Construction ----
 
 TsSkinProvider::TsSkinProvider(forms::TComponent* owner) : forms::TComponent(owner) { Init(false); }
+
+TsSkinProvider::~TsSkinProvider() = default;
 
 TsSkinProvider::TsSkinProvider(forms::TComponent* owner, TRunTime) : forms::TComponent(owner) { Init(true); }
 
@@ -320,7 +323,18 @@ win::LRESULT TsSkinProvider::ProcessMessage(win::UINT msg, win::WPARAM wParam, w
   return Form->Perform(msg, wParam, lParam);
 }
 
-void TsSkinProvider::KillAnimations() { FInAnimation = false; }
+void TsSkinProvider::KillAnimations() {
+  for (std::unique_ptr<TacSBAnimation>& a : animations_) a.reset();
+  for (TsCaptionButton* b : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) b->cpTimer = nullptr;
+}
+
+bool TsSkinProvider::AnimationAllowed() const {
+  TsSkinManager* m = Manager();
+  if (m == nullptr || !m->Effects.AllowGlowing || !Form->HandleAllocated()) return false;
+  const win::HWND h = Form->Handle();
+  return !win::IsIconic(h) && !win::IsZoomed(h) && Form->FormStyle() != forms::TFormStyle::fsMDIChild &&
+         (win::GetWindowLongPtr(h, win::GWL_STYLE) & win::WS_CHILD) == 0;
+}
 
 TsSkinProvider* ProviderOf(forms::TCustomForm* form) {
   if (form == nullptr) return nullptr;

@@ -29,6 +29,7 @@ class TsScrollWndData;
 class TsSystemMenu;
 class TsSkinManager;
 class TacSkinData;
+class TacSBAnimation;
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
 
@@ -38,6 +39,7 @@ class TsSkinProvider : public forms::TComponent {
   // Create: the owner must be a form; otherwise a warning box is shown and the provider
   // stays inert.
   explicit TsSkinProvider(forms::TComponent* owner);
+  ~TsSkinProvider() override;
   // CreateRT: the run-time provider of automatic skinning; its preparation waits for the
   // first WM_NCHITTEST or WM_NCPAINT.
   static TsSkinProvider* CreateRT(forms::TComponent* owner, bool doInitRT = true);
@@ -106,6 +108,9 @@ class TsSkinProvider : public forms::TComponent {
   void DropSysMenu(int x, int y);
   win::LRESULT ProcessMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
   void KillAnimations();
+  // Hover changes of title buttons are animated (the manager allows glowing; a form in its
+  // normal state).
+  bool AnimationAllowed() const;
 
   // The form is skinned now (manager active, FORM resolved, not inert or destroyed).
   bool Skinned() const;
@@ -182,7 +187,8 @@ class TsSkinProvider : public forms::TComponent {
   bool inert_ = false;
   bool destroyed_ = false;
   bool createdRT_ = false;
-  int pressedHT_ = 0;  // the title button held with the capture
+  std::unique_ptr<TacSBAnimation> animations_[4];  // close, maximize, minimize, help
+  int pressedHT_ = 0;                              // the title button held with the capture
   // Cleared when the provider is destroyed: handlers that send commands which may free
   // the form check it before touching the provider again.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -24,6 +24,7 @@
 #include "skin/render/acPaintSection.h"
 #include "skin/render/pixels/acPixelCopy.h"
 #include "skin/windows/acSystemMenu.h"
+#include "skin/windows/acTitleButtonsAnimation.h"
 #include "skin/windows/acWindowRegion.h"
 #include "skin/windows/sSkinProvider.h"
 
@@ -166,7 +167,9 @@ void TsSkinProvider::PaintOneButton(Bitmap32& bmp, TsCaptionButton& b, bool visi
   TacSkinData* data = SkinData();
   if (!visible || data == nullptr || b.cpRect.IsEmpty()) return;
   const int index = data->TitleGlyphs[b.cpGlyphType];
-  const int state = std::max(0, b.cpState);
+  // While an animation window shows the button, the picture keeps it normal.
+  const bool animated = b.cpTimer != nullptr && b.cpTimer->Window() != nullptr;
+  const int state = animated ? 0 : std::max(0, b.cpState);
   const bool faded = state == 0 && (FormActive == 0 || !Form->Enabled() || !enabled);
   PaintGlyphImage(&bmp, {b.cpRect.Left, b.cpRect.Top}, *data, index, state,
                   faded ? TacImageLook::Faded : TacImageLook::Normal);
@@ -177,6 +180,18 @@ void TsSkinProvider::RepaintButton(int code) {
   if (b == nullptr || !FrameSkinned() || !FCommonData->CacheValid() || FCommonData->BGChanged) {
     if (b != nullptr && FrameSkinned()) RepaintFrame();
     return;
+  }
+  if (AnimationAllowed()) {
+    std::unique_ptr<TacSBAnimation>& a = animations_[b == &ButtonClose ? 0
+                                                     : b == &ButtonMax ? 1
+                                                     : b == &ButtonMin ? 2
+                                                                       : 3];
+    if (a == nullptr && b->cpState != 0) a = std::make_unique<TacSBAnimation>(*this, *b);
+    if (a != nullptr) {
+      b->cpTimer = a.get();
+      a->StartAnimation(std::max(0, b->cpState), b->cpState > a->State());
+      if (a->Window() == nullptr) b->cpTimer = nullptr;
+    }
   }
   Bitmap32& bmp = *FCommonData->FCacheBmp;
   const gfx::TRect r = b->cpRect;

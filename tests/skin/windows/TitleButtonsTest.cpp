@@ -8,7 +8,9 @@
 #include "platform/win/HitCodes.h"
 #include "platform/win/Keys.h"
 #include "platform/win/MenuApi.h"
+#include "platform/win/Styles.h"
 #include "skin/windows/acSystemMenu.h"
+#include "skin/windows/acTitleButtonsAnimation.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
 
 namespace skin::test {
@@ -172,6 +174,48 @@ TEST_F(SkinnedForms, MenuOfAFormThatIsNotActiveStaysClosed) {
   (void)info;
   const MenuSeen seen = WatchMenu([&] { ProviderOf(main)->DropSysMenu(100, 100); });
   EXPECT_FALSE(seen.open);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// The hover animation: a mouse-transparent layered window over the button whose opacity
+// rises by 25 every 12 ms up to 255, and falls again when the pointer leaves.
+TEST_F(SkinnedForms, HoverAnimationRampsAndFallsBack) {
+  TsSkinProvider* p = ProviderOf(main);
+  ASSERT_TRUE(p->AnimationAllowed());
+  win::headless::MouseMove(At(main, 645, 15));
+  TacSBAnimation* a = p->ButtonClose.cpTimer;
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(a->Window(), nullptr);
+  EXPECT_EQ(a->MaxIterations(), 10);
+  EXPECT_EQ(a->Opacity(), 25);
+  const auto ex = static_cast<win::DWORD>(win::GetWindowLongPtr(a->Window(), win::GWL_EXSTYLE));
+  EXPECT_NE(ex & win::WS_EX_TRANSPARENT, 0u);
+  EXPECT_NE(ex & win::WS_EX_LAYERED, 0u);
+  // The pointer still reaches the form through the animation window.
+  EXPECT_EQ(win::WindowFromPoint(At(main, 645, 15)), main->Handle());
+  win::headless::AdvanceTime(12 * 4);
+  EXPECT_EQ(a->Opacity(), 125);
+  win::headless::AdvanceTime(12 * 6);
+  EXPECT_EQ(a->Opacity(), 255);
+  EXPECT_EQ(win::GetActiveWindow(), main->Handle());
+  // Leaving: the way down, then the window goes.
+  win::headless::MouseMove(At(main, 300, 300));
+  EXPECT_EQ(p->ButtonClose.cpState, 0);
+  win::headless::AdvanceTime(12 * 12);
+  EXPECT_EQ(p->ButtonClose.cpTimer == nullptr || p->ButtonClose.cpTimer->Window() == nullptr, true);
+}
+
+TEST_F(SkinnedForms, WithoutAnimationHoverShowsAtOnce) {
+  manager->Effects.AllowAnimation = false;
+  TsSkinProvider* p = ProviderOf(main);
+  win::headless::MouseMove(At(main, 645, 15));
+  TacSBAnimation* a = p->ButtonClose.cpTimer;
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->MaxIterations(), 1);
+  EXPECT_EQ(a->Opacity(), 255);
 }
 
 }  // namespace skin::test

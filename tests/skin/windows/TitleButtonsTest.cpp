@@ -23,26 +23,26 @@ struct MenuSeen {
 };
 
 // Runs `open` while watching for a popup menu: notes whether one opened and where, and
-// closes it with Escape.
+// closes it with Escape. The watch runs on every wait of a loop (timers such as the
+// manager's hot-control check keep a menu loop from ever starving).
 template <class F>
 MenuSeen WatchMenu(F&& open) {
   MenuSeen seen;
-  win::headless::Screen().onStarved = [&] {
-    win::headless::Screen().onStarved = nullptr;
-    if (win::HWND menu = win::GetOpenMenuWindow()) {
-      seen.open = true;
-      win::RECT r;
-      win::GetWindowRect(menu, &r);
-      seen.at = {r.Left, r.Top};
-      win::InputEvent e = win::InputEvent::KeyDown(win::VK_ESCAPE);
-      win::headless::Screen().Push(e);
-      return true;
-    }
-    return false;
+  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    win::HWND menu = win::GetOpenMenuWindow();
+    if (menu == nullptr) return false;
+    win::headless::Screen().onIdle = nullptr;
+    seen.open = true;
+    win::RECT r;
+    win::GetWindowRect(menu, &r);
+    seen.at = {r.Left, r.Top};
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_ESCAPE));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_ESCAPE));
+    return true;
   };
   open();
   win::RunUntilIdle();
-  win::headless::Screen().onStarved = nullptr;
+  win::headless::Screen().onIdle = nullptr;
   return seen;
 }
 
@@ -71,7 +71,6 @@ TEST_F(SkinnedForms, HoverPressAndReleaseOutsideDoNothing) {
   win::headless::MouseMove(At(main, 645, 15));
   EXPECT_EQ(p->ButtonClose.cpState, 1);
   EXPECT_EQ(p->CurrentHT, win::HTCLOSE);
-  const std::uint32_t hot = ScreenPixel(win::headless::CaptureScreen(), At(main, 647, 15));
   win::headless::MouseDown(At(main, 645, 15));
   EXPECT_EQ(p->ButtonClose.cpState, 2);
   EXPECT_EQ(win::GetCapture(), main->Handle());
@@ -87,15 +86,14 @@ TEST_F(SkinnedForms, HoverPressAndReleaseOutsideDoNothing) {
   EXPECT_TRUE(win::IsWindowVisible(main->Handle()));
   EXPECT_EQ(win::GetCapture(), nullptr);
   EXPECT_FALSE(p->biClicked);
-  EXPECT_NE(ScreenPixel(win::headless::CaptureScreen(), At(main, 647, 15)), 0u);
-  (void)hot;
+  EXPECT_EQ(p->ButtonClose.cpState, 0);
 }
 
 TEST_F(SkinnedForms, PressAndReleaseOnCloseEndsTheProgram) {
   win::headless::MouseMove(At(main, 645, 15));
   win::headless::MouseDown(At(main, 645, 15));
   win::headless::MouseUp(At(main, 645, 15));
-  win::RunUntilIdle();
+  forms::Application->ProcessMessages();
   EXPECT_TRUE(forms::Application->Terminated());
 }
 
@@ -160,8 +158,9 @@ TEST_F(SkinnedForms, RightClickProtocolAndTheIconClick) {
   seen = WatchMenu([&] { win::headless::Click(At(main, 300, 15), win::MouseButton::Right); });
   EXPECT_TRUE(seen.open);
   EXPECT_EQ(seen.at, At(main, 300, 15));
-  // A click on the icon opens it below the icon.
-  seen = WatchMenu([&] { win::headless::Click(At(main, 12, 12)); });
+  // A press on the icon opens it below the icon.
+  seen = WatchMenu([&] { win::headless::MouseDown(At(main, 12, 12)); });
+  win::headless::MouseUp(At(main, 12, 12));
   EXPECT_TRUE(seen.open);
   EXPECT_EQ(seen.at, At(main, 8, 8 + 16 + 8));
   // The platform's request (787) opens it too.

@@ -45,7 +45,8 @@ TEST(TitleHitTest, ElementsOfTheMainWindow) {
   EXPECT_EQ(TitleHitTest(f, {2, 583}), win::HTBOTTOMLEFT);
   EXPECT_EQ(TitleHitTest(f, {669, 584}), win::HTBOTTOMRIGHT);
   EXPECT_EQ(TitleHitTest(f, {300, 300}), win::HTCLIENT);
-  EXPECT_EQ(TitleHitTest(f, {300, 30}), win::HTCLIENT);  // the caption ends at 8 + 23
+  EXPECT_EQ(TitleHitTest(f, {300, 30}), win::HTCAPTION);
+  EXPECT_EQ(TitleHitTest(f, {300, 31}), win::HTCLIENT);  // the caption ends at 8 + 23
 }
 
 TEST(TitleHitTest, DisabledOrMissingButtonsDragLikeTheCaption) {

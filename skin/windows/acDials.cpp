@@ -142,8 +142,8 @@ bool AttachSkinProvider(win::HWND window, const std::u16string& className) {
     case TacAttachResult::NotHandled: return false;
     case TacAttachResult::Handled: return true;
     case TacAttachResult::AttachForm: {
-      auto* p = new TacProvider(form, window);
-      p->SkinProvider = TsSkinProvider::CreateRT(form, true);
+      new TacProvider(form, window);
+      TsSkinProvider::CreateRT(form, true);  // points the record at itself
       if (win::IsWindowVisible(window))
         win::RedrawWindow(window, nullptr, nullptr,
                           win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
@@ -178,6 +178,14 @@ void WindowSkinningHook(int code, win::WPARAM wParam, win::LPARAM lParam) {
   if (name != u"TPUtilWindow" || cs.style == 0 || cs.dwExStyle == 0 || cs.hwndParent != nullptr) return;
   forms::TCustomForm* main = app->MainForm();
   if (main == nullptr || (main->HandleAllocated() && main->Handle() != window)) AttachSkinProvider(window, name);
+}
+
+void SetRecordProvider(win::HWND window, TsSkinProvider* provider, const TsSkinProvider* from) {
+  for (forms::TComponent* c : List()) {
+    auto* p = static_cast<TacProvider*>(c);
+    if (p == nullptr || p->CtrlHandle != window) continue;
+    if (provider != nullptr || p->SkinProvider == from) p->SkinProvider = provider;
+  }
 }
 
 int SkinnedWindowCount() {

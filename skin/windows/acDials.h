@@ -70,6 +70,9 @@ void WindowSkinningHook(int code, win::WPARAM wParam, win::LPARAM lParam);
 // Registers the window skinning classes and plugs the hook handler in.
 void InitWindowSkinning();
 
+// Points the record of a window at its provider (nullptr: the provider `from` is gone).
+void SetRecordProvider(win::HWND window, TsSkinProvider* provider, const TsSkinProvider* from = nullptr);
+
 // The records of SkinnedWindowList that are still alive (dead windows' records are freed
 // on the way).
 int SkinnedWindowCount();

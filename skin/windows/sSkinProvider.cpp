@@ -18,6 +18,7 @@
 #include "skin/data/acSkinMessages.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/acPaintSection.h"
+#include "skin/windows/acDials.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/acTitleButtonsAnimation.h"
 
@@ -51,6 +52,7 @@ TsSkinProvider* TsSkinProvider::CreateRT(forms::TComponent* owner, bool doInitRT
   p->UseGlobalColor = false;
   p->MakeSkinMenu = false;
   p->AfterConstruction();
+  if (!p->inert_ && p->Form->HandleAllocated()) SetRecordProvider(p->Form->Handle(), p);
   return p;
 }
 
@@ -103,6 +105,7 @@ void TsSkinProvider::Destroy() {
     *alive_ = false;
     KillAnimations();
     if (Form != nullptr && !inert_) {
+      if (Form->HandleAllocated()) SetRecordProvider(Form->Handle(), nullptr, this);
       Form->LeaveWindowProc(this);
       if (Form->HandleAllocated() && win::IsWindow(Form->Handle()) && !Form->IsDestroying())
         win::SetWindowRgn(Form->Handle(), nullptr, win::FALSE);

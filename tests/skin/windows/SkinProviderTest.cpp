@@ -215,8 +215,11 @@ TEST_F(SkinnedForms, NonClientAreaLeftToThePlatform) {
 TEST_F(SkinnedForms, MessageBoxesAreSkinnedWithLabelAndIcon) {
   bool skinned = false;
   int labelPixels = 0;
+  bool done = false;
+  // The watch stays in place until the call returns (a function must not free itself).
   win::headless::Screen().onStarved = [&] {
-    win::headless::Screen().onStarved = nullptr;
+    if (done) return false;
+    done = true;
     const win::HWND box = win::GetActiveWindow();
     auto* form = dynamic_cast<forms::TCustomForm*>(forms::TWinControl::FindControl(box));
     if (form == nullptr) return false;

@@ -28,10 +28,10 @@ struct MenuSeen {
 template <class F>
 MenuSeen WatchMenu(F&& open) {
   MenuSeen seen;
+  // The watch stays in place until the call returns (a function must not free itself).
   win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
-    win::HWND menu = win::GetOpenMenuWindow();
+    win::HWND menu = seen.open ? nullptr : win::GetOpenMenuWindow();
     if (menu == nullptr) return false;
-    win::headless::Screen().onIdle = nullptr;
     seen.open = true;
     win::RECT r;
     win::GetWindowRect(menu, &r);

@@ -382,6 +382,9 @@ void TsSkinProvider::WMSize(forms::TMessage& m, const forms::TWndNext& next) {
   const std::shared_ptr<bool> alive = alive_;
   next(m);
   if (!*alive) return;
+  // Maximize and restore swap the maximize button's glyph.
+  UpdateGlyphTypes();
+  if (SystemMenu) SystemMenu->UpdateItems(MenuFacts());
   const TacFrameShape s = Shape();
   const Bitmap32* bmp = FCommonData->FCacheBmp.get();
   if (bmp == nullptr || bmp->Width() != s.Width || bmp->Height() != s.Height) {

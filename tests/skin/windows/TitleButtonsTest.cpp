@@ -7,7 +7,10 @@
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/HitCodes.h"
 #include "platform/win/Keys.h"
+#include "platform/gfx/Gdi.h"
 #include "platform/win/MenuApi.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/acTitleButtonsAnimation.h"
@@ -215,6 +218,51 @@ TEST_F(SkinnedForms, WithoutAnimationHoverShowsAtOnce) {
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->MaxIterations(), 1);
   EXPECT_EQ(a->Opacity(), 255);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// A greyed close entry of the platform's menu: the button is drawn faded and the title
+// band drags there; without a system menu there are no buttons, no icon and no menu.
+TEST_F(SkinnedForms, DisabledCloseAndNoSystemMenu) {
+  forms::TForm* f = MakeInfo();
+  win::EnableMenuItem(win::GetSystemMenu(f->Handle(), win::FALSE), win::SC_CLOSE, win::MF_BYCOMMAND | win::MF_GRAYED);
+  EXPECT_EQ(HitAt(f, 445, 12), win::HTCAPTION);
+  win::headless::Click(At(f, 445, 12));
+  win::RunUntilIdle();
+  EXPECT_TRUE(f->Visible());
+
+  forms::TForm* bare = MakeForm(forms::TFormBorderStyle::bsSingle, 300, 200, 0, false);
+  bare->SetBorderIcons(forms::TBorderIcons{});
+  bare->Show();
+  win::RunUntilIdle();
+  TsSkinProvider* p = ProviderOf(bare);
+  ASSERT_NE(p, nullptr);
+  EXPECT_TRUE(p->FIconRect.IsEmpty());
+  EXPECT_EQ(HitAt(bare, 290, 12), win::HTCAPTION);
+  EXPECT_EQ(HitAt(bare, 8, 12), win::HTCAPTION);
+  const MenuSeen seen = WatchMenu([&] { win::SendMessage(bare->Handle(), win::WM_SYSCOMMAND, win::SC_KEYMENU, u' '); });
+  EXPECT_FALSE(seen.open);
+}
+
+// A maximized form without size limits is cut to the window less its frame.
+TEST_F(SkinnedForms, MaximizedRegionCutsTheFrameOff) {
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSizeable, 300, 200, 0, false);
+  f->SetBorderIcons(forms::TBorderIcons{forms::TBorderIcon::biSystemMenu, forms::TBorderIcon::biMaximize});
+  f->Show();
+  win::RunUntilIdle();
+  win::ShowWindow(f->Handle(), win::SW_MAXIMIZE);
+  win::RunUntilIdle();
+  const win::RECT r = WindowRect(f);
+  win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(win::GetWindowRgn(f->Handle(), rgn), 0);
+  win::RECT box;
+  gfx::GetRgnBox(rgn, &box);
+  EXPECT_EQ(box, (win::RECT{8, 8, r.Width() - 8, r.Height() - 8}));
+  gfx::DeleteObject(rgn);
+  EXPECT_EQ(ProviderOf(f)->ButtonMax.cpGlyphType, tgNorm);
 }
 
 }  // namespace skin::test

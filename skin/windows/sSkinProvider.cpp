@@ -210,7 +210,7 @@ TacFrameShape TsSkinProvider::Shape() const {
   s.Height = wr.Height();
   s.ClientWidth = cr.Width();
   s.ClientHeight = cr.Height();
-  s.Dpi = static_cast<int>(win::GetDpiForSystem());
+  s.Dpi = FrameDpi();
   win::OSVERSIONINFO v;
   win::GetVersionEx(&v);
   s.PlatformMajorVersion = v.dwMajorVersion;
@@ -242,6 +242,15 @@ TacMenuFacts TsSkinProvider::MenuFacts() const {
     }
   }
   return f;
+}
+
+int TsSkinProvider::FrameDpi() {
+  // The window system lays out every non-client area with its metrics at 96 dots per inch
+  // (GetSystemMetrics); the skinned band takes the same values so that it covers exactly
+  // the non-client area the window has. When those metrics follow the density, this does.
+  return win::GetSystemMetrics(win::SM_CYCAPTION) == win::GetSystemMetricsForDpi(win::SM_CYCAPTION, 96)
+             ? 96
+             : static_cast<int>(win::GetDpiForSystem());
 }
 
 int TsSkinProvider::FrameWidth() const { return skin::FrameWidth(Shape()); }

@@ -119,6 +119,8 @@ class TsSkinProvider : public forms::TComponent {
   bool FrameSkinned() const;
   // The facts of the form the geometry, the menu rules and the hit test read.
   TacFrameShape Shape() const;
+  // The density the frame's metrics and caption font are taken at.
+  static int FrameDpi();
   TacMenuFacts MenuFacts() const;
   TacTitleLayout Layout() const;
   // The element under a screen point.

@@ -138,7 +138,7 @@ void TsSkinProvider::PaintCaptionText(Bitmap32& bmp, const TacTitleLayout& l, in
   ts.BILeftMargin = data->BILeftMargin;
   ts.Spacing = data->Spacing;
   ts.HasCaptionSection = FCaptionSkinIndex >= 0;
-  const int dpi = static_cast<int>(win::GetDpiForSystem());
+  const int dpi = FrameDpi();
   gfx::FontDesc font = win::GetCaptionFont(static_cast<win::UINT>(dpi));
   font.height = -13 * dpi / 96;
   gfx::Surface& canvas = bmp.Canvas();

@@ -13,6 +13,7 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/render/acBackgroundQuery.h"
+#include "tests/skin/support/ProbeControlTestSupport.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
 
 namespace skin::test {
@@ -243,6 +244,36 @@ TEST_F(SkinnedForms, MessageBoxesAreSkinnedWithLabelAndIcon) {
   win::headless::Screen().onStarved = nullptr;
   EXPECT_TRUE(skinned);
   EXPECT_GT(labelPixels, 200);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// Skinned children placed on the form build their pictures over the form's: a group box
+// and a panel probe on the main window, and a screenshot to look at.
+TEST_F(SkinnedForms, ChildrenPaintOverTheFormsPicture) {
+  auto* box = new TProbeControl(main, cocGroupBox);
+  box->DefaultSection = u"GROUPBOX";
+  box->SetBounds(0, 0, 654, 65);
+  box->SetParent(main);
+  box->HandleNeeded();
+  box->SkinData->Loaded(true);
+  auto* panel = new TProbeControl(main, cocPanel);
+  panel->DefaultSection = u"PANEL";
+  panel->SetBounds(0, 500, 654, 46);
+  panel->SetParent(main);
+  panel->HandleNeeded();
+  panel->SkinData->Loaded(true);
+  main->Invalidate();
+  win::RunUntilIdle();
+  EXPECT_GE(box->Prepares, 1);
+  EXPECT_EQ(box->PaintsSkipped, 0);
+  EXPECT_TRUE(win::headless::SaveWindowShot(main->Handle(), ShotPath("skin-windows-main-with-children.png")));
+  // Between the two the form's own client picture shows.
+  const gfx::PixelBuffer shot = win::headless::CaptureWindow(main->Handle());
+  const Bitmap32& pic = *ProviderOf(main)->FCommonData->FCacheBmp;
+  EXPECT_EQ(shot.Row32(31 + 200)[8 + 300] & 0xFFFFFFu, pic.Row(31 + 200)[8 + 300] & 0xFFFFFFu);
 }
 
 }  // namespace skin::test

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/Color.h"
+#include "platform/ctl/MessageBox.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/HeadlessBackend.h"
@@ -274,6 +275,32 @@ TEST_F(SkinnedForms, ChildrenPaintOverTheFormsPicture) {
   const gfx::PixelBuffer shot = win::headless::CaptureWindow(main->Handle());
   const Bitmap32& pic = *ProviderOf(main)->FCommonData->FCacheBmp;
   EXPECT_EQ(shot.Row32(31 + 200)[8 + 300] & 0xFFFFFFu, pic.Row(31 + 200)[8 + 300] & 0xFFFFFFu);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// A standard dialog announced at its creation joins the list (its adapter is the dialog
+// adapters' business); the record goes once the dialog is gone.
+TEST_F(SkinnedForms, StandardDialogsAreRecordedAtCreation) {
+  int during = -1;
+  std::u16string cls;
+  bool done = false;
+  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    if (done || win::GetActiveWindow() == main->Handle()) return false;
+    done = true;
+    during = SkinnedWindowCount();
+    if (TacProvider* p = SkinnedWindowAt(during - 1)) cls = win::GetClassName(p->CtrlHandle);
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_RETURN));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_RETURN));
+    return true;
+  };
+  ctl::MessageBox(main->Handle(), u"Cannot create file", u"Pellomir", 0);
+  win::headless::Screen().onIdle = nullptr;
+  EXPECT_EQ(during, 2);
+  EXPECT_EQ(cls, u"#32770");
+  EXPECT_EQ(SkinnedWindowCount(), 1);
 }
 
 }  // namespace skin::test

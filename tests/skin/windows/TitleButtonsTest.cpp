@@ -266,3 +266,55 @@ TEST_F(SkinnedForms, MaximizedRegionCutsTheFrameOff) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+// A form with all three buttons: close, maximize and minimize laid out leftwards; the
+// maximize button maximizes and then restores, swapping its glyph.
+TEST_F(SkinnedForms, MaximizeButtonMaximizesAndRestores) {
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSizeable, 300, 200, 0, false);
+  f->SetBorderIcons(forms::TBorderIcons{forms::TBorderIcon::biSystemMenu, forms::TBorderIcon::biMinimize,
+                                        forms::TBorderIcon::biMaximize});
+  f->Show();
+  win::RunUntilIdle();
+  TsSkinProvider* p = ProviderOf(f);
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->ButtonClose.cpGlyphType, tgClose);
+  EXPECT_EQ(p->ButtonMax.cpRect.Right, p->ButtonClose.cpRect.Left);
+  EXPECT_EQ(p->ButtonMin.cpRect.Right, p->ButtonMax.cpRect.Left);
+  const gfx::TRect max = p->ButtonMax.cpRect;
+  EXPECT_EQ(HitAt(f, max.Left + 5, max.Top + 5), win::HTMAXBUTTON);
+  win::headless::Click(At(f, max.Left + 5, max.Top + 5));
+  win::RunUntilIdle();
+  EXPECT_TRUE(win::IsZoomed(f->Handle()));
+  EXPECT_EQ(p->ButtonMax.cpGlyphType, tgNorm);
+  const gfx::TRect restore = p->ButtonMax.cpRect;
+  win::headless::Click(At(f, restore.Left + 5, restore.Top + 5));
+  win::RunUntilIdle();
+  EXPECT_FALSE(win::IsZoomed(f->Handle()));
+  EXPECT_EQ(p->ButtonMax.cpGlyphType, tgMax);
+}
+
+// Removing the skin gives the window back to the platform (classic frame, no region);
+// a new skin takes it again.
+TEST_F(SkinnedForms, SkinRemovedAndBackAgain) {
+  TsSkinProvider* p = ProviderOf(main);
+  manager->SetActive(false);
+  win::RunUntilIdle();
+  EXPECT_FALSE(p->FrameSkinned());
+  win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(win::GetWindowRgn(main->Handle(), rgn), 0);
+  gfx::DeleteObject(rgn);
+  EXPECT_EQ(HitAt(main, 300, 15), win::HTCAPTION);
+  manager->SetActive(true);
+  win::RunUntilIdle();
+  EXPECT_TRUE(p->FrameSkinned());
+  EXPECT_EQ(HitAt(main, 640, 15), win::HTCLOSE);
+  win::RedrawWindow(main->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
+  win::RunUntilIdle();
+  rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(win::GetWindowRgn(main->Handle(), rgn), 0);
+  gfx::DeleteObject(rgn);
+}
+
+}  // namespace skin::test

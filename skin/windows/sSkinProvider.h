@@ -147,6 +147,7 @@ class TsSkinProvider : public forms::TComponent {
   void PaintIcon(Bitmap32& bmp);
   void PaintCaptionText(Bitmap32& bmp, const TacTitleLayout& l, int state);
   void PaintButtons(Bitmap32& bmp);
+  void PaintFormOnPaint(Bitmap32& bmp);
   void PaintOneButton(Bitmap32& bmp, TsCaptionButton& b, bool visible, bool enabled);
   void CopyClientTo(win::HDC dc);
   void PaintFrameTo(win::HDC dc);

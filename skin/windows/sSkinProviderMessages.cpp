@@ -166,6 +166,14 @@ void TsSkinProvider::SCGetBgInfo(forms::TMessage& m) {
   if (q == nullptr) return;
   if (FCommonData->BGChanged) PaintAll();
   const int ox = OffsetX(), oy = OffsetY();
+  if (Form->OnPaint && !q->DrawNow && FCommonData->CacheValid()) {
+    // The program paints on its form: only the finished picture shows what lies behind.
+    q->Kind = bqBitmap;
+    q->Bitmap = FCommonData->FCacheBmp.get();
+    q->Offset = {q->Offset.X + ox, q->Offset.Y + oy};
+    m.Result = 1;
+    return;
+  }
   const bool drawNow = q->DrawNow;
   if (drawNow) q->Offset = {q->Offset.X + ox, q->Offset.Y + oy};
   FillBackgroundQuery(*q, *FCommonData, FormActive);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/forms/Application.h"
+#include "platform/forms/Canvas.h"
 #include "platform/forms/Forms.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Surface.h"
@@ -106,7 +107,26 @@ bool TsSkinProvider::PaintAll() {
   if (l.CaptionHeight > 0 && FrameSkinned()) PaintButtons(bmp);
   FCommonData->BGChanged = false;
   FirstInitialized = true;
+  PaintFormOnPaint(bmp);
   return true;
+}
+
+void TsSkinProvider::PaintFormOnPaint(Bitmap32& bmp) {
+  if (!Form->OnPaint || Form->Canvas() == nullptr) return;
+  // What the program paints on its form becomes part of the picture its children see.
+  gfx::Surface& surface = bmp.Canvas();
+  const int level = surface.Save();
+  surface.OffsetViewportOrg(OffsetX(), OffsetY());
+  win::RECT cr;
+  win::GetClientRect(Form->Handle(), &cr);
+  surface.IntersectClip({0, 0, cr.Width(), cr.Height()});
+  try {
+    forms::TCanvasPaintScope scope(*Form->Canvas(), &surface);
+    Form->OnPaint(Form);
+  } catch (...) {
+    // Painting never throws out of the skin engine; the picture keeps what was drawn.
+  }
+  surface.Restore(level);
 }
 
 void TsSkinProvider::PaintTitleBand(Bitmap32& bmp, const TacTitleLayout& l, int) {

@@ -304,3 +304,26 @@ TEST_F(SkinnedForms, StandardDialogsAreRecordedAtCreation) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+// What the program paints on its form (OnPaint) is part of the picture children are given.
+TEST_F(SkinnedForms, OnPaintOfTheFormGoesIntoThePicture) {
+  TsSkinProvider* p = ProviderOf(main);
+  main->OnPaint = [](forms::TObject* sender) {
+    auto* f = static_cast<forms::TCustomForm*>(sender);
+    f->Canvas()->Handle()->FillRect({10, 10, 50, 50}, 0x0000FF);
+  };
+  p->FCommonData->BGChanged = true;
+  ASSERT_TRUE(p->PaintAll());
+  EXPECT_EQ(p->FCommonData->FCacheBmp->Row(31 + 20)[8 + 20] & 0xFFFFFFu, SwapRedBlue(0x0000FF) & 0xFFFFFFu);
+  EXPECT_NE(p->FCommonData->FCacheBmp->Row(31 + 60)[8 + 60] & 0xFFFFFFu, SwapRedBlue(0x0000FF) & 0xFFFFFFu);
+  TsBackgroundQuery q;
+  SendSkinCommand(main->Handle(), scGetBgInfo, reinterpret_cast<win::LPARAM>(&q));
+  EXPECT_EQ(q.Kind, bqBitmap);
+  EXPECT_EQ(q.Bitmap, p->FCommonData->FCacheBmp.get());
+  EXPECT_EQ(q.Offset, (gfx::TPoint{8, 31}));
+  main->OnPaint = nullptr;
+}
+
+}  // namespace skin::test

@@ -18,6 +18,10 @@ void ResetEngine() {
   EngineState& e = Engine();
   if (e.hook != nullptr) win::UnhookWindowsHookEx(e.hook);
   for (const auto& [id, manager] : e.hotTimers) win::KillTimer(nullptr, id);
+  // Ownerless providers of skinned dialogs (a form's providers go with their form).
+  const std::vector<forms::TComponent*> providers = std::move(e.skinnedWindowList);
+  for (forms::TComponent* p : providers)
+    if (p != nullptr && p->Owner() == nullptr) p->Free();
   e = EngineState();
   e.Tuning() = TacPixelTuning();
 }

@@ -38,6 +38,11 @@ struct EngineState {
   // Hot-tracking timers by id, with the manager each one checks.
   std::map<win::UINT_PTR, TsSkinManager*> hotTimers;
 
+  // The providers of automatically skinned windows (window skinning's TacProvider
+  // objects), in the order they were made. Entries a form owns die with the form; those
+  // without owner (standard dialogs) are freed here when the engine shuts down.
+  std::vector<forms::TComponent*> skinnedWindowList;
+
   // Windows in the order they were registered, each once.
   std::vector<win::HWND> hookSkinnedWindows;
   std::vector<win::HWND> dialogAdapterWindows;

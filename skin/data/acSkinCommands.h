@@ -21,6 +21,7 @@ enum TacSkinCommand : std::uint16_t {
   scNewSkin = 1,
   scRemoveSkin = 2,
   scRefresh = 3,
+  scGetSkinProvider = 4,  // a form's provider (a pointer), 0 without one
   scEndUpdate = 6,
   scIsSkinned = 7,
   scSetUpdating = 8,

@@ -18,9 +18,11 @@ namespace skin {
 namespace {
 
 win::LRESULT SkinCBTHook(int code, win::WPARAM wParam, win::LPARAM lParam) {
-  // A copy: the handler may replace itself.
+  // The next hook first, its answer is the answer; then the skin's handler (a copy: the
+  // handler may replace itself).
+  const win::LRESULT result = win::CallNextHookEx(detail::Engine().hook, code, wParam, lParam);
   if (const TacHookHandler handler = detail::Engine().hookHandler) handler(code, wParam, lParam);
-  return win::CallNextHookEx(detail::Engine().hook, code, wParam, lParam);
+  return result;
 }
 
 // Adds h at the end unless it is there.

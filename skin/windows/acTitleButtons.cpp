@@ -1,0 +1,67 @@
+#include "skin/windows/acTitleButtons.h"
+
+#include "platform/win/HitCodes.h"
+
+namespace skin {
+
+namespace {
+
+bool Inside(const gfx::TRect& r, gfx::TPoint p) {
+  return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+}
+
+}  // namespace
+
+TacButtonGlyphs ButtonGlyphTypes(bool bigButtons, const TacMenuFacts& f, bool mainForm) {
+  if (!bigButtons) return {tgSmallClose, tgSmallMax, tgSmallMin, tgSmallHelp, false};
+  TacButtonGlyphs g{};
+  g.Close = VisibleMax(f) || VisibleMin(f) ? tgClose : tgCloseAlone;
+  g.Max = f.Maximized ? tgNorm : tgMax;
+  g.Min = f.Minimized && !mainForm ? tgNorm : tgMin;
+  g.Help = tgHelp;
+  g.HaveAlignment = true;
+  return g;
+}
+
+int TitleHitTest(const TacTitleHitFacts& f, gfx::TPoint p) {
+  const TacMenuFacts& m = f.Menu;
+  if (m.SystemMenu) {
+    if (Inside(f.Close, p)) return EnabledClose(m) ? win::HTCLOSE : win::HTCAPTION;
+    if (VisibleMax(m) && Inside(f.Max, p))
+      return EnabledMax(m) || (EnabledRestore(m) && !m.Minimized) ? win::HTMAXBUTTON : win::HTCAPTION;
+    if (VisibleMin(m) && Inside(f.Min, p)) return m.Minimized || EnabledMin(m) ? win::HTMINBUTTON : win::HTCAPTION;
+    if (m.HelpIcon && Inside(f.Help, p)) return win::HTHELP;
+  }
+  const int fw = f.FrameWidth;
+  if (!m.Maximized && f.SizingBorder) {
+    enum { None, Top, Bottom } v = None;
+    if (p.Y >= f.Height - fw) v = Bottom;
+    else if (p.Y < fw) v = Top;
+    if (p.X < fw) return v == Top ? win::HTTOPLEFT : v == Bottom ? win::HTBOTTOMLEFT : win::HTLEFT;
+    if (p.X >= f.Width - fw) return v == Top ? win::HTTOPRIGHT : v == Bottom ? win::HTBOTTOMRIGHT : win::HTRIGHT;
+    if (v == Top) return win::HTTOP;
+    if (v == Bottom) return win::HTBOTTOM;
+  }
+  // The caption band reaches down to the system caption; the rows below it up to the end
+  // of the skin's caption and the menu line are the menu line.
+  if (p.Y >= 0 && p.Y < fw + f.SystemCaptionHeight) return Inside(f.Icon, p) ? win::HTSYSMENU : win::HTCAPTION;
+  if (p.Y >= 0 && p.Y < fw + f.CaptionHeight + f.MenuLineHeight) return win::HTMENU;
+  return win::HTCLIENT;
+}
+
+bool AnsweredByProvider(int hitCode) {
+  switch (hitCode) {
+    case win::HTNOWHERE:
+    case win::HTCLIENT:
+    case win::HTCAPTION:
+    case win::HTMENU: return false;
+    default: return hitCode < win::HTLEFT || hitCode > win::HTBOTTOMRIGHT;
+  }
+}
+
+bool HotTitleCode(int h) {
+  return h == win::HTMINBUTTON || h == win::HTMAXBUTTON || h == win::HTCLOSE || h == win::HTHELP ||
+         (h >= 101 && h <= 103) || (h >= 1000 && h <= 1100) || (h >= 2000 && h <= 2100);
+}
+
+}  // namespace skin

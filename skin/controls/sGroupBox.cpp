@@ -549,9 +549,8 @@ void TsGroupBox::Paint() {
   c->SetFont(Font());
   gfx::Surface* s = c->Handle();
   if (s == nullptr) return;
-  TacGroupBoxCaptionInput in;
-  MeasureOn(*s, in);
-  const TacGroupBoxCaption g = CalcGroupBoxCaption(in);
+  s->SetFont(Font()->GfxFont());
+  const TacGroupBoxCaption g = CaptionGeometry();
   const TRect r{0, g.TopRect.Bottom, Width(), Height()};
   if (Ctl3D()) {
     c->Brush()->SetColor(forms::clBtnHighlight);

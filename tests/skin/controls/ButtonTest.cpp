@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/base/Files.h"
 #include "platform/forms/Graphics.h"
@@ -211,6 +212,25 @@ class Buttons : public ManagerTest {
     return Rgb(win::headless::CaptureWindow(c->Handle()).Row32(y)[x]);
   }
   static std::uint32_t Cached(TsCommonData* sd, int x, int y) { return Rgb(sd->FCacheBmp->Pixel(x, y)); }
+  // A pixel of the border strip (3 pixels along each edge, where neither the caption nor the
+  // focus rectangle go) at which all the pictures given differ from each other.
+  static bool Distinguishing(const std::vector<gfx::PixelBuffer>& pics, int& px, int& py) {
+    const int w = pics[0].Width(), h = pics[0].Height();
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        if (x >= 3 && x < w - 3 && y >= 3 && y < h - 3) continue;
+        bool all = true;
+        for (std::size_t i = 0; i < pics.size() && all; ++i)
+          for (std::size_t j = i + 1; j < pics.size() && all; ++j)
+            all = Rgb(pics[i].Row32(y)[x]) != Rgb(pics[j].Row32(y)[x]);
+        if (all) {
+          px = x;
+          py = y;
+          return true;
+        }
+      }
+    return false;
+  }
   TsSkinManager* manager = nullptr;
   TManagerTestForm* form = nullptr;
 };
@@ -247,6 +267,9 @@ TEST_F(Buttons, CloseKindShowsItsCaptionAndFirstGlyphFrameInEveryEnabledState) {
       "  end\n");
   auto* b = static_cast<TsBitBtn*>(form->FindComponent(u"CloseBtn"));
   ASSERT_NE(b, nullptr);
+  auto* other = Add<TsButton>({20, 100, 81, 25}, u"Other");
+  other->SetFocus();
+  win::RunUntilIdle();
   EXPECT_EQ(b->GetText(), u"&Close");
   EXPECT_EQ(b->ModalResult(), forms::mrNone);
   ASSERT_EQ(b->Glyph()->Width(), 36);
@@ -286,16 +309,16 @@ TEST_F(Buttons, AQuickClickShowsThePressedPictureForThirtyMillisecondsBeforeTheH
   auto* b = Add<TsButton>({20, 20, 81, 25}, u"Сохранить");
   int clicks = 0;
   b->OnClick = [&](forms::TObject*) { ++clicks; };
+  ref->SetFocus();
   win::RunUntilIdle();
-  const int x = 4, y = 12;
-  ASSERT_TRUE(ref->SkinData()->PrepareCache());
-  const std::uint32_t pressed = Cached(ref->SkinData(), x, y);
-  const std::uint32_t normal = Shown(b, x, y);
+  const gfx::PixelBuffer pressedPic = win::headless::CaptureWindow(ref->Handle());
+  const gfx::PixelBuffer normalPic = win::headless::CaptureWindow(b->Handle());
   win::headless::MouseMove(Centre(b));
   win::headless::AdvanceTime(300);
-  const std::uint32_t hot = Shown(b, x, y);
-  ASSERT_NE(hot, normal);
-  ASSERT_NE(hot, pressed);
+  const gfx::PixelBuffer hotPic = win::headless::CaptureWindow(b->Handle());
+  int x = 0, y = 0;
+  ASSERT_TRUE(Distinguishing({normalPic, hotPic, pressedPic}, x, y));
+  const std::uint32_t pressed = Rgb(pressedPic.Row32(y)[x]), hot = Rgb(hotPic.Row32(y)[x]);
   win::headless::MouseDown(Centre(b));
   EXPECT_TRUE(b->SkinData()->IsFading());  // the press fade has begun
   win::headless::MouseUp(Centre(b));
@@ -317,16 +340,16 @@ TEST_F(Buttons, HoverFadesToTheHotLookAndBack) {
   auto* other = Add<TsButton>({200, 20, 81, 25}, u"Other");
   other->SetFocus();
   win::RunUntilIdle();
-  const int x = 8, y = 14;
-  const std::uint32_t normal = Shown(b, x, y);
+  const gfx::PixelBuffer normalPic = win::headless::CaptureWindow(b->Handle());
   win::headless::MouseMove(Centre(b));
   EXPECT_EQ(b->CurrentState(), 1);
   win::headless::AdvanceTime(12);
-  const std::uint32_t between = Shown(b, x, y);
+  const gfx::PixelBuffer betweenPic = win::headless::CaptureWindow(b->Handle());
   win::headless::AdvanceTime(100);
-  const std::uint32_t hot = Shown(b, x, y);
-  EXPECT_NE(hot, normal);
-  EXPECT_NE(between, hot);
+  const gfx::PixelBuffer hotPic = win::headless::CaptureWindow(b->Handle());
+  int x = 0, y = 0;
+  ASSERT_TRUE(Distinguishing({normalPic, betweenPic, hotPic}, x, y));
+  const std::uint32_t normal = Rgb(normalPic.Row32(y)[x]);
   win::headless::MouseMove({5, 5});
   EXPECT_EQ(b->CurrentState(), 0);
   win::headless::AdvanceTime(6 * 12);
@@ -532,67 +555,69 @@ class ButtonCloseUps : public Buttons, public ::testing::WithParamInterface<int>
 };
 
 TEST_P(ButtonCloseUps, EveryButtonInEveryState) {
-  Open(
-      "  object CloseBtn: TsBitBtn\n"
-      "    Left = 10\n"
-      "    Top = 10\n"
-      "    Width = 89\n"
-      "    Height = 32\n"
-      "    Kind = bkClose\n"
-      "    NumGlyphs = 2\n"
-      "  end\n");
-  form->SetBounds(10, 10, 760, 260);
-  auto* close0 = static_cast<TsBitBtn*>(form->FindComponent(u"CloseBtn"));
-  // Columns: normal, hot, pressed, focused, disabled; rows: the three buttons.
-  std::vector<forms::TWinControl*> cells;
-  const int sx = close0->Width() + 10;
-  for (int col = 0; col < 5; ++col) {
-    const int dx = 10 + col * (std::max(sx, 130));
-    auto* get = Add<TsBitBtn>({dx, 60, 113, 28}, u"Получить список");
-    auto* save = Add<TsButton>({dx, 110, 81, 25}, u"Сохранить");
-    TsBitBtn* close = close0;
-    if (col > 0) {
-      close = Add<TsBitBtn>({dx, 10, 89, 32}, u"");
-      close->SetKind(forms::TBitBtnKind::bkClose);
+  // Columns: normal, hot, pressed, focused, disabled; rows: the close button, the fetch
+  // button, the save button. Made from a description, so that the density scales them.
+  std::string children;
+  const char* kinds[3] = {"TsBitBtn", "TsBitBtn", "TsButton"};
+  const char* extra[3] = {"    Kind = bkClose\n    NumGlyphs = 2\n",
+                          "    Caption = '\xd0\x9f\xd0\xbe\xd0\xbb\xd1\x83\xd1\x87\xd0\xb8\xd1\x82\xd1\x8c "
+                          "\xd1\x81\xd0\xbf\xd0\xb8\xd1\x81\xd0\xbe\xd0\xba'\n",
+                          "    Caption = '\xd0\xa1\xd0\xbe\xd1\x85\xd1\x80\xd0\xb0\xd0\xbd\xd0\xb8\xd1\x82\xd1\x8c'\n"};
+  const int widths[3] = {89, 113, 81}, heights[3] = {32, 28, 25};
+  for (int col = 0; col < 5; ++col)
+    for (int row = 0; row < 3; ++row) {
+      children += "  object C" + std::to_string(col) + "R" + std::to_string(row) + ": " + kinds[row] + "\n";
+      children += "    Left = " + std::to_string(10 + col * 130) + "\n    Top = " + std::to_string(10 + row * 45) +
+                  "\n    Width = " + std::to_string(widths[row]) + "\n    Height = " + std::to_string(heights[row]) +
+                  "\n" + extra[row];
+      children += "    Font.Height = -13\n    Font.Name = 'Tahoma'\n    ParentFont = False\n  end\n";
     }
-    for (forms::TWinControl* c : {static_cast<forms::TWinControl*>(close), static_cast<forms::TWinControl*>(get),
-                                  static_cast<forms::TWinControl*>(save)}) {
-      TsCommonData* sd = c == save ? save->SkinData() : static_cast<TsBitBtn*>(c)->SkinData();
-      if (col == 1) sd->FMouseAbove = true;
-      if (col == 2) {
-        if (c == save) save->SetDown(true);
-        else static_cast<TsBitBtn*>(c)->SetDown(true);
-      }
-      if (col == 4) c->SetEnabled(false);
-      sd->BGChanged = true;
-      cells.push_back(c);
-    }
-  }
+  Open(children);
+  form->SetBounds(10, 10, 700 * GetParam() / 96, 200 * GetParam() / 96);
   manager->ButtonsOptions.ShowFocusRect = true;
+  auto cell = [&](int col, int row) {
+    return static_cast<forms::TWinControl*>(form->FindComponent(u"C" + std::u16string(1, char16_t(u'0' + col)) + u"R" +
+                                                                std::u16string(1, char16_t(u'0' + row))));
+  };
+  auto data = [](forms::TWinControl* c) {
+    if (auto* b = dynamic_cast<TsBitBtn*>(c)) return b->SkinData();
+    return static_cast<TsButton*>(c)->SkinData();
+  };
+  for (int row = 0; row < 3; ++row) {
+    ASSERT_NE(cell(0, row), nullptr);
+    EXPECT_TRUE(data(cell(0, row))->Skinned(true)) << row;
+    data(cell(1, row))->FMouseAbove = true;
+    if (auto* b = dynamic_cast<TsBitBtn*>(cell(2, row))) b->SetDown(true);
+    else static_cast<TsButton*>(cell(2, row))->SetDown(true);
+    cell(4, row)->SetEnabled(false);
+    for (int col = 0; col < 5; ++col) data(cell(col, row))->Invalidate(false);
+  }
+  // Nothing but the focused column has the focus: an edit takes it first.
+  auto* edit = new forms::TEdit(form);
+  edit->SetBounds(10, 150, 40, 20);
+  edit->SetParent(form);
+  edit->SetFocus();
   form->Invalidate();
   win::RunUntilIdle();
-  // Sheet: 5 columns x 3 rows of cells, each zoomed; the focused column is photographed
-  // one button at a time, while it has the focus.
   const int zoom = 3;
   const int cw = 113 * GetParam() / 96 + 4, ch = 32 * GetParam() / 96 + 4;
   gfx::PixelBuffer sheet(5 * cw * zoom, 3 * ch * zoom);
   for (int y = 0; y < sheet.Height(); ++y)
     for (int x = 0; x < sheet.Width(); ++x) sheet.Row32(y)[x] = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    forms::TWinControl* c = cells[i];
-    const int col = static_cast<int>(i / 3), row = static_cast<int>(i % 3);
-    gfx::PixelBuffer pic = win::headless::CaptureWindow(c->Handle());
-    if (col == 3) {
-      c->SetFocus();
-      win::RunUntilIdle();
-      pic = win::headless::CaptureWindow(c->Handle());
+  for (int col = 0; col < 5; ++col)
+    for (int row = 0; row < 3; ++row) {
+      forms::TWinControl* c = cell(col, row);
+      if (col == 3) {
+        c->SetFocus();
+        win::RunUntilIdle();
+      }
+      const gfx::PixelBuffer pic = win::headless::CaptureWindow(c->Handle());
+      for (int y = 0; y < pic.Height() && y < ch; ++y)
+        for (int x = 0; x < pic.Width() && x < cw; ++x)
+          for (int zy = 0; zy < zoom; ++zy)
+            for (int zx = 0; zx < zoom; ++zx)
+              sheet.Row32((row * ch + y) * zoom + zy)[(col * cw + x) * zoom + zx] = pic.Row32(y)[x] | 0xFF000000u;
     }
-    for (int y = 0; y < pic.Height() && y < ch; ++y)
-      for (int x = 0; x < pic.Width() && x < cw; ++x)
-        for (int zy = 0; zy < zoom; ++zy)
-          for (int zx = 0; zx < zoom; ++zx)
-            sheet.Row32((row * ch + y) * zoom + zy)[(col * cw + x) * zoom + zx] = pic.Row32(y)[x] | 0xFF000000u;
-  }
   const std::string name = "skin-buttons-closeup-" + std::to_string(GetParam()) + "dpi.png";
   const auto png = gfx::EncodePng(sheet.View());
   ASSERT_FALSE(png.empty());

@@ -7,8 +7,10 @@
 #include "platform/gfx/Surface.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
+#include "platform/win/HitCodes.h"
 #include "platform/win/Keys.h"
 #include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/acBackgroundAnswer.h"
 #include "skin/controls/acControlSection.h"
@@ -207,6 +209,41 @@ void TacButtonInput::Stop() {
   forms::TButton& b = host_.HostButton();
   if (timerOn_ && b.HandleAllocated()) win::KillTimer(b.Handle(), PressedTimerId);
   timerOn_ = false;
+}
+
+bool TacButtonInput::SkinCommand(forms::TMessage& m) {
+  TsCommonData& sd = host_.HostData();
+  switch (SkinCmdOf(m.WParam)) {
+    case scGetDefaultIndex: {
+      TsSkinManager* mgr = sd.GetSkinManager();
+      m.Result = mgr != nullptr ? mgr->GetSkinIndex(u"BUTTON") + 1 : 0;
+      return true;
+    }
+    case scGetDefaultKind: m.Result = 2; return true;
+    case scIsSkinned: m.Result = 1; return true;
+    case scGetColoring:
+      if (auto* c = reinterpret_cast<TacButtonColoring*>(m.LParam)) *c = host_.Coloring(host_.CurrentState());
+      m.Result = 1;
+      return true;
+    case scMouseEnter:
+    case scMouseLeave: return Before(m);
+    default: return false;
+  }
+}
+
+bool TacButtonInput::HitTransparent(forms::TMessage& m) {
+  TsCommonData& sd = host_.HostData();
+  forms::TButton& b = host_.HostButton();
+  const TacSkinData* data = sd.GetCommonSkinData();
+  const TsGeneralData* g = sd.Section();
+  const TsMaskData* border = data != nullptr && g != nullptr ? ImageEntry(*data, g->BorderIndex) : nullptr;
+  if (border == nullptr) return false;
+  win::POINT p{static_cast<short>(m.LParam & 0xFFFF), static_cast<short>((m.LParam >> 16) & 0xFFFF)};
+  win::ScreenToClient(b.Handle(), &p);
+  const int s = ButtonPictureState(g, host_.CurrentState());
+  if (!ButtonCornerIsTransparent(*border, {p.X, p.Y}, {b.Width(), b.Height()}, s)) return false;
+  m.Result = win::HTTRANSPARENT;
+  return true;
 }
 
 bool TacButtonInput::Before(forms::TMessage& m) {

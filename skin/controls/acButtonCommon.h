@@ -86,6 +86,7 @@ class TacButtonHost {
   virtual int CurrentState() = 0;
   virtual bool HostDown() const = 0;
   virtual unsigned HostAnimatEvents() const = 0;
+  virtual TacButtonColoring Coloring(int state) = 0;
   virtual void HostMouseEnter() {}
   virtual void HostMouseLeave() {}
 };
@@ -100,6 +101,12 @@ class TacButtonInput {
   bool Before(forms::TMessage& m);
   // After the standard handling.
   void After(forms::TMessage& m);
+  // The skin commands both buttons answer alike (default section and kind, skinned,
+  // colouring, hot tracking); false for the others.
+  bool SkinCommand(forms::TMessage& m);
+  // WM_NCHITTEST: a point on a key-colour corner of the border image lets the click
+  // through (Result HTTRANSPARENT, true); false otherwise.
+  bool HitTransparent(forms::TMessage& m);
   // A left press began on the button and is not released yet.
   bool MouseClicked() const { return mouseClicked_; }
   // The pressed picture is held after a release.

@@ -266,33 +266,10 @@ void TsBitBtn::WMPaint(TMessage& m) {
   PaintFromCache(m, sd);
 }
 
-void TsBitBtn::WMNCHitTest(TMessage& m) {
-  TsCommonData& sd = *skinData_;
-  const TacSkinData* data = sd.GetCommonSkinData();
-  const TsGeneralData* g = sd.Section();
-  const TsMaskData* border = data != nullptr && g != nullptr ? ImageEntry(*data, g->BorderIndex) : nullptr;
-  if (border == nullptr) return;
-  win::POINT p{static_cast<short>(m.LParam & 0xFFFF), static_cast<short>((m.LParam >> 16) & 0xFFFF)};
-  win::ScreenToClient(Handle(), &p);
-  const int s = ButtonPictureState(g, CurrentState());
-  if (ButtonCornerIsTransparent(*border, {p.X, p.Y}, {Width(), Height()}, s)) m.Result = win::HTTRANSPARENT;
-}
-
 bool TsBitBtn::SkinCommand(TMessage& m) {
   TsCommonData& sd = *skinData_;
   switch (SkinCmdOf(m.WParam)) {
-    case scGetDefaultIndex: {
-      TsSkinManager* mgr = sd.GetSkinManager();
-      m.Result = mgr != nullptr ? mgr->GetSkinIndex(u"BUTTON") + 1 : 0;
-      return true;
-    }
-    case scGetDefaultKind: m.Result = 2; return true;
-    case scIsSkinned: m.Result = 1; return true;
     case scPrepareCache: m.Result = PreparePicture() ? 0 : 1; return true;
-    case scGetColoring:
-      if (auto* c = reinterpret_cast<TacButtonColoring*>(m.LParam)) *c = Coloring(CurrentState());
-      m.Result = 1;
-      return true;
     case scNewSkin:
     case scRemoveSkin:
     case scRefresh: {
@@ -312,7 +289,7 @@ bool TsBitBtn::SkinCommand(TMessage& m) {
       }
       return true;
     default:
-      if (input_.Before(m)) return true;
+      if (input_.SkinCommand(m)) return true;
       return DispatchSkinCommand(m, sd);
   }
 }
@@ -335,9 +312,7 @@ void TsBitBtn::WndProc(TMessage& m) {
     case win::WM_PRINT: PrintFromCache(m, sd); return;
     case forms::CN_DRAWITEM: m.Result = 1; return;
     case win::WM_NCHITTEST:
-      m.Result = 0;
-      WMNCHitTest(m);
-      if (m.Result == win::HTTRANSPARENT) return;
+      if (input_.HitTransparent(m)) return;
       break;
     default: break;
   }

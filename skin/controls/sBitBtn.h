@@ -71,7 +71,7 @@ class TsBitBtn : public forms::TBitBtn, public TacButtonHost {
   forms::TNotifyEvent OnMouseEnter, OnMouseLeave;
 
   // The colouring record for a state (the answer to scGetColoring).
-  TacButtonColoring Coloring(int state);
+  TacButtonColoring Coloring(int state) override;
   // The frame of Glyph shown in a state (disabled buttons pass their state too).
   int GlyphFrame(int state) const;
   // The layout of the last picture.
@@ -107,7 +107,6 @@ class TsBitBtn : public forms::TBitBtn, public TacButtonHost {
   void PaintCaption(int s, const TacButtonColoring& coloring, bool shifted);
   void PaintGlyph(int cs, const TacButtonColoring& coloring);
   void WMPaint(forms::TMessage& m);
-  void WMNCHitTest(forms::TMessage& m);
   void Repaint(bool now);
 
   std::unique_ptr<TsCommonData> skinData_;

@@ -45,7 +45,7 @@ class TsButton : public forms::TButton, public TacButtonHost {
   TacGetColoringEvent OnGetColoring;
 
   // The colouring record for a state (the answer to scGetColoring).
-  TacButtonColoring Coloring(int state);
+  TacButtonColoring Coloring(int state) override;
   // Where the caption went in the last picture.
   const gfx::TRect& LastCaptionRect() const { return captionRect_; }
 
@@ -67,7 +67,6 @@ class TsButton : public forms::TButton, public TacButtonHost {
   bool PreparePicture();
   void PaintCaption(int s, const TacButtonColoring& coloring);
   void DrawUnskinned(const void* drawItem);
-  void WMNCHitTest(forms::TMessage& m);
   void Repaint(bool now);
 
   std::unique_ptr<TsCommonData> skinData_;

@@ -11,6 +11,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
+#include "skin/controls/acBackgroundAnswer.h"
 #include "skin/controls/acGroupBoxCaption.h"
 #include "skin/controls/sGroupBox.h"
 #include "skin/data/acSkinData.h"
@@ -20,6 +21,8 @@
 namespace skin::test {
 
 namespace {
+
+std::uint32_t Rgb(std::uint32_t px) { return px & 0xFFFFFFu; }
 
 std::string ShotPath(const std::string& name) {
   const char* dir = std::getenv("PELLOMIR_BUILD_DIR");
@@ -195,6 +198,24 @@ TEST_F(GroupBox, NegativeYOffsetReportsBoundsFromTheTop) {
   EXPECT_EQ(r, (gfx::TRect{20, 30, 220, 130}));
   EXPECT_EQ(b->CaptionGeometry().CaptionRect.Top, -5);
   EXPECT_TRUE(b->SkinData()->PrepareCache());
+}
+
+TEST_F(GroupBox, ABandPastThePicturesEdgesIsCutToIt) {
+  // At the form's top-left corner, raised by 5 and wider than the box: the band would
+  // start left of and above the picture.
+  TsGroupBox* b = Box({0, 0, 120, 60}, u"A caption much wider than the box");
+  b->SetCaptionLayout(clTopCenter);
+  b->SetCaptionYOffset(-5);
+  const TacGroupBoxCaption g = b->CaptionGeometry();
+  ASSERT_EQ(g.CaptionRect.Left, 0);
+  ASSERT_LT(g.CaptionRect.Top, 0);
+  ASSERT_TRUE(b->SkinData()->PrepareCache());
+  // The band's first column and row show what lies behind the box.
+  TsBackgroundQuery q;
+  QueryParentBackground(q, form, false);
+  const std::uint32_t behind = Rgb(ToBgInfo(q).FillColor == KeyColor ? 0 : SwapRedBlue(ToBgInfo(q).FillColor));
+  EXPECT_EQ(Rgb(At(b, 0, 0)), behind);
+  EXPECT_EQ(Rgb(At(b, 119, 0)), behind);
 }
 
 TEST_F(GroupBox, CommandsItAnswers) {

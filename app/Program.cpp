@@ -18,6 +18,9 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/TypInfo.h"
 #include "skin/controls/ControlClasses.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sGroupBox.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
 
@@ -35,7 +38,8 @@ void RegisterProgramClasses() {
                             &forms::TGroupBox::StaticClass(), &forms::TBitBtn::StaticClass(),
                             &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(), &forms::TMemo::StaticClass(),
                             &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
-                            &forms::TSaveDialog::StaticClass()});
+                            &forms::TSaveDialog::StaticClass(), &skin::TsGroupBox::StaticClass(),
+                            &skin::TsBitBtn::StaticClass(), &skin::TsButton::StaticClass()});
     skin::RegisterPanelImageLabelClasses();
     RegisterAppDescriptions();
     return true;

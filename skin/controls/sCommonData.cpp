@@ -123,7 +123,9 @@ void TsCommonData::UpdateIndexes(bool updateMain) {
   if (updateMain) {
     FCommonSkinData = nullptr;
     TsSkinManager* m = GetSkinManager();
-    if (m == nullptr || !m->IsActive()) {
+    // While the manager broadcasts a new skin it reads as inactive, but its data serves:
+    // the controls resolve their sections against it then.
+    if (m == nullptr || !(m->IsActive() || (m->ManagerState & msBroadCasting) != 0)) {
       SkinIndex = -1;
     } else if (!FSkinSection.empty()) {
       SkinIndex = m->GetSkinIndex(FSkinSection);

@@ -21,6 +21,9 @@ class TsStoredSkin;
 bool acOldGlyphsMode();
 void SetOldGlyphsMode(bool on);
 
+// Which parts of OK, Yes, Cancel and No buttons take the colours of their modal result.
+enum TacModalButtonsColoringItem : unsigned { bcGlyph = 1, bcText = 2, bcBackground = 4 };
+
 class TacButtonsSupport : public forms::TPersistent {
   FORMS_CLASS(TacButtonsSupport)
  public:
@@ -29,6 +32,7 @@ class TacButtonsSupport : public forms::TPersistent {
   bool ShowFocusRect = false;
   bool ShiftContentOnClick = true;
   bool AllowRTLSysButtons = true;
+  unsigned ModalButtonsColoring = bcGlyph;  // TacModalButtonsColoringItem bits
 };
 
 enum class TacArrowsStyle { arsDefault, arsSolid, arsLines };

@@ -40,13 +40,13 @@ TEST(StartScript, TheMainWindowOpensAtTheTopLeftWithItsControlsAndTheFetchButton
     gfx::TRect rect;  // in the client area
   };
   const std::vector<Expected> expected{
-      {"sGroupBox1", "TGroupBox", "Получить список URL введите адрес нужного вам сайта", gfx::Bounds(0, 0, 654, 65)},
-      {"sBitBtn1", "TBitBtn", "Получить список", gfx::Bounds(520, 22, 113, 28)},
+      {"sGroupBox1", "TsGroupBox", "Получить список URL введите адрес нужного вам сайта", gfx::Bounds(0, 0, 654, 65)},
+      {"sBitBtn1", "TsBitBtn", "Получить список", gfx::Bounds(520, 22, 113, 28)},
       {"sEdit1", "TEdit", "", gfx::Bounds(24, 24, 489, 24)},
-      {"sGroupBox2", "TGroupBox", kStoredCaption, gfx::Bounds(0, 65, 654, 392)},
+      {"sGroupBox2", "TsGroupBox", kStoredCaption, gfx::Bounds(0, 65, 654, 392)},
       {"sMemo1", "TMemo", "", gfx::Bounds(2, 65 + 18, 650, 372)},
-      {"sGroupBox3", "TGroupBox", "Сохранить результаты в файл", gfx::Bounds(0, 457, 654, 80)},
-      {"sButton1", "TButton", "Сохранить", gfx::Bounds(272, 457 + 32, 81, 25)},
+      {"sGroupBox3", "TsGroupBox", "Сохранить результаты в файл", gfx::Bounds(0, 457, 654, 80)},
+      {"sButton1", "TsButton", "Сохранить", gfx::Bounds(272, 457 + 32, 81, 25)},
       {"sImage1", "TsImage", "", gfx::Bounds(544, 457 + 24, 33, 33)},
   };
   for (const Expected& e : expected) {

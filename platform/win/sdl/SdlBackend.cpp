@@ -10,6 +10,7 @@
 #include <cstring>
 #include <deque>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/base/Unicode.h"
 #include "platform/win/InputMode.h"
@@ -19,6 +20,7 @@
 #include "platform/win/WindowApi.h"
 #include "platform/win/sdl/SdlKeys.h"
 #include "platform/win/sdl/SdlX11Errors.h"
+#include "platform/win/sdl/SdlX11Pointer.h"
 
 namespace win {
 
@@ -38,7 +40,7 @@ struct OsWindow {
 
 class SdlBackend final : public Backend {
  public:
-  SdlBackend() = default;
+  SdlBackend() : x11Pointer_(sdl::WatchX11PointerEvents()) {}
 
   ~SdlBackend() override {
     for (auto& [h, os] : windows_) SDL_DestroyWindow(os.window);
@@ -269,14 +271,27 @@ class SdlBackend final : public Backend {
     return it == byId_.end() ? nullptr : it->second;
   }
 
-  // The pointer in screen coordinates: the event's position in its OS window plus where
-  // that window is (where we put it, or where the desktop's move events say).
-  gfx::TPoint ScreenPoint(Uint32 windowId, int x, int y) {
+  // The pointer in screen coordinates. On X11 it is the X event's own root position;
+  // elsewhere the event's position in its OS window plus where that window is (where we
+  // put it, or where the desktop's move events say), which is wrong for events the OS
+  // window sent before it took our latest move.
+  gfx::TPoint ScreenPoint(Uint32 windowId, int x, int y, sdl::X11Pointer::Kind kind) {
+    std::optional<sdl::X11Pointer> raw = std::exchange(rawPointer_, std::nullopt);
+    if (raw && Matches(*raw, kind, {x, y})) return lastPt_ = raw->root;
     HWND h = WindowOf(windowId);
     auto it = windows_.find(h);
     if (it == windows_.end()) return lastPt_;
     lastPt_ = {it->second.osPos.X + x, it->second.osPos.Y + y};
     return lastPt_;
+  }
+
+  // Whether an SDL mouse event was made from this X event. SDL reports a button at the
+  // last motion's window position, so a button takes the X button event as it is; a
+  // motion must be at the X event's window position (SDL also makes motions of its own).
+  static bool Matches(const sdl::X11Pointer& raw, sdl::X11Pointer::Kind kind, gfx::TPoint local) {
+    using Kind = sdl::X11Pointer::Kind;
+    if (kind == Kind::Button) return raw.kind == Kind::Button;
+    return raw.kind != Kind::Button && raw.local == local;
   }
 
   void Push(InputEvent::Kind k, HWND h = nullptr, gfx::TPoint pt = {}) {
@@ -291,7 +306,8 @@ class SdlBackend final : public Backend {
     using K = InputEvent::Kind;
     switch (ev.type) {
       case SDL_MOUSEMOTION:
-        Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y));
+        Push(K::MouseMove, nullptr,
+             ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y, sdl::X11Pointer::Kind::Motion));
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
@@ -301,7 +317,7 @@ class SdlBackend final : public Backend {
         else if (ev.button.button == SDL_BUTTON_RIGHT) e.button = MouseButton::Right;
         else if (ev.button.button == SDL_BUTTON_MIDDLE) e.button = MouseButton::Middle;
         else break;
-        e.pt = ScreenPoint(ev.button.windowID, ev.button.x, ev.button.y);
+        e.pt = ScreenPoint(ev.button.windowID, ev.button.x, ev.button.y, sdl::X11Pointer::Kind::Button);
         pending_.push_back(e);
         break;
       }
@@ -311,7 +327,9 @@ class SdlBackend final : public Backend {
         int y = ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
         if (y == 0) break;
         e.wheelDelta = y * 120;
-        e.pt = lastPt_;
+        // On X11 a wheel step is a button press of its own, with its screen position.
+        std::optional<sdl::X11Pointer> raw = std::exchange(rawPointer_, std::nullopt);
+        e.pt = raw && raw->kind == sdl::X11Pointer::Kind::Button ? (lastPt_ = raw->root) : lastPt_;
         pending_.push_back(e);
         break;
       }
@@ -339,6 +357,11 @@ class SdlBackend final : public Backend {
         break;
       }
       case SDL_WINDOWEVENT: WindowEvent(ev.window); break;
+      case SDL_SYSWMEVENT:
+        // Comes just before the SDL events made from the same X event.
+        if (x11Pointer_)
+          if (auto raw = sdl::X11PointerOf(ev.syswm.msg)) rawPointer_ = raw;
+        break;
       default: break;
     }
   }
@@ -389,6 +412,8 @@ class SdlBackend final : public Backend {
   gfx::PixelView screen_;
   SDL_Cursor* cursors_[SDL_NUM_SYSTEM_CURSORS] = {};
   gfx::TPoint lastPt_;
+  bool x11Pointer_ = false;                    // X events tell the pointer's screen position
+  std::optional<sdl::X11Pointer> rawPointer_;  // the latest X pointer event not yet used
 };
 
 }  // namespace

@@ -271,13 +271,11 @@ class SdlBackend final : public Backend {
     return it == byId_.end() ? nullptr : it->second;
   }
 
-  // The pointer in screen coordinates. On X11 it is the X event's own root position;
-  // elsewhere the event's position in its OS window plus where that window is (where we
-  // put it, or where the desktop's move events say), which is wrong for events the OS
-  // window sent before it took our latest move.
-  gfx::TPoint ScreenPoint(Uint32 windowId, int x, int y, sdl::X11Pointer::Kind kind) {
-    std::optional<sdl::X11Pointer> raw = std::exchange(rawPointer_, std::nullopt);
-    if (raw && Matches(*raw, kind, {x, y})) return lastPt_ = raw->root;
+  // The pointer in screen coordinates where X events do not give it: the event's position
+  // in its OS window plus where that window is (where we put it, or where the desktop's
+  // move events say), which is wrong for events the OS window sent before it took our
+  // latest move.
+  gfx::TPoint ScreenPoint(Uint32 windowId, int x, int y) {
     HWND h = WindowOf(windowId);
     auto it = windows_.find(h);
     if (it == windows_.end()) return lastPt_;
@@ -285,13 +283,24 @@ class SdlBackend final : public Backend {
     return lastPt_;
   }
 
-  // Whether an SDL mouse event was made from this X event. SDL reports a button at the
-  // last motion's window position, so a button takes the X button event as it is; a
-  // motion must be at the X event's window position (SDL also makes motions of its own).
-  static bool Matches(const sdl::X11Pointer& raw, sdl::X11Pointer::Kind kind, gfx::TPoint local) {
-    using Kind = sdl::X11Pointer::Kind;
-    if (kind == Kind::Button) return raw.kind == Kind::Button;
-    return raw.kind != Kind::Button && raw.local == local;
+  // A button or wheel event's screen position: the X button event's just before it, if any.
+  gfx::TPoint ButtonPoint(Uint32 windowId, int x, int y) {
+    if (auto raw = std::exchange(rawButton_, std::nullopt)) return lastPt_ = *raw;
+    return ScreenPoint(windowId, x, y);
+  }
+
+  // An X pointer event, seen before SDL makes its own events of it. Motions and crossings
+  // move our pointer here, in screen coordinates, rather than through SDL's motion events,
+  // which carry window positions only and need not come one for one with the X events
+  // (a pointer that stays still on the screen makes no move). Buttons wait for SDL's
+  // button events, which take the position kept here.
+  void X11PointerEvent(const sdl::X11Pointer& raw) {
+    if (raw.kind == sdl::X11Pointer::Kind::Button) {
+      rawButton_ = raw.root;
+    } else if (raw.root != lastPt_) {
+      lastPt_ = raw.root;
+      Push(InputEvent::Kind::MouseMove, nullptr, lastPt_);
+    }
   }
 
   void Push(InputEvent::Kind k, HWND h = nullptr, gfx::TPoint pt = {}) {
@@ -306,8 +315,7 @@ class SdlBackend final : public Backend {
     using K = InputEvent::Kind;
     switch (ev.type) {
       case SDL_MOUSEMOTION:
-        Push(K::MouseMove, nullptr,
-             ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y, sdl::X11Pointer::Kind::Motion));
+        if (!x11Pointer_) Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y));
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
@@ -317,7 +325,7 @@ class SdlBackend final : public Backend {
         else if (ev.button.button == SDL_BUTTON_RIGHT) e.button = MouseButton::Right;
         else if (ev.button.button == SDL_BUTTON_MIDDLE) e.button = MouseButton::Middle;
         else break;
-        e.pt = ScreenPoint(ev.button.windowID, ev.button.x, ev.button.y, sdl::X11Pointer::Kind::Button);
+        e.pt = ButtonPoint(ev.button.windowID, ev.button.x, ev.button.y);
         pending_.push_back(e);
         break;
       }
@@ -328,8 +336,7 @@ class SdlBackend final : public Backend {
         if (y == 0) break;
         e.wheelDelta = y * 120;
         // On X11 a wheel step is a button press of its own, with its screen position.
-        std::optional<sdl::X11Pointer> raw = std::exchange(rawPointer_, std::nullopt);
-        e.pt = raw && raw->kind == sdl::X11Pointer::Kind::Button ? (lastPt_ = raw->root) : lastPt_;
+        e.pt = rawButton_ ? ButtonPoint(ev.wheel.windowID, 0, 0) : lastPt_;
         pending_.push_back(e);
         break;
       }
@@ -360,7 +367,7 @@ class SdlBackend final : public Backend {
       case SDL_SYSWMEVENT:
         // Comes just before the SDL events made from the same X event.
         if (x11Pointer_)
-          if (auto raw = sdl::X11PointerOf(ev.syswm.msg)) rawPointer_ = raw;
+          if (auto raw = sdl::X11PointerOf(ev.syswm.msg)) X11PointerEvent(*raw);
         break;
       default: break;
     }
@@ -412,8 +419,8 @@ class SdlBackend final : public Backend {
   gfx::PixelView screen_;
   SDL_Cursor* cursors_[SDL_NUM_SYSTEM_CURSORS] = {};
   gfx::TPoint lastPt_;
-  bool x11Pointer_ = false;                    // X events tell the pointer's screen position
-  std::optional<sdl::X11Pointer> rawPointer_;  // the latest X pointer event not yet used
+  bool x11Pointer_ = false;               // X events tell the pointer's screen position
+  std::optional<gfx::TPoint> rawButton_;  // the latest X button event's, not yet used
 };
 
 }  // namespace

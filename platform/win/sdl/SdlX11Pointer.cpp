@@ -19,15 +19,11 @@ std::optional<X11Pointer> X11PointerOf(const SDL_SysWMmsg* msg) {
   if (!msg || msg->subsystem != SDL_SYSWM_X11) return std::nullopt;
   const XEvent& e = msg->msg.x11.event;
   switch (e.type) {
-    case MotionNotify:
-      return X11Pointer{X11Pointer::Kind::Motion, {e.xmotion.x_root, e.xmotion.y_root}, {e.xmotion.x, e.xmotion.y}};
+    case MotionNotify: return X11Pointer{X11Pointer::Kind::Motion, {e.xmotion.x_root, e.xmotion.y_root}};
     case ButtonPress:
-    case ButtonRelease:
-      return X11Pointer{X11Pointer::Kind::Button, {e.xbutton.x_root, e.xbutton.y_root}, {e.xbutton.x, e.xbutton.y}};
+    case ButtonRelease: return X11Pointer{X11Pointer::Kind::Button, {e.xbutton.x_root, e.xbutton.y_root}};
     case EnterNotify:
-    case LeaveNotify:
-      return X11Pointer{
-          X11Pointer::Kind::Crossing, {e.xcrossing.x_root, e.xcrossing.y_root}, {e.xcrossing.x, e.xcrossing.y}};
+    case LeaveNotify: return X11Pointer{X11Pointer::Kind::Crossing, {e.xcrossing.x_root, e.xcrossing.y_root}};
     default: return std::nullopt;
   }
 #else

@@ -11,12 +11,11 @@ struct SDL_SysWMmsg;
 
 namespace win::sdl {
 
-// One X pointer event: where it happened on the screen and in its window.
+// One X pointer event and where on the screen it happened.
 struct X11Pointer {
   enum class Kind { Motion, Button, Crossing };
   Kind kind = Kind::Motion;
-  gfx::TPoint root;   // screen coordinates
-  gfx::TPoint local;  // relative to the window the event was reported for
+  gfx::TPoint root;  // screen coordinates
 };
 
 // On the X11 video driver, asks SDL for the window system's own events (which then arrive

@@ -28,11 +28,12 @@ wait_for 100 grep -q '^shown' "$log" || fail "the demo did not show its window: 
 read -r _ left top right bottom cx cy < <(grep '^shown' "$log")
 echo "window $left $top $right $bottom, close button at $cx $cy"
 
-# Drag the caption by (+70, +45).
+# Drag the caption by (+70, +45) in two equal steps with pauses: after the first the OS
+# window has followed, so the second leaves the pointer where it was in that window.
 x=$((left + (right - left) / 2)) y=$((top + 18))
 xdotool mousemove "$x" "$y"; sleep 0.3
 xdotool mousedown 1; sleep 0.3
-xdotool mousemove $((x + 30)) $((y + 20)); sleep 0.2
+xdotool mousemove $((x + 35)) $((y + 22)); sleep 0.5
 xdotool mousemove $((x + 70)) $((y + 45)); sleep 0.3
 xdotool mouseup 1; sleep 0.5
 want="moved $((left + 70)) $((top + 45))"

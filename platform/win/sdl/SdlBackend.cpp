@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <unordered_map>
@@ -21,6 +22,7 @@
 #include "platform/win/sdl/SdlKeys.h"
 #include "platform/win/sdl/SdlX11Errors.h"
 #include "platform/win/sdl/SdlX11Pointer.h"
+#include "platform/win/sdl/SdlX11Shape.h"
 
 namespace win {
 
@@ -34,8 +36,9 @@ struct OsWindow {
   bool shown = false;
   bool minimized = false;
   std::string title;
-  std::uint64_t movedAt = 0;  // when we last moved it
-  gfx::TPoint osPos;          // where the OS says it is, in the order of its events
+  std::uint64_t movedAt = 0;         // when we last moved it
+  gfx::TPoint osPos;                 // where the OS says it is, in the order of its events
+  std::optional<gfx::Region> shape;  // the window region it was last given
 };
 
 class SdlBackend final : public Backend {
@@ -129,6 +132,7 @@ class SdlBackend final : public Backend {
       os.minimized = true;
       return;
     }
+    Reshape(os, w->paint.windowRegion);
     bool resized = rect.Width() != os.rect.Width() || rect.Height() != os.rect.Height();
     if (rect.Left != os.rect.Left || rect.Top != os.rect.Top) {
       // SDL reports no move of its own making, so the window counts as there from now.
@@ -225,6 +229,9 @@ class SdlBackend final : public Backend {
     OsWindow os;
     os.window = SDL_CreateWindow(base::Utf16ToUtf8(w->text).c_str(), rect.Left, rect.Top, std::max(1, rect.Width()),
                                  std::max(1, rect.Height()), flags);
+    // The first surface may recreate the OS window (SDL gives it an accelerated one), which
+    // would lose what is set on it before: the owner below and the outline.
+    if (os.window) SDL_GetWindowSurface(os.window);
     os.rect = rect;
     os.osPos = {rect.Left, rect.Top};
     os.title = base::Utf16ToUtf8(w->text);
@@ -235,6 +242,18 @@ class SdlBackend final : public Backend {
       if (owner != windows_.end()) SDL_SetWindowModalFor(os.window, owner->second.window);
     }
     return os;
+  }
+
+  // Gives the OS window the outline of the window region when that changed. A desktop
+  // that cannot shape windows shows them whole, and the log says so once.
+  void Reshape(OsWindow& os, const std::optional<gfx::Region>& region) {
+    if (region == os.shape) return;
+    os.shape = region;
+    if (sdl::ShapeWindow(os.window, region ? &*region : nullptr) == sdl::Shaping::Done || !region || shapeReported_)
+      return;
+    shapeReported_ = true;
+    std::fprintf(stderr, "pellomir: this desktop cannot shape windows (%s); window regions show as rectangles\n",
+                 SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "no video driver");
   }
 
   // Copies the composed screen's pixels for the given screen rectangles into the window.
@@ -419,6 +438,7 @@ class SdlBackend final : public Backend {
   gfx::PixelView screen_;
   SDL_Cursor* cursors_[SDL_NUM_SYSTEM_CURSORS] = {};
   gfx::TPoint lastPt_;
+  bool shapeReported_ = false;            // the log told that windows cannot be shaped
   bool x11Pointer_ = false;               // X events tell the pointer's screen position
   std::optional<gfx::TPoint> rawButton_;  // the latest X button event's, not yet used
 };

@@ -2,8 +2,9 @@
 # End-to-end test of the program on a desktop: starts Xvfb (on a display it picks itself)
 # and a loopback server with the sample sitemap, starts Pellomir on that display, checks
 # that its main window opens at the top-left corner with its title, then with xdotool
-# types the sitemap address, presses the fetch button, presses the save button, types a
-# file name in the save dialog and checks the saved list against the sample sitemap.
+# drags the window away and back by its title, types the sitemap address, presses the
+# fetch button, presses the save button, types a file name in the save dialog and checks
+# the saved list against the sample sitemap.
 # Where to click comes from the script driver's `dump` of the same program, so the test
 # follows the stored window description. Exit 77 (skipped) without Xvfb or xdotool.
 # Usage: pellomir_desktop_e2e.sh PELLOMIR DRIVER SERVER SAMPLES_DIR OUTPUT_DIR
@@ -52,6 +53,21 @@ find_window() {
 wait_for 400 find_window || fail "no window titled '$title'"
 grep -q "Position: 0,0 " <<<"$geometry" || fail "the main window is not at the top-left corner: $geometry"
 sleep 0.5
+
+# A fast drag of the title, all in one command, moves the window exactly by the pointer's
+# travel, (100, 50), though the OS window is still moving while the pointer goes on; a
+# second one brings it back.
+at() {
+  wait_for 30 sh -c "xdotool getwindowgeometry $win | grep -q 'Position: $1 '" ||
+    fail "after a fast drag the main window is not at $1: $(xdotool getwindowgeometry "$win")"
+}
+xdotool mousemove 300 15 mousedown 1 mousemove 350 40 mousemove 400 65 mouseup 1
+at 100,50
+sleep 0.3
+at 100,50
+xdotool mousemove 400 65 mousedown 1 mousemove 350 40 mousemove 300 15 mouseup 1
+at 0,0
+sleep 0.3
 
 xdotool mousemove "$editX" "$editY" click 1; sleep 0.3
 xdotool type --delay 5 "$address"; sleep 0.3

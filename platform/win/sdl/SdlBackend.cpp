@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/base/Unicode.h"
 #include "platform/win/InputMode.h"
@@ -19,6 +21,8 @@
 #include "platform/win/WindowApi.h"
 #include "platform/win/sdl/SdlKeys.h"
 #include "platform/win/sdl/SdlX11Errors.h"
+#include "platform/win/sdl/SdlX11Pointer.h"
+#include "platform/win/sdl/SdlX11Shape.h"
 
 namespace win {
 
@@ -32,13 +36,14 @@ struct OsWindow {
   bool shown = false;
   bool minimized = false;
   std::string title;
-  std::uint64_t movedAt = 0;  // when we last moved it
-  gfx::TPoint osPos;          // where the OS says it is, in the order of its events
+  std::uint64_t movedAt = 0;         // when we last moved it
+  gfx::TPoint osPos;                 // where the OS says it is, in the order of its events
+  std::optional<gfx::Region> shape;  // the window region it was last given
 };
 
 class SdlBackend final : public Backend {
  public:
-  SdlBackend() = default;
+  SdlBackend() : x11Pointer_(sdl::WatchX11PointerEvents()) {}
 
   ~SdlBackend() override {
     for (auto& [h, os] : windows_) SDL_DestroyWindow(os.window);
@@ -127,6 +132,7 @@ class SdlBackend final : public Backend {
       os.minimized = true;
       return;
     }
+    Reshape(os, w->paint.windowRegion);
     bool resized = rect.Width() != os.rect.Width() || rect.Height() != os.rect.Height();
     if (rect.Left != os.rect.Left || rect.Top != os.rect.Top) {
       // SDL reports no move of its own making, so the window counts as there from now.
@@ -223,6 +229,9 @@ class SdlBackend final : public Backend {
     OsWindow os;
     os.window = SDL_CreateWindow(base::Utf16ToUtf8(w->text).c_str(), rect.Left, rect.Top, std::max(1, rect.Width()),
                                  std::max(1, rect.Height()), flags);
+    // The first surface may recreate the OS window (SDL gives it an accelerated one), which
+    // would lose what is set on it before: the owner below and the outline.
+    if (os.window) SDL_GetWindowSurface(os.window);
     os.rect = rect;
     os.osPos = {rect.Left, rect.Top};
     os.title = base::Utf16ToUtf8(w->text);
@@ -233,6 +242,18 @@ class SdlBackend final : public Backend {
       if (owner != windows_.end()) SDL_SetWindowModalFor(os.window, owner->second.window);
     }
     return os;
+  }
+
+  // Gives the OS window the outline of the window region when that changed. A desktop
+  // that cannot shape windows shows them whole, and the log says so once.
+  void Reshape(OsWindow& os, const std::optional<gfx::Region>& region) {
+    if (region == os.shape) return;
+    os.shape = region;
+    if (sdl::ShapeWindow(os.window, region ? &*region : nullptr) == sdl::Shaping::Done || !region || shapeReported_)
+      return;
+    shapeReported_ = true;
+    std::fprintf(stderr, "pellomir: this desktop cannot shape windows (%s); window regions show as rectangles\n",
+                 SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "no video driver");
   }
 
   // Copies the composed screen's pixels for the given screen rectangles into the window.
@@ -269,14 +290,36 @@ class SdlBackend final : public Backend {
     return it == byId_.end() ? nullptr : it->second;
   }
 
-  // The pointer in screen coordinates: the event's position in its OS window plus where
-  // that window is (where we put it, or where the desktop's move events say).
+  // The pointer in screen coordinates where X events do not give it: the event's position
+  // in its OS window plus where that window is (where we put it, or where the desktop's
+  // move events say), which is wrong for events the OS window sent before it took our
+  // latest move.
   gfx::TPoint ScreenPoint(Uint32 windowId, int x, int y) {
     HWND h = WindowOf(windowId);
     auto it = windows_.find(h);
     if (it == windows_.end()) return lastPt_;
     lastPt_ = {it->second.osPos.X + x, it->second.osPos.Y + y};
     return lastPt_;
+  }
+
+  // A button or wheel event's screen position: the X button event's just before it, if any.
+  gfx::TPoint ButtonPoint(Uint32 windowId, int x, int y) {
+    if (auto raw = std::exchange(rawButton_, std::nullopt)) return lastPt_ = *raw;
+    return ScreenPoint(windowId, x, y);
+  }
+
+  // An X pointer event, seen before SDL makes its own events of it. Motions and crossings
+  // move our pointer here, in screen coordinates, rather than through SDL's motion events,
+  // which carry window positions only and need not come one for one with the X events
+  // (a pointer that stays still on the screen makes no move). Buttons wait for SDL's
+  // button events, which take the position kept here.
+  void X11PointerEvent(const sdl::X11Pointer& raw) {
+    if (raw.kind == sdl::X11Pointer::Kind::Button) {
+      rawButton_ = raw.root;
+    } else if (raw.root != lastPt_) {
+      lastPt_ = raw.root;
+      Push(InputEvent::Kind::MouseMove, nullptr, lastPt_);
+    }
   }
 
   void Push(InputEvent::Kind k, HWND h = nullptr, gfx::TPoint pt = {}) {
@@ -291,7 +334,7 @@ class SdlBackend final : public Backend {
     using K = InputEvent::Kind;
     switch (ev.type) {
       case SDL_MOUSEMOTION:
-        Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y));
+        if (!x11Pointer_) Push(K::MouseMove, nullptr, ScreenPoint(ev.motion.windowID, ev.motion.x, ev.motion.y));
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
@@ -301,7 +344,7 @@ class SdlBackend final : public Backend {
         else if (ev.button.button == SDL_BUTTON_RIGHT) e.button = MouseButton::Right;
         else if (ev.button.button == SDL_BUTTON_MIDDLE) e.button = MouseButton::Middle;
         else break;
-        e.pt = ScreenPoint(ev.button.windowID, ev.button.x, ev.button.y);
+        e.pt = ButtonPoint(ev.button.windowID, ev.button.x, ev.button.y);
         pending_.push_back(e);
         break;
       }
@@ -311,7 +354,8 @@ class SdlBackend final : public Backend {
         int y = ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -ev.wheel.y : ev.wheel.y;
         if (y == 0) break;
         e.wheelDelta = y * 120;
-        e.pt = lastPt_;
+        // On X11 a wheel step is a button press of its own, with its screen position.
+        e.pt = rawButton_ ? ButtonPoint(ev.wheel.windowID, 0, 0) : lastPt_;
         pending_.push_back(e);
         break;
       }
@@ -339,6 +383,11 @@ class SdlBackend final : public Backend {
         break;
       }
       case SDL_WINDOWEVENT: WindowEvent(ev.window); break;
+      case SDL_SYSWMEVENT:
+        // Comes just before the SDL events made from the same X event.
+        if (x11Pointer_)
+          if (auto raw = sdl::X11PointerOf(ev.syswm.msg)) X11PointerEvent(*raw);
+        break;
       default: break;
     }
   }
@@ -389,6 +438,9 @@ class SdlBackend final : public Backend {
   gfx::PixelView screen_;
   SDL_Cursor* cursors_[SDL_NUM_SYSTEM_CURSORS] = {};
   gfx::TPoint lastPt_;
+  bool shapeReported_ = false;            // the log told that windows cannot be shaped
+  bool x11Pointer_ = false;               // X events tell the pointer's screen position
+  std::optional<gfx::TPoint> rawButton_;  // the latest X button event's, not yet used
 };
 
 }  // namespace

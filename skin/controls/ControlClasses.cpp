@@ -197,8 +197,8 @@ const forms::TEnumInfo& DisabledKindInfo() {
   return i;
 }
 
-const forms::TEnumInfo& CaptionLayoutInfo() {
-  static const forms::TEnumInfo i{u"TsCaptionLayout", {u"sclLeft", u"sclTopLeft"}};
+const forms::TEnumInfo& BoundLabelLayoutInfo() {
+  static const forms::TEnumInfo i{u"TsBoundLabelLayout", {u"sclLeft", u"sclTopLeft"}};
   return i;
 }
 
@@ -251,8 +251,8 @@ FORMS_DEFINE_CLASS(TsBoundLabel, forms::TPersistent, [](auto& b) {
   b.Bool(u"Active", &TsBoundLabel::Active, &TsBoundLabel::SetActive, false);
   b.String(u"Caption", &TsBoundLabel::Caption, &TsBoundLabel::SetCaption);
   b.Integer(u"Indent", &TsBoundLabel::Indent, &TsBoundLabel::SetIndent, 0);
-  b.Enum(u"Layout", CaptionLayoutInfo(), &TsBoundLabel::Layout, &TsBoundLabel::SetLayout,
-         std::optional(TsCaptionLayout::sclLeft));
+  b.Enum(u"Layout", BoundLabelLayoutInfo(), &TsBoundLabel::Layout, &TsBoundLabel::SetLayout,
+         std::optional(TsBoundLabelLayout::sclLeft));
 })
 
 FORMS_DEFINE_CLASS(TsEdit, forms::TEdit, [](auto& b) {

@@ -27,7 +27,7 @@ void TsBoundLabel::SetIndent(int v) {
   UpdatePosition();
 }
 
-void TsBoundLabel::SetLayout(TsCaptionLayout v) {
+void TsBoundLabel::SetLayout(TsBoundLabelLayout v) {
   if (layout_ == v) return;
   layout_ = v;
   UpdatePosition();
@@ -60,7 +60,7 @@ void TsBoundLabel::UpdatePosition() {
   if (label_ == nullptr || control_ == nullptr) return;
   if (label_->Parent() != control_->Parent()) label_->SetParent(control_->Parent());
   const int gap = indent_ * ppi_ / 96;
-  if (layout_ == TsCaptionLayout::sclLeft) {
+  if (layout_ == TsBoundLabelLayout::sclLeft) {
     label_->SetLeft(control_->Left() - label_->Width() - gap - 4);
     label_->SetTop(control_->Top() + (control_->Height() - label_->Height()) / 2);
   } else {

@@ -15,7 +15,7 @@ class TWinControl;
 
 namespace skin {
 
-enum class TsCaptionLayout { sclLeft, sclTopLeft };
+enum class TsBoundLabelLayout { sclLeft, sclTopLeft };
 
 class TsBoundLabel : public forms::TPersistent {
   FORMS_CLASS(TsBoundLabel)
@@ -29,8 +29,8 @@ class TsBoundLabel : public forms::TPersistent {
   void SetCaption(const std::u16string& v);
   int Indent() const { return indent_; }
   void SetIndent(int v);
-  TsCaptionLayout Layout() const { return layout_; }
-  void SetLayout(TsCaptionLayout v);
+  TsBoundLabelLayout Layout() const { return layout_; }
+  void SetLayout(TsBoundLabelLayout v);
 
   // The label while active (nullptr otherwise).
   forms::TLabel* Label() const { return label_; }
@@ -47,7 +47,7 @@ class TsBoundLabel : public forms::TPersistent {
   std::u16string caption_;
   int indent_ = 0;
   int ppi_ = 96;
-  TsCaptionLayout layout_ = TsCaptionLayout::sclLeft;
+  TsBoundLabelLayout layout_ = TsBoundLabelLayout::sclLeft;
 };
 
 }  // namespace skin

@@ -33,39 +33,8 @@ void AlphaBlitRect(Bitmap32* dst, const Bitmap32* src, const TRect& srcRect, std
   if (dst == nullptr || src == nullptr || !dst->Is32Bit() || !src->Is32Bit()) return;
   CopyArea a;
   if (!ClipCopyInclusive(srcRect, src->Width(), src->Height(), at.X, at.Y, dst->Width(), dst->Height(), a)) return;
-  // With w the pixel's weight, ((s - d) * w + d * 256) >> 8 is (s * w + d * (256 - w)) >> 8
-  // on B, G, R; on A the same with w in place of s (at full opacity w is the source's A),
-  // kept at least d_A. Each chunk of a row stages per byte the weights, the floors (d_A on
-  // A, 0 elsewhere) and, with an opacity, the sources with w as their A; then one byte loop
-  // mixes. A weight of 0 leaves d as it was.
-  alignas(16) std::uint32_t weight[rows::kChunk], source[rows::kChunk], floor[rows::kChunk];
-  for (int y = 0; y < a.h; ++y) {
-    const std::uint32_t* s = src->Row(a.sy + y) + a.sx;
-    std::uint32_t* d = dst->Row(a.dy + y) + a.dx;
-    for (int x0 = 0; x0 < a.w; x0 += rows::kChunk) {
-      const int n = a.w - x0 < rows::kChunk ? a.w - x0 : rows::kChunk;
-      const std::uint32_t* mixIn = s + x0;
-      if (opacity == 255) {
-        for (int i = 0; i < n; ++i) {
-          weight[i] = (s[x0 + i] >> 24) * 0x01010101u;
-          floor[i] = d[x0 + i] & 0xFF000000u;
-        }
-      } else {
-        for (int i = 0; i < n; ++i) {
-          const std::uint32_t sp = s[x0 + i];
-          // The product of two bytes fits 16 bits, where the multiplication is cheap.
-          const std::uint32_t w = static_cast<std::uint16_t>(static_cast<std::uint16_t>(sp >> 24) * opacity) >> 8;
-          weight[i] = w * 0x01010101u;
-          source[i] = (sp & 0x00FFFFFFu) | (w << 24);
-          floor[i] = d[x0 + i] & 0xFF000000u;
-        }
-        mixIn = source;
-      }
-      rows::BlendBytesByWeight(reinterpret_cast<std::uint8_t*>(d + x0), reinterpret_cast<const std::uint8_t*>(mixIn),
-                               reinterpret_cast<const std::uint8_t*>(weight),
-                               reinterpret_cast<const std::uint8_t*>(floor), std::size_t(n) * 4);
-    }
-  }
+  for (int y = 0; y < a.h; ++y)
+    rows::AlphaOverPixels(dst->Row(a.dy + y) + a.dx, src->Row(a.sy + y) + a.sx, opacity, std::size_t(a.w));
 }
 
 void BlendKeyedRect(Bitmap32* dst, int x, int y, std::uint32_t key, std::uint8_t t, const TRect& srcRect,

@@ -1,5 +1,9 @@
 #include "skin/render/pixels/acPixelRows.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace skin::rows {
 
 // Products of a byte and a weight of at most 256, and their sums, stay below 65536 when the
@@ -18,6 +22,61 @@ void BlendBytesByWeight(u8* d, const u8* a, const u8* w, const u8* floor, std::s
     const u8 v = static_cast<u8>(static_cast<u16>(a[i] * wi + d[i] * static_cast<u16>(256 - wi)) >> 8);
     d[i] = v > floor[i] ? v : floor[i];
   }
+}
+
+namespace {
+
+// One pixel of AlphaOverPixels.
+inline std::uint32_t AlphaOverPixel(std::uint32_t dp, std::uint32_t sp, std::uint8_t opacity) {
+  const u16 w =
+      opacity == 255 ? static_cast<u16>(sp >> 24) : static_cast<u16>(static_cast<u16>((sp >> 24) * opacity) >> 8);
+  const std::uint32_t src = (sp & 0x00FFFFFFu) | (std::uint32_t(w) << 24);
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const u16 sv = (src >> shift) & 0xFF, dv = (dp >> shift) & 0xFF;
+    out |= std::uint32_t(static_cast<u16>(sv * w + dv * (256 - w)) >> 8) << shift;
+  }
+  const std::uint32_t da = dp & 0xFF000000u;
+  return (out & 0xFF000000u) < da ? (out & 0x00FFFFFFu) | da : out;
+}
+
+}  // namespace
+
+void AlphaOverPixels(std::uint32_t* d, const std::uint32_t* s, std::uint8_t opacity, std::size_t n) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // Four pixels at a time: the weights are spread to every byte of their pixel, the bytes
+  // widened to 16-bit lanes (s * w + d * (256 - w) <= 255 * 256 fits), mixed, narrowed,
+  // and the A byte raised to the destination's.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
+  const __m128i aMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m128i k256 = _mm_set1_epi16(256);
+  const __m128i op = _mm_set1_epi32(opacity);
+  for (; i + 4 <= n; i += 4) {
+    const __m128i sp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    __m128i w = _mm_srli_epi32(sp, 24);
+    if (opacity != 255) w = _mm_srli_epi32(_mm_mullo_epi16(w, op), 8);
+    // Every pixel whose weight is 0 keeps its value: skip the mix when all four do.
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(w, zero)) == 0xFFFF) continue;
+    const __m128i src = _mm_or_si128(_mm_and_si128(sp, rgbMask), _mm_slli_epi32(w, 24));
+    __m128i wb = _mm_or_si128(w, _mm_slli_epi32(w, 16));  // w in bytes 0 and 2 of each pixel
+    wb = _mm_or_si128(wb, _mm_slli_epi32(wb, 8));         // ... and in bytes 1 and 3
+    const __m128i wLo = _mm_unpacklo_epi8(wb, zero), wHi = _mm_unpackhi_epi8(wb, zero);
+    const __m128i lo =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(src, zero), wLo),
+                                     _mm_mullo_epi16(_mm_unpacklo_epi8(dp, zero), _mm_sub_epi16(k256, wLo))),
+                       8);
+    const __m128i hi =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(src, zero), wHi),
+                                     _mm_mullo_epi16(_mm_unpackhi_epi8(dp, zero), _mm_sub_epi16(k256, wHi))),
+                       8);
+    const __m128i mixed = _mm_max_epu8(_mm_packus_epi16(lo, hi), _mm_and_si128(dp, aMask));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), mixed);
+  }
+#endif
+  for (; i < n; ++i) d[i] = AlphaOverPixel(d[i], s[i], opacity);
 }
 
 void MaskBytes(u8* d, const u8* p, const u8* m, std::size_t n) {

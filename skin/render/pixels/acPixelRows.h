@@ -18,6 +18,11 @@ void BlendBytes(std::uint8_t* out, const std::uint8_t* a, unsigned wa, const std
 void BlendBytesByWeight(std::uint8_t* d, const std::uint8_t* a, const std::uint8_t* w, const std::uint8_t* floor,
                         std::size_t n);
 
+// Source-over of n pixels with per-pixel alpha scaled by opacity: with w = s_A at full
+// opacity, else (s_A * opacity) >> 8, B, G, R become (s * w + d * (256 - w)) >> 8 and A
+// becomes max((w * w + d_A * (256 - w)) >> 8, d_A). A weight of 0 leaves d as it was.
+void AlphaOverPixels(std::uint32_t* d, const std::uint32_t* s, std::uint8_t opacity, std::size_t n);
+
 // d[i] = (d[i] * m[i] + p[i] * (256 - m[i])) >> 8 for n bytes: the masked copy step, each
 // byte of the mask weighting the destination.
 void MaskBytes(std::uint8_t* d, const std::uint8_t* p, const std::uint8_t* m, std::size_t n);

@@ -24,6 +24,7 @@
 #include "skin/render/acSectionText.h"
 #include "skin/render/acStyledArrow.h"
 #include "skin/render/acTextMeasure.h"
+#include "skin/render/pixels/acPixelCopy.h"
 #include "tests/skin/support/SkinLoaderTestSupport.h"
 #include "tests/skin/support/TextTestSupport.h"
 
@@ -110,8 +111,11 @@ class TextBoard {
         board_.SetPixel(x, y, test::Opaque(BlendColorValues(checker, p.Color, t)));
       }
     if (g.BorderIndex >= 0 && g.BorderIndex < static_cast<int>(data.ma.size())) {
-      Bitmap32 behind = board_;
-      PaintImageSlices(&board_, r, BgInfoFromBitmap(&behind, 0, 0), true, s, data.ma[std::size_t(g.BorderIndex)]);
+      // Only the cell is copied: a copy of the whole board per cell made the test slow.
+      Bitmap32 behind(r.Right - r.Left, r.Bottom - r.Top);
+      CopyBitmapRect(&behind, &board_, {0, 0}, r);
+      PaintImageSlices(&board_, r, BgInfoFromBitmap(&behind, -r.Left, -r.Top), true, s,
+                       data.ma[std::size_t(g.BorderIndex)]);
     }
   }
 

@@ -87,7 +87,10 @@ TsCustomImage::TsCustomImage(forms::TComponent* owner)
   };
 }
 
-TsCustomImage::~TsCustomImage() = default;
+TsCustomImage::~TsCustomImage() {
+  // The picture outlives this part of the image: it must not call back into it.
+  Picture()->OnChange.Clear();
+}
 
 void TsCustomImage::AfterConstruction() {
   forms::TImage::AfterConstruction();

@@ -83,6 +83,11 @@ void TsEdit::CreateWnd() {
 // ---- The window procedure ----
 
 void TsEdit::WndProc(TMessage& m) {
+  // The skin state goes before the window when the control is freed.
+  if (FCommonData == nullptr) {
+    forms::TEdit::WndProc(m);
+    return;
+  }
   TsCommonData& sd = *FCommonData;
   if (m.Msg == SkinCmdMessage) {
     if (SkinCommand(m)) return;

@@ -100,6 +100,11 @@ void TsMemo::RedrawWithFrame() {
 // ---- The window procedure ----
 
 void TsMemo::WndProc(TMessage& m) {
+  // The skin state goes before the window when the control is freed.
+  if (FCommonData == nullptr) {
+    forms::TMemo::WndProc(m);
+    return;
+  }
   TsScrollWndData& sd = *FCommonData;
   if (m.Msg == SkinCmdMessage) {
     if (SkinCommand(m)) return;

@@ -45,10 +45,11 @@ inline std::uint32_t AlphaOverPixel(std::uint32_t dp, std::uint32_t sp, std::uin
 void AlphaOverPixels(std::uint32_t* d, const std::uint32_t* s, std::uint8_t opacity, std::size_t n) {
   std::size_t i = 0;
 #if defined(__SSE2__)
-  // Four pixels at a time: the weights are spread to every byte of their pixel, the bytes
-  // widened to 16-bit lanes (s * w + d * (256 - w) <= 255 * 256 fits), mixed, narrowed,
-  // and the A byte raised to the destination's.
-  const __m128i zero = _mm_setzero_si128();
+  // Four pixels at a time, two channels per 32-bit pixel in 16-bit lanes: B and R in the
+  // low bytes of the lanes, G and A in the high ones, each lane weighted by w (s * w +
+  // d * (256 - w) <= 255 * 256 fits), then A raised to the destination's.
+  const __m128i rbMask = _mm_set1_epi32(0x00FF00FF);
+  const __m128i gaMask = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
   const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
   const __m128i aMask = _mm_set1_epi32(static_cast<int>(0xFF000000u));
   const __m128i k256 = _mm_set1_epi16(256);
@@ -58,21 +59,16 @@ void AlphaOverPixels(std::uint32_t* d, const std::uint32_t* s, std::uint8_t opac
     const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
     __m128i w = _mm_srli_epi32(sp, 24);
     if (opacity != 255) w = _mm_srli_epi32(_mm_mullo_epi16(w, op), 8);
-    // Every pixel whose weight is 0 keeps its value: skip the mix when all four do.
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(w, zero)) == 0xFFFF) continue;
+    const __m128i w16 = _mm_or_si128(w, _mm_slli_epi32(w, 16));  // w in both lanes of a pixel
+    const __m128i iw = _mm_sub_epi16(k256, w16);
     const __m128i src = _mm_or_si128(_mm_and_si128(sp, rgbMask), _mm_slli_epi32(w, 24));
-    __m128i wb = _mm_or_si128(w, _mm_slli_epi32(w, 16));  // w in bytes 0 and 2 of each pixel
-    wb = _mm_or_si128(wb, _mm_slli_epi32(wb, 8));         // ... and in bytes 1 and 3
-    const __m128i wLo = _mm_unpacklo_epi8(wb, zero), wHi = _mm_unpackhi_epi8(wb, zero);
-    const __m128i lo =
-        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(src, zero), wLo),
-                                     _mm_mullo_epi16(_mm_unpacklo_epi8(dp, zero), _mm_sub_epi16(k256, wLo))),
-                       8);
-    const __m128i hi =
-        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(src, zero), wHi),
-                                     _mm_mullo_epi16(_mm_unpackhi_epi8(dp, zero), _mm_sub_epi16(k256, wHi))),
-                       8);
-    const __m128i mixed = _mm_max_epu8(_mm_packus_epi16(lo, hi), _mm_and_si128(dp, aMask));
+    const __m128i rb = _mm_srli_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(src, rbMask), w16), _mm_mullo_epi16(_mm_and_si128(dp, rbMask), iw)),
+        8);
+    const __m128i ga = _mm_and_si128(
+        _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(src, 8), w16), _mm_mullo_epi16(_mm_srli_epi16(dp, 8), iw)),
+        gaMask);
+    const __m128i mixed = _mm_max_epu8(_mm_or_si128(rb, ga), _mm_and_si128(dp, aMask));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), mixed);
   }
 #endif

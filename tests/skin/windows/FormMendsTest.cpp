@@ -8,6 +8,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/Keys.h"
+#include "platform/win/MessageApi.h"
 #include "platform/win/PaintApi.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
@@ -135,6 +136,44 @@ TEST_F(SkinnedForms, FormsAnswerWithTheirProvider) {
   win::RedrawWindow(main->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
   win::RunUntilIdle();
   EXPECT_TRUE(second->FrameSkinned());
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+namespace {
+
+std::vector<char>& HookOrder() {
+  static std::vector<char> order;
+  return order;
+}
+win::HHOOK g_olderHook = nullptr;
+win::LRESULT OlderHook(int code, win::WPARAM wp, win::LPARAM lp) {
+  if (code == win::HCBT_CREATEWND) HookOrder().push_back('o');
+  return win::CallNextHookEx(g_olderHook, code, wp, lp);
+}
+
+}  // namespace
+
+// The skin's hook passes every call on first and acts afterwards.
+TEST_F(ManagerTest, TheSkinHookRunsAfterTheNextHook) {
+  HookOrder().clear();
+  g_olderHook = win::SetWindowsHookEx(win::WH_CBT, &OlderHook, nullptr, win::GetCurrentThreadId());
+  MakeProgramManager();
+  ASSERT_TRUE(acSkinHookInstalled());
+  SetSkinHookHandler([](int code, win::WPARAM, win::LPARAM) {
+    if (code == win::HCBT_CREATEWND) HookOrder().push_back('s');
+  });
+  HookOrder().clear();
+  forms::TForm* other = nullptr;
+  forms::Application->CreateForm(other);
+  other->Handle();
+  SetSkinHookHandler(nullptr);
+  win::UnhookWindowsHookEx(g_olderHook);
+  ASSERT_GE(HookOrder().size(), 2u);
+  EXPECT_EQ(HookOrder()[0], 'o');
+  EXPECT_EQ(HookOrder()[1], 's');
 }
 
 }  // namespace skin::test

@@ -9,6 +9,7 @@
 #include "platform/win/Keys.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/MenuApi.h"
+#include "platform/win/Metrics.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
@@ -256,6 +257,9 @@ TEST_F(SkinnedForms, MaximizedRegionCutsTheFrameOff) {
   win::ShowWindow(f->Handle(), win::SW_MAXIMIZE);
   win::RunUntilIdle();
   const win::RECT r = WindowRect(f);
+  // Maximized over the work area with the frame outside it.
+  const win::RECT work = win::GetWorkArea();
+  EXPECT_EQ(r, (win::RECT{work.Left - 8, work.Top - 8, work.Right + 8, work.Bottom + 8}));
   win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(win::GetWindowRgn(f->Handle(), rgn), 0);
   win::RECT box;

@@ -13,6 +13,8 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acSkinMessageBoxes.h"
+#include "skin/data/acSkinMessages.h"
 #include "skin/render/acBackgroundQuery.h"
 #include "skin/windows/acWindowRegion.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
@@ -174,6 +176,34 @@ TEST_F(ManagerTest, TheSkinHookRunsAfterTheNextHook) {
   ASSERT_GE(HookOrder().size(), 2u);
   EXPECT_EQ(HookOrder()[0], 'o');
   EXPECT_EQ(HookOrder()[1], 's');
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// The skin engine's own warning boxes keep the platform look (they may report a broken
+// skin); a provider on a component that is not a form warns and stays inert.
+TEST_F(SkinnedForms, SkinWarningBoxesAreNotSkinned) {
+  TacFormsMessageSink boxes;
+  TacScopedMessageSink scope(boxes);
+  bool seen = false, skinned = true;
+  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    if (seen) return false;
+    auto* box = dynamic_cast<forms::TCustomForm*>(forms::TWinControl::FindControl(win::GetActiveWindow()));
+    if (box == nullptr || box == main) return false;
+    seen = true;
+    skinned = ProviderOf(box) != nullptr;
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_RETURN));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_RETURN));
+    return true;
+  };
+  auto* notAForm = new TsSkinProvider(manager);
+  win::headless::Screen().onIdle = nullptr;
+  EXPECT_TRUE(seen);
+  EXPECT_FALSE(skinned);
+  EXPECT_FALSE(notAForm->FrameSkinned());
+  EXPECT_EQ(notAForm->Form, nullptr);
 }
 
 }  // namespace skin::test

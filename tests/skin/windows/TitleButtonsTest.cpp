@@ -322,3 +322,19 @@ TEST_F(SkinnedForms, SkinRemovedAndBackAgain) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+// Without skinned popups the platform's own system menu opens, greyed by the same rules;
+// what is chosen is posted to the form.
+TEST_F(SkinnedForms, PlatformMenuWhenPopupsAreNotSkinned) {
+  manager->SkinnedPopups = false;
+  const MenuSeen seen = WatchMenu([&] { win::SendMessage(main->Handle(), win::WM_SYSCOMMAND, win::SC_KEYMENU, u' '); });
+  EXPECT_TRUE(seen.open);
+  const win::HMENU menu = win::GetSystemMenu(main->Handle(), win::FALSE);
+  EXPECT_NE(win::GetMenuState(menu, win::SC_RESTORE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
+  EXPECT_EQ(win::GetMenuState(menu, win::SC_MOVE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
+  EXPECT_EQ(win::GetMenuState(menu, win::SC_CLOSE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
+}
+
+}  // namespace skin::test

@@ -28,6 +28,12 @@ namespace {
 
 constexpr std::uint8_t cocForm = 224;
 
+// A warning of the skin engine: through the manager, which keeps its boxes unskinned.
+void Warn(const std::u16string& text) {
+  if (TsSkinManager* m = DefaultManager()) m->ShowSkinMessage(TacMsgKind::Warning, text);
+  else SkinMessageSink().Show(TacMsgKind::Warning, text);
+}
+
 TacBorderStyle StyleOf(const forms::TCustomForm* f) { return static_cast<TacBorderStyle>(f->BorderStyle()); }
 
 // The image entry of a title glyph, or nullptr.
@@ -60,7 +66,7 @@ void TsSkinProvider::Init(bool runTime) {
   Form = dynamic_cast<forms::TCustomForm*>(Owner());
   if (Form == nullptr) {
     inert_ = true;
-    SkinMessageSink().Show(TacMsgKind::Warning, u"TsSkinProvider component may be used with forms only!");
+    Warn(u"TsSkinProvider component may be used with forms only!");
     return;
   }
   // An earlier provider on the form: a run-time one gives way to a new run-time one; one
@@ -72,8 +78,7 @@ void TsSkinProvider::Init(bool runTime) {
     } else {
       inert_ = true;
       RTEmpty = runTime;
-      if (!runTime)
-        SkinMessageSink().Show(TacMsgKind::Warning, u"Only one instance of the TsSkinProvider component is allowed!");
+      if (!runTime) Warn(u"Only one instance of the TsSkinProvider component is allowed!");
       return;
     }
   }

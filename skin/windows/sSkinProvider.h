@@ -152,6 +152,8 @@ class TsSkinProvider : public forms::TComponent {
   void CopyClientTo(win::HDC dc);
   void PaintFrameTo(win::HDC dc);
   void RepaintFrame();
+  // The system menu when the manager's popups are not skinned: the platform's own menu.
+  void PlatformSysMenu(int x, int y, const TacMenuFacts& f);
   // The client part of FORM differs between its inactive and active states.
   bool ClientDependsOnState();
 

@@ -6,6 +6,7 @@
 #include "platform/win/HitCodes.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/MessageApi.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/Styles.h"
@@ -378,6 +379,7 @@ void TsSkinProvider::WMNCRButtonDown(forms::TMessage& m, const forms::TWndNext& 
 
 void TsSkinProvider::WMNCRButtonUp(forms::TMessage& m, const forms::TWndNext& next) {
   if (!FrameSkinned() || !CaptionOrIcon(static_cast<int>(m.WParam))) {
+    RightPressed = false;
     next(m);
     return;
   }
@@ -512,7 +514,13 @@ void TsSkinProvider::DropSysMenu(int x, int y) {
   if (win::GetActiveWindow() != h) return;
   if (!SystemMenu) PrepareForm();
   if (!SystemMenu) return;
-  SystemMenu->UpdateItems(MenuFacts());
+  const TacMenuFacts facts = MenuFacts();
+  TsSkinManager* mgr = Manager();
+  if (mgr != nullptr && !mgr->SkinnedPopups) {
+    PlatformSysMenu(x, y, facts);
+    return;
+  }
+  SystemMenu->UpdateItems(facts);
   const std::shared_ptr<bool> alive = alive_;
   InMenu = true;
   const win::UINT command = SystemMenu->Popup(x, y);
@@ -521,6 +529,31 @@ void TsSkinProvider::DropSysMenu(int x, int y) {
   if (command == 0) return;
   win::SendMessage(h, win::WM_SYSCOMMAND, command, 0);
   if (*alive && SystemMenu) SystemMenu->UpdateItems(MenuFacts());
+}
+
+}  // namespace skin
+
+namespace skin {
+
+void TsSkinProvider::PlatformSysMenu(int x, int y, const TacMenuFacts& f) {
+  // The platform's own system menu, its items greyed by the same rules; the chosen command
+  // is posted.
+  const win::HWND h = Form->Handle();
+  const win::HMENU menu = win::GetSystemMenu(h, win::FALSE);
+  if (menu == nullptr) return;
+  auto enable = [&](win::UINT command, bool on) {
+    win::EnableMenuItem(menu, command, win::MF_BYCOMMAND | (on ? win::MF_ENABLED : win::MF_GRAYED));
+  };
+  const bool normal = !f.Minimized && !f.Maximized;
+  enable(win::SC_RESTORE, VisibleRestore(f) && EnabledRestore(f));
+  enable(win::SC_MOVE, EnabledMove(f) && !f.Minimized);
+  enable(win::SC_SIZE, VisibleSize(f) && EnabledSize(f) && normal);
+  enable(win::SC_MINIMIZE, VisibleMin(f) && EnabledMin(f));
+  enable(win::SC_MAXIMIZE, VisibleMax(f) && EnabledMax(f));
+  enable(win::SC_CLOSE, VisibleClose(f) && EnabledClose(f));
+  const auto command = static_cast<win::UINT>(
+      win::TrackPopupMenu(menu, win::TPM_LEFTALIGN | win::TPM_TOPALIGN | win::TPM_RETURNCMD, x, y, 0, h, nullptr));
+  if (command != 0) win::PostMessage(h, win::WM_SYSCOMMAND, command, 0);
 }
 
 }  // namespace skin

@@ -8,10 +8,13 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/win/HeadlessBackend.h"
 #include "platform/win/Keys.h"
+#include "platform/win/MessageApi.h"
 #include "platform/win/PaintApi.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/acSkinData.h"
+#include "skin/data/acSkinMessageBoxes.h"
+#include "skin/data/acSkinMessages.h"
 #include "skin/render/acBackgroundQuery.h"
 #include "skin/windows/acWindowRegion.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
@@ -135,6 +138,72 @@ TEST_F(SkinnedForms, FormsAnswerWithTheirProvider) {
   win::RedrawWindow(main->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
   win::RunUntilIdle();
   EXPECT_TRUE(second->FrameSkinned());
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+namespace {
+
+std::vector<char>& HookOrder() {
+  static std::vector<char> order;
+  return order;
+}
+win::HHOOK g_olderHook = nullptr;
+win::LRESULT OlderHook(int code, win::WPARAM wp, win::LPARAM lp) {
+  if (code == win::HCBT_CREATEWND) HookOrder().push_back('o');
+  return win::CallNextHookEx(g_olderHook, code, wp, lp);
+}
+
+}  // namespace
+
+// The skin's hook passes every call on first and acts afterwards.
+TEST_F(ManagerTest, TheSkinHookRunsAfterTheNextHook) {
+  HookOrder().clear();
+  g_olderHook = win::SetWindowsHookEx(win::WH_CBT, &OlderHook, nullptr, win::GetCurrentThreadId());
+  MakeProgramManager();
+  ASSERT_TRUE(acSkinHookInstalled());
+  SetSkinHookHandler([](int code, win::WPARAM, win::LPARAM) {
+    if (code == win::HCBT_CREATEWND) HookOrder().push_back('s');
+  });
+  HookOrder().clear();
+  forms::TForm* other = nullptr;
+  forms::Application->CreateForm(other);
+  other->Handle();
+  SetSkinHookHandler(nullptr);
+  win::UnhookWindowsHookEx(g_olderHook);
+  ASSERT_GE(HookOrder().size(), 2u);
+  EXPECT_EQ(HookOrder()[0], 'o');
+  EXPECT_EQ(HookOrder()[1], 's');
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// The skin engine's own warning boxes keep the platform look (they may report a broken
+// skin); a provider on a component that is not a form warns and stays inert.
+TEST_F(SkinnedForms, SkinWarningBoxesAreNotSkinned) {
+  TacFormsMessageSink boxes;
+  TacScopedMessageSink scope(boxes);
+  bool seen = false, skinned = true;
+  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    if (seen) return false;
+    auto* box = dynamic_cast<forms::TCustomForm*>(forms::TWinControl::FindControl(win::GetActiveWindow()));
+    if (box == nullptr || box == main) return false;
+    seen = true;
+    skinned = ProviderOf(box) != nullptr;
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_RETURN));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_RETURN));
+    return true;
+  };
+  auto* notAForm = new TsSkinProvider(manager);
+  win::headless::Screen().onIdle = nullptr;
+  EXPECT_TRUE(seen);
+  EXPECT_FALSE(skinned);
+  EXPECT_FALSE(notAForm->FrameSkinned());
+  EXPECT_EQ(notAForm->Form, nullptr);
 }
 
 }  // namespace skin::test

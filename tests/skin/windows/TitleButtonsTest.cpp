@@ -9,6 +9,7 @@
 #include "platform/win/Keys.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/MenuApi.h"
+#include "platform/win/Metrics.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
@@ -256,6 +257,9 @@ TEST_F(SkinnedForms, MaximizedRegionCutsTheFrameOff) {
   win::ShowWindow(f->Handle(), win::SW_MAXIMIZE);
   win::RunUntilIdle();
   const win::RECT r = WindowRect(f);
+  // Maximized over the work area with the frame outside it.
+  const win::RECT work = win::GetWorkArea();
+  EXPECT_EQ(r, (win::RECT{work.Left - 8, work.Top - 8, work.Right + 8, work.Bottom + 8}));
   win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(win::GetWindowRgn(f->Handle(), rgn), 0);
   win::RECT box;
@@ -315,6 +319,22 @@ TEST_F(SkinnedForms, SkinRemovedAndBackAgain) {
   rgn = gfx::CreateRectRgn(0, 0, 0, 0);
   EXPECT_NE(win::GetWindowRgn(main->Handle(), rgn), 0);
   gfx::DeleteObject(rgn);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// Without skinned popups the platform's own system menu opens, greyed by the same rules;
+// what is chosen is posted to the form.
+TEST_F(SkinnedForms, PlatformMenuWhenPopupsAreNotSkinned) {
+  manager->SkinnedPopups = false;
+  const MenuSeen seen = WatchMenu([&] { win::SendMessage(main->Handle(), win::WM_SYSCOMMAND, win::SC_KEYMENU, u' '); });
+  EXPECT_TRUE(seen.open);
+  const win::HMENU menu = win::GetSystemMenu(main->Handle(), win::FALSE);
+  EXPECT_NE(win::GetMenuState(menu, win::SC_RESTORE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
+  EXPECT_EQ(win::GetMenuState(menu, win::SC_MOVE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
+  EXPECT_EQ(win::GetMenuState(menu, win::SC_CLOSE, win::MF_BYCOMMAND) & win::MF_GRAYED, 0u);
 }
 
 }  // namespace skin::test

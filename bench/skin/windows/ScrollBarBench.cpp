@@ -83,6 +83,31 @@ void BM_EditPageStep(benchmark::State& state) {
 }
 BENCHMARK(BM_EditPageStep)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// One pointer move of a thumb drag through a 100,000-line edit: the bar repainted with the
+// thumb at the pointer, SB_THUMBTRACK sent, the edit scrolled and repainted.
+void BM_EditDragStep(benchmark::State& state) {
+  EditScene scene(100000);
+  if (!scene.ok) {
+    state.SkipWithError("the stored skin did not load");
+    return;
+  }
+  TacScrollWnd& w = *scene.adapter;
+  win::RECT wr;
+  win::GetWindowRect(scene.edit, &wr);
+  const gfx::TRect r = w.BarRect(w.sBarVert);
+  const int x = wr.Left + (r.Left + r.Right) / 2;
+  const int grab = wr.Top + r.Top + w.ButtonLength(w.sBarVert) + 4;
+  win::headless::MouseMove({x, grab});
+  win::headless::MouseDown({x, grab});
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 7) % (r.Height() - 60);
+    win::headless::MouseMove({x, grab + step});
+  }
+  win::headless::MouseUp({x, grab});
+}
+BENCHMARK(BM_EditDragStep)->Unit(benchmark::kMicrosecond);
+
 // The bar alone: both bars and the corner painted onto the window's surface.
 void BM_ScrollBarPaint(benchmark::State& state) {
   EditScene scene(100000);

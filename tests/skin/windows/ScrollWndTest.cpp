@@ -570,7 +570,7 @@ TEST_F(ScrollWnd, AListBoxBarComesAndGoesWithItsItemsAndIsDraggedToItsLastItem) 
   EXPECT_FALSE(adapter->sBarVert.fScrollVisible);
 }
 
-TEST_F(ScrollWnd, KeysThatMoveTheContentRefreshTheBar) {
+TEST_F(ScrollWnd, KeysAndTheWheelRefreshTheBar) {
   MakeEdit(200);
   win::SetFocus(edit);
   win::SendMessage(edit, win::WM_KEYDOWN, win::VK_NEXT, 0);
@@ -580,6 +580,13 @@ TEST_F(ScrollWnd, KeysThatMoveTheContentRefreshTheBar) {
   // A scroll request itself is not in the list: the bar reads it when it paints next.
   win::SendMessage(edit, ctl::EM_LINESCROLL, 0, 3);
   EXPECT_NE(adapter->sBarVert.ScrollInfo.nPos, Info().nPos);
+  // The wheel is.
+  win::RECT wr;
+  win::GetWindowRect(edit, &wr);
+  const int before = Info().nPos;
+  win::headless::Wheel({wr.Left + 40, wr.Top + 40}, -120);
+  EXPECT_GT(Info().nPos, before);
+  EXPECT_EQ(adapter->sBarVert.ScrollInfo.nPos, Info().nPos);
 }
 
 TEST_F(ScrollWnd, ArrowsWithoutAGlyphImageAreDrawnInTheFontColourOfTheirStateElseTheImageIsPut) {

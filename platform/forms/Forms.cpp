@@ -181,6 +181,7 @@ void TCustomForm::ReadState(TReader& reader) {
     if (scaled_ && pixelsPerInch_ != screenPpi) {
       if (pendingClientWidth_ >= 0) TControl::SetClientWidth(pendingClientWidth_);
       if (pendingClientHeight_ >= 0) TControl::SetClientHeight(pendingClientHeight_);
+      RebaseConstraintsOnScreenFrame(pixelsPerInch_);
       ChangeScale(screenPpi, pixelsPerInch_);
       pendingClientWidth_ = pendingClientHeight_ = -1;
       pixelsPerInch_ = screenPpi;
@@ -200,6 +201,17 @@ void TCustomForm::Loaded() {
   TWinControl::Loaded();
 }
 
+void TCustomForm::RebaseConstraintsOnScreenFrame(int storedPpi) {
+  win::DWORD style = 0;
+  const win::RECT stored = FrameForMetrics(style, storedPpi), now = FrameForMetrics(style);
+  const int dw = now.Width() - stored.Width(), dh = now.Height() - stored.Height();
+  if (dw == 0 && dh == 0) return;
+  TSizeConstraints* c = Constraints();
+  auto rebase = [](int v, int d) { return v > 0 ? std::max(v + d, 1) : 0; };
+  c->SetAllQuietly(rebase(c->MinWidth(), dw), rebase(c->MinHeight(), dh), rebase(c->MaxWidth(), dw),
+                   rebase(c->MaxHeight(), dh));
+}
+
 void TCustomForm::ChangeScale(int m, int d) {
   if (m == d) return;
   int cw = MulDiv(ClientWidth(), m, d), ch = MulDiv(ClientHeight(), m, d);
@@ -207,7 +219,8 @@ void TCustomForm::ChangeScale(int m, int d) {
   try {
     for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(m, d);
     Font()->SetHeight(MulDiv(Font()->Height(), m, d));
-    // The frame keeps its size at every density: size limits scale on their client part.
+    // The frame is the screen's already (a form read at another density has its limits
+    // rebased on it first): size limits scale on their client part only.
     TSizeConstraints* c = Constraints();
     int fw = Width() - ClientWidth(), fh = Height() - ClientHeight();
     auto scale = [&](int v, int frame) { return v > 0 ? MulDiv(v - frame, m, d) + frame : 0; };

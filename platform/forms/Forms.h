@@ -147,6 +147,10 @@ class TCustomForm : public TWinControl {
   void CMShowingChangedForm();
   void CMDialogKey(TMessage& m);
 
+  // Size limits read at another density hold that density's frame: they get the frame of
+  // the screen's density instead, so that scaling them scales only their client part.
+  void RebaseConstraintsOnScreenFrame(int storedPpi);
+
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
   TPosition position_ = TPosition::poDefaultPosOnly;

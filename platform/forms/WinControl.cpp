@@ -294,7 +294,7 @@ void TWinControl::UpdateBounds() {
   UpdateBoundsRect(r);
 }
 
-win::RECT TWinControl::FrameForMetrics(win::DWORD& style) const {
+win::RECT TWinControl::FrameForMetrics(win::DWORD& style, int dpi) const {
   TCreateParams p;
   paramsForMetrics_ = true;
   try {
@@ -306,7 +306,9 @@ win::RECT TWinControl::FrameForMetrics(win::DWORD& style) const {
   paramsForMetrics_ = false;
   style = p.Style;
   win::RECT frame{0, 0, 0, 0};
-  win::AdjustWindowRectEx(&frame, style & ~(win::WS_VSCROLL | win::WS_HSCROLL), win::FALSE, p.ExStyle);
+  const win::DWORD frameStyle = style & ~(win::WS_VSCROLL | win::WS_HSCROLL);
+  if (dpi > 0) win::AdjustWindowRectExForDpi(&frame, frameStyle, win::FALSE, p.ExStyle, static_cast<win::UINT>(dpi));
+  else win::AdjustWindowRectEx(&frame, frameStyle, win::FALSE, p.ExStyle);
   return frame;
 }
 

@@ -200,9 +200,12 @@ class TWinControl : public TControl {
   int alignLevel_ = 0;
   int readTabOrder_ = -1;  // TabOrder read from a description, applied once all siblings exist
   static inline bool paramsForMetrics_ = false;
+
+ protected:
   // The frame the control's window would have around its client area, scroll bars left
-  // out, from the styles it would get (given back in `style`).
-  win::RECT FrameForMetrics(win::DWORD& style) const;
+  // out, from the styles it would get (given back in `style`), with the metrics of the
+  // screen's density or of `dpi`.
+  win::RECT FrameForMetrics(win::DWORD& style, int dpi = 0) const;
 };
 
 // A windowed control that paints itself on a canvas.

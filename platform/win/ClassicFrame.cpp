@@ -84,7 +84,7 @@ void DrawCaption(Window* w, gfx::Surface& s, const FrameLayout& f) {
   if (!f.icon.IsEmpty()) DrawIconEx(&s, f.icon.Left, f.icon.Top, SmallIconOf(w), f.icon.Width(), f.icon.Height());
   if (!w->text.empty() && !f.text.IsEmpty()) {
     int level = s.Save();
-    s.SetFont(gfx::Font(GetCaptionFont()));
+    s.SetFont(gfx::Font(GetCaptionFont(GetDpiForSystem())));
     s.SetBkMode(gfx::BkMode::Transparent);
     s.SetTextColor(Sys(active ? gfx::COLOR_CAPTIONTEXT : gfx::COLOR_INACTIVECAPTIONTEXT));
     TRect t = f.text;

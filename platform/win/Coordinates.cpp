@@ -3,6 +3,7 @@
 #include "platform/win/HitCodes.h"
 #include "platform/win/Internal.h"
 #include "platform/win/Messages.h"
+#include "platform/win/Metrics.h"
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
@@ -162,11 +163,15 @@ HWND ChildWindowFromPointEx(HWND parent, POINT clientPt, UINT flags) {
   return c ? c->handle : parent;
 }
 
-BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD exStyle) {
+BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle) {
+  return AdjustWindowRectExForDpi(rect, style, menu, exStyle, GetDpiForSystem());
+}
+
+BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL, DWORD exStyle, UINT dpi) {
   if (!rect) return FALSE;
   // The client a 0-based window of a large size gets tells the frame widths.
   gfx::TRect probe{0, 0, 10000, 10000};
-  gfx::TRect c = DefaultClientRect(style & ~(WS_VSCROLL | WS_HSCROLL), exStyle, probe);
+  gfx::TRect c = DefaultClientRectForDpi(style & ~(WS_VSCROLL | WS_HSCROLL), exStyle, probe, dpi);
   rect->Left -= c.Left;
   rect->Top -= c.Top;
   rect->Right += probe.Right - c.Right;

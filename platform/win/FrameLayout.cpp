@@ -18,27 +18,29 @@ BorderKind BorderOf(DWORD style, DWORD exStyle) {
   return BorderKind::None;
 }
 
-int BorderWidth(BorderKind kind) {
+int BorderWidth(BorderKind kind, UINT dpi) {
   switch (kind) {
-    case BorderKind::Sizing: return GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
-    case BorderKind::Dialog: return GetSystemMetrics(SM_CXFIXEDFRAME);
-    case BorderKind::Thin: return GetSystemMetrics(SM_CXBORDER);
+    case BorderKind::Sizing:
+      return GetSystemMetricsForDpi(SM_CXFRAME, dpi) + GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi);
+    case BorderKind::Dialog: return GetSystemMetricsForDpi(SM_CXFIXEDFRAME, dpi);
+    case BorderKind::Thin: return GetSystemMetricsForDpi(SM_CXBORDER, dpi);
     case BorderKind::None: return 0;
   }
   return 0;
 }
 
-int CaptionHeightOf(DWORD style, DWORD exStyle) {
+int CaptionHeightOf(DWORD style, DWORD exStyle, UINT dpi) {
   if ((style & WS_CAPTION) != WS_CAPTION) return 0;
-  return GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+  return GetSystemMetricsForDpi((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION, dpi);
 }
 
 FrameLayout ComputeFrame(DWORD style, DWORD exStyle, gfx::TSize size, bool hasIcon) {
   FrameLayout f;
   f.border = BorderOf(style, exStyle);
-  f.borderWidth = BorderWidth(f.border);
+  const UINT dpi = GetDpiForSystem();
+  f.borderWidth = BorderWidth(f.border, dpi);
   f.toolWindow = (exStyle & WS_EX_TOOLWINDOW) != 0;
-  int cap = CaptionHeightOf(style, exStyle);
+  int cap = CaptionHeightOf(style, exStyle, dpi);
   if (cap == 0) return f;
   int b = f.borderWidth;
   f.caption = {b, b, std::max(b, size.cx - b), b + cap};

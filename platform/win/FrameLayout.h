@@ -26,8 +26,9 @@ struct FrameLayout {
 };
 
 BorderKind BorderOf(DWORD style, DWORD exStyle);
-int BorderWidth(BorderKind kind);
-int CaptionHeightOf(DWORD style, DWORD exStyle);
+// The border width and caption height with the metrics of a density.
+int BorderWidth(BorderKind kind, UINT dpi);
+int CaptionHeightOf(DWORD style, DWORD exStyle, UINT dpi);
 // The layout of a window `size` wide and high with the given styles. `hasIcon`: an icon
 // was set for the window (dialog frames show one only then).
 FrameLayout ComputeFrame(DWORD style, DWORD exStyle, gfx::TSize size, bool hasIcon);

@@ -87,6 +87,8 @@ void CaretWindowGone(HWND hwnd);
 
 // Non-client defaults (NonClient.cpp, TitleButtons.cpp, SystemCommands.cpp).
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& windowRect);
+// The same with the metrics of a density instead of the screen's.
+gfx::TRect DefaultClientRectForDpi(DWORD style, DWORD exStyle, const gfx::TRect& windowRect, UINT dpi);
 int DefaultHitTest(Window* w, gfx::TPoint screenPt);
 // Starts pressing a title button (HTCLOSE, HTMAXBUTTON, HTMINBUTTON, HTHELP) when its
 // function is available.

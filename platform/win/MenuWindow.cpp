@@ -13,6 +13,7 @@
 #include "platform/win/MenuLevel.h"
 #include "platform/win/MenuObject.h"
 #include "platform/win/Messages.h"
+#include "platform/win/Metrics.h"
 #include "platform/win/PaintApi.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
@@ -23,20 +24,25 @@ namespace {
 
 using gfx::TRect;
 
-constexpr int kFrame = 3;         // two raised edges and a pixel of menu colour
+constexpr int kFrame = 3;  // two raised edges and a pixel of menu colour, at every density
+
+// Sizes at 96 dots per inch, scaled to the screen's density by Px.
 constexpr int kCheckColumn = 20;  // room for a check mark left of the text
 constexpr int kArrowColumn = 18;  // room for a submenu arrow right of the shortcut
 constexpr int kShortcutGap = 24;
 constexpr int kSeparator = 9;
+constexpr int kMinItemHeight = 17;
+constexpr int kMinWidth = 80;
+
+int Px(int size96) { return ScaleForDpi(size96, GetDpiForSystem()); }
 
 gfx::Font MenuFont(bool bold) {
-  gfx::FontDesc f;  // the classic menu font: Tahoma, 8 points
-  f.height = -11;
-  f.weight = bold ? gfx::FW_BOLD : gfx::FW_NORMAL;
+  gfx::FontDesc f = GetMenuFont(GetDpiForSystem());
+  if (bold) f.weight = gfx::FW_BOLD;
   return gfx::Font(f);
 }
 
-int ItemHeight(gfx::Surface& s) { return std::max(17, s.GetTextMetrics().tmHeight + 5); }
+int ItemHeight(gfx::Surface& s) { return std::max(Px(kMinItemHeight), s.GetTextMetrics().tmHeight + 5); }
 
 void DrawCheck(gfx::Surface& s, int x, int y, gfx::TColor c) {
   // A tick seven pixels wide, three pixels thick.
@@ -74,13 +80,13 @@ void LayoutMenu(const Menu& menu, MenuLevel& level) {
     s.SetFont(MenuFont(false));
     h = ItemHeight(s);
   }
-  int width = kFrame + kCheckColumn + label + (shortcut ? kShortcutGap + shortcut : 0) +
-              (arrows || shortcut ? kArrowColumn : 12) + kFrame;
-  width = std::max(width, 80);
+  int width = kFrame + Px(kCheckColumn) + label + (shortcut ? Px(kShortcutGap) + shortcut : 0) +
+              Px(arrows || shortcut ? kArrowColumn : 12) + kFrame;
+  width = std::max(width, Px(kMinWidth));
   level.items.clear();
   int y = kFrame;
   for (const MenuItem& it : menu.items) {
-    int ih = it.Separator() ? kSeparator : h;
+    int ih = it.Separator() ? Px(kSeparator) : h;
     level.items.push_back({kFrame, y, width - kFrame, y + ih});
     y += ih;
   }
@@ -106,7 +112,7 @@ void PaintMenu(gfx::Surface& s, const Menu& menu, const MenuLevel& level) {
     if (hot) s.FillRect(box, gfx::GetSysColor(gfx::COLOR_HIGHLIGHT));
     gfx::TColor text = gfx::GetSysColor(hot ? gfx::COLOR_HIGHLIGHTTEXT : gfx::COLOR_MENUTEXT);
     s.SetFont(MenuFont((it.flags & MF_DEFAULT) != 0));
-    TRect labelBox{box.Left + kCheckColumn, box.Top, box.Right - kArrowColumn, box.Bottom};
+    TRect labelBox{box.Left + Px(kCheckColumn), box.Top, box.Right - Px(kArrowColumn), box.Bottom};
     std::u16string sc = it.Shortcut();
     auto draw = [&](int dx, gfx::TColor c) {
       s.SetTextColor(c);
@@ -116,8 +122,9 @@ void PaintMenu(gfx::Surface& s, const Menu& menu, const MenuLevel& level) {
         TRect b = labelBox.Offset(dx, dx);
         s.DrawText(sc, b, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_RIGHT | gfx::DT_NOPREFIX);
       }
-      if (it.flags & MF_CHECKED) DrawCheck(s, box.Left + 6 + dx, box.Top + (box.Height() - 7) / 2 - 1 + dx, c);
-      if (it.flags & MF_POPUP) DrawArrow(s, box.Right - 11 + dx, box.Top + (box.Height() - 7) / 2 + dx, c);
+      int glyphTop = box.Top + (box.Height() - 7) / 2 + dx;
+      if (it.flags & MF_CHECKED) DrawCheck(s, box.Left + (Px(kCheckColumn) - 7) / 2 + dx, glyphTop - 1, c);
+      if (it.flags & MF_POPUP) DrawArrow(s, box.Right - (Px(kArrowColumn) + 4) / 2 + dx, glyphTop, c);
     };
     if (grey && !hot) {
       draw(1, gfx::GetSysColor(gfx::COLOR_BTNHIGHLIGHT));  // the etched look

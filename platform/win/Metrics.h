@@ -1,7 +1,8 @@
 #pragma once
-// System metrics: one table of classic values at 96 dots per inch. The sizing frame is
-// SM_CXFRAME 4 plus SM_CXPADDEDBORDER 4 and the caption 23 pixels, so a sizeable
-// captioned window with client 654 x 546 is 670 x 585 outside.
+// System metrics: one table of classic values at 96 dots per inch, scaled to the screen's
+// density. At 96 the sizing frame is SM_CXFRAME 4 plus SM_CXPADDEDBORDER 4 and the caption
+// 23 pixels, so a sizeable captioned window with client 654 x 546 is 670 x 585 outside;
+// at 144 the frame is 6 + 6 and the caption 35.
 #include "platform/gfx/Color.h"
 #include "platform/win/Types.h"
 
@@ -79,9 +80,16 @@ constexpr int SM_CXFOCUSBORDER = 83;
 constexpr int SM_CYFOCUSBORDER = 84;
 constexpr int SM_CXPADDEDBORDER = 92;
 
+// The metric at the screen's density: GetSystemMetricsForDpi(index, GetDpiForSystem()).
 int GetSystemMetrics(int index);
-// The same table scaled from 96 to `dpi` (screen sizes are not scaled).
+// The table scaled from 96 to `dpi` (ScaleForDpi). Screen sizes, counts and flags stay as
+// they are, and so do the thin border, focus border and 3D edge widths (SM_CXBORDER 1,
+// SM_CXEDGE 2 ...), the widths of the one- and two-pixel lines the classic look draws at
+// every density.
 int GetSystemMetricsForDpi(int index, UINT dpi);
+// A size at 96 dots per inch at `dpi` (0 counts as 96), to the nearest pixel with halves
+// away from zero: 23 is 35 at 144, 17 is 26 and 3 is 5.
+int ScaleForDpi(int value, UINT dpi);
 // The screen's density in dots per inch.
 UINT GetDpiForSystem();
 // The work area (the screen minus nothing: there is no task bar of ours).
@@ -113,8 +121,11 @@ DWORD GetVersion();
 
 // The caption font of the frame for a density: "Tahoma", bold, the default character set,
 // character height 11 pixels at 96 dots per inch (8 points), scaled to `dpi`. The
-// classic frame draws its captions with it at 96 (its metrics do not scale).
+// classic frame draws its captions with it at the screen's density.
 gfx::FontDesc GetCaptionFont(UINT dpi = 96);
+// The menu font: the caption font's face, size and character set at normal weight. Menus
+// draw with it at the screen's density (the default item in bold).
+gfx::FontDesc GetMenuFont(UINT dpi = 96);
 
 // System colours and brushes: the table of platform/gfx/Color.h.
 inline gfx::TColor GetSysColor(int index) { return gfx::GetSysColor(index); }

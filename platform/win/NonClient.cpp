@@ -11,19 +11,24 @@
 namespace win::detail {
 
 gfx::TRect DefaultClientRect(DWORD style, DWORD exStyle, const gfx::TRect& r) {
+  return DefaultClientRectForDpi(style, exStyle, r, GetDpiForSystem());
+}
+
+gfx::TRect DefaultClientRectForDpi(DWORD style, DWORD exStyle, const gfx::TRect& r, UINT dpi) {
   gfx::TRect c = r;
   if (style & WS_MINIMIZE) return {c.Left, c.Top, c.Left, c.Top};
-  int b = BorderWidth(BorderOf(style, exStyle));
+  auto metric = [dpi](int index) { return GetSystemMetricsForDpi(index, dpi); };
+  int b = BorderWidth(BorderOf(style, exStyle), dpi);
   c = {c.Left + b, c.Top + b, c.Right - b, c.Bottom - b};
-  c.Top += CaptionHeightOf(style, exStyle);
-  int edge = (exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : 0;
-  if (exStyle & WS_EX_STATICEDGE) edge += GetSystemMetrics(SM_CXBORDER);
+  c.Top += CaptionHeightOf(style, exStyle, dpi);
+  int edge = (exStyle & WS_EX_CLIENTEDGE) ? metric(SM_CXEDGE) : 0;
+  if (exStyle & WS_EX_STATICEDGE) edge += metric(SM_CXBORDER);
   c = {c.Left + edge, c.Top + edge, c.Right - edge, c.Bottom - edge};
-  if ((style & WS_VSCROLL) && c.Width() >= GetSystemMetrics(SM_CXVSCROLL)) {
-    if (exStyle & WS_EX_LEFTSCROLLBAR) c.Left += GetSystemMetrics(SM_CXVSCROLL);
-    else c.Right -= GetSystemMetrics(SM_CXVSCROLL);
+  if ((style & WS_VSCROLL) && c.Width() >= metric(SM_CXVSCROLL)) {
+    if (exStyle & WS_EX_LEFTSCROLLBAR) c.Left += metric(SM_CXVSCROLL);
+    else c.Right -= metric(SM_CXVSCROLL);
   }
-  if ((style & WS_HSCROLL) && c.Height() >= GetSystemMetrics(SM_CYHSCROLL)) c.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  if ((style & WS_HSCROLL) && c.Height() >= metric(SM_CYHSCROLL)) c.Bottom -= metric(SM_CYHSCROLL);
   c.Right = std::max(c.Right, c.Left);
   c.Bottom = std::max(c.Bottom, c.Top);
   c.Top = std::min(c.Top, r.Bottom);

@@ -1,5 +1,6 @@
-// The system metrics table (classic values at 96 dots per inch), brushes in handle form,
-// cursors, the composition query, the platform version and the caption font.
+// The system metrics table (classic values at 96 dots per inch, scaled to the screen's
+// density), brushes in handle form, cursors, the composition query, the platform version
+// and the caption and menu fonts.
 #include "platform/gfx/Font.h"
 #include "platform/win/InputApi.h"
 #include "platform/win/Metrics.h"
@@ -85,16 +86,37 @@ bool ScreenBound(int index) {
   }
 }
 
-int Screen(int index) {
+// Counts and flags, and the widths of the lines the classic look draws one and two pixels
+// wide at every density (thin borders, focus rectangles, 3D edges).
+bool Unscaled(int index) {
+  switch (index) {
+    case SM_MOUSEPRESENT:
+    case SM_SWAPBUTTON:
+    case SM_CMOUSEBUTTONS:
+    case SM_MOUSEWHEELPRESENT:
+    case SM_CMONITORS:
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+    case SM_CXFOCUSBORDER:
+    case SM_CYFOCUSBORDER: return true;
+    default: return false;
+  }
+}
+
+int Scaled(int index, UINT dpi) { return Unscaled(index) ? Fixed(index) : ScaleForDpi(Fixed(index), dpi); }
+
+int Screen(int index, UINT dpi) {
   gfx::TSize s = S().backend->ScreenSize();
-  int frame = 2 * (Fixed(SM_CXFRAME) + Fixed(SM_CXPADDEDBORDER));
+  int frame = 2 * (Scaled(SM_CXFRAME, dpi) + Scaled(SM_CXPADDEDBORDER, dpi));
   switch (index) {
     case SM_CXSCREEN:
     case SM_CXVIRTUALSCREEN: return s.cx;
     case SM_CYSCREEN:
     case SM_CYVIRTUALSCREEN: return s.cy;
     case SM_CXFULLSCREEN: return s.cx;
-    case SM_CYFULLSCREEN: return s.cy - Fixed(SM_CYCAPTION);
+    case SM_CYFULLSCREEN: return s.cy - Scaled(SM_CYCAPTION, dpi);
     case SM_CXMAXTRACK: return s.cx + frame + 4;
     case SM_CYMAXTRACK: return s.cy + frame + 4;
     case SM_CXMAXIMIZED: return s.cx + frame;
@@ -105,20 +127,16 @@ int Screen(int index) {
 
 }  // namespace
 
-int GetSystemMetrics(int index) { return ScreenBound(index) ? Screen(index) : Fixed(index); }
-
-int GetSystemMetricsForDpi(int index, UINT dpi) {
-  if (ScreenBound(index)) return Screen(index);
-  int v = Fixed(index);
-  switch (index) {
-    case SM_MOUSEPRESENT:
-    case SM_SWAPBUTTON:
-    case SM_CMOUSEBUTTONS:
-    case SM_MOUSEWHEELPRESENT:
-    case SM_CMONITORS: return v;
-    default: return (v * static_cast<int>(dpi) + 48) / 96;
-  }
+int ScaleForDpi(int value, UINT dpi) {
+  const long long d = dpi ? dpi : 96;
+  const long long v = static_cast<long long>(value) * d;
+  // To the nearest pixel, halves away from zero.
+  return static_cast<int>(v >= 0 ? (v + 48) / 96 : -((-v + 48) / 96));
 }
+
+int GetSystemMetrics(int index) { return GetSystemMetricsForDpi(index, GetDpiForSystem()); }
+
+int GetSystemMetricsForDpi(int index, UINT dpi) { return ScreenBound(index) ? Screen(index, dpi) : Scaled(index, dpi); }
 
 UINT GetDpiForSystem() { return static_cast<UINT>(S().backend->Dpi()); }
 
@@ -145,12 +163,17 @@ BOOL GetVersionEx(OSVERSIONINFO* info) {
 DWORD GetVersion() { return kPlatformMajorVersion | (kPlatformMinorVersion << 8); }
 
 gfx::FontDesc GetCaptionFont(UINT dpi) {
+  gfx::FontDesc f = GetMenuFont(dpi);
+  f.weight = gfx::FW_BOLD;
+  return f;
+}
+
+gfx::FontDesc GetMenuFont(UINT dpi) {
   gfx::FontDesc f;
   f.face = u"Tahoma";
-  f.weight = gfx::FW_BOLD;
+  f.weight = gfx::FW_NORMAL;
   f.charSet = gfx::DEFAULT_CHARSET;
-  const int d = dpi ? static_cast<int>(dpi) : 96;
-  f.height = -((11 * d + 48) / 96);  // rounded to the nearest pixel
+  f.height = -ScaleForDpi(11, dpi);
   return f;
 }
 

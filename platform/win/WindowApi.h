@@ -84,6 +84,8 @@ HWND WindowFromPoint(POINT screenPt);
 HWND ChildWindowFromPoint(HWND parent, POINT clientPt);
 HWND ChildWindowFromPointEx(HWND parent, POINT clientPt, UINT flags);
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+// The same with the frame metrics of a density instead of the screen's.
+BOOL AdjustWindowRectExForDpi(RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
 
 // Placement and state.
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);

@@ -230,6 +230,12 @@ TEST_F(Layout, ScaledToTheScreenDensity) {
   auto* f = MakeForm<TLayoutForm>(kMainLike);
   EXPECT_EQ(f->ClientWidth(), 981);
   EXPECT_EQ(f->ClientHeight(), 819);
+  // The frame is the one of 144 dots per inch (12 a side, caption 35), and the size limits,
+  // stored at 96 with that density's frame (8, caption 23), hold the scaled client area in it.
+  EXPECT_EQ(f->Width(), 981 + 2 * 12);
+  EXPECT_EQ(f->Height(), 819 + 2 * 12 + 35);
+  EXPECT_EQ(f->Constraints()->MaxWidth(), f->Width());
+  EXPECT_EQ(f->Constraints()->MinHeight(), f->Height());
   EXPECT_EQ(f->GroupBox1->Height(), 98);  // 65 * 1.5 rounded
   EXPECT_EQ(f->GroupBox2->Top(), 98);
   EXPECT_EQ(f->FetchButton->BoundsRect(), (TRect{780, 33, 950, 75}));

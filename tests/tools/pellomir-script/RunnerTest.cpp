@@ -292,8 +292,12 @@ TEST_F(ScriptTest, DensityScalesTheForms) {
   RunResult base = RunTest("dump\n");
   int R96 = 0, B96 = 0;
   ASSERT_EQ(std::sscanf(base.Lines()[1].c_str(), "TMainForm Form1 \"Script test\" 0,0,%d,%d", &R96, &B96), 2);
-  EXPECT_EQ(R - R96, 200) << "the client area is 1.5 times as wide";
-  EXPECT_EQ(B - B96, 150);
+  // The 400 x 300 client area in a sizeable frame (8, caption 23) at 96; at 144 the client
+  // is 1.5 times as large and so is the frame (12, caption 35).
+  EXPECT_EQ(R96, 400 + 2 * 8);
+  EXPECT_EQ(B96, 300 + 2 * 8 + 23);
+  EXPECT_EQ(R, 600 + 2 * 12);
+  EXPECT_EQ(B, 450 + 2 * 12 + 35);
 }
 
 TEST_F(ScriptTest, CommandsThatCannotRunReportTheirLineAndStopTheScript) {

@@ -5,13 +5,18 @@ option(PELLOMIR_PCH "Precompile the standard library headers (and GoogleTest for
 # ccache, told that precompiled headers are in use: it cannot see #defines or __TIME__
 # through a precompiled header, so it must be allowed to ignore them (pch_defines,
 # time_macros); the include_file_* entries keep a header made during the build cacheable.
+# Paths under the source folder are hashed relative to it (base_dir) and the build folder
+# is left out of the hash (hash_dir off), so another checkout of the same code at another
+# path, such as a fresh clone or a second work tree, hits the cache the first one filled.
+# The price: an object taken from the cache names the first checkout's folder in its debug
+# information.
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
-  set(launcher ${CCACHE_PROGRAM})
+  set(launcher env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=1)
   if(PELLOMIR_PCH)
-    set(launcher env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
-                 ${CCACHE_PROGRAM})
+    list(APPEND launcher CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime)
   endif()
+  list(APPEND launcher ${CCACHE_PROGRAM})
   set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
   set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
 endif()

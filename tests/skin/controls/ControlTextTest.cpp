@@ -16,8 +16,7 @@
 #include "skin/render/acSectionText.h"
 #include "skin/render/acTextMeasure.h"
 #include "skin/render/pixels/acPixelTuning.h"
-#include "tests/skin/support/ProbeControlTestSupport.h"
-#include "tests/skin/support/SkinManagerTestSupport.h"
+#include "tests/skin/support/ProbeFormTestSupport.h"
 #include "tests/skin/support/TextTestSupport.h"
 
 namespace skin::test {
@@ -52,15 +51,10 @@ class TCaptionProbe : public TProbeControl {
 
 }  // namespace
 
-class ControlText : public ManagerTest {
+class ControlText : public ProbeFormTest {
  protected:
   void SetUp() override {
-    ManagerTest::SetUp();
-    manager = MakeProgramManager();
-    form = static_cast<TManagerTestForm*>(manager->Owner());
-    form->SetBounds(20, 20, 420, 320);
-    form->Show();
-    win::RunUntilIdle();
+    ProbeFormTest::SetUp();
     // Distinct colours, no contours: the pixels then say which record a caption used.
     Recolour(u"FORM", {kFormText, kFormText, kFormText});
     Recolour(u"BUTTON", {kButtonText, kButtonHot, kButtonHot});
@@ -78,17 +72,6 @@ class ControlText : public ManagerTest {
       }
     }
   }
-  template <typename T = TProbeControl>
-  T* Probe(std::uint8_t coc, const std::u16string& section, forms::TWinControl* parent, std::array<int, 4> place,
-           bool withCache = true) {
-    auto* p = new T(form, coc, withCache);
-    p->DefaultSection = section;
-    p->SetBounds(place[0], place[1], place[2], place[3]);
-    p->SetParent(parent ? parent : form);
-    p->HandleNeeded();
-    p->SkinData->Loaded(true);
-    return p;
-  }
   // The probe form: a FORM-section container holding a see-through GROUPBOX box with a
   // caption probe on BUTTON.
   TCaptionProbe* ButtonInBoxOnForm() {
@@ -98,8 +81,6 @@ class ControlText : public ManagerTest {
     client->PrepareCache();
     return button;
   }
-  TsSkinManager* manager = nullptr;
-  TManagerTestForm* form = nullptr;
 };
 
 TEST_F(ControlText, AButtonCaptionTakesTheFormsColoursInItsNormalLookAndItsOwnWhenHot) {

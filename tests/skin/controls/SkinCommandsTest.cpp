@@ -21,8 +21,7 @@
 #include "skin/render/acSectionState.h"
 #include "skin/render/pixels/acColorAdjust.h"
 #include "skin/render/pixels/acPixelBlend.h"
-#include "tests/skin/support/ProbeControlTestSupport.h"
-#include "tests/skin/support/SkinManagerTestSupport.h"
+#include "tests/skin/support/ProbeFormTestSupport.h"
 
 namespace skin::test {
 
@@ -62,27 +61,11 @@ class TPassingLabel : public forms::TLabel {
 
 }  // namespace
 
-class SkinCommands : public ManagerTest {
+class SkinCommands : public ProbeFormTest {
  protected:
   void SetUp() override {
-    ManagerTest::SetUp();
-    manager = MakeProgramManager();
-    form = static_cast<TManagerTestForm*>(manager->Owner());
-    form->SetBounds(20, 20, 420, 320);
-    form->Show();
-    win::RunUntilIdle();
+    ProbeFormTest::SetUp();
     g_seen = 0;
-  }
-  // place holds x, y, width, height.
-  TProbeControl* Probe(std::uint8_t coc, const std::u16string& section, forms::TWinControl* parent,
-                       std::array<int, 4> place, bool withCache = true) {
-    auto* p = new TProbeControl(form, coc, withCache);
-    p->DefaultSection = section;
-    p->SetBounds(place[0], place[1], place[2], place[3]);
-    p->SetParent(parent ? parent : form);
-    p->HandleNeeded();
-    p->SkinData->Loaded(true);
-    return p;
   }
   // Adds a one-state section with a vertical gradient to every data set; its index.
   int AddGradientSection() {
@@ -109,8 +92,6 @@ class SkinCommands : public ManagerTest {
     return index;
   }
   int Index(const std::u16string& name) const { return manager->GetSkinIndex(name); }
-  TsSkinManager* manager = nullptr;
-  TManagerTestForm* form = nullptr;
 };
 
 TEST_F(SkinCommands, ASkinnedWindowIsCalledDirectlyAndAnyOtherThroughItsProcedure) {

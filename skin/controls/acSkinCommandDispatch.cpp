@@ -86,6 +86,17 @@ bool SCRefresh(TMessage& m, TsCommonData& sd) {
   return true;
 }
 
+}  // namespace
+
+void PassToShowingChildren(forms::TWinControl* control, const forms::TMessage& m) {
+  for (int i = 0; i < control->ControlCount(); ++i) {
+    auto* c = dynamic_cast<forms::TWinControl*>(control->Controls(i));
+    if (c != nullptr && c->HandleAllocated() && c->Showing()) SendSkinMessage(c->Handle(), m.Msg, m.WParam, m.LParam);
+  }
+}
+
+namespace {
+
 bool SCEndUpdate(TMessage& m, TsCommonData& sd) {
   forms::TWinControl* w = sd.OwnerWindowed();
   if (w == nullptr || !w->HandleAllocated()) return true;
@@ -93,10 +104,7 @@ bool SCEndUpdate(TMessage& m, TsCommonData& sd) {
     win::RedrawWindow(
         w->Handle(), nullptr, nullptr,
         win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME | win::RDW_ALLCHILDREN | win::RDW_UPDATENOW);
-  for (int i = 0; i < w->ControlCount(); ++i) {
-    auto* c = dynamic_cast<forms::TWinControl*>(w->Controls(i));
-    if (c != nullptr && c->HandleAllocated() && c->Showing()) SendSkinMessage(c->Handle(), m.Msg, m.WParam, m.LParam);
-  }
+  PassToShowingChildren(w, m);
   return true;
 }
 

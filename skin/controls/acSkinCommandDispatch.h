@@ -5,9 +5,17 @@
 // scPrepareCache) come to the control first.
 #include "platform/forms/Messages.h"
 
+namespace forms {
+class TWinControl;
+}
+
 namespace skin {
 
 class TsCommonData;
+
+// Sends a skin message on to the windowed children of control that have a window and
+// are showing (how the end of an update reaches them).
+void PassToShowingChildren(forms::TWinControl* control, const forms::TMessage& m);
 
 // Handles m (a SkinCmdMessage) for the skin state; false for commands it does not handle
 // and for those reported as not handled (scRemoveSkin, scPPIChanged), so that the

@@ -282,11 +282,7 @@ bool TsBitBtn::SkinCommand(TMessage& m) {
     }
     case scEndUpdate:
       if (sd.FUpdating && !sd.CheckUpdating(true)) Repaint(true);
-      for (int i = 0; i < ControlCount(); ++i) {
-        auto* c = dynamic_cast<forms::TWinControl*>(Controls(i));
-        if (c != nullptr && c->HandleAllocated() && c->Showing())
-          SendSkinMessage(c->Handle(), m.Msg, m.WParam, m.LParam);
-      }
+      PassToShowingChildren(this, m);
       return true;
     default:
       if (input_.SkinCommand(m)) return true;

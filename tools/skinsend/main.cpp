@@ -74,8 +74,8 @@ int SendFolder(const Options& o) {
     if (r == skin::TacPreviewSendResult::CannotConnect) continue;
     ++listening;
     if (r == skin::TacPreviewSendResult::Taken) ++taken;
-    std::cout << "skinsend: \"" << base::Utf16ToUtf8(preview->Data.SkinName) << "\" to " << t << ": "
-              << ResultText(r) << std::endl;
+    std::cout << "skinsend: \"" << base::Utf16ToUtf8(preview->Data.SkinName) << "\" to " << t << ": " << ResultText(r)
+              << std::endl;
   }
   if (listening == 0) {
     std::cerr << "skinsend: no program is listening for previews" << std::endl;

@@ -24,8 +24,7 @@ void SendFolderPreview(const std::string& folder, int line) {
   std::string error;
   const std::unique_ptr<skin::TacFolderPreview> preview = skin::BuildFolderPreview(folder, error);
   if (!preview) throw ScriptError(line, "cannot send the preview: " + error);
-  if (forms::Application->Handle() == nullptr)
-    throw ScriptError(line, "the program has no application window");
+  if (forms::Application->Handle() == nullptr) throw ScriptError(line, "the program has no application window");
   win::COPYDATASTRUCT cds{};
   cds.cbData = static_cast<win::DWORD>(preview->Buffer.size());
   cds.lpData = preview->Buffer.data();

@@ -41,7 +41,9 @@ std::string FirstDifference(const gfx::DecodedImage& a, const gfx::DecodedImage&
   return {};
 }
 
-gfx::TPoint FaceOf(const DumpLine& button) { return {button.rect.Left + 6, (button.rect.Top + button.rect.Bottom) / 2}; }
+gfx::TPoint FaceOf(const DumpLine& button) {
+  return {button.rect.Left + 6, (button.rect.Top + button.rect.Bottom) / 2};
+}
 
 TEST(SkinLiveScript, APreviewRepaintsTheMainWindowInTheFoldersColours) {
   TempFolder dir;

@@ -130,7 +130,8 @@ void BM_SkinPreviewRepaint(benchmark::State& state) {
     ProgramOnScreen program;
     scripttest::WriteStoredSkinFolder(dir / "Emberfield");
     std::string error;
-    const std::unique_ptr<skin::TacFolderPreview> preview = skin::BuildFolderPreview((dir / "Emberfield").string(), error);
+    const std::unique_ptr<skin::TacFolderPreview> preview =
+        skin::BuildFolderPreview((dir / "Emberfield").string(), error);
     if (!preview) state.SkipWithError(error.c_str());
     if (preview && Skinned(state)) {
       win::COPYDATASTRUCT cds{};

@@ -26,7 +26,7 @@
 #include "platform/win/Messages.h"
 #include "skin/data/acFolderPreview.h"
 #include "skin/data/sSkinManager.h"
-#include "tests/tools/pellomir-script/app/SkinFolderTestSupport.h"
+#include "tests/skin/support/SkinFolderTestSupport.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ void BM_SkinPreviewRepaint(benchmark::State& state) {
   fs::remove_all(dir);
   {
     ProgramOnScreen program;
-    scripttest::WriteStoredSkinFolder(dir / "Emberfield");
+    skin::test::WriteStoredSkinFolder(dir / "Emberfield");
     std::string error;
     const std::unique_ptr<skin::TacFolderPreview> preview =
         skin::BuildFolderPreview((dir / "Emberfield").string(), error);

@@ -4,12 +4,18 @@
 #include <gmock/gmock.h>
 
 #include "AppScriptTestSupport.h"
-#include "SkinFolderTestSupport.h"
 #include "platform/gfx/ImageCodec.h"
+#include "tests/skin/support/SkinFolderTestSupport.h"
 #include "platform/gfx/Color.h"
 
 namespace scripttest {
 namespace {
+
+using skin::test::PixelOfColor;
+using skin::test::ReadOptions;
+using skin::test::SetOption;
+using skin::test::WriteOptions;
+using skin::test::WriteStoredSkinFolder;
 
 // The stored skin's BUTTON face and FORM colour, as pixels.
 constexpr std::uint32_t kStoredFace = 0x5A7893, kStoredForm = PixelOfColor(8217672);

@@ -19,7 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include "SkinFolderTestSupport.h"
 #include "app/Program.h"
 #include "app/Unit1.h"
 #include "platform/base/Unicode.h"
@@ -31,12 +30,14 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "skin/data/sSkinManager.h"
+#include "tests/skin/support/SkinFolderTestSupport.h"
 #include "tools/pellomir-script/driver/SkinCommands.h"
 
 namespace scripttest {
 namespace {
 
 namespace fs = std::filesystem;
+using skin::test::WriteStoredSkinFolder;
 
 #if defined(PELLOMIR_SANITIZE)
 constexpr int kDefaultCases = 150;
@@ -160,8 +161,13 @@ class Mutator {
         break;
       }
       case 6: {  // a broken section header
-        static const char* const kHeads[] = {"[\r\n", "[]\r\n", "[FORM\r\n", "[GLOBALINFO]\r\n", "[BUTTON]\r\n",
-                                             "[FORM]\r\nSTATES=-7\r\n", "[EDIT]\r\nSTATES=100000\r\n"};
+        static const char* const kHeads[] = {"[\r\n",
+                                             "[]\r\n",
+                                             "[FORM\r\n",
+                                             "[GLOBALINFO]\r\n",
+                                             "[BUTTON]\r\n",
+                                             "[FORM]\r\nSTATES=-7\r\n",
+                                             "[EDIT]\r\nSTATES=100000\r\n"};
         const char* h = kHeads[Pick(0, int(std::size(kHeads)) - 1)];
         t.insert(lines[At(lines.size())].first, h);
         how += " head";
@@ -188,23 +194,36 @@ class Mutator {
     const std::string name = names[At(names.size())];
     std::string& b = f[name];
     switch (Pick(0, 5)) {
-      case 0: b.resize(At(b.size())); how += " picture-cut:" + name; break;
+      case 0:
+        b.resize(At(b.size()));
+        how += " picture-cut:" + name;
+        break;
       case 1: {
         const int n = Pick(1, 16);
         // Mostly in the header, where sizes and formats are.
-        for (int i = 0; i < n; ++i) b[Pick(0, 1) ? At(std::min<std::size_t>(b.size(), 64)) : At(b.size())] ^= char(Pick(1, 255));
+        for (int i = 0; i < n; ++i)
+          b[Pick(0, 1) ? At(std::min<std::size_t>(b.size(), 64)) : At(b.size())] ^= char(Pick(1, 255));
         how += " picture-flip:" + name;
         break;
       }
-      case 2: f.erase(name); how += " picture-gone:" + name; break;
-      case 3: b.clear(); how += " picture-empty:" + name; break;
+      case 2:
+        f.erase(name);
+        how += " picture-gone:" + name;
+        break;
+      case 3:
+        b.clear();
+        how += " picture-empty:" + name;
+        break;
       case 4: {
         // Huge dimensions: PNG IHDR width/height at 16..23, BMP width/height at 18..25.
         for (std::size_t i = 16; i < 26 && i < b.size(); ++i) b[i] = char(0x7F);
         how += " picture-huge:" + name;
         break;
       }
-      default: b = f.count("BTNHUGE.BMP") ? f["BTNHUGE.BMP"] : std::string("BM"); how += " picture-swapped:" + name; break;
+      default:
+        b = f.count("BTNHUGE.BMP") ? f["BTNHUGE.BMP"] : std::string("BM");
+        how += " picture-swapped:" + name;
+        break;
     }
   }
 

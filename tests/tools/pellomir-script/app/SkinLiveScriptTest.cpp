@@ -121,5 +121,29 @@ TEST(SkinLiveScript, ActiveOffGivesTheClassicLookAndOnAgainTheSamePixels) {
   }
 }
 
+TEST(SkinLiveScript, ASkinWithAWarningShowsItsBoxWhichTakesTheNextKeys) {
+  TempFolder dir;
+  const std::filesystem::path skin = dir.Path() / "Too New";
+  WriteStoredSkinFolder(skin);
+  WriteOptions(skin, SetOption(ReadOptions(skin), "GLOBALINFO", "VERSION", "15.50"));
+  AppRun r = RunPellomir("preview " + skin.string() + "\ndump\nkey Enter\ndump\nskin\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<Dump> dumps = r.Dumps();
+  ASSERT_EQ(dumps.size(), 2u);
+  const std::optional<Box> box = FrontBox(dumps[0]);
+  ASSERT_TRUE(box.has_value()) << "the version warning is up in front";
+  EXPECT_EQ(box->title, "Warning");
+  EXPECT_THAT(box->text, testing::HasSubstr("This version of the skin has not complete support"));
+  EXPECT_EQ(dumps[1].TopLevel().size(), 1u) << "Enter closed it";
+  EXPECT_THAT(r.out, testing::HasSubstr("active=1 info=15.5 skin=\"Too New\"")) << "the skin is used anyway";
+}
+
+TEST(SkinLiveScript, AFolderThatCannotBeSentStopsTheScript) {
+  TempFolder dir;
+  AppRun r = RunPellomir("preview " + (dir / "missing") + "\nskin\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "ERROR line 1: cannot send the preview: " + (dir / "missing") + " is not a folder\n");
+}
+
 }  // namespace
 }  // namespace scripttest

@@ -206,6 +206,15 @@ void TCustomEdit::Dispatch(TMessage& m) {
       TWinControl::Dispatch(m);
       AdjustHeight();
       return;
+    case WM_ERASEBKGND:
+      // The edit fills all it paints with its background colour: erasing first would only
+      // fill the same pixels twice.
+      if (m.WParam != 0) {
+        m.Result = 1;
+        return;
+      }
+      TWinControl::Dispatch(m);
+      return;
     case CM_TEXTCHANGED:
       // Text set by the program: a multi-line edit does not tell of it itself.
       TWinControl::Dispatch(m);

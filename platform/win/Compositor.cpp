@@ -29,11 +29,38 @@ void Compositor::Present() {
   S().backend->Present(screen_.View(), rects);
 }
 
+namespace {
+
+// What a top-level window covers with opaque pixels, in screen coordinates: its picture,
+// cut to its window region (nothing when it does not show or blends with what lies behind).
+gfx::Region OpaqueArea(const Window* t) {
+  if (!(t->Visible() || t->redrawLocked) || (t->style & WS_MINIMIZE)) return {};
+  if ((t->exStyle & WS_EX_LAYERED) != 0 || t->paint.backing.Empty()) return {};
+  gfx::Region area(gfx::Bounds(t->rect.Left, t->rect.Top, t->paint.backing.Width(), t->paint.backing.Height()));
+  if (t->paint.windowRegion) {
+    gfx::Region wr = *t->paint.windowRegion;
+    wr.Offset(t->rect.Left, t->rect.Top);
+    area &= wr;
+  }
+  return area;
+}
+
+}  // namespace
+
 void Compositor::ComposeRect(const gfx::TRect& r) {
-  std::uint32_t desk = gfx::ColorToPixel(gfx::GetSysColor(gfx::COLOR_BACKGROUND));
-  for (int y = r.Top; y < r.Bottom; ++y) std::fill(screen_.Row32(y) + r.Left, screen_.Row32(y) + r.Right, desk);
   auto& tops = S().desktop->children;
-  for (auto it = tops.rbegin(); it != tops.rend(); ++it) ComposeWindow(*it, r);
+  // Windows are composed from the back. The desktop is filled only where no opaque window
+  // covers it, and what lies wholly behind the opaque windows in front is not composed.
+  gfx::Region bare(r);
+  auto first = tops.rbegin();
+  for (auto it = tops.begin(); it != tops.end() && !bare.IsEmpty(); ++it) {
+    bare -= OpaqueArea(*it);
+    if (bare.IsEmpty()) first = std::make_reverse_iterator(std::next(it));
+  }
+  const std::uint32_t desk = gfx::ColorToPixel(gfx::GetSysColor(gfx::COLOR_BACKGROUND));
+  for (const gfx::TRect& q : bare.Rects())
+    for (int y = q.Top; y < q.Bottom; ++y) std::fill(screen_.Row32(y) + q.Left, screen_.Row32(y) + q.Right, desk);
+  for (auto it = first; it != tops.rend(); ++it) ComposeWindow(*it, r);
 }
 
 void Compositor::ComposeWindow(Window* t, const gfx::TRect& r) {

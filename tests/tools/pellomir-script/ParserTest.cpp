@@ -70,6 +70,18 @@ TEST(Parser, CommandsCommentsAndLineNumbers) {
   EXPECT_TRUE(ParseScript("# only\n\n   \n").empty());
 }
 
+TEST(Parser, SkinCommandsTakeTheirWords) {
+  auto cmds = ParseScript("skin\nskin off\nskin  on \npreview  skins/My Skin \n");
+  ASSERT_EQ(cmds.size(), 4u);
+  EXPECT_EQ(cmds[0].kind, CommandKind::Skin);
+  EXPECT_EQ(cmds[1].kind, CommandKind::SkinSwitch);
+  EXPECT_FALSE(cmds[1].on);
+  EXPECT_EQ(cmds[2].kind, CommandKind::SkinSwitch);
+  EXPECT_TRUE(cmds[2].on);
+  EXPECT_EQ(cmds[3].kind, CommandKind::Preview);
+  EXPECT_EQ(cmds[3].file, "skins/My Skin") << "blanks inside the folder's name are kept";
+}
+
 TEST(Parser, TypeKeepsTheRestOfTheLineAndResolvesEscapes) {
   auto cmds = ParseScript(
       "type http://127.0.0.1:8080/sitemap.xml\n"
@@ -109,6 +121,9 @@ TEST(Parser, BadLinesSayWhatIsWrongAndWhere) {
             "line 1: \"99999999999999999999999\" is not a time in milliseconds");
   EXPECT_EQ(ErrorOf("dump all"), "line 1: dump takes no arguments");
   EXPECT_EQ(ErrorOf("screenshot"), "line 1: screenshot needs a file name");
+  EXPECT_EQ(ErrorOf("preview"), "line 1: preview needs a skin folder");
+  EXPECT_EQ(ErrorOf("skin maybe"), "line 1: skin takes no argument, or \"on\" or \"off\"");
+  EXPECT_EQ(ErrorOf("skin on off"), "line 1: skin takes no argument, or \"on\" or \"off\"");
   EXPECT_EQ(ParseScript("wait 3600000")[0].ms, 3600000u);
 }
 

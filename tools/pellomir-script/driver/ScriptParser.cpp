@@ -85,7 +85,7 @@ constexpr Verb kVerbs[] = {
     {"type", CommandKind::Type},         {"key", CommandKind::Key},
     {"wait", CommandKind::Wait},         {"text", CommandKind::Text},
     {"dump", CommandKind::Dump},         {"screenshot", CommandKind::Screenshot},
-    {"skin", CommandKind::Skin},
+    {"skin", CommandKind::Skin},         {"preview", CommandKind::Preview},
 };
 
 Command ParseLine(int line, std::string_view s) {
@@ -136,7 +136,17 @@ Command ParseLine(int line, std::string_view s) {
       if (!args.empty()) throw ScriptError(line, "dump takes no arguments");
       break;
     case CommandKind::Skin:
-      if (!args.empty()) throw ScriptError(line, "skin takes no arguments");
+    case CommandKind::SkinSwitch:
+      if (args == "on" || args == "off") {
+        c.kind = CommandKind::SkinSwitch;
+        c.on = args == "on";
+      } else if (!args.empty()) {
+        throw ScriptError(line, "skin takes no argument, or \"on\" or \"off\"");
+      }
+      break;
+    case CommandKind::Preview:
+      if (args.empty()) throw ScriptError(line, "preview needs a skin folder");
+      c.file = std::string(args);
       break;
     case CommandKind::Screenshot:
       if (args.empty()) throw ScriptError(line, "screenshot needs a file name");

@@ -35,7 +35,9 @@ enum class CommandKind {
   Text,
   Dump,
   Screenshot,
-  Skin
+  Skin,
+  SkinSwitch,
+  Preview
 };
 
 // Where a command points: a screen point, or a component named alone or as Form.Name.
@@ -54,7 +56,8 @@ struct Command {
   std::u16string typed;  // type: escapes resolved
   KeyStroke key;         // key
   std::uint64_t ms = 0;  // wait
-  std::string file;      // screenshot
+  std::string file;      // screenshot; preview: the skin folder
+  bool on = false;       // skin on / skin off
 };
 
 // The longest `wait`: an hour of program time.

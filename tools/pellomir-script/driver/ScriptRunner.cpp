@@ -10,6 +10,7 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 #include "tools/pellomir-script/driver/Escaping.h"
+#include "tools/pellomir-script/driver/SkinCommands.h"
 #include "tools/pellomir-script/driver/SkinState.h"
 #include "tools/pellomir-script/driver/Targets.h"
 #include "tools/pellomir-script/driver/WindowDump.h"
@@ -155,6 +156,8 @@ ScriptRunner::Step ScriptRunner::Execute(const Command& c) {
       out_ << SkinStateLine() << '\n';
       out_.flush();
       return Step::Next;
+    case CommandKind::SkinSwitch: SwitchSkin(c.on, c.line); return Step::Yield;
+    case CommandKind::Preview: SendFolderPreview(c.file, c.line); return Step::Yield;
     case CommandKind::Screenshot:
       if (!win::headless::SaveScreenshot(c.file))
         throw ScriptError(c.line, "cannot write the screenshot \"" + c.file + "\"");

@@ -21,13 +21,13 @@ TEST(PellomirScript, SkinPrintsTheManagersState) {
             "directory=\"c:\\\\Skins\"\n");
 }
 
-TEST(PellomirScript, SkinTakesNoArguments) {
+TEST(PellomirScript, SkinTakesOnlyOnOrOff) {
   try {
     script::ParseScript("dump\nskin now\n");
     ADD_FAILURE() << "accepted";
   } catch (const script::ScriptError& e) {
     EXPECT_EQ(e.Line(), 2);
-    EXPECT_STREQ(e.what(), "skin takes no arguments");
+    EXPECT_STREQ(e.what(), "skin takes no argument, or \"on\" or \"off\"");
   }
 }
 

@@ -28,6 +28,8 @@ bool CopyPicture(const gfx::PixelView& v, gfx::PixelBuffer& out) {
 }
 
 // The default application icon: a small window with a caption band, in n x n pixels.
+// Its colours are its own, not the system's: a picture does not change with the colour
+// scheme, and a skinned title must not show the classic caption colours through it.
 gfx::PixelBuffer AppIcon(int n) {
   gfx::PixelBuffer p(n, n);
   p.Clear();
@@ -36,15 +38,14 @@ gfx::PixelBuffer AppIcon(int n) {
   gfx::TRect box{0, m, n, n - m};
   s.FillRect(box, gfx::RGB(64, 64, 64));
   gfx::TRect inner{box.Left + m, box.Top + m, box.Right - m, box.Bottom - m};
-  s.FillRect(inner, gfx::GetSysColor(gfx::COLOR_WINDOW));
+  s.FillRect(inner, gfx::RGB(255, 255, 255));
   gfx::TRect band{inner.Left, inner.Top, inner.Right, inner.Top + 3 * m};
-  s.FillRect(band, gfx::GetSysColor(gfx::COLOR_ACTIVECAPTION));
-  s.FillRect({band.Right - 3 * m, band.Top + m / 2, band.Right - m, band.Bottom - m / 2},
-             gfx::GetSysColor(gfx::COLOR_BTNFACE));
+  s.FillRect(band, gfx::RGB(30, 64, 140));
+  s.FillRect({band.Right - 3 * m, band.Top + m / 2, band.Right - m, band.Bottom - m / 2}, gfx::RGB(226, 226, 230));
   for (int i = 0; i < 3; ++i) {  // lines of text
     int y = band.Bottom + 2 * m + i * 3 * m;
     if (y + m > inner.Bottom - m) break;
-    s.FillRect({inner.Left + 2 * m, y, inner.Right - (i == 2 ? 6 : 2) * m, y + m}, gfx::RGB(128, 128, 128));
+    s.FillRect({inner.Left + 2 * m, y, inner.Right - (i == 2 ? 6 : 2) * m, y + m}, gfx::RGB(140, 140, 140));
   }
   // The box is opaque; the rows above and below it stay transparent.
   for (int y = box.Top; y < box.Bottom; ++y)

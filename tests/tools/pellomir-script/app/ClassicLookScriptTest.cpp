@@ -112,8 +112,8 @@ TEST_P(ClassicLookScript, NoScreenShowsTheClassicLook) {
     const std::vector<DumpLine> top = dumps[i].TopLevel();
     ASSERT_FALSE(top.empty()) << screens[i].name;
     EXPECT_EQ(ClassicPixelsIn(dir / ("screen" + std::to_string(i) + ".png"), top[0].rect), "")
-        << screens[i].name << " (" << top[0].cls << " " << top[0].rect.Left << "," << top[0].rect.Top << ") at "
-        << dpi << " dpi";
+        << screens[i].name << " (" << top[0].cls << " " << top[0].rect.Left << "," << top[0].rect.Top << ") at " << dpi
+        << " dpi";
   }
 }
 

@@ -23,6 +23,7 @@
 #include "skin/controls/sGroupBox.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/sDialogs.h"
 
 namespace app {
 
@@ -40,6 +41,7 @@ void RegisterProgramClasses() {
                             &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
                             &forms::TSaveDialog::StaticClass(), &skin::TsGroupBox::StaticClass(),
                             &skin::TsBitBtn::StaticClass(), &skin::TsButton::StaticClass()});
+    forms::RegisterClass(skin::TsSaveDialog::StaticClass());
     skin::RegisterPanelImageLabelClasses();
     RegisterAppDescriptions();
     return true;

@@ -20,6 +20,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/Color.h"
 #include "platform/win/HeadlessBackend.h"
+#include "platform/win/HitCodes.h"
 #include "platform/win/Keys.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Positions.h"
@@ -316,6 +317,41 @@ TEST_F(DialogAdapters, DialogButtonHoverPressAndClick) {
   for (int y = 0; y < hotShot.Height(); ++y)
     for (int x = 0; x < hotShot.Width(); ++x) differ += hotShot.Row32(y)[x] != pressedShot.Row32(y)[x];
   EXPECT_GT(differ, 20);
+}
+
+// The dialog's skinned close button: hot under the pointer, pressed while held, and its
+// click closes the box with the answer of Escape.
+TEST_F(DialogAdapters, DialogCloseButtonClosesTheBox) {
+  int hot = -1, pressed = -1, hit = -1;
+  gfx::TPoint at{};
+  Then([&] {
+    const win::HWND box = win::GetActiveWindow();
+    auto* d = dynamic_cast<TacDialogWnd*>(TacMainWnd::AdapterOf(box));
+    ASSERT_NE(d, nullptr);
+    const gfx::TRect r = d->ButtonClose.cpRect;
+    win::RECT wr;
+    win::GetWindowRect(box, &wr);
+    at = {wr.Left + r.Left + r.Width() / 2, wr.Top + r.Top + r.Height() / 2};
+    hit = static_cast<int>(win::SendMessage(box, win::WM_NCHITTEST, 0, win::PointToLParam({at.X, at.Y})));
+    win::headless::Screen().Push(win::InputEvent::MouseMove(at));
+  });
+  Then([&] {
+    auto* d = dynamic_cast<TacDialogWnd*>(TacMainWnd::AdapterOf(win::GetActiveWindow()));
+    ASSERT_NE(d, nullptr);
+    hot = d->ButtonClose.cpState;
+    win::headless::Screen().Push(win::InputEvent::MouseDown(at));
+  });
+  Then([&] {
+    auto* d = dynamic_cast<TacDialogWnd*>(TacMainWnd::AdapterOf(win::GetActiveWindow()));
+    ASSERT_NE(d, nullptr);
+    pressed = d->ButtonClose.cpState;
+    win::headless::Screen().Push(win::InputEvent::MouseUp(at));
+  });
+  const int r = forms::Application->MessageBox(u"Closing", u"Box", ctl::MB_OK | ctl::MB_ICONSTOP);
+  EXPECT_EQ(hit, win::HTCLOSE);
+  EXPECT_EQ(hot, 1);
+  EXPECT_EQ(pressed, 2);
+  EXPECT_EQ(r, ctl::IDOK);
 }
 
 // Removing the skin gives every adapted window its own procedure back (compared with the

@@ -13,7 +13,9 @@
 #include "platform/base/Unicode.h"
 #include "platform/ctl/ButtonApi.h"
 #include "platform/ctl/DialogApi.h"
+#include "platform/ctl/ComboBoxApi.h"
 #include "platform/ctl/MessageBox.h"
+#include "platform/ctl/SaveDialog.h"
 #include "platform/ctl/StaticApi.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
@@ -392,6 +394,7 @@ TEST_F(DialogAdapters, SaveDialogIsSkinnedAndKeepsItsKeys) {
   dlg->SetInitialDir(base::Utf8ToUtf16(dir.string()));
   dlg->SetFilter(u"Text files (*.txt)|*.txt|All files|*.*");
   std::size_t buttons = 0, edits = 0, combos = 0, statics = 0;
+  bool listAdapted = false;
   int classic = -1;
   std::string where;
   Then([&] {
@@ -402,6 +405,17 @@ TEST_F(DialogAdapters, SaveDialogIsSkinnedAndKeepsItsKeys) {
     statics = ChildAdapters<TacStaticWnd>(box).size();
     classic = ClassicPixels(box, &where);
     win::headless::SaveWindowShot(box, ShotPath("skin-windows-save-dialog.png"));
+    // The type list dropped down: its list is adapted too.
+    win::SendMessage(win::GetDlgItem(box, ctl::IDC_SAVE_TYPE), ctl::CB_SHOWDROPDOWN, win::TRUE, 0);
+  });
+  Then([&] {
+    const win::HWND box = win::GetActiveWindow();
+    ctl::COMBOBOXINFO info;
+    win::SendMessage(win::GetDlgItem(box, ctl::IDC_SAVE_TYPE), ctl::CB_GETCOMBOBOXINFO, 0,
+                     reinterpret_cast<win::LPARAM>(&info));
+    listAdapted = dynamic_cast<TacEditWnd*>(TacMainWnd::AdapterOf(info.hwndList)) != nullptr;
+    win::headless::SaveScreenshot(ShotPath("skin-windows-save-dialog-types.png"));
+    win::SendMessage(win::GetDlgItem(box, ctl::IDC_SAVE_TYPE), ctl::CB_SHOWDROPDOWN, win::FALSE, 0);
     Key(win::VK_ESCAPE);
   });
   EXPECT_FALSE(dlg->Execute());
@@ -409,6 +423,7 @@ TEST_F(DialogAdapters, SaveDialogIsSkinnedAndKeepsItsKeys) {
   EXPECT_EQ(edits, 2u);    // the file list and the name
   EXPECT_EQ(combos, 2u);   // the folder and the type
   EXPECT_EQ(statics, 3u);
+  EXPECT_TRUE(listAdapted);
   EXPECT_EQ(classic, 0) << where;
 
   Then([&] {

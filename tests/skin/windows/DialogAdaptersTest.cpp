@@ -220,6 +220,36 @@ TEST_F(DialogAdapters, WarningBoxHasSkinnedButtonAndLabel) {
   }
 }
 
+// Removing the skin from a box gives its button its own procedure and its label its own
+// colour and plate back.
+TEST_F(DialogAdapters, RemovingTheSkinFromABoxRestoresButtonAndLabel) {
+  bool adaptedBefore = false, adaptedAfter = true, labelRestored = false;
+  Then([&] {
+    const win::HWND box = win::GetActiveWindow();
+    auto* form = dynamic_cast<forms::TCustomForm*>(forms::TWinControl::FindControl(box));
+    ASSERT_NE(form, nullptr);
+    forms::TButton* button = nullptr;
+    forms::TLabel* label = nullptr;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+      if (auto* b = dynamic_cast<forms::TButton*>(form->Components(i))) button = b;
+      if (auto* l = dynamic_cast<forms::TLabel*>(form->Components(i))) label = l;
+    }
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(label, nullptr);
+    adaptedBefore = TacMainWnd::AdapterOf(button->Handle()) != nullptr;
+    win::SendMessage(box, SkinCmdMessage, SkinCmdWParam(scRemoveSkin), 0);
+    adaptedAfter = TacMainWnd::AdapterOf(button->Handle()) != nullptr;
+    auto* fresh = new forms::TLabel(nullptr);
+    labelRestored = label->Font()->Color() == fresh->Font()->Color() && label->Transparent() == fresh->Transparent();
+    fresh->Free();
+    Key(win::VK_RETURN);
+  });
+  EXPECT_EQ(forms::MessageDlg(u"Removing", forms::TMsgDlgType::mtWarning, {forms::TMsgDlgBtn::mbOK}), forms::mrOk);
+  EXPECT_TRUE(adaptedBefore);
+  EXPECT_FALSE(adaptedAfter);
+  EXPECT_TRUE(labelRestored);
+}
+
 // Without "TButton" in ThirdButtons the box's buttons keep the platform's look while the
 // frame stays skinned.
 TEST_F(DialogAdapters, UnlistedButtonsKeepThePlatformLook) {

@@ -24,6 +24,7 @@
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acDials.h"
+#include "skin/windows/sDialogs.h"
 
 namespace app {
 
@@ -41,6 +42,7 @@ void RegisterProgramClasses() {
                             &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
                             &forms::TSaveDialog::StaticClass(), &skin::TsGroupBox::StaticClass(),
                             &skin::TsBitBtn::StaticClass(), &skin::TsButton::StaticClass()});
+    forms::RegisterClass(skin::TsSaveDialog::StaticClass());
     skin::RegisterPanelImageLabelClasses();
     RegisterAppDescriptions();
     return true;

@@ -1,7 +1,9 @@
 // Class registrations of window skinning and the start of automatic skinning.
 #include "platform/forms/ClassBuilder.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acDials.h"
+#include "skin/windows/sDialogs.h"
 #include "skin/windows/sSkinProvider.h"
 
 namespace skin {
@@ -30,11 +32,19 @@ FORMS_DEFINE_CLASS(TsSkinProvider, forms::TComponent, [](auto& b) {
 
 FORMS_DEFINE_CLASS(TacProvider, forms::TComponent, [](auto&) {})
 
+// ---- end of form skinning ----
+
+// ---- Standard window adapters and dialogs ----
+
+FORMS_DEFINE_CLASS(TacCtrlAdapter, forms::TComponent, [](auto&) {})
+FORMS_DEFINE_CLASS(TsSaveDialog, forms::TSaveDialog, [](auto&) {})
+
+// ---- end of standard window adapters and dialogs ----
+
 void InitWindowSkinning() {
   forms::RegisterClass(TsSkinProvider::StaticClass());
+  forms::RegisterClass(TsSaveDialog::StaticClass());
   SetSkinHookHandler(&WindowSkinningHook);
 }
-
-// ---- end of form skinning ----
 
 }  // namespace skin

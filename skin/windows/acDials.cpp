@@ -15,6 +15,7 @@
 #include "skin/data/EngineState.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acDialogWnd.h"
 #include "skin/windows/sSkinProvider.h"
 
 namespace skin {
@@ -87,6 +88,8 @@ void TacProvider::Destroy() {
   std::replace(list.begin(), list.end(), static_cast<forms::TComponent*>(this),
                static_cast<forms::TComponent*>(nullptr));
   UnregisterHookSkinnedWindow(CtrlHandle);
+  delete DialogWnd;
+  DialogWnd = nullptr;
   forms::TComponent::Destroy();
 }
 
@@ -149,11 +152,14 @@ bool AttachSkinProvider(win::HWND window, const std::u16string& className) {
                           win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
       return true;
     }
-    case TacAttachResult::AttachDialog:
-      // The record keeps the dialog in the list the manager broadcasts through; its
-      // adapter is the standard dialogs' business.
-      new TacProvider(nullptr, window);
+    case TacAttachResult::AttachDialog: {
+      // The record keeps the dialog in the list the manager broadcasts through and owns
+      // the dialog's frame adapter, which adapts the children once they exist.
+      auto* record = new TacProvider(nullptr, window);
+      record->DialogWnd = new TacDialogWnd(window, m);
+      record->DialogWnd->Provider = record;
       return true;
+    }
   }
   return false;
 }

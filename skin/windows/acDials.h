@@ -13,6 +13,7 @@
 namespace skin {
 
 class TsSkinProvider;
+class TacDialogWnd;
 
 // A form whose Tag contains all bits of NoSkinTag is never skinned automatically.
 inline constexpr std::intptr_t NoSkinTag = 256;
@@ -30,6 +31,8 @@ class TacProvider : public forms::TComponent {
   void Destroy() override;
   TsSkinProvider* SkinProvider = nullptr;
   win::HWND CtrlHandle = nullptr;
+  // A standard dialog's frame adapter (owned; it owns the adapters of the children).
+  TacDialogWnd* DialogWnd = nullptr;
 };
 
 // What the decision reads of a window and the engine.

@@ -31,6 +31,7 @@ TacMainWnd::TacMainWnd(win::HWND wnd, const TacSkinParams& params, TsSkinManager
     auto* sd = new TsCommonData(nullptr, false);
     sd->FSWHandle = wnd;
     sd->FSkinManager = manager;
+    sd->FOwnerControl = params.Control;
     sd->FSkinSection = params.SkinSection;
     sd->FCustomColor = !params.UseSkinColor;
     sd->FCustomFont = !params.UseSkinFontColor;

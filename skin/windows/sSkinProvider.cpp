@@ -18,6 +18,7 @@
 #include "skin/data/acSkinMessages.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/acPaintSection.h"
+#include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acDials.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/acTitleButtonsAnimation.h"
@@ -109,6 +110,10 @@ void TsSkinProvider::Destroy() {
     destroyed_ = true;
     *alive_ = false;
     KillAnimations();
+    if (Adapter != nullptr) {
+      Adapter->Free();
+      Adapter = nullptr;
+    }
     if (Form != nullptr && !inert_) {
       if (Form->HandleAllocated()) SetRecordProvider(Form->Handle(), nullptr, this);
       Form->LeaveWindowProc(this);
@@ -143,6 +148,9 @@ void TsSkinProvider::PrepareForm() {
   if (UseGlobalColor && !FCommonData->FCustomColor) Form->SetColor(m->GetGlobalColor());
   FCommonData->BGChanged = true;
   RgnChanged = true;
+  // The form's plain controls listed for adapting, and its plain labels.
+  if (Adapter == nullptr) Adapter = new TacCtrlAdapter(this);
+  Adapter->AddAllItems();
 }
 
 void TsSkinProvider::ResolveIndexes() {

@@ -30,6 +30,7 @@ class TsSystemMenu;
 class TsSkinManager;
 class TacSkinData;
 class TacSBAnimation;
+class TacCtrlAdapter;
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
 
@@ -85,6 +86,7 @@ class TsSkinProvider : public forms::TComponent {
   bool RgnChanged = true;
   bool RgnChanging = false;
   std::unique_ptr<TsSystemMenu> SystemMenu;
+  TacCtrlAdapter* Adapter = nullptr;  // the adapters of the form's plain controls (owned)
   bool RTInit = false;
   bool RTEmpty = false;
   bool FirstInitialized = false;

@@ -16,6 +16,7 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/sSkinProvider.h"
 
@@ -131,6 +132,7 @@ void TsSkinProvider::SCNewSkin(forms::TMessage& m) {
 void TsSkinProvider::SCRemoveSkin(forms::TMessage& m, const forms::TWndNext& next) {
   if (!IsOwnManager(m, *FCommonData) && m.LParam != 0) return;
   KillAnimations();
+  if (Adapter != nullptr) Adapter->RemoveAll();
   next(m);
   if (Form->HandleAllocated()) {
     BroadcastToChildren(Form, m.Msg, m.WParam, m.LParam);
@@ -151,6 +153,7 @@ void TsSkinProvider::SCRefresh(forms::TMessage& m) {
   RgnChanged = true;
   FCommonData->BGChanged = true;
   if (UseGlobalColor && !FCommonData->FCustomColor && Manager() != nullptr) Form->SetColor(Manager()->GetGlobalColor());
+  if (Adapter != nullptr) Adapter->AddAllItems();
   if (Form->HandleAllocated() && win::IsWindowVisible(Form->Handle()))
     win::RedrawWindow(Form->Handle(), nullptr, nullptr,
                       win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);

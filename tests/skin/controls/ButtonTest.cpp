@@ -395,6 +395,25 @@ TEST_F(Buttons, ContentShiftFollowsTheManagerAndTheSection) {
   EXPECT_EQ(b->LastCaptionRect(), up);
 }
 
+TEST_F(Buttons, AWrappedPushButtonCaptionIsMeasuredBetweenItsContentMargins) {
+  Open();
+  auto* b = Add<TsButton>({20, 20, 120, 60}, u"один два три четыре пять шесть");
+  b->SetWordWrap(true);
+  b->SetContentMargin(20);
+  ASSERT_TRUE(b->SkinData()->PrepareCache());
+  const gfx::TRect narrow = b->LastCaptionRect();
+  EXPECT_GT(narrow.Width(), 0);
+  EXPECT_LE(narrow.Width(), 120 - 2 * 20) << "wrapped inside the margins";
+  EXPECT_GE(narrow.Left, 20);
+  EXPECT_LE(narrow.Right, 100);
+  // Without margins the same caption takes more of the width and fewer lines.
+  b->SetContentMargin(0);
+  ASSERT_TRUE(b->SkinData()->PrepareCache());
+  const gfx::TRect wide = b->LastCaptionRect();
+  EXPECT_GT(wide.Width(), narrow.Width());
+  EXPECT_LT(wide.Height(), narrow.Height());
+}
+
 TEST_F(Buttons, ModalResultColouring) {
   Open();
   auto* b = Add<TsBitBtn>({20, 20, 113, 28}, u"OK");

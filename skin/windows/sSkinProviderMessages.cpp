@@ -16,6 +16,7 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acBorderForm.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/sSkinProvider.h"
 
@@ -55,6 +56,11 @@ void TsSkinProvider::NewWndProc(forms::TMessage& m, const forms::TWndNext& next)
     case win::WM_PRINT: WMPrint(m, next); return;
     case win::WM_PRINTCLIENT: return;
     case win::WM_SIZE: WMSize(m, next); return;
+    case win::WM_WINDOWPOSCHANGED: WMWindowPosChanged(m, next); return;
+    case win::WM_DESTROY:
+      BorderForm.reset();
+      next(m);
+      return;
     case win::WM_GETMINMAXINFO: WMGetMinMaxInfo(m, next); return;
     case win::WM_SETTEXT: WMSetText(m, next); return;
     case win::WM_SETREDRAW: WMSetRedraw(m, next); return;
@@ -126,11 +132,13 @@ void TsSkinProvider::SCNewSkin(forms::TMessage& m) {
   FCommonData->BGChanged = true;
   RgnChanged = true;
   if (!SystemMenu) PrepareForm();
+  UpdateExBorders();
 }
 
 void TsSkinProvider::SCRemoveSkin(forms::TMessage& m, const forms::TWndNext& next) {
   if (!IsOwnManager(m, *FCommonData) && m.LParam != 0) return;
   KillAnimations();
+  BorderForm.reset();
   next(m);
   if (Form->HandleAllocated()) {
     BroadcastToChildren(Form, m.Msg, m.WParam, m.LParam);
@@ -151,6 +159,7 @@ void TsSkinProvider::SCRefresh(forms::TMessage& m) {
   RgnChanged = true;
   FCommonData->BGChanged = true;
   if (UseGlobalColor && !FCommonData->FCustomColor && Manager() != nullptr) Form->SetColor(Manager()->GetGlobalColor());
+  UpdateExBorders();
   if (Form->HandleAllocated() && win::IsWindowVisible(Form->Handle()))
     win::RedrawWindow(Form->Handle(), nullptr, nullptr,
                       win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
@@ -194,7 +203,9 @@ void TsSkinProvider::WMNCHitTest(forms::TMessage& m, const forms::TWndNext& next
     return;
   }
   if (RTInit) RTInitialize();
-  if (CaptionHeight() == 0) {
+  // In the extended mode the form keeps only its client area; its frame is answered by
+  // the border window.
+  if (CaptionHeight() == 0 || BorderForm) {
     next(m);
     return;
   }
@@ -214,12 +225,14 @@ void TsSkinProvider::WMNCMouseMove(forms::TMessage& m, const forms::TWndNext& ne
     next(m);
     return;
   }
-  if (TsSkinManager* mgr = Manager()) mgr->SetActiveControl(Form->Handle());
+  // The hot-control check follows the window under the pointer: the border window for a
+  // frame it draws.
+  if (TsSkinManager* mgr = Manager()) mgr->SetActiveControl(BorderForm ? BorderForm->AForm : Form->Handle());
   const int code = static_cast<int>(m.WParam);
   if (HotTitleCode(code)) {
     win::TRACKMOUSEEVENT t;
     t.dwFlags = win::TME_LEAVE | win::TME_NONCLIENT;
-    t.hwndTrack = Form->Handle();
+    t.hwndTrack = BorderForm ? BorderForm->AForm : Form->Handle();
     win::TrackMouseEvent(&t);
     SetHotHT(code);
     return;
@@ -257,8 +270,7 @@ void TsSkinProvider::WMNCLButtonDown(forms::TMessage& m, const forms::TWndNext& 
       // The platform's default would open its own menu (SC_MOUSEMENU): the skinned one opens.
       SetHotHT(0);
       biClicked = false;
-      win::RECT wr;
-      win::GetWindowRect(Form->Handle(), &wr);
+      const win::RECT wr = FrameRectOnScreen();
       const int f = FrameWidth();
       DropSysMenu(wr.Left + f, wr.Top + f + Form->BorderWidth() + FIconRect.Height() + f);
       return;
@@ -399,6 +411,12 @@ void TsSkinProvider::WMContextMenu(forms::TMessage& m, const forms::TWndNext& ne
 }
 
 void TsSkinProvider::WMMouseLeave(forms::TMessage& m, const forms::TWndNext& next) {
+  // With the border window the title lies outside the form: leaving the client area is
+  // not leaving the title buttons (the border window's own leave is).
+  if (BorderForm && m.Msg == win::WM_MOUSELEAVE) {
+    next(m);
+    return;
+  }
   if (!(biClicked && win::GetCapture() == Form->Handle())) {
     SetHotHT(-1);
     biClicked = false;
@@ -433,16 +451,14 @@ void TsSkinProvider::WMSysCommand(forms::TMessage& m, const forms::TWndNext& nex
   if (command == win::SC_KEYMENU && m.LParam == u' ') {
     const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
     if (f.SystemMenu && (style & (win::WS_BORDER | win::WS_DLGFRAME | win::WS_THICKFRAME)) != 0) {
-      win::RECT wr;
-      win::GetWindowRect(h, &wr);
+      const win::RECT wr = FrameRectOnScreen();
       const int fw = FrameWidth();
       DropSysMenu(wr.Left + fw, wr.Top + fw + Form->BorderWidth() + FIconRect.Height() - (f.Minimized ? 16 : 0));
     }
     return;
   }
   if (command == win::SC_MOUSEMENU) {
-    win::RECT wr;
-    win::GetWindowRect(h, &wr);
+    const win::RECT wr = FrameRectOnScreen();
     const int fw = FrameWidth();
     DropSysMenu(wr.Left + fw, wr.Top + fw + Form->BorderWidth() + FIconRect.Height() + fw);
     return;

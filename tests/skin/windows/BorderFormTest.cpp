@@ -1,0 +1,307 @@
+// The extended-border mode on headless windows: the border window around and behind the
+// main window with the stored skin's frame, title band and shadow; the form's region; the
+// title buttons, moving and the system codes through the border window; minimizing;
+// switching the mode off and removing the skin. With the mode off nothing changes.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/Surface.h"
+#include "platform/win/HitCodes.h"
+#include "platform/win/Messages.h"
+#include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
+#include "platform/win/Styles.h"
+#include "skin/controls/sCommonData.h"
+#include "skin/render/pixels/Bitmap32.h"
+#include "skin/windows/acBorderForm.h"
+#include "tests/skin/windows/SkinProviderTestSupport.h"
+
+namespace skin::test {
+
+namespace {
+
+constexpr char16_t kDesktopClass[] = u"BorderFormTestDesktop";
+
+// A desktop of 32-pixel squares in two colours behind every window.
+win::LRESULT DesktopProc(win::HWND h, win::UINT msg, win::WPARAM wp, win::LPARAM lp) {
+  if (msg == win::WM_ERASEBKGND) {
+    auto* dc = reinterpret_cast<win::HDC>(wp);
+    for (int y = 0; y < 1024; y += 32)
+      for (int x = 0; x < 1280; x += 32)
+        dc->FillRect({x, y, x + 32, y + 32}, ((x + y) / 32) % 2 == 0 ? gfx::RGB(0xE8, 0xD8, 0x9A) : gfx::RGB(0x6E, 0xA8, 0x8C));
+    return 1;
+  }
+  if (msg == win::WM_MOUSEACTIVATE) return win::MA_NOACTIVATE;
+  return win::DefWindowProc(h, msg, wp, lp);
+}
+
+win::HWND MakeDesktop() {
+  win::WNDCLASSEX wc;
+  if (!win::GetClassInfoEx(nullptr, kDesktopClass, &wc)) {
+    wc.lpfnWndProc = &DesktopProc;
+    wc.lpszClassName = kDesktopClass;
+    win::RegisterClassEx(wc);
+  }
+  const win::HWND h = win::CreateWindowEx(win::WS_EX_NOACTIVATE | win::WS_EX_TOOLWINDOW, kDesktopClass, u"",
+                                          win::WS_POPUP, 0, 0, 1280, 1024, nullptr, nullptr, nullptr, nullptr);
+  win::SetWindowPos(h, win::HWND_BOTTOM, 0, 0, 0, 0,
+                    win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW);
+  win::RunUntilIdle();
+  return h;
+}
+
+int CountBorderWindows() {
+  int n = 0;
+  win::EnumWindows(
+      [](win::HWND h, win::LPARAM lp) -> win::BOOL {
+        if (win::GetClassName(h) == u"TacBorderForm") ++*reinterpret_cast<int*>(lp);
+        return win::TRUE;
+      },
+      reinterpret_cast<win::LPARAM>(&n));
+  return n;
+}
+
+bool SamePixels(const gfx::PixelBuffer& a, const gfx::PixelBuffer& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Row32(y)[x] != b.Row32(y)[x]) return false;
+  return true;
+}
+
+int Brightness(std::uint32_t px) { return static_cast<int>((px & 0xFF) + ((px >> 8) & 0xFF) + ((px >> 16) & 0xFF)); }
+
+}  // namespace
+
+class ExtendedBorders : public SkinnedForms {
+ protected:
+  void SetUp() override {
+    SkinnedForms::SetUp();
+    desktop = MakeDesktop();
+  }
+  void SwitchOn() {
+    manager->SetExtendedBorders(true);
+    win::RunUntilIdle();
+  }
+  TacBorderForm* Border(forms::TCustomForm* f) const { return ProviderOf(f)->BorderForm.get(); }
+  static win::RECT Rect(win::HWND h) {
+    win::RECT r;
+    win::GetWindowRect(h, &r);
+    return r;
+  }
+  // A screen point at picture coordinates of a form's border window.
+  win::POINT OnBorder(forms::TCustomForm* f, int x, int y) const {
+    const win::RECT r = Rect(Border(f)->AForm);
+    return {r.Left + x, r.Top + y};
+  }
+  static gfx::TPoint Centre(const gfx::TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+
+  win::HWND desktop = nullptr;
+};
+
+TEST_F(ExtendedBorders, OffLeavesTheWindowsExactlyAsTheyWere) {
+  TsSkinProvider* p = ProviderOf(main);
+  const gfx::PixelBuffer before = win::headless::CaptureScreen();
+  const win::RECT rect = WindowRect(main);
+  EXPECT_EQ(p->BorderForm, nullptr);
+  EXPECT_EQ(CountBorderWindows(), 0);
+  EXPECT_EQ(p->ShadowSize(), gfx::TRect{});
+  EXPECT_EQ(p->FrameWidth(), 8);
+  EXPECT_EQ(p->CaptionHeight(), 23);
+
+  SwitchOn();
+  EXPECT_EQ(CountBorderWindows(), 1);
+  EXPECT_FALSE(SamePixels(before, win::headless::CaptureScreen()));
+  manager->SetExtendedBorders(false);
+  win::RunUntilIdle();
+  EXPECT_EQ(p->BorderForm, nullptr);
+  EXPECT_EQ(CountBorderWindows(), 0);
+  EXPECT_EQ(p->ShadowSize(), gfx::TRect{});
+  EXPECT_EQ(WindowRect(main), rect);
+  EXPECT_EQ(p->OffsetX(), 8);
+  EXPECT_EQ(p->OffsetY(), 31);
+  EXPECT_TRUE(SamePixels(before, win::headless::CaptureScreen()));
+}
+
+TEST_F(ExtendedBorders, TheBorderWindowLiesAroundAndBehindTheForm) {
+  SwitchOn();
+  TsSkinProvider* p = ProviderOf(main);
+  ASSERT_NE(Border(main), nullptr);
+  const win::HWND border = Border(main)->AForm;
+  ASSERT_TRUE(win::IsWindow(border));
+  EXPECT_TRUE(win::IsWindowVisible(border));
+  EXPECT_NE(win::GetWindowLongPtr(border, win::GWL_EXSTYLE) & win::WS_EX_LAYERED, 0);
+  EXPECT_EQ(win::GetWindow(main->Handle(), win::GW_HWNDNEXT), border);
+  // The main window at (40, 30), its client area at (48, 61): 39 and 60 to the client.
+  EXPECT_EQ(Rect(border), (win::RECT{9, 1, 741, 646}));
+  EXPECT_EQ(WindowRect(main), (win::RECT{40, 30, 710, 615}));
+  EXPECT_EQ(p->FrameWidth(), 15);
+  EXPECT_EQ(p->CaptionHeight(), 36);
+  EXPECT_EQ(p->CaptionHeight(false), 23);
+  EXPECT_EQ(p->OffsetX(), 39);
+  EXPECT_EQ(p->OffsetY(), 60);
+  EXPECT_EQ(p->ShadowSize(), (gfx::TRect{24, 24, 24, 24}));
+  EXPECT_EQ(p->FCommonData->FCacheBmp->Width(), 732);
+  EXPECT_EQ(p->FCommonData->FCacheBmp->Height(), 645);
+
+  // The form shows only its client area.
+  win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(win::GetWindowRgn(main->Handle(), rgn), 0);
+  EXPECT_TRUE(gfx::PtInRegion(rgn, 8, 31));
+  EXPECT_TRUE(gfx::PtInRegion(rgn, 661, 576));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 7, 300));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 300, 30));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 662, 300));
+  EXPECT_FALSE(gfx::PtInRegion(rgn, 300, 577));
+  gfx::DeleteObject(rgn);
+
+  // The shadow's alpha falls off outward on every side; the frame is opaque.
+  const Bitmap32* pic = Border(main)->LayeredPicture();
+  ASSERT_NE(pic, nullptr);
+  auto alpha = [&](int x, int y) { return static_cast<int>(pic->Pixel(x, y) >> 24); };
+  for (int i = 0; i + 1 < 24; ++i) {
+    EXPECT_LE(alpha(i, 300), alpha(i + 1, 300)) << "left " << i;
+    EXPECT_LE(alpha(731 - i, 300), alpha(730 - i, 300)) << "right " << i;
+    EXPECT_LE(alpha(300, i), alpha(300, i + 1)) << "top " << i;
+    EXPECT_LE(alpha(300, 644 - i), alpha(300, 643 - i)) << "bottom " << i;
+  }
+  EXPECT_LT(alpha(2, 300), alpha(22, 300));
+  EXPECT_LT(alpha(300, 642), alpha(300, 622));
+  EXPECT_GT(alpha(22, 300), 0);
+  EXPECT_EQ(alpha(30, 300), 255);
+  EXPECT_EQ(alpha(300, 40), 255);
+
+  // On the screen the shadow darkens the desktop beside the frame.
+  const gfx::PixelBuffer screen = win::headless::CaptureScreen();
+  win::ShowWindow(border, win::SW_HIDE);
+  win::RunUntilIdle();
+  const gfx::PixelBuffer bare = win::headless::CaptureScreen();
+  for (const win::POINT pt : {win::POINT{9 + 20, 300}, win::POINT{740 - 20, 300}, win::POINT{300, 645 - 18}})
+    EXPECT_LT(Brightness(ScreenPixel(screen, pt)), Brightness(ScreenPixel(bare, pt))) << pt.X << "," << pt.Y;
+  EXPECT_EQ(ScreenPixel(screen, {9 + 1, 1 + 1}) & 0xFFFFFFu, ScreenPixel(bare, {9 + 1, 1 + 1}) & 0xFFFFFFu);
+}
+
+TEST_F(ExtendedBorders, ScreenshotOverAPatternedDesktop) {
+  SwitchOn();
+  EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders.png")));
+  forms::TForm* info = MakeInfo();
+  ASSERT_NE(Border(info), nullptr);
+  EXPECT_EQ(ProviderOf(main)->FormActive, 0);
+  EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders-inactive.png")));
+  info->Free();
+  win::RunUntilIdle();
+}
+
+TEST_F(ExtendedBorders, TitleButtonsAndMovingThroughTheBorderWindow) {
+  SwitchOn();
+  TsSkinProvider* p = ProviderOf(main);
+  const win::HWND border = Border(main)->AForm;
+  const gfx::TPoint close = Centre(p->ButtonClose.cpRect);
+  const win::POINT closeOnScreen = OnBorder(main, close.X, close.Y);
+  EXPECT_EQ(win::SendMessage(border, win::WM_NCHITTEST, 0, win::PointToLParam(closeOnScreen)), win::HTCLOSE);
+  EXPECT_EQ(win::SendMessage(border, win::WM_NCHITTEST, 0, win::PointToLParam(OnBorder(main, 300, 45))),
+            win::HTCAPTION);
+  EXPECT_EQ(win::SendMessage(border, win::WM_NCHITTEST, 0, win::PointToLParam(OnBorder(main, 5, 300))),
+            win::HTTRANSPARENT);
+  // The main window cannot be sized (its constraints), but its frame still answers as frame.
+  EXPECT_EQ(win::SendMessage(border, win::WM_NCHITTEST, 0, win::PointToLParam(OnBorder(main, 26, 300))), win::HTLEFT);
+
+  // The pointer over the close button makes it hot; off it, normal.
+  win::headless::MouseMove(OnBorder(main, 300, 300));
+  win::headless::MouseMove(closeOnScreen);
+  win::headless::AdvanceTime(200);
+  EXPECT_EQ(p->ButtonClose.cpState, 1);
+  EXPECT_EQ(p->CurrentHT, win::HTCLOSE);
+  win::headless::MouseMove(OnBorder(main, 300, 45));
+  win::headless::AdvanceTime(200);
+  EXPECT_EQ(p->ButtonClose.cpState, 0);
+
+  // Dragging the title band moves the form, and the border window with it.
+  const win::RECT form = WindowRect(main);
+  const win::RECT before = Rect(border);
+  const win::POINT grip = OnBorder(main, 300, 45);
+  win::headless::MouseDown(grip);
+  win::headless::MouseMove({grip.X + 20, grip.Y + 10});
+  win::headless::MouseMove({grip.X + 40, grip.Y + 25});
+  win::headless::MouseUp({grip.X + 40, grip.Y + 25});
+  EXPECT_EQ(WindowRect(main), (win::RECT{form.Left + 40, form.Top + 25, form.Right + 40, form.Bottom + 25}));
+  EXPECT_EQ(Rect(border), (win::RECT{before.Left + 40, before.Top + 25, before.Right + 40, before.Bottom + 25}));
+  EXPECT_EQ(win::GetWindow(main->Handle(), win::GW_HWNDNEXT), border);
+}
+
+TEST_F(ExtendedBorders, CloseAndSizeAnotherFormThroughItsBorder) {
+  SwitchOn();
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSizeable, 300, 200);
+  TsSkinProvider* p = ProviderOf(f);
+  ASSERT_NE(Border(f), nullptr);
+  // Sizing by the right frame.
+  const win::RECT r = WindowRect(f);
+  const win::RECT b = Rect(Border(f)->AForm);
+  const win::POINT edge{b.Right - 24 - 5, (b.Top + b.Bottom) / 2};
+  EXPECT_EQ(win::SendMessage(Border(f)->AForm, win::WM_NCHITTEST, 0, win::PointToLParam(edge)), win::HTRIGHT);
+  win::headless::MouseDown(edge);
+  win::headless::MouseMove({edge.X + 30, edge.Y});
+  win::headless::MouseUp({edge.X + 30, edge.Y});
+  EXPECT_EQ(WindowRect(f).Right, r.Right + 30);
+  EXPECT_EQ(f->ClientWidth(), 330);
+  EXPECT_EQ(Rect(Border(f)->AForm).Right, b.Right + 30);
+  EXPECT_EQ(p->FCommonData->FCacheBmp->Width(), 330 + 2 * (15 + 24));
+
+  // The close button closes the form; its border window goes out of sight with it.
+  const gfx::TPoint close = Centre(p->ButtonClose.cpRect);
+  const win::POINT at = OnBorder(f, close.X, close.Y);
+  const win::HWND border = Border(f)->AForm;
+  win::headless::MouseMove(at);
+  win::headless::Click(at);
+  EXPECT_FALSE(f->Visible());
+  EXPECT_TRUE(!win::IsWindow(border) || !win::IsWindowVisible(border));
+}
+
+TEST_F(ExtendedBorders, MinimizingHidesTheBorderAndRestoringBringsItBack) {
+  SwitchOn();
+  const win::HWND border = Border(main)->AForm;
+  const win::RECT before = Rect(border);
+  win::ShowWindow(main->Handle(), win::SW_MINIMIZE);
+  win::RunUntilIdle();
+  EXPECT_FALSE(win::IsWindowVisible(border));
+  win::ShowWindow(main->Handle(), win::SW_RESTORE);
+  win::RunUntilIdle();
+  ASSERT_NE(Border(main), nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(Border(main)->AForm));
+  EXPECT_EQ(Rect(Border(main)->AForm), before);
+}
+
+TEST_F(ExtendedBorders, RemovingTheSkinOrTheFormFreesTheBorder) {
+  SwitchOn();
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSingle, 200, 100);
+  const win::HWND other = Border(f)->AForm;
+  f->Free();
+  win::RunUntilIdle();
+  EXPECT_FALSE(win::IsWindow(other));
+
+  const win::HWND border = Border(main)->AForm;
+  manager->SetActive(false);
+  win::RunUntilIdle();
+  EXPECT_EQ(ProviderOf(main)->BorderForm, nullptr);
+  EXPECT_FALSE(win::IsWindow(border));
+  EXPECT_EQ(CountBorderWindows(), 0);
+  // The form's own frame is back: no region cuts it.
+  win::HRGN rgn = gfx::CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(win::GetWindowRgn(main->Handle(), rgn), 0);
+  gfx::DeleteObject(rgn);
+}
+
+TEST_F(ExtendedBorders, FormsWithoutABorderStyleKeepTheirOwnLook) {
+  SwitchOn();
+  // A form without a border style gets no frame at all, and no border window.
+  MakeForm(forms::TFormBorderStyle::bsNone, 200, 100);
+  EXPECT_EQ(CountBorderWindows(), 1);
+  ProviderOf(main)->AllowExtBorders = false;
+  ProviderOf(main)->UpdateExBorders();
+  EXPECT_EQ(Border(main), nullptr);
+  EXPECT_EQ(CountBorderWindows(), 0);
+}
+
+}  // namespace skin::test

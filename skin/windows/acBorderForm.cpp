@@ -257,16 +257,23 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
 }
 
 void TacBorderForm::KeepBandCorners(Bitmap32& bmp, const Bitmap32& before, const gfx::TRect& band) const {
-  // The corners of the frame are rounded (partly transparent pixels): the band keeps them.
-  const int side = std::min({SkinValues().BorderWidth, band.Height(), band.Width() / 2});
-  for (int y = 0; y < side; ++y) {
-    std::uint32_t* row = bmp.Row(band.Top + y);
+  // The band lies inside the frame's outline: the first row and, on every other row, the
+  // pixels up to and including the first opaque one from either side keep the frame as it
+  // was, so the rounded corners and the outline stay.
+  const int w = band.Width();
+  for (int y = 0; y < band.Height(); ++y) {
+    std::uint32_t* row = bmp.Row(band.Top + y) + band.Left;
     const std::uint32_t* old = before.Row(y);
-    for (int x = 0; x < side; ++x) {
-      if (Alpha(old[x]) < 255) row[band.Left + x] = old[x];
-      const int r = band.Width() - 1 - x;
-      if (Alpha(old[r]) < 255) row[band.Left + r] = old[r];
+    if (y == 0) {
+      std::copy_n(old, w, row);
+      continue;
     }
+    int left = 0;
+    while (left < w && Alpha(old[left]) < 255) ++left;
+    int right = w - 1;
+    while (right > left && Alpha(old[right]) < 255) --right;
+    std::copy_n(old, std::min(w, left + 1), row);
+    if (right > left) std::copy(old + right, old + w, row + right);
   }
 }
 

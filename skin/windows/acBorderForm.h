@@ -63,7 +63,7 @@ class TacBorderForm {
   // The shadow, the frame and the client background of the picture (the provider's
   // PaintAll calls it before the title band, the icon, the caption and the buttons).
   void PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int state);
-  // The title band over the frame image: its corners keep the image's outline.
+  // The title band painted over the frame keeps the frame's outline and rounded corners.
   void KeepBandCorners(Bitmap32& bmp, const Bitmap32& before, const gfx::TRect& band) const;
   // Puts the border window around the form, right behind it, or hides it while the form is
   // hidden or minimized. Redraw: the picture is rebuilt and shown again. Blend: the

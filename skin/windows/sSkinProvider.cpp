@@ -286,6 +286,13 @@ gfx::TSize TsSkinProvider::PictureSize() const {
   return {s.Width, s.Height};
 }
 
+bool TsSkinProvider::PictureValid() const {
+  const Bitmap32* bmp = FCommonData ? FCommonData->FCacheBmp.get() : nullptr;
+  if (bmp == nullptr || bmp->Empty()) return false;
+  const gfx::TSize size = PictureSize();
+  return bmp->Width() == size.cx && bmp->Height() == size.cy;
+}
+
 gfx::TPoint TsSkinProvider::PictureOrigin() const {
   if (BorderForm) {
     const gfx::TRect r = BorderForm->BorderRect();

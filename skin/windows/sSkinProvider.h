@@ -111,6 +111,8 @@ class TsSkinProvider : public forms::TComponent {
   gfx::TRect ShadowSize() const;
   // The window picture's size: the window, or in the extended mode the border window.
   gfx::TSize PictureSize() const;
+  // The window picture exists at that size.
+  bool PictureValid() const;
   // Where the window picture's top-left pixel lies on the screen.
   gfx::TPoint PictureOrigin() const;
   // Whether the extended-border mode applies to the form now.

@@ -176,7 +176,7 @@ void TsSkinProvider::SCGetBgInfo(forms::TMessage& m) {
   if (q == nullptr) return;
   if (FCommonData->BGChanged) PaintAll();
   const int ox = OffsetX(), oy = OffsetY();
-  if (Form->OnPaint && !q->DrawNow && FCommonData->CacheValid()) {
+  if (Form->OnPaint && !q->DrawNow && PictureValid()) {
     // The program paints on its form: only the finished picture shows what lies behind.
     q->Kind = bqBitmap;
     q->Bitmap = FCommonData->FCacheBmp.get();

@@ -211,7 +211,7 @@ void TsSkinProvider::PaintOneButton(Bitmap32& bmp, TsCaptionButton& b, bool visi
 
 void TsSkinProvider::RepaintButton(int code) {
   TsCaptionButton* b = ButtonOf(code);
-  if (b == nullptr || !FrameSkinned() || !FCommonData->CacheValid() || FCommonData->BGChanged) {
+  if (b == nullptr || !FrameSkinned() || !PictureValid() || FCommonData->BGChanged) {
     if (b != nullptr && FrameSkinned()) RepaintFrame();
     return;
   }
@@ -280,7 +280,7 @@ void TsSkinProvider::UpdateRegion() {
 
 void TsSkinProvider::PaintFrameTo(win::HDC dc) {
   if (FCommonData->BGChanged && !PaintAll()) return;
-  if (!FCommonData->CacheValid()) return;
+  if (!PictureValid()) return;
   Bitmap32& bmp = *FCommonData->FCacheBmp;
   const int level = dc->Save();
   dc->ExcludeClip(ClientInWindow(Form->Handle()));
@@ -290,7 +290,7 @@ void TsSkinProvider::PaintFrameTo(win::HDC dc) {
 
 void TsSkinProvider::CopyClientTo(win::HDC dc) {
   if (FCommonData->BGChanged && !PaintAll()) return;
-  if (!FCommonData->CacheValid()) return;
+  if (!PictureValid()) return;
   win::RECT cr;
   win::GetClientRect(Form->Handle(), &cr);
   dc->BitBlt(0, 0, cr.Width(), cr.Height(), FCommonData->FCacheBmp->Canvas(), OffsetX(), OffsetY(), gfx::SRCCOPY);
@@ -404,7 +404,7 @@ void TsSkinProvider::WMPrint(forms::TMessage& m, const forms::TWndNext& next) {
     return;
   }
   if (FCommonData->BGChanged) PaintAll();
-  if (!FCommonData->CacheValid()) {
+  if (!PictureValid()) {
     next(m);
     return;
   }

@@ -189,6 +189,11 @@ TEST_F(ExtendedBorders, ScreenshotOverAPatternedDesktop) {
   forms::TForm* info = MakeInfo();
   ASSERT_NE(Border(info), nullptr);
   EXPECT_EQ(ProviderOf(main)->FormActive, 0);
+  // A form shown in the mode paints its client area from the enlarged picture.
+  win::POINT infoClient{0, 0};
+  win::ClientToScreen(info->Handle(), &infoClient);
+  const gfx::PixelBuffer screen = win::headless::CaptureScreen();
+  EXPECT_EQ(ScreenPixel(screen, {infoClient.X + 200, infoClient.Y + 200}), ScreenPixel(screen, {650, 400}));
   EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders-inactive.png")));
   info->Free();
   win::RunUntilIdle();

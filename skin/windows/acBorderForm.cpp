@@ -57,12 +57,12 @@ int SliceSource(int d, int length, int size, int lo, int hi) {
 }
 
 // An image with its own alpha as a nine-slice frame over the whole picture, its pixels
-// copied as they are (straight alpha).
-void CopyNineSlice(Bitmap32& dst, const TsMaskData& md, int state) {
+// copied as they are (straight alpha). False, with nothing drawn, without a usable picture.
+bool CopyNineSlice(Bitmap32& dst, const TsMaskData& md, int state) {
   const Bitmap32* src = ImageSourceBitmap(md);
-  if (src == nullptr || md.Width <= 0 || md.Height <= 0) return;
+  if (src == nullptr || md.Width <= 0 || md.Height <= 0) return false;
   const TPoint o = StatePictureOrigin(md, state);
-  if (!PieceInside(*src, o.X, o.Y, md.Width, md.Height)) return;
+  if (!PieceInside(*src, o.X, o.Y, md.Width, md.Height)) return false;
   const int w = dst.Width(), h = dst.Height();
   const int wl = std::min<int>(md.WL, w / 2), wr = std::min<int>(md.WR, w - wl);
   const int wt = std::min<int>(md.WT, h / 2), wb = std::min<int>(md.WB, h - wt);
@@ -73,6 +73,7 @@ void CopyNineSlice(Bitmap32& dst, const TsMaskData& md, int state) {
     std::uint32_t* d = dst.Row(y);
     for (int x = 0; x < w; ++x) d[x] = s[columns[static_cast<std::size_t>(x)]];
   }
+  return true;
 }
 
 void SetOpaque(Bitmap32& bmp, const gfx::TRect& r) {
@@ -196,7 +197,6 @@ void TacBorderForm::PaintShadowTemplate(Bitmap32& bmp, const gfx::TRect& window)
 void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int state) {
   TacSkinData* data = FOwner->SkinData();
   const int w = bmp.Width(), h = bmp.Height();
-  for (int y = 0; y < h; ++y) std::fill_n(bmp.Row(y), w, 0u);
   const TacExBorderSkin k = SkinValues();
   const gfx::TRect window{k.Shadow.Left, k.Shadow.Top, w - k.Shadow.Right, h - k.Shadow.Bottom};
   const int ox = OffsetX(), oy = OffsetY();
@@ -205,16 +205,18 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
   const int formSection = FOwner->FCommonData->SkinIndex;
 
   // The shadow: the skin's frame image with its shadow margins, else the shadow template.
+  // Every pixel of the picture comes from the image when there is one.
   const TsMaskData* image = ImageEntry(*data, data->ExBorder);
-  if (image != nullptr) {
-    CopyNineSlice(bmp, *image, std::min<int>(state, std::max<int>(0, image->ImageCount - 1)));
-  } else {
+  const bool framed =
+      image != nullptr && CopyNineSlice(bmp, *image, std::min<int>(state, std::max<int>(0, image->ImageCount - 1)));
+  if (!framed) {
+    for (int y = 0; y < h; ++y) std::fill_n(bmp.Row(y), w, 0u);
     ShadowTemplate = FOwner->FormActive != 0 ? data->ShdaTemplate.get() : data->ShdiTemplate.get();
     PaintShadowTemplate(bmp, window);
   }
 
   // The frame and the client background.
-  if (image != nullptr && data->ExDrawMode == 1) {
+  if (framed && data->ExDrawMode == 1) {
     PaintSectionBackground(formSection, EmptyBgInfo(), state, KeyColor, -1, -1, data, &bmp, {0, 0}, client);
     SetOpaque(bmp, client);
   } else if (!window.IsEmpty()) {
@@ -290,6 +292,7 @@ bool TacBorderForm::PaintAll() {
     if (layered_ == nullptr) layered_ = std::make_unique<Bitmap32>();
     layered_->SetSize(bmp.Width(), bmp.Height());
     MakeLayered({0, 0, bmp.Width(), bmp.Height()});
+    pictureChanged_ = true;
   }
   return true;
 }
@@ -328,7 +331,10 @@ void TacBorderForm::UpdateExBordersPos(bool Redraw, std::uint8_t Blend) {
   }
   if (Redraw) FOwner->FCommonData->BGChanged = true;
   if (!PaintAll()) return;
-  ShowLayered(Blend);
+  // A move alone keeps the picture the window has.
+  if (pictureChanged_ || !ExBorderShowing || Blend != shownBlend_) ShowLayered(Blend);
+  pictureChanged_ = false;
+  shownBlend_ = Blend;
   // Right behind the form.
   const gfx::TRect r = BorderRect();
   win::SetWindowPos(AForm, ParentHandle, r.Left, r.Top, r.Width(), r.Height(),

@@ -90,6 +90,8 @@ class TacBorderForm {
   std::vector<std::uint8_t> mask_;  // the picture's alpha before the title content was drawn
   int maskWidth_ = 0;
   std::uint8_t blend_ = 255;
+  std::uint8_t shownBlend_ = 255;
+  bool pictureChanged_ = false;  // the picture changed since the window was given it
   // Cleared when the object goes: the mouse forwarding checks it after the form answered.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

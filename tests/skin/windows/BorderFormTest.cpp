@@ -14,6 +14,7 @@
 #include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "skin/controls/sCommonData.h"
+#include "skin/data/acSkinData.h"
 #include "skin/render/pixels/Bitmap32.h"
 #include "skin/windows/acBorderForm.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
@@ -307,6 +308,33 @@ TEST_F(ExtendedBorders, FormsWithoutABorderStyleKeepTheirOwnLook) {
   ProviderOf(main)->UpdateExBorders();
   EXPECT_EQ(Border(main), nullptr);
   EXPECT_EQ(CountBorderWindows(), 0);
+}
+
+}  // namespace skin::test
+
+namespace skin::test {
+
+// A skin without the frame image: the shadow template around the FORM section's frame.
+TEST_F(ExtendedBorders, WithoutAFrameImageTheShadowTemplateSurroundsTheFrame) {
+  SwitchOn();
+  TacSkinData* d = ProviderOf(main)->SkinData();
+  d->ExBorder = -1;
+  d->CheckShadows();
+  ASSERT_EQ(d->FormShadowSize, (gfx::TRect{13, 11, 13, 15}));  // WSHSIZE 13, WSHOFFS 2
+  manager->RepaintForms(false);
+  win::RunUntilIdle();
+  TacBorderForm* b = Border(main);
+  ASSERT_NE(b, nullptr);
+  // 15 + 13 to the client on the left, 36 + 11 above it.
+  EXPECT_EQ(Rect(b->AForm), (win::RECT{48 - 28, 61 - 47, 48 + 654 + 28, 61 + 546 + 15 + 15}));
+  const Bitmap32* pic = b->LayeredPicture();
+  ASSERT_NE(pic, nullptr);
+  auto alpha = [&](int x, int y) { return static_cast<int>(pic->Pixel(x, y) >> 24); };
+  for (int i = 0; i + 1 < 13; ++i) EXPECT_LE(alpha(i, 300), alpha(i + 1, 300)) << i;
+  EXPECT_LT(alpha(1, 300), alpha(11, 300));
+  EXPECT_GT(alpha(300, pic->Height() - 3), 0);  // the shadow is lower than it is high
+  EXPECT_EQ(alpha(13 + 2, 300), 255);
+  EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders-template.png")));
 }
 
 }  // namespace skin::test

@@ -236,8 +236,8 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
 
   // The title band over the frame.
   if (l.CaptionHeight > 0 && FOwner->FrameSkinned()) {
-    const gfx::TRect band = gfx::Intersect({window.Left, window.Top, window.Right, window.Top + l.CaptionHeight},
-                                           {0, 0, w, h});
+    const gfx::TRect band =
+        gfx::Intersect({window.Left, window.Top, window.Right, window.Top + l.CaptionHeight}, {0, 0, w, h});
     if (!band.IsEmpty()) {
       Bitmap32 before(band.Width(), band.Height());
       CopyBitmapRect(&before, &bmp, {0, 0}, band);
@@ -367,8 +367,7 @@ int TacBorderForm::Ex_WMNCHitTest(gfx::TPoint screen) const {
 
 win::LRESULT TacBorderForm::BorderProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   switch (msg) {
-    case win::WM_NCHITTEST:
-      return Ex_WMNCHitTest({win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
+    case win::WM_NCHITTEST: return Ex_WMNCHitTest({win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
     case win::WM_MOUSEACTIVATE: return win::MA_NOACTIVATE;
     case win::WM_NCMOUSEMOVE:
     case win::WM_NCLBUTTONDOWN:

@@ -33,18 +33,18 @@ class TacBorderForm {
   TacBorderForm& operator=(const TacBorderForm&) = delete;
 
   TsSkinProvider* FOwner = nullptr;
-  win::HWND AForm = nullptr;             // the border window
-  TacSkinData* SkinData = nullptr;       // the data it was made for
+  win::HWND AForm = nullptr;                 // the border window
+  TacSkinData* SkinData = nullptr;           // the data it was made for
   const Bitmap32* ShadowTemplate = nullptr;  // the shadow template in use (no EXBORDER image)
-  win::HWND ParentHandle = nullptr;      // the form
-  bool ExBorderShowing = false;          // the border window is shown
-  int Locked = 0;                        // UpdateExBordersPos does nothing while above 0
-  bool ResetRgn = true;                  // the form's region must be set again
-  bool MainRgnReady = false;             // the form's region is the extended one
-  gfx::TPoint LastTopLeft{};             // where the border window was put last
-  gfx::TPoint LastMousePos{};            // the last pointer position the border window passed on
-  bool LeftPressed = false;              // a left press on the border window waits for its release
-  bool acInMouseMsg = false;             // a mouse message is being passed to the form
+  win::HWND ParentHandle = nullptr;          // the form
+  bool ExBorderShowing = false;              // the border window is shown
+  int Locked = 0;                            // UpdateExBordersPos does nothing while above 0
+  bool ResetRgn = true;                      // the form's region must be set again
+  bool MainRgnReady = false;                 // the form's region is the extended one
+  gfx::TPoint LastTopLeft{};                 // where the border window was put last
+  gfx::TPoint LastMousePos{};                // the last pointer position the border window passed on
+  bool LeftPressed = false;                  // a left press on the border window waits for its release
+  bool acInMouseMsg = false;                 // a mouse message is being passed to the form
 
   void CreateNewForm();
   win::HWND OwnerHandle() const { return ParentHandle; }

@@ -264,7 +264,8 @@ void TsSkinProvider::UpdateRegion() {
     rgn = BorderForm->MakeRgn(s.Width, s.Height);
     BorderForm->MainRgnReady = true;
     BorderForm->ResetRgn = false;
-  } else if (s.Maximized && c->MaxWidth() == 0 && c->MaxHeight() == 0 && Form->FormStyle() != forms::TFormStyle::fsMDIChild) {
+  } else if (s.Maximized && c->MaxWidth() == 0 && c->MaxHeight() == 0 &&
+             Form->FormStyle() != forms::TFormStyle::fsMDIChild) {
     Rects.clear();
     rgn = MakeMaximizedRegion(s.Width, s.Height, skin::FrameWidth(s));
   } else {

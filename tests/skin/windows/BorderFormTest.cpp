@@ -31,7 +31,8 @@ win::LRESULT DesktopProc(win::HWND h, win::UINT msg, win::WPARAM wp, win::LPARAM
     auto* dc = reinterpret_cast<win::HDC>(wp);
     for (int y = 0; y < 1024; y += 32)
       for (int x = 0; x < 1280; x += 32)
-        dc->FillRect({x, y, x + 32, y + 32}, ((x + y) / 32) % 2 == 0 ? gfx::RGB(0xE8, 0xD8, 0x9A) : gfx::RGB(0x6E, 0xA8, 0x8C));
+        dc->FillRect({x, y, x + 32, y + 32},
+                     ((x + y) / 32) % 2 == 0 ? gfx::RGB(0xE8, 0xD8, 0x9A) : gfx::RGB(0x6E, 0xA8, 0x8C));
     return 1;
   }
   if (msg == win::WM_MOUSEACTIVATE) return win::MA_NOACTIVATE;

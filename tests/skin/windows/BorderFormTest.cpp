@@ -339,3 +339,44 @@ TEST_F(ExtendedBorders, WithoutAFrameImageTheShadowTemplateSurroundsTheFrame) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ExtendedBorders, MaximizedTheClientFillsTheScreenBelowTheLowerBand) {
+  SwitchOn();
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSizeable, 300, 200);
+  ASSERT_NE(Border(f), nullptr);
+  win::ShowWindow(f->Handle(), win::SW_MAXIMIZE);
+  win::RunUntilIdle();
+  ASSERT_NE(Border(f), nullptr);
+  win::POINT origin{0, 0};
+  win::ClientToScreen(f->Handle(), &origin);
+  EXPECT_EQ(origin, (win::POINT{0, 26}));  // MAXHEIGHT 26
+  EXPECT_EQ(f->ClientWidth(), 1280);
+  EXPECT_EQ(f->ClientHeight(), 1024 - 26);
+  EXPECT_EQ(ProviderOf(f)->CaptionHeight(), 26);
+  // The band lies on the screen's top rows; frame and shadow beyond its edges.
+  EXPECT_EQ(Rect(Border(f)->AForm), (win::RECT{-39, 26 - 50, 1280 + 39, 1024 + 39}));
+  const gfx::TPoint close = Centre(ProviderOf(f)->ButtonClose.cpRect);
+  EXPECT_EQ(win::SendMessage(Border(f)->AForm, win::WM_NCHITTEST, 0, win::PointToLParam(OnBorder(f, close.X, close.Y))),
+            win::HTCLOSE);
+  EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders-maximized.png")));
+  win::ShowWindow(f->Handle(), win::SW_RESTORE);
+  win::RunUntilIdle();
+  EXPECT_EQ(f->ClientWidth(), 300);
+  EXPECT_EQ(ProviderOf(f)->CaptionHeight(), 36);
+
+  // With native borders while maximized the border window goes and comes back on restore.
+  manager->Options.NativeBordersMaximized = true;
+  win::ShowWindow(f->Handle(), win::SW_MAXIMIZE);
+  win::RunUntilIdle();
+  EXPECT_EQ(Border(f), nullptr);
+  EXPECT_EQ(ProviderOf(f)->ShadowSize(), gfx::TRect{});
+  EXPECT_EQ(ProviderOf(f)->CaptionHeight(), 23);
+  win::ShowWindow(f->Handle(), win::SW_RESTORE);
+  win::RunUntilIdle();
+  ASSERT_NE(Border(f), nullptr);
+  EXPECT_TRUE(win::IsWindowVisible(Border(f)->AForm));
+}
+
+}  // namespace skin::test

@@ -68,9 +68,17 @@ bool CopyNineSlice(Bitmap32& dst, const TsMaskData& md, int state) {
   const int wt = std::min<int>(md.WT, h / 2), wb = std::min<int>(md.WB, h - wt);
   std::vector<int> columns(static_cast<std::size_t>(w));
   for (int x = 0; x < w; ++x) columns[static_cast<std::size_t>(x)] = o.X + SliceSource(x, w, md.Width, wl, wr);
+  int lastRow = -1;
   for (int y = 0; y < h; ++y) {
-    const std::uint32_t* s = src->Row(o.Y + SliceSource(y, h, md.Height, wt, wb));
+    const int sy = o.Y + SliceSource(y, h, md.Height, wt, wb);
     std::uint32_t* d = dst.Row(y);
+    if (sy == lastRow) {
+      // A stretched row repeats the one above.
+      std::copy_n(dst.Row(y - 1), w, d);
+      continue;
+    }
+    lastRow = sy;
+    const std::uint32_t* s = src->Row(sy);
     for (int x = 0; x < w; ++x) d[x] = s[columns[static_cast<std::size_t>(x)]];
   }
   return true;
@@ -78,8 +86,10 @@ bool CopyNineSlice(Bitmap32& dst, const TsMaskData& md, int state) {
 
 void SetOpaque(Bitmap32& bmp, const gfx::TRect& r) {
   const gfx::TRect c = gfx::Intersect(r, {0, 0, bmp.Width(), bmp.Height()});
-  for (int y = c.Top; y < c.Bottom; ++y)
-    for (int x = c.Left; x < c.Right; ++x) bmp.Row(y)[x] |= 0xFF000000u;
+  for (int y = c.Top; y < c.Bottom; ++y) {
+    std::uint32_t* row = bmp.Row(y);
+    for (int x = c.Left; x < c.Right; ++x) row[x] |= 0xFF000000u;
+  }
 }
 
 std::uint32_t Premultiply(std::uint32_t p, std::uint32_t a) {
@@ -218,7 +228,6 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
   // The frame and the client background.
   if (framed && data->ExDrawMode == 1) {
     PaintSectionBackground(formSection, EmptyBgInfo(), state, KeyColor, -1, -1, data, &bmp, {0, 0}, client);
-    SetOpaque(bmp, client);
   } else if (!window.IsEmpty()) {
     Bitmap32 frame(window.Width(), window.Height());
     PaintSection(formSection, EmptyBgInfo(), -1, -1, data, &frame, {0, 0}, {0, 0, frame.Width(), frame.Height()},
@@ -235,10 +244,14 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
   }
 
   // The title band over the frame.
+  pictureSize_ = {w, h};
+  clientRect_ = gfx::Intersect(client, {0, 0, w, h});
+  bandRect_ = {};
   if (l.CaptionHeight > 0 && FOwner->FrameSkinned()) {
     const gfx::TRect band =
         gfx::Intersect({window.Left, window.Top, window.Right, window.Top + l.CaptionHeight}, {0, 0, w, h});
     if (!band.IsEmpty()) {
+      bandRect_ = band;
       Bitmap32 before(band.Width(), band.Height());
       CopyBitmapRect(&before, &bmp, {0, 0}, band);
       FOwner->PaintTitleBand(bmp, l, state);
@@ -247,14 +260,15 @@ void TacBorderForm::PaintBackground(Bitmap32& bmp, const TacTitleLayout& l, int 
     }
   }
 
-  // What the window shows is decided now: the title content drawn next lies on opaque
-  // pixels and keeps this alpha.
-  maskWidth_ = w;
-  mask_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  for (int y = 0; y < h; ++y) {
+  // The band's alpha is decided now: the title content drawn next lies on its opaque
+  // pixels and keeps it. Outside the band the picture's own alpha holds, and the client
+  // part, which the form covers, counts as opaque whatever is drawn there.
+  bandMask_.resize(static_cast<std::size_t>(bandRect_.Width()) * static_cast<std::size_t>(bandRect_.Height()));
+  for (int y = bandRect_.Top; y < bandRect_.Bottom; ++y) {
     const std::uint32_t* row = bmp.Row(y);
-    std::uint8_t* m = mask_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-    for (int x = 0; x < w; ++x) m[x] = static_cast<std::uint8_t>(Alpha(row[x]));
+    std::uint8_t* m = bandMask_.data() + static_cast<std::size_t>(y - bandRect_.Top) * bandRect_.Width();
+    for (int x = bandRect_.Left; x < bandRect_.Right; ++x)
+      m[x - bandRect_.Left] = static_cast<std::uint8_t>(Alpha(row[x]));
   }
 }
 
@@ -287,7 +301,7 @@ bool TacBorderForm::PaintAll() {
   if (stale) FOwner->FCommonData->BGChanged = true;
   if (!FOwner->PaintAll()) return false;
   const Bitmap32& bmp = *FOwner->FCommonData->FCacheBmp;
-  if (static_cast<int>(mask_.size()) != bmp.Width() * bmp.Height() || maskWidth_ != bmp.Width()) return false;
+  if (pictureSize_.cx != bmp.Width() || pictureSize_.cy != bmp.Height()) return false;
   if (stale) {
     if (layered_ == nullptr) layered_ = std::make_unique<Bitmap32>();
     layered_->SetSize(bmp.Width(), bmp.Height());
@@ -300,14 +314,30 @@ bool TacBorderForm::PaintAll() {
 void TacBorderForm::MakeLayered(const gfx::TRect& part) {
   const Bitmap32* bmp = FOwner->FCommonData ? FOwner->FCommonData->FCacheBmp.get() : nullptr;
   if (bmp == nullptr || layered_ == nullptr || layered_->Width() != bmp->Width() ||
-      layered_->Height() != bmp->Height() || maskWidth_ != bmp->Width())
+      layered_->Height() != bmp->Height() || pictureSize_.cx != bmp->Width() || pictureSize_.cy != bmp->Height())
     return;
   const gfx::TRect r = gfx::Intersect(part, {0, 0, bmp->Width(), bmp->Height()});
   for (int y = r.Top; y < r.Bottom; ++y) {
     const std::uint32_t* src = bmp->Row(y);
-    const std::uint8_t* m = mask_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(maskWidth_);
     std::uint32_t* dst = layered_->Row(y);
-    for (int x = r.Left; x < r.Right; ++x) dst[x] = Premultiply(src[x], m[x]);
+    // Three spans of the row: before, inside and after the band or the client part.
+    int from = r.Right, to = r.Right;
+    const std::uint8_t* m = nullptr;
+    if (y >= bandRect_.Top && y < bandRect_.Bottom) {
+      from = std::max(r.Left, bandRect_.Left);
+      to = std::min(r.Right, bandRect_.Right);
+      m = bandMask_.data() + static_cast<std::size_t>(y - bandRect_.Top) * bandRect_.Width() - bandRect_.Left;
+    } else if (y >= clientRect_.Top && y < clientRect_.Bottom) {
+      from = std::max(r.Left, clientRect_.Left);
+      to = std::min(r.Right, clientRect_.Right);
+    }
+    if (to < from) to = from = r.Right;
+    for (int x = r.Left; x < from; ++x) dst[x] = Premultiply(src[x], Alpha(src[x]));
+    if (m != nullptr)
+      for (int x = from; x < to; ++x) dst[x] = Premultiply(src[x], m[x]);
+    else
+      for (int x = from; x < to; ++x) dst[x] = src[x] | 0xFF000000u;
+    for (int x = to; x < r.Right; ++x) dst[x] = Premultiply(src[x], Alpha(src[x]));
   }
 }
 

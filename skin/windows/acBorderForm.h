@@ -87,8 +87,9 @@ class TacBorderForm {
   void PaintShadowTemplate(Bitmap32& bmp, const gfx::TRect& window) const;
 
   std::unique_ptr<Bitmap32> layered_;
-  std::vector<std::uint8_t> mask_;  // the picture's alpha before the title content was drawn
-  int maskWidth_ = 0;
+  gfx::TSize pictureSize_{};              // the picture PaintBackground painted
+  gfx::TRect bandRect_{}, clientRect_{};  // where the title band and the client part lie in it
+  std::vector<std::uint8_t> bandMask_;    // the band's alpha before the title content was drawn
   std::uint8_t blend_ = 255;
   std::uint8_t shownBlend_ = 255;
   bool pictureChanged_ = false;  // the picture changed since the window was given it

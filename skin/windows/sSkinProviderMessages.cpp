@@ -270,6 +270,12 @@ void TsSkinProvider::WMNCLButtonDown(forms::TMessage& m, const forms::TWndNext& 
       // The platform's default would open its own menu (SC_MOUSEMENU): the skinned one opens.
       SetHotHT(0);
       biClicked = false;
+      if (BorderForm) {
+        // Right below the icon of the border window.
+        const gfx::TPoint o = PictureOrigin();
+        DropSysMenu(o.X + FIconRect.Left, o.Y + FIconRect.Bottom);
+        return;
+      }
       const win::RECT wr = FrameRectOnScreen();
       const int f = FrameWidth();
       DropSysMenu(wr.Left + f, wr.Top + f + Form->BorderWidth() + FIconRect.Height() + f);

@@ -380,3 +380,26 @@ TEST_F(ExtendedBorders, MaximizedTheClientFillsTheScreenBelowTheLowerBand) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ExtendedBorders, TheSystemMenuOpensFromTheBorderWindow) {
+  SwitchOn();
+  TsSkinProvider* p = ProviderOf(main);
+  // A right click on the band opens the skinned menu at the pointer.
+  const win::POINT band = OnBorder(main, 300, 45);
+  MenuSeen seen = WatchMenu([&] { win::headless::Click(band, win::MouseButton::Right); });
+  EXPECT_TRUE(seen.open);
+  EXPECT_EQ(seen.at, band);
+  // A press on the icon opens it right below the icon.
+  const gfx::TRect icon = p->FIconRect;
+  const win::POINT onIcon = OnBorder(main, icon.Left + 4, icon.Top + 4);
+  seen = WatchMenu([&] { win::headless::MouseDown(onIcon); });
+  win::headless::MouseUp(onIcon);
+  EXPECT_TRUE(seen.open);
+  EXPECT_EQ(seen.at, OnBorder(main, icon.Left, icon.Bottom));
+  EXPECT_TRUE(win::IsWindowVisible(main->Handle()));
+  EXPECT_EQ(win::GetActiveWindow(), main->Handle());
+}
+
+}  // namespace skin::test

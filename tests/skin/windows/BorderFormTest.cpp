@@ -188,6 +188,7 @@ TEST_F(ExtendedBorders, TheBorderWindowLiesAroundAndBehindTheForm) {
 TEST_F(ExtendedBorders, ScreenshotOverAPatternedDesktop) {
   SwitchOn();
   EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders.png")));
+  const std::uint32_t activeBand = ScreenPixel(win::headless::CaptureScreen(), OnBorder(main, 641, 45));
   forms::TForm* info = MakeInfo();
   ASSERT_NE(Border(info), nullptr);
   EXPECT_EQ(ProviderOf(main)->FormActive, 0);
@@ -197,6 +198,15 @@ TEST_F(ExtendedBorders, ScreenshotOverAPatternedDesktop) {
   const gfx::PixelBuffer screen = win::headless::CaptureScreen();
   EXPECT_EQ(ScreenPixel(screen, {infoClient.X + 200, infoClient.Y + 200}), ScreenPixel(screen, {650, 400}));
   EXPECT_TRUE(win::headless::SaveScreenshot(ShotPath("skin-windows-extended-borders-inactive.png")));
+  // Activated again (the info window, which it owns, stays in front of it), the main
+  // window keeps its border window right behind it and its band shows the active look.
+  win::SetActiveWindow(main->Handle());
+  win::RunUntilIdle();
+  EXPECT_EQ(ProviderOf(main)->FormActive, 1);
+  EXPECT_EQ(win::GetWindow(main->Handle(), win::GW_HWNDNEXT), Border(main)->AForm);
+  const win::POINT band = OnBorder(main, 641, 45);  // right of the info window
+  EXPECT_EQ(ScreenPixel(win::headless::CaptureScreen(), band), activeBand);
+  EXPECT_NE(ScreenPixel(screen, band), activeBand);
   info->Free();
   win::RunUntilIdle();
 }

@@ -246,6 +246,15 @@ TEST_F(ExtendedBorders, TitleButtonsAndMovingThroughTheBorderWindow) {
   EXPECT_EQ(WindowRect(main), (win::RECT{form.Left + 40, form.Top + 25, form.Right + 40, form.Bottom + 25}));
   EXPECT_EQ(Rect(border), (win::RECT{before.Left + 40, before.Top + 25, before.Right + 40, before.Bottom + 25}));
   EXPECT_EQ(win::GetWindow(main->Handle(), win::GW_HWNDNEXT), border);
+
+  // A new caption reaches the border window's picture.
+  const Bitmap32 old = *Border(main)->LayeredPicture();
+  main->SetCaption(u"Другой заголовок");
+  win::RunUntilIdle();
+  const Bitmap32& after = *Border(main)->LayeredPicture();
+  int changed = 0;
+  for (int x = 60; x < 300; ++x) changed += old.Pixel(x, 45) != after.Pixel(x, 45) ? 1 : 0;
+  EXPECT_GT(changed, 20);
 }
 
 TEST_F(ExtendedBorders, CloseAndSizeAnotherFormThroughItsBorder) {

@@ -397,7 +397,18 @@ int TacBorderForm::Ex_WMNCHitTest(gfx::TPoint screen) const {
 
 win::LRESULT TacBorderForm::BorderProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   switch (msg) {
-    case win::WM_NCHITTEST: return Ex_WMNCHitTest({win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
+    case win::WM_NCHITTEST:
+      // A form disabled by a modal window takes no input through its frame either.
+      if (ParentHandle != nullptr && !win::IsWindowEnabled(ParentHandle)) return win::HTERROR;
+      return Ex_WMNCHitTest({win::GET_X_LPARAM(lParam), win::GET_Y_LPARAM(lParam)});
+    case win::WM_SETCURSOR:
+      if (win::LOWORD(lParam) == static_cast<unsigned>(win::HTERROR) && ParentHandle != nullptr) {
+        // A press there brings the window that disabled the form forward.
+        const unsigned message = win::HIWORD(lParam);
+        if (message == win::WM_LBUTTONDOWN || message == win::WM_RBUTTONDOWN || message == win::WM_MBUTTONDOWN)
+          if (const win::HWND popup = win::GetWindow(ParentHandle, win::GW_ENABLEDPOPUP)) win::SetActiveWindow(popup);
+      }
+      return win::DefWindowProc(AForm, msg, wParam, lParam);
     case win::WM_MOUSEACTIVATE: return win::MA_NOACTIVATE;
     case win::WM_NCMOUSEMOVE:
     case win::WM_NCLBUTTONDOWN:

@@ -247,6 +247,17 @@ TEST_F(ExtendedBorders, TitleButtonsAndMovingThroughTheBorderWindow) {
   EXPECT_EQ(Rect(border), (win::RECT{before.Left + 40, before.Top + 25, before.Right + 40, before.Bottom + 25}));
   EXPECT_EQ(win::GetWindow(main->Handle(), win::GW_HWNDNEXT), border);
 
+  // Disabled (as under a modal window), the form cannot be dragged by its border window.
+  win::EnableWindow(main->Handle(), win::FALSE);
+  EXPECT_EQ(win::SendMessage(border, win::WM_NCHITTEST, 0, win::PointToLParam(OnBorder(main, 300, 45))), win::HTERROR);
+  const win::RECT still = WindowRect(main);
+  const win::POINT grip2 = OnBorder(main, 300, 45);
+  win::headless::MouseDown(grip2);
+  win::headless::MouseMove({grip2.X + 30, grip2.Y + 30});
+  win::headless::MouseUp({grip2.X + 30, grip2.Y + 30});
+  EXPECT_EQ(WindowRect(main), still);
+  win::EnableWindow(main->Handle(), win::TRUE);
+
   // A new caption reaches the border window's picture.
   const Bitmap32 old = *Border(main)->LayeredPicture();
   main->SetCaption(u"Другой заголовок");

@@ -17,6 +17,7 @@
 #include "skin/data/acSkinData.h"
 #include "skin/render/pixels/Bitmap32.h"
 #include "skin/windows/acBorderForm.h"
+#include "skin/windows/acTitleButtonsAnimation.h"
 #include "tests/skin/windows/SkinProviderTestSupport.h"
 
 namespace skin::test {
@@ -231,6 +232,13 @@ TEST_F(ExtendedBorders, TitleButtonsAndMovingThroughTheBorderWindow) {
   win::headless::AdvanceTime(200);
   EXPECT_EQ(p->ButtonClose.cpState, 1);
   EXPECT_EQ(p->CurrentHT, win::HTCLOSE);
+  // The hover animation lies over the border window's button.
+  ASSERT_NE(p->ButtonClose.cpTimer, nullptr);
+  ASSERT_NE(p->ButtonClose.cpTimer->Window(), nullptr);
+  const gfx::TRect r = p->ButtonClose.cpRect;
+  const win::POINT topLeft = OnBorder(main, r.Left, r.Top);
+  EXPECT_EQ(Rect(p->ButtonClose.cpTimer->Window()),
+            (win::RECT{topLeft.X, topLeft.Y, topLeft.X + r.Width(), topLeft.Y + r.Height()}));
   win::headless::MouseMove(OnBorder(main, 300, 45));
   win::headless::AdvanceTime(200);
   EXPECT_EQ(p->ButtonClose.cpState, 0);

@@ -338,6 +338,8 @@ void TsSkinProvider::WMNCActivate(forms::TMessage& m, const forms::TWndNext& nex
     const TsGeneralData* g = FCommonData->Section();
     const TsMaskData* border = data != nullptr && g != nullptr ? ImageEntry(*data, g->BorderIndex) : nullptr;
     if ((g != nullptr && g->States > 1) || (border != nullptr && border->ImageCount > 1)) FCommonData->BGChanged = true;
+    // The border window's shadow and frame image have an active and an inactive look.
+    if (BorderForm) FCommonData->BGChanged = true;
   }
   const bool whole = FCommonData->BGChanged && ClientDependsOnState();
   // The platform's default only invalidates the frame; the skinned frame answers the paint.

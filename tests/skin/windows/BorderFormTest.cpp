@@ -441,3 +441,25 @@ TEST_F(ExtendedBorders, TheSystemMenuOpensFromTheBorderWindow) {
 }
 
 }  // namespace skin::test
+
+namespace skin::test {
+
+TEST_F(ExtendedBorders, AFormFreedByItsCloseButtonTakesItsBorderWindowAlong) {
+  SwitchOn();
+  forms::TForm* f = MakeForm(forms::TFormBorderStyle::bsSizeable, 300, 200);
+  f->OnClose = [](forms::TObject*, forms::TCloseAction& action) { action = forms::TCloseAction::caFree; };
+  ASSERT_NE(Border(f), nullptr);
+  const win::HWND border = Border(f)->AForm;
+  const gfx::TPoint close = Centre(ProviderOf(f)->ButtonClose.cpRect);
+  const win::POINT at = OnBorder(f, close.X, close.Y);
+  win::headless::MouseMove(at);
+  win::headless::Click(at);
+  win::RunUntilIdle();
+  EXPECT_FALSE(win::IsWindow(border));
+  EXPECT_EQ(CountBorderWindows(), 1);  // the main window's
+  // The pointer goes on over the place where it was: nothing is left to answer there.
+  win::headless::MouseMove({at.X - 5, at.Y + 2});
+  win::headless::AdvanceTime(200);
+}
+
+}  // namespace skin::test

@@ -97,6 +97,11 @@ class Backend {
   virtual int Dpi() const = 0;
   // Whether the screen is composed by a desktop compositor of its own.
   virtual bool Composited() const { return false; }
+  // Whether a top-level layered window with per-pixel alpha is seen as it is meant to be
+  // (its translucent pixels over whatever lies below it, also beyond our other windows).
+  // The window system composes such windows into its own screen; a desktop backend can
+  // show that only through OS windows with an alpha channel, so the default is no.
+  virtual bool PerPixelAlphaWindows() const { return false; }
 
   // Monotonic clock in milliseconds.
   virtual std::uint64_t Now() = 0;

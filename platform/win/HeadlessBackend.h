@@ -23,6 +23,9 @@ class HeadlessBackend final : public Backend {
 
   gfx::TSize ScreenSize() const override { return options_.screen; }
   int Dpi() const override { return options_.dpi; }
+  // The whole screen is the window system's composed screen: layered windows show as
+  // composed, wherever they lie.
+  bool PerPixelAlphaWindows() const override { return true; }
   std::uint64_t Now() override;
   bool PollEvent(InputEvent& out) override;
   // Virtual clock: jumps to the deadline. Without a deadline and without input the loop

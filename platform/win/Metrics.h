@@ -101,6 +101,9 @@ BOOL SetDoubleClickTime(UINT ms);
 
 // Desktop composition: true only where the backend's screen is composed by the desktop.
 bool IsCompositionEnabled();
+// Per-pixel-alpha (layered) windows are shown as composed: true on the headless screen;
+// false on the desktop backend, whose OS windows show the composed screen opaquely.
+bool PerPixelAlphaWindowsAvailable();
 
 // The platform version this window system stands in for: 6.1. Below 10 because the
 // classic frame reserves SM_CYCAPTION (23) for the caption of every window that is not a

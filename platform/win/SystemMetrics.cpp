@@ -153,6 +153,7 @@ BOOL SetDoubleClickTime(UINT ms) {
 }
 
 bool IsCompositionEnabled() { return S().backend->Composited(); }
+bool PerPixelAlphaWindowsAvailable() { return S().backend->PerPixelAlphaWindows(); }
 
 BOOL GetVersionEx(OSVERSIONINFO* info) {
   if (!info) return FALSE;

@@ -118,6 +118,15 @@ void TsSkinManager::SetIsDefault(bool v) {
 
 // ---- Published setters ----
 
+void TsSkinManager::SetExtendedBorders(bool v) {
+  if (v == Settings.ExtendedBorders) return;
+  Settings.ExtendedBorders = v;
+  if (IsLoading()) return;
+  for (const std::unique_ptr<TacSkinData>& d : SkinDataArray)
+    if (d) d->CheckShadows();
+  if (FActive && IsActive()) RepaintForms(false);
+}
+
 void TsSkinManager::SetActive(bool v) {
   if (IsLoading()) {
     FActive = v;

@@ -67,7 +67,9 @@ class TsSkinManager : public forms::TComponent, public TacSkinLoader {
   bool IsDefault() const;
   void SetIsDefault(bool v);
   bool ExtendedBorders() const { return Settings.ExtendedBorders; }
-  void SetExtendedBorders(bool v) { Settings.ExtendedBorders = v; }
+  // A change while a skin is active rebuilds the loaded data's shadow templates and makes
+  // every form take the mode up or leave it (scRefresh).
+  void SetExtendedBorders(bool v);
   int Brightness() const { return Settings.Brightness; }
   void SetBrightness(int v) { Settings.Brightness = v; }
   int HueOffset = 0;

@@ -58,20 +58,34 @@ int TitleIconSize(int captionMinusTopMargin) {
 }
 
 TacTitleLayout TitleLayout(const TacFrameShape& s, const TacTitleSkin& skin, const TacTitleRequest& req) {
+  TacTitleFrame f;
+  f.FrameWidth = FrameWidth(s);
+  f.CaptionHeight = CaptionHeight(s);
+  f.Left = f.FrameWidth;
+  f.Right = s.Width - std::max(4, f.FrameWidth);
+  f.TitleTop = s.Maximized ? req.FrameCXFrame - 1 : 0;
+  f.VCenter = f.CaptionHeight / 2 + f.FrameWidth / 2 + (s.Maximized ? 2 : 0);
+  f.HeaderHeight = f.FrameWidth + f.CaptionHeight;
+  return TitleLayoutIn(f, skin, req);
+}
+
+TacTitleLayout TitleLayoutIn(const TacTitleFrame& f, const TacTitleSkin& skin, const TacTitleRequest& req) {
   TacTitleLayout l;
-  l.FrameWidth = FrameWidth(s);
-  l.CaptionHeight = CaptionHeight(s);
-  const int left = l.FrameWidth;
-  const int right = s.Width - std::max(4, l.FrameWidth);
-  const int titleTop = s.Maximized ? req.FrameCXFrame - 1 : 0;
-  l.VCenter = l.CaptionHeight / 2 + l.FrameWidth / 2 + (s.Maximized ? 2 : 0);
-  l.HeaderHeight = l.FrameWidth + l.CaptionHeight;
+  l.FrameWidth = f.FrameWidth;
+  l.CaptionHeight = f.CaptionHeight;
+  l.VCenter = f.VCenter;
+  l.HeaderHeight = f.HeaderHeight;
+  l.TextLeftShift = f.TextLeftShift;
+  l.TextRightShift = f.TextRightShift;
+  const int left = f.Left;
+  const int right = f.Right;
+  const int titleTop = f.TitleTop;
 
   l.ContentLeft = left;
   if (req.ShowIcon) {
     int w = req.IconWidth, h = req.IconHeight;
     if (w <= 0 || h <= 0) w = h = TitleIconSize(l.CaptionHeight - skin.BITopMargin);
-    const int top = l.VCenter - h / 2;
+    const int top = l.VCenter - h / 2 + f.IconShift;
     l.IconRect = {left, top, left + w, top + h};
     l.ContentLeft = l.IconRect.Right + skin.Spacing;
   }
@@ -108,9 +122,9 @@ TacTitleLayout TitleLayout(const TacFrameShape& s, const TacTitleSkin& skin, con
 
 gfx::TRect CaptionTextRect(const TacTitleLayout& l, const TacTitleSkin& skin, int pictureWidth, int textHeight) {
   gfx::TRect r;
-  r.Left = l.FrameWidth + skin.BILeftMargin + (skin.HasCaptionSection ? 2 : 0);
+  r.Left = l.FrameWidth + l.TextLeftShift + skin.BILeftMargin + (skin.HasCaptionSection ? 2 : 0);
   if (!l.IconRect.IsEmpty()) r.Left += l.IconRect.Width() + skin.Spacing + (skin.BILeftMargin == 0 ? skin.Spacing : 0);
-  r.Right = pictureWidth - l.TotalButtonWidth - l.FrameWidth - skin.Spacing;
+  r.Right = pictureWidth - l.TotalButtonWidth - l.FrameWidth - l.TextRightShift - skin.Spacing;
   r.Top = l.VCenter - textHeight / 2 - 1;
   r.Bottom = r.Top + textHeight;
   return r;

@@ -74,6 +74,18 @@ struct TacTitleRequest {
   TacTitleButtonSlot Close, Max, Min, Help;
 };
 
+// Where a title band lies in its picture, for the layout: the frame and caption sizes, the
+// left and right edges of the content, the vertical centre, the header height, the top of
+// buttons aligned to the top, and how far the icon sits below the centre line. TitleLayout
+// fills it from the window's own frame; the extended frame fills it from the skin.
+struct TacTitleFrame {
+  int FrameWidth = 0, CaptionHeight = 0;
+  int Left = 0, Right = 0;
+  int VCenter = 0, HeaderHeight = 0, TitleTop = 0;
+  int IconShift = 0;
+  int TextLeftShift = 0, TextRightShift = 0;  // added to the caption text's left, taken from its right
+};
+
 // The result of TitleLayout.
 struct TacTitleLayout {
   int FrameWidth = 0;
@@ -83,11 +95,14 @@ struct TacTitleLayout {
   gfx::TRect IconRect{};
   int ContentLeft = 0;  // where title content starts (after the icon and Spacing)
   int TotalButtonWidth = 0;
+  int TextLeftShift = 0, TextRightShift = 0;
   TacTitleButtonSlot Close, Max, Min, Help;
 };
 
 // Lays out the title band of a window (right-to-left mirroring is not done here).
 TacTitleLayout TitleLayout(const TacFrameShape& s, const TacTitleSkin& skin, const TacTitleRequest& req);
+// The same in a title band placed by the caller.
+TacTitleLayout TitleLayoutIn(const TacTitleFrame& f, const TacTitleSkin& skin, const TacTitleRequest& req);
 
 // The caption text rectangle (left-to-right reading, left alignment) for a picture W
 // wide: from after the icon to left of the title buttons, textHeight high around VCenter.

@@ -129,8 +129,9 @@ void TacSBAnimation::MakeImg() {
 void TacSBAnimation::MakeForm() {
   if (img_ == nullptr || owner_.Form == nullptr || !owner_.Form->HandleAllocated()) return;
   const win::HWND form = owner_.Form->Handle();
-  win::RECT wr;
-  win::GetWindowRect(form, &wr);
+  // The button's place in the window picture, which lies at the picture's origin.
+  const gfx::TPoint origin = owner_.PictureOrigin();
+  const win::RECT wr{origin.X, origin.Y, origin.X, origin.Y};
   const gfx::TRect r = button_.cpRect;
   if (window_ == nullptr) {
     RegisterWindowClass();
@@ -156,9 +157,8 @@ bool TacSBAnimation::CheckMouseLeave() {
   if (owner_.Form == nullptr || !owner_.Form->HandleAllocated()) return true;
   win::POINT p;
   win::GetCursorPos(&p);
-  win::RECT wr;
-  win::GetWindowRect(owner_.Form->Handle(), &wr);
-  const gfx::TRect r = button_.cpRect.Offset(wr.Left, wr.Top);
+  const gfx::TPoint origin = owner_.PictureOrigin();
+  const gfx::TRect r = button_.cpRect.Offset(origin.X, origin.Y);
   return !(p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom);
 }
 

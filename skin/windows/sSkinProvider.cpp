@@ -18,6 +18,7 @@
 #include "skin/data/acSkinMessages.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/render/acPaintSection.h"
+#include "skin/windows/acBorderForm.h"
 #include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acDials.h"
 #include "skin/windows/acSystemMenu.h"
@@ -114,6 +115,7 @@ void TsSkinProvider::Destroy() {
       Adapter->Free();
       Adapter = nullptr;
     }
+    BorderForm.reset();
     if (Form != nullptr && !inert_) {
       if (Form->HandleAllocated()) SetRecordProvider(Form->Handle(), nullptr, this);
       Form->LeaveWindowProc(this);
@@ -151,6 +153,7 @@ void TsSkinProvider::PrepareForm() {
   // The form's plain controls listed for adapting, and its plain labels.
   if (Adapter == nullptr) Adapter = new TacCtrlAdapter(this);
   Adapter->AddAllItems();
+  UpdateExBorders();
 }
 
 void TsSkinProvider::ResolveIndexes() {
@@ -266,13 +269,98 @@ int TsSkinProvider::FrameDpi() {
              : static_cast<int>(win::GetDpiForSystem());
 }
 
-int TsSkinProvider::FrameWidth() const { return skin::FrameWidth(Shape()); }
+int TsSkinProvider::FrameWidth() const {
+  return BorderForm ? ExFrameWidth(BorderForm->SkinValues()) : skin::FrameWidth(Shape());
+}
 
-int TsSkinProvider::CaptionHeight(bool) const { return skin::CaptionHeight(Shape()); }
+int TsSkinProvider::CaptionHeight(bool checkSkin) const {
+  const TacFrameShape s = Shape();
+  if (BorderForm && checkSkin) {
+    const TacExBorderSkin k = BorderForm->SkinValues();
+    return ExCaptionHeight(k, s, SysExHeight(k, s));
+  }
+  return skin::CaptionHeight(s);
+}
 
-int TsSkinProvider::OffsetX() const { return skin::OffsetX(Shape()); }
+int TsSkinProvider::OffsetX() const { return BorderForm ? BorderForm->OffsetX() : skin::OffsetX(Shape()); }
 
-int TsSkinProvider::OffsetY() const { return skin::OffsetY(Shape()); }
+int TsSkinProvider::OffsetY() const { return BorderForm ? BorderForm->OffsetY() : skin::OffsetY(Shape()); }
+
+gfx::TRect TsSkinProvider::ShadowSize() const { return BorderForm ? BorderForm->ShadowSize() : gfx::TRect{}; }
+
+gfx::TSize TsSkinProvider::PictureSize() const {
+  if (BorderForm) return BorderForm->PictureSize();
+  const TacFrameShape s = Shape();
+  return {s.Width, s.Height};
+}
+
+bool TsSkinProvider::PictureValid() const {
+  const Bitmap32* bmp = FCommonData ? FCommonData->FCacheBmp.get() : nullptr;
+  if (bmp == nullptr || bmp->Empty()) return false;
+  const gfx::TSize size = PictureSize();
+  return bmp->Width() == size.cx && bmp->Height() == size.cy;
+}
+
+gfx::TPoint TsSkinProvider::PictureOrigin() const {
+  if (BorderForm) {
+    const gfx::TRect r = BorderForm->BorderRect();
+    return {r.Left, r.Top};
+  }
+  win::RECT wr{};
+  if (Form->HandleAllocated()) win::GetWindowRect(Form->Handle(), &wr);
+  return {wr.Left, wr.Top};
+}
+
+win::RECT TsSkinProvider::FrameRectOnScreen() const {
+  win::RECT wr{};
+  if (!BorderForm) {
+    if (Form->HandleAllocated()) win::GetWindowRect(Form->Handle(), &wr);
+    return wr;
+  }
+  const gfx::TRect r = BorderForm->BorderRect();
+  const gfx::TRect sh = BorderForm->ShadowSize();
+  return {r.Left + sh.Left, r.Top + sh.Top, r.Right - sh.Right, r.Bottom - sh.Bottom};
+}
+
+bool TsSkinProvider::ExtendedBordersWanted() const {
+  TsSkinManager* m = Manager();
+  if (m == nullptr || !Form->HandleAllocated()) return false;
+  const win::HWND h = Form->Handle();
+  TacExConditions c;
+  c.ManagerExtendedBorders = m->ExtendedBorders();
+  c.PerPixelAlphaWindows = win::PerPixelAlphaWindowsAvailable();
+  c.AllowExtBorders = AllowExtBorders;
+  c.FrameSkinned = FrameSkinned();
+  c.Child = (win::GetWindowLongPtr(h, win::GWL_STYLE) & win::WS_CHILD) != 0;
+  c.MDIChild = Form->FormStyle() == forms::TFormStyle::fsMDIChild;
+  c.BorderStyleNone = Form->BorderStyle() == forms::TFormBorderStyle::bsNone;
+  c.Maximized = win::IsZoomed(h) != 0;
+  c.NativeBordersMaximized = m->Options.NativeBordersMaximized;
+  c.UWPMode = UWPMode;
+  return skin::ExtendedBordersWanted(c);
+}
+
+void TsSkinProvider::UpdateExBorders() {
+  if (inert_ || destroyed_ || Form == nullptr || !Form->HandleAllocated() || Form->IsDestroying()) return;
+  const win::HWND h = Form->Handle();
+  const bool wanted = ExtendedBordersWanted();
+  if (wanted == (BorderForm != nullptr)) {
+    if (BorderForm) BorderForm->UpdateExBordersPos(false);
+    return;
+  }
+  // The border window comes for a showing form only; one that exists stays while hidden.
+  if (wanted && !win::IsWindowVisible(h)) return;
+  KillAnimations();
+  if (wanted) BorderForm = std::make_unique<TacBorderForm>(*this);
+  else BorderForm.reset();
+  // The picture, the client's place in it and the region change with the mode.
+  FCommonData->BGChanged = true;
+  RgnChanged = true;
+  UpdateRegion();
+  if (BorderForm) BorderForm->UpdateExBordersPos(true);
+  BroadcastToChildren(Form, SkinCmdMessage, SkinCmdWParam(scParentBgChanged), 0);
+  win::RedrawWindow(h, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_ALLCHILDREN);
+}
 
 TacTitleLayout TsSkinProvider::Layout() const {
   const TacFrameShape s = Shape();
@@ -314,11 +402,16 @@ TacTitleLayout TsSkinProvider::Layout() const {
   req.Max = slot(ButtonMax, VisibleMax(f));
   req.Min = slot(ButtonMin, VisibleMin(f));
   req.Help = slot(ButtonHelp, VisibleHelp(f));
+  if (BorderForm) {
+    const TacExBorderSkin k = BorderForm->SkinValues();
+    return TitleLayoutIn(ExTitleFrame(k, s, SysExHeight(k, s), BorderForm->PictureSize().cx), ts, req);
+  }
   return skin::TitleLayout(s, ts, req);
 }
 
 int TsSkinProvider::HitTest(gfx::TPoint screen) const {
   if (!Form->HandleAllocated()) return win::HTNOWHERE;
+  if (BorderForm) return BorderForm->Ex_WMNCHitTest(screen);
   win::RECT wr;
   win::GetWindowRect(Form->Handle(), &wr);
   const TacTitleLayout l = Layout();

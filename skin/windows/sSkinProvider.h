@@ -4,8 +4,9 @@
 // background), joins the form's window-procedure chain and answers the frame's messages
 // (non-client painting, activation, hit testing, the title buttons, the system menu) and
 // the skin commands children send the form (the picture behind them). It does not skin
-// the form's child controls (their own skin states and adapters do) and draws no
-// extended border window.
+// the form's child controls (their own skin states and adapters do). In the extended-
+// border mode its border window (TacBorderForm) shows the frame, the title band and the
+// shadow around the form, and the picture and the formulas follow the skin's frame.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ class TsSkinManager;
 class TacSkinData;
 class TacSBAnimation;
 class TacCtrlAdapter;
+class TacBorderForm;
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
 
@@ -96,6 +98,8 @@ class TsSkinProvider : public forms::TComponent {
   int RedrawLocks = 0;        // WM_SETREDRAW off minus on
   bool RightPressed = false;  // a right press on the caption or icon waits for its release
   int CaptionTextRight = 0;   // right edge of the caption text in the last picture
+  // The border window of the extended-border mode, while the mode is active.
+  std::unique_ptr<TacBorderForm> BorderForm;
 
   // ---- Operations ----
   void PrepareForm();
@@ -105,7 +109,18 @@ class TsSkinProvider : public forms::TComponent {
   int OffsetX() const;
   int OffsetY() const;
   int FrameWidth() const;
-  gfx::TRect ShadowSize() const { return {0, 0, 0, 0}; }
+  // The shadow margins around the window picture: all 0 without the border window.
+  gfx::TRect ShadowSize() const;
+  // The window picture's size: the window, or in the extended mode the border window.
+  gfx::TSize PictureSize() const;
+  // The window picture exists at that size.
+  bool PictureValid() const;
+  // Where the window picture's top-left pixel lies on the screen.
+  gfx::TPoint PictureOrigin() const;
+  // Whether the extended-border mode applies to the form now.
+  bool ExtendedBordersWanted() const;
+  // Makes or frees the border window as the mode applies or not, and shows it.
+  void UpdateExBorders();
   // Opens the system menu at a screen point (only for the application's active form).
   void DropSysMenu(int x, int y);
   win::LRESULT ProcessMessage(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
@@ -136,6 +151,7 @@ class TsSkinProvider : public forms::TComponent {
   TacSkinData* SkinData() const;
 
  private:
+  friend class TacBorderForm;
   struct TRunTime {};
   TsSkinProvider(forms::TComponent* owner, TRunTime);
   void Init(bool runTime);
@@ -166,6 +182,9 @@ class TsSkinProvider : public forms::TComponent {
   void WMPaint(forms::TMessage& m, const forms::TWndNext& next);
   void WMPrint(forms::TMessage& m, const forms::TWndNext& next);
   void WMSize(forms::TMessage& m, const forms::TWndNext& next);
+  void WMWindowPosChanged(forms::TMessage& m, const forms::TWndNext& next);
+  // The frame's rectangle on the screen: the window, or the border window without its shadow.
+  win::RECT FrameRectOnScreen() const;
   void WMGetMinMaxInfo(forms::TMessage& m, const forms::TWndNext& next);
   void WMSetText(forms::TMessage& m, const forms::TWndNext& next);
   void WMSetRedraw(forms::TMessage& m, const forms::TWndNext& next);

@@ -16,6 +16,7 @@
 #include "skin/controls/sCommonData.h"
 #include "skin/data/acSkinCommands.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acBorderForm.h"
 #include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/sSkinProvider.h"
@@ -56,6 +57,11 @@ void TsSkinProvider::NewWndProc(forms::TMessage& m, const forms::TWndNext& next)
     case win::WM_PRINT: WMPrint(m, next); return;
     case win::WM_PRINTCLIENT: return;
     case win::WM_SIZE: WMSize(m, next); return;
+    case win::WM_WINDOWPOSCHANGED: WMWindowPosChanged(m, next); return;
+    case win::WM_DESTROY:
+      BorderForm.reset();
+      next(m);
+      return;
     case win::WM_GETMINMAXINFO: WMGetMinMaxInfo(m, next); return;
     case win::WM_SETTEXT: WMSetText(m, next); return;
     case win::WM_SETREDRAW: WMSetRedraw(m, next); return;
@@ -127,12 +133,14 @@ void TsSkinProvider::SCNewSkin(forms::TMessage& m) {
   FCommonData->BGChanged = true;
   RgnChanged = true;
   if (!SystemMenu) PrepareForm();
+  UpdateExBorders();
 }
 
 void TsSkinProvider::SCRemoveSkin(forms::TMessage& m, const forms::TWndNext& next) {
   if (!IsOwnManager(m, *FCommonData) && m.LParam != 0) return;
   KillAnimations();
   if (Adapter != nullptr) Adapter->RemoveAll();
+  BorderForm.reset();
   next(m);
   if (Form->HandleAllocated()) {
     BroadcastToChildren(Form, m.Msg, m.WParam, m.LParam);
@@ -154,6 +162,7 @@ void TsSkinProvider::SCRefresh(forms::TMessage& m) {
   FCommonData->BGChanged = true;
   if (UseGlobalColor && !FCommonData->FCustomColor && Manager() != nullptr) Form->SetColor(Manager()->GetGlobalColor());
   if (Adapter != nullptr) Adapter->AddAllItems();
+  UpdateExBorders();
   if (Form->HandleAllocated() && win::IsWindowVisible(Form->Handle()))
     win::RedrawWindow(Form->Handle(), nullptr, nullptr,
                       win::RDW_ERASE | win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ALLCHILDREN);
@@ -170,7 +179,7 @@ void TsSkinProvider::SCGetBgInfo(forms::TMessage& m) {
   if (q == nullptr) return;
   if (FCommonData->BGChanged) PaintAll();
   const int ox = OffsetX(), oy = OffsetY();
-  if (Form->OnPaint && !q->DrawNow && FCommonData->CacheValid()) {
+  if (Form->OnPaint && !q->DrawNow && PictureValid()) {
     // The program paints on its form: only the finished picture shows what lies behind.
     q->Kind = bqBitmap;
     q->Bitmap = FCommonData->FCacheBmp.get();
@@ -197,7 +206,9 @@ void TsSkinProvider::WMNCHitTest(forms::TMessage& m, const forms::TWndNext& next
     return;
   }
   if (RTInit) RTInitialize();
-  if (CaptionHeight() == 0) {
+  // In the extended mode the form keeps only its client area; its frame is answered by
+  // the border window.
+  if (CaptionHeight() == 0 || BorderForm) {
     next(m);
     return;
   }
@@ -217,12 +228,14 @@ void TsSkinProvider::WMNCMouseMove(forms::TMessage& m, const forms::TWndNext& ne
     next(m);
     return;
   }
-  if (TsSkinManager* mgr = Manager()) mgr->SetActiveControl(Form->Handle());
+  // The hot-control check follows the window under the pointer: the border window for a
+  // frame it draws.
+  if (TsSkinManager* mgr = Manager()) mgr->SetActiveControl(BorderForm ? BorderForm->AForm : Form->Handle());
   const int code = static_cast<int>(m.WParam);
   if (HotTitleCode(code)) {
     win::TRACKMOUSEEVENT t;
     t.dwFlags = win::TME_LEAVE | win::TME_NONCLIENT;
-    t.hwndTrack = Form->Handle();
+    t.hwndTrack = BorderForm ? BorderForm->AForm : Form->Handle();
     win::TrackMouseEvent(&t);
     SetHotHT(code);
     return;
@@ -260,8 +273,13 @@ void TsSkinProvider::WMNCLButtonDown(forms::TMessage& m, const forms::TWndNext& 
       // The platform's default would open its own menu (SC_MOUSEMENU): the skinned one opens.
       SetHotHT(0);
       biClicked = false;
-      win::RECT wr;
-      win::GetWindowRect(Form->Handle(), &wr);
+      if (BorderForm) {
+        // Right below the icon of the border window.
+        const gfx::TPoint o = PictureOrigin();
+        DropSysMenu(o.X + FIconRect.Left, o.Y + FIconRect.Bottom);
+        return;
+      }
+      const win::RECT wr = FrameRectOnScreen();
       const int f = FrameWidth();
       DropSysMenu(wr.Left + f, wr.Top + f + Form->BorderWidth() + FIconRect.Height() + f);
       return;
@@ -402,6 +420,12 @@ void TsSkinProvider::WMContextMenu(forms::TMessage& m, const forms::TWndNext& ne
 }
 
 void TsSkinProvider::WMMouseLeave(forms::TMessage& m, const forms::TWndNext& next) {
+  // With the border window the title lies outside the form: leaving the client area is
+  // not leaving the title buttons (the border window's own leave is).
+  if (BorderForm && m.Msg == win::WM_MOUSELEAVE) {
+    next(m);
+    return;
+  }
   if (!(biClicked && win::GetCapture() == Form->Handle())) {
     SetHotHT(-1);
     biClicked = false;
@@ -436,16 +460,14 @@ void TsSkinProvider::WMSysCommand(forms::TMessage& m, const forms::TWndNext& nex
   if (command == win::SC_KEYMENU && m.LParam == u' ') {
     const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
     if (f.SystemMenu && (style & (win::WS_BORDER | win::WS_DLGFRAME | win::WS_THICKFRAME)) != 0) {
-      win::RECT wr;
-      win::GetWindowRect(h, &wr);
+      const win::RECT wr = FrameRectOnScreen();
       const int fw = FrameWidth();
       DropSysMenu(wr.Left + fw, wr.Top + fw + Form->BorderWidth() + FIconRect.Height() - (f.Minimized ? 16 : 0));
     }
     return;
   }
   if (command == win::SC_MOUSEMENU) {
-    win::RECT wr;
-    win::GetWindowRect(h, &wr);
+    const win::RECT wr = FrameRectOnScreen();
     const int fw = FrameWidth();
     DropSysMenu(wr.Left + fw, wr.Top + fw + Form->BorderWidth() + FIconRect.Height() + fw);
     return;

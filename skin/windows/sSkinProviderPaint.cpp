@@ -15,6 +15,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/Metrics.h"
 #include "platform/win/PaintApi.h"
+#include "platform/win/Positions.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/sCommonData.h"
@@ -24,6 +25,7 @@
 #include "skin/render/acGlyphImages.h"
 #include "skin/render/acPaintSection.h"
 #include "skin/render/pixels/acPixelCopy.h"
+#include "skin/windows/acBorderForm.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/acTitleButtonsAnimation.h"
 #include "skin/windows/acWindowRegion.h"
@@ -67,8 +69,10 @@ bool TsSkinProvider::PaintAll() {
   const TacFrameShape s = Shape();
   if (s.Width <= 0 || s.Height <= 0) return false;
   Bitmap32& bmp = *FCommonData->FCacheBmp;
-  if (bmp.Width() != s.Width || bmp.Height() != s.Height) {
-    bmp.SetSize(s.Width, s.Height);
+  const gfx::TSize size = PictureSize();
+  if (size.cx <= 0 || size.cy <= 0) return false;
+  if (bmp.Width() != size.cx || bmp.Height() != size.cy) {
+    bmp.SetSize(size.cx, size.cy);
     FCommonData->BGChanged = true;
   }
   if (!FCommonData->BGChanged) return true;
@@ -85,23 +89,28 @@ bool TsSkinProvider::PaintAll() {
   const int formSection = FCommonData->SkinIndex;
   const TsGeneralData& g = data->gd[static_cast<std::size_t>(formSection)];
   const int state = SectionState(g, FormActive);
-  const gfx::TRect all{0, 0, s.Width, s.Height};
+  const gfx::TRect all{0, 0, size.cx, size.cy};
   const bool framed = s.BorderBit || s.DialogFrame || s.SizingBorder || s.Child;
-  if (framed && g.BorderIndex >= 0) {
+  if (BorderForm) {
+    // Shadow, frame, client background and title band of the extended frame.
+    BorderForm->PaintBackground(bmp, l, state);
+  } else if (framed && g.BorderIndex >= 0) {
     PaintSection(formSection, EmptyBgInfo(), -1, -1, data, &bmp, {0, 0}, all, state);
   } else {
     PaintSectionBackground(formSection, EmptyBgInfo(), state, KeyColor, -1, -1, data, &bmp, {0, 0}, all);
     PaintSectionCorners(*data, g, &bmp, all, state);
   }
   if (l.CaptionHeight > 0 && FrameSkinned()) {
-    PaintTitleBand(bmp, l, state);
+    if (!BorderForm) PaintTitleBand(bmp, l, state);
     PaintIcon(bmp);
     PaintCaptionText(bmp, l, state);
   }
   // The clean background of the button area, for repainting single buttons; cut to the
   // picture on windows narrower than the area.
-  const int bandBottom = std::min(l.FrameWidth + l.CaptionHeight, s.Height);
-  TempBmpRect = {std::max(0, s.Width - (l.FrameWidth + l.TotalButtonWidth + 10)), 0, s.Width, bandBottom};
+  const gfx::TRect shadow = ShadowSize();
+  const int bandBottom = std::min(BorderForm ? shadow.Top + l.CaptionHeight : l.FrameWidth + l.CaptionHeight, size.cy);
+  TempBmpRect = {std::max(0, size.cx - (shadow.Right + l.FrameWidth + l.TotalButtonWidth + 10)), 0, size.cx,
+                 bandBottom};
   TempBmp->SetSize(TempBmpRect.Width(), TempBmpRect.Height());
   CopyBitmapRect(TempBmp.get(), &bmp, {0, 0}, TempBmpRect);
   if (l.CaptionHeight > 0 && FrameSkinned()) PaintButtons(bmp);
@@ -133,7 +142,12 @@ void TsSkinProvider::PaintTitleBand(Bitmap32& bmp, const TacTitleLayout& l, int)
   TacSkinData* data = SkinData();
   if (FTitleSkinIndex < 0 || FTitleSkinIndex >= static_cast<int>(data->gd.size())) return;
   const TsGeneralData& t = data->gd[static_cast<std::size_t>(FTitleSkinIndex)];
-  const gfx::TRect band{0, 0, bmp.Width(), std::min(bmp.Height(), l.FrameWidth + l.CaptionHeight)};
+  gfx::TRect band{0, 0, bmp.Width(), std::min(bmp.Height(), l.FrameWidth + l.CaptionHeight)};
+  if (BorderForm) {
+    // The band of the extended frame lies inside the shadow margins and holds the top frame.
+    const gfx::TRect sh = ShadowSize();
+    band = {sh.Left, sh.Top, bmp.Width() - sh.Right, std::min(bmp.Height(), sh.Top + l.CaptionHeight)};
+  }
   PaintSectionBackground(FTitleSkinIndex, BgInfoFromBitmap(&bmp, 0, 0), SectionState(t, FormActive), KeyColor, -1, -1,
                          data, &bmp, {0, 0}, band);
 }
@@ -197,7 +211,7 @@ void TsSkinProvider::PaintOneButton(Bitmap32& bmp, TsCaptionButton& b, bool visi
 
 void TsSkinProvider::RepaintButton(int code) {
   TsCaptionButton* b = ButtonOf(code);
-  if (b == nullptr || !FrameSkinned() || !FCommonData->CacheValid() || FCommonData->BGChanged) {
+  if (b == nullptr || !FrameSkinned() || !PictureValid() || FCommonData->BGChanged) {
     if (b != nullptr && FrameSkinned()) RepaintFrame();
     return;
   }
@@ -223,6 +237,10 @@ void TsSkinProvider::RepaintButton(int code) {
                                                   : true;
   PaintOneButton(bmp, *b, true, enabled);
   if (RedrawLocks > 0 || !win::IsWindowVisible(Form->Handle())) return;
+  if (BorderForm) {
+    BorderForm->UpdatePart(r);
+    return;
+  }
   if (win::HDC dc = win::GetWindowDC(Form->Handle())) {
     dc->BitBlt(r.Left, r.Top, r.Width(), r.Height(), bmp.Canvas(), r.Left, r.Top, gfx::SRCCOPY);
     win::ReleaseDC(Form->Handle(), dc);
@@ -240,7 +258,14 @@ void TsSkinProvider::UpdateRegion() {
   RgnChanging = true;
   win::HRGN rgn = nullptr;
   const forms::TSizeConstraints* c = Form->Constraints();
-  if (s.Maximized && c->MaxWidth() == 0 && c->MaxHeight() == 0 && Form->FormStyle() != forms::TFormStyle::fsMDIChild) {
+  if (BorderForm) {
+    // Frame, title and shadow are the border window's: the form keeps its client part.
+    Rects.clear();
+    rgn = BorderForm->MakeRgn(s.Width, s.Height);
+    BorderForm->MainRgnReady = true;
+    BorderForm->ResetRgn = false;
+  } else if (s.Maximized && c->MaxWidth() == 0 && c->MaxHeight() == 0 &&
+             Form->FormStyle() != forms::TFormStyle::fsMDIChild) {
     Rects.clear();
     rgn = MakeMaximizedRegion(s.Width, s.Height, skin::FrameWidth(s));
   } else {
@@ -256,7 +281,7 @@ void TsSkinProvider::UpdateRegion() {
 
 void TsSkinProvider::PaintFrameTo(win::HDC dc) {
   if (FCommonData->BGChanged && !PaintAll()) return;
-  if (!FCommonData->CacheValid()) return;
+  if (!PictureValid()) return;
   Bitmap32& bmp = *FCommonData->FCacheBmp;
   const int level = dc->Save();
   dc->ExcludeClip(ClientInWindow(Form->Handle()));
@@ -266,7 +291,7 @@ void TsSkinProvider::PaintFrameTo(win::HDC dc) {
 
 void TsSkinProvider::CopyClientTo(win::HDC dc) {
   if (FCommonData->BGChanged && !PaintAll()) return;
-  if (!FCommonData->CacheValid()) return;
+  if (!PictureValid()) return;
   win::RECT cr;
   win::GetClientRect(Form->Handle(), &cr);
   dc->BitBlt(0, 0, cr.Width(), cr.Height(), FCommonData->FCacheBmp->Canvas(), OffsetX(), OffsetY(), gfx::SRCCOPY);
@@ -274,6 +299,10 @@ void TsSkinProvider::CopyClientTo(win::HDC dc) {
 
 void TsSkinProvider::RepaintFrame() {
   if (!Form->HandleAllocated()) return;
+  if (BorderForm) {
+    BorderForm->UpdateExBordersPos(false);
+    return;
+  }
   win::RedrawWindow(Form->Handle(), nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_NOCHILDREN);
 }
 
@@ -287,6 +316,10 @@ void TsSkinProvider::WMNCPaint(forms::TMessage& m, const forms::TWndNext& next) 
   if (FInAnimation || !win::IsWindowVisible(h) || RedrawLocks > 0 || Form->IsLoading()) return;
   if (!SystemMenu) PrepareForm();
   UpdateRegion();
+  if (BorderForm) {
+    BorderForm->UpdateExBordersPos(false);
+    return;
+  }
   if (win::HDC dc = win::GetWindowDC(h)) {
     PaintFrameTo(dc);
     win::ReleaseDC(h, dc);
@@ -305,6 +338,8 @@ void TsSkinProvider::WMNCActivate(forms::TMessage& m, const forms::TWndNext& nex
     const TsGeneralData* g = FCommonData->Section();
     const TsMaskData* border = data != nullptr && g != nullptr ? ImageEntry(*data, g->BorderIndex) : nullptr;
     if ((g != nullptr && g->States > 1) || (border != nullptr && border->ImageCount > 1)) FCommonData->BGChanged = true;
+    // The border window's shadow and frame image have an active and an inactive look.
+    if (BorderForm) FCommonData->BGChanged = true;
   }
   const bool whole = FCommonData->BGChanged && ClientDependsOnState();
   // The platform's default only invalidates the frame; the skinned frame answers the paint.
@@ -372,14 +407,18 @@ void TsSkinProvider::WMPrint(forms::TMessage& m, const forms::TWndNext& next) {
     return;
   }
   if (FCommonData->BGChanged) PaintAll();
-  if (!FCommonData->CacheValid()) {
+  if (!PictureValid()) {
     next(m);
     return;
   }
   const win::LPARAM flags = m.LParam;
   Bitmap32& bmp = *FCommonData->FCacheBmp;
-  if (flags & win::PRF_NONCLIENT) dc->BitBlt(0, 0, bmp.Width(), bmp.Height(), bmp.Canvas(), 0, 0, gfx::SRCCOPY);
   const gfx::TRect client = ClientInWindow(Form->Handle());
+  if (flags & win::PRF_NONCLIENT) {
+    // The picture placed so that its client part lies on the window's client area.
+    const int dx = client.Left - OffsetX(), dy = client.Top - OffsetY();
+    dc->BitBlt(dx, dy, bmp.Width(), bmp.Height(), bmp.Canvas(), 0, 0, gfx::SRCCOPY);
+  }
   const int level = dc->Save();
   dc->OffsetViewportOrg(client.Left, client.Top);
   dc->IntersectClip({0, 0, client.Width(), client.Height()});
@@ -405,9 +444,11 @@ void TsSkinProvider::WMSize(forms::TMessage& m, const forms::TWndNext& next) {
   // Maximize and restore swap the maximize button's glyph.
   UpdateGlyphTypes();
   if (SystemMenu) SystemMenu->UpdateItems(MenuFacts());
-  const TacFrameShape s = Shape();
+  // Maximizing under the native-borders option ends the extended mode, restoring starts it.
+  UpdateExBorders();
+  const gfx::TSize size = PictureSize();
   const Bitmap32* bmp = FCommonData->FCacheBmp.get();
-  if (bmp == nullptr || bmp->Width() != s.Width || bmp->Height() != s.Height) {
+  if (bmp == nullptr || bmp->Width() != size.cx || bmp->Height() != size.cy) {
     FCommonData->BGChanged = true;
     if (win::IsWindowVisible(Form->Handle())) {
       UpdateRegion();
@@ -416,6 +457,17 @@ void TsSkinProvider::WMSize(forms::TMessage& m, const forms::TWndNext& next) {
                         win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_ALLCHILDREN);
     }
   }
+  if (BorderForm) BorderForm->UpdateExBordersPos(false);
+}
+
+void TsSkinProvider::WMWindowPosChanged(forms::TMessage& m, const forms::TWndNext& next) {
+  const std::shared_ptr<bool> alive = alive_;
+  next(m);
+  if (!*alive) return;
+  const auto* wp = reinterpret_cast<const win::WINDOWPOS*>(m.LParam);
+  // Moves, size changes, showing, hiding and z-order changes: the border window follows.
+  if (BorderForm) BorderForm->UpdateExBordersPos(false);
+  else if (wp != nullptr && (wp->flags & win::SWP_SHOWWINDOW) != 0) UpdateExBorders();
 }
 
 void TsSkinProvider::WMGetMinMaxInfo(forms::TMessage& m, const forms::TWndNext& next) {
@@ -426,6 +478,14 @@ void TsSkinProvider::WMGetMinMaxInfo(forms::TMessage& m, const forms::TWndNext& 
     const win::RECT work = win::GetWorkArea();
     mmi->ptMaxPosition = {work.Left - a, work.Top - a};
     mmi->ptMaxSize = {work.Width() + 2 * a, work.Height() + 2 * a};
+    if (BorderForm && !Manager()->Options.NativeBordersMaximized) {
+      // Maximized, the client area fills the work area below the skin's maximized title
+      // band; the border window's frame and shadow lie beyond the screen's edges.
+      const int c = skin::CaptionHeight(s);
+      const int title = BorderForm->SkinValues().MaxHeight;
+      mmi->ptMaxPosition = {work.Left - a, work.Top + title - a - c};
+      mmi->ptMaxSize = {work.Width() + 2 * a, work.Height() - title + 2 * a + c};
+    }
   }
   next(m);
 }

@@ -24,6 +24,8 @@ TEST_F(PlacementTest, SizeableCaptionedFrameTurnsClient654x546Into670x585) {
   EXPECT_EQ(GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER), 8);
   EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 23);
   EXPECT_FALSE(IsCompositionEnabled());
+  // The headless screen composes layered windows wherever they lie.
+  EXPECT_TRUE(PerPixelAlphaWindowsAvailable());
 }
 
 TEST_F(PlacementTest, OtherFramesFollowTheirStyles) {

@@ -406,6 +406,18 @@ TEST_F(SyntheticSkin, ExtendedBordersBuildShadowTemplates) {
   EXPECT_EQ(D().ShdiTemplate->Pixel(a.Width() / 2, a.Height() / 2) >> 24, 0x44u);
 }
 
+TEST_F(SyntheticSkin, MaximizedTitleHeightDefaultsToTheTitleHeight) {
+  // MAXHEIGHT missing or 0 means the title band keeps its height while maximized.
+  ASSERT_TRUE(Load("TITLEHEIGHT=40\r\n"));
+  EXPECT_EQ(D().ExTitleHeight, 40);
+  EXPECT_EQ(D().ExMaxHeight, 40);
+  ASSERT_TRUE(Load("TITLEHEIGHT=33\r\nMAXHEIGHT=0\r\n"));
+  EXPECT_EQ(D().ExMaxHeight, 33);
+  ASSERT_TRUE(Load("MAXHEIGHT=22\r\n"));
+  EXPECT_EQ(D().ExTitleHeight, 30);
+  EXPECT_EQ(D().ExMaxHeight, 22);
+}
+
 // ---- Scale modes, data sets, failures ----
 
 TEST_F(SyntheticSkin, DataSetsPerScaleMode) {

@@ -2,16 +2,19 @@
 // A headless program of two windows skinned by the stored skin: the main window (the
 // manager's form, sizeable with only a system menu, 670 x 585, as the program's) and, on
 // demand, an info window (single border, 467 x 528) or other forms; helpers to read the
-// screen and to press at window points.
+// screen, to press at window points and to watch a popup menu open.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "platform/forms/Forms.h"
 #include "platform/gfx/ImageCodec.h"
 #include "platform/win/Headless.h"
 #include "platform/win/InputApi.h"
+#include "platform/win/Keys.h"
+#include "platform/win/MenuApi.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 #include "skin/windows/acDials.h"
@@ -19,6 +22,35 @@
 #include "tests/skin/support/SkinManagerTestSupport.h"
 
 namespace skin::test {
+
+struct MenuSeen {
+  bool open = false;
+  win::POINT at{};
+};
+
+// Runs `open` while watching for a popup menu: notes whether one opened and where, and
+// closes it with Escape. The watch runs on every wait of a loop (timers such as the
+// manager's hot-control check keep a menu loop from ever starving).
+template <class F>
+MenuSeen WatchMenu(F&& open) {
+  MenuSeen seen;
+  // The watch stays in place until the call returns (a function must not free itself).
+  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
+    win::HWND menu = seen.open ? nullptr : win::GetOpenMenuWindow();
+    if (menu == nullptr) return false;
+    seen.open = true;
+    win::RECT r;
+    win::GetWindowRect(menu, &r);
+    seen.at = {r.Left, r.Top};
+    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_ESCAPE));
+    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_ESCAPE));
+    return true;
+  };
+  open();
+  win::RunUntilIdle();
+  win::headless::Screen().onIdle = nullptr;
+  return seen;
+}
 
 class SkinnedForms : public ManagerTest {
  protected:

@@ -21,35 +21,6 @@ namespace skin::test {
 
 namespace {
 
-struct MenuSeen {
-  bool open = false;
-  win::POINT at{};
-};
-
-// Runs `open` while watching for a popup menu: notes whether one opened and where, and
-// closes it with Escape. The watch runs on every wait of a loop (timers such as the
-// manager's hot-control check keep a menu loop from ever starving).
-template <class F>
-MenuSeen WatchMenu(F&& open) {
-  MenuSeen seen;
-  // The watch stays in place until the call returns (a function must not free itself).
-  win::headless::Screen().onIdle = [&](std::optional<std::uint64_t>) {
-    win::HWND menu = seen.open ? nullptr : win::GetOpenMenuWindow();
-    if (menu == nullptr) return false;
-    seen.open = true;
-    win::RECT r;
-    win::GetWindowRect(menu, &r);
-    seen.at = {r.Left, r.Top};
-    win::headless::Screen().Push(win::InputEvent::KeyDown(win::VK_ESCAPE));
-    win::headless::Screen().Push(win::InputEvent::KeyUp(win::VK_ESCAPE));
-    return true;
-  };
-  open();
-  win::RunUntilIdle();
-  win::headless::Screen().onIdle = nullptr;
-  return seen;
-}
-
 std::vector<std::u16string> VisibleItems(const TsSystemMenu& menu) {
   std::vector<std::u16string> out;
   for (const TacSysMenuItem& i : menu.Items()) {

@@ -29,7 +29,12 @@ TEST(DriverArgs, OptionsScriptAndProgramArguments) {
   EXPECT_EQ(d->run.screen.cx, 1280);
   EXPECT_EQ(d->run.screen.cy, 1024);
   EXPECT_EQ(d->run.dpi, 96);
+  EXPECT_FALSE(d->run.extendedBorders);
   EXPECT_TRUE(d->programArgs.empty());
+  d = ParseDriverArgs({"--extended-borders", "s", "--", "--extended-borders"}, error);
+  ASSERT_TRUE(d);
+  EXPECT_TRUE(d->run.extendedBorders);
+  EXPECT_THAT(d->programArgs, ::testing::ElementsAre("--extended-borders"));
   for (const auto& [args, reason] : std::vector<std::pair<std::vector<std::string>, std::string>>{
            {{}, "no script given"},
            {{"--", "x"}, "no script given"},

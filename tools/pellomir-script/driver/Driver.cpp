@@ -9,7 +9,8 @@ namespace script {
 
 namespace {
 
-constexpr const char* kUsage = "usage: pellomir-script [--screen WxH] [--dpi N] SCRIPT [-- PROGRAM ARGUMENTS...]";
+constexpr const char* kUsage =
+    "usage: pellomir-script [--screen WxH] [--dpi N] [--extended-borders] SCRIPT [-- PROGRAM ARGUMENTS...]";
 
 bool ParseInt(std::string_view s, int lo, int hi, int& out) {
   if (s.empty()) return false;
@@ -34,6 +35,10 @@ std::optional<DriverArgs> ParseDriverArgs(const std::vector<std::string>& args, 
     if (a == "--") {
       d.programArgs.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
       break;
+    }
+    if (a == "--extended-borders") {
+      d.run.extendedBorders = true;
+      continue;
     }
     if (a == "--screen" || a == "--dpi") {
       if (i + 1 == args.size()) {

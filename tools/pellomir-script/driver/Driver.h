@@ -1,6 +1,6 @@
 #pragma once
 // The command line of pellomir-script:
-//   pellomir-script [--screen WxH] [--dpi N] SCRIPT [-- PROGRAM ARGUMENTS...]
+//   pellomir-script [--screen WxH] [--dpi N] [--extended-borders] SCRIPT [-- PROGRAM ARGUMENTS...]
 // SCRIPT is a file, or "-" for standard input. Exit status 0, or 2 for a bad command line,
 // an unreadable script or a command that could not be carried out.
 #include <functional>

@@ -9,6 +9,7 @@
 #include "platform/win/Keys.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/data/sSkinManager.h"
 #include "tools/pellomir-script/driver/Escaping.h"
 #include "tools/pellomir-script/driver/SkinCommands.h"
 #include "tools/pellomir-script/driver/SkinState.h"
@@ -180,7 +181,17 @@ int RunScript(const std::vector<Command>& commands, const RunOptions& options, c
   win::HeadlessBackend& screen =
       win::headless::Start({options.screen, options.dpi, win::HeadlessBackend::Clock::Virtual});
   ScriptRunner runner(commands, screen, out, err);
-  screen.onIdle = [&runner](std::optional<std::uint64_t> deadline) { return runner.OnIdle(deadline); };
+  bool extended = options.extendedBorders;
+  screen.onIdle = [&runner, &extended](std::optional<std::uint64_t> deadline) {
+    if (extended) {
+      extended = false;
+      if (skin::TsSkinManager* m = skin::DefaultManager()) {
+        m->SetExtendedBorders(true);
+        return true;
+      }
+    }
+    return runner.OnIdle(deadline);
+  };
   std::optional<std::string> failure;
   int status = 0;
   try {

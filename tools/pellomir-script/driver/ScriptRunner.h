@@ -25,6 +25,9 @@ namespace script {
 struct RunOptions {
   gfx::TSize screen{1280, 1024};
   int dpi = 96;
+  // The default skin manager's ExtendedBorders is switched on before the first command
+  // (the program's stored setting is not touched).
+  bool extendedBorders = false;
 };
 
 // Starts the program on the window system that runs and returns when it has ended.

@@ -112,6 +112,12 @@ void TsMemo::WndProc(TMessage& m) {
     return;
   }
   if (m.Msg == win::WM_CREATE || m.Msg == win::WM_NCCREATE) sd.InitCommonProp();
+  if (m.Msg == win::WM_NCDESTROY) {
+    // The adapter goes with the window (it has already let go of it).
+    forms::TMemo::WndProc(m);
+    FreeAdapter();
+    return;
+  }
   if (Parent() == nullptr || !HandleAllocated() || !sd.Skinned(true)) {
     forms::TMemo::WndProc(m);
     return;

@@ -2,6 +2,7 @@
 #include "platform/forms/ClassBuilder.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acDials.h"
+#include "skin/windows/acMemoAdapter.h"
 #include "skin/windows/sSkinProvider.h"
 
 namespace skin {
@@ -33,6 +34,7 @@ FORMS_DEFINE_CLASS(TacProvider, forms::TComponent, [](auto&) {})
 void InitWindowSkinning() {
   forms::RegisterClass(TsSkinProvider::StaticClass());
   SetSkinHookHandler(&WindowSkinningHook);
+  RegisterMemoAdapter();
 }
 
 // ---- end of form skinning ----

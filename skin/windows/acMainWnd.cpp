@@ -58,6 +58,28 @@ TacMainWnd::~TacMainWnd() {
   SkinData = nullptr;
 }
 
+void TacMainWnd::Release(TacMainWnd* adapter) {
+  if (adapter == nullptr) return;
+  if (adapter->running_ == 0) {
+    delete adapter;
+    return;
+  }
+  adapter->LetGo();
+  adapter->deleteWhenIdle_ = true;
+}
+
+void TacMainWnd::LetGo() {
+  UnhookWindow();
+  released_ = true;
+  if (!OwnSkinData) SkinData = nullptr;
+}
+
+void TacMainWnd::HandleCounted(forms::TMessage& m) {
+  ++running_;
+  Handle(m);
+  if (--running_ == 0 && deleteWhenIdle_) delete this;
+}
+
 TacMainWnd* TacMainWnd::AdapterOf(win::HWND wnd) {
   return wnd != nullptr ? static_cast<TacMainWnd*>(win::GetProp(wnd, kAdapterProp)) : nullptr;
 }
@@ -84,7 +106,9 @@ win::LRESULT TacMainWnd::ProcessMessage(win::UINT msg, win::WPARAM WPar, win::LP
   return win::SendMessage(CtrlHandle, msg, WPar, LPar);
 }
 
-bool TacMainWnd::WindowAlive() const { return !Destroyed && CtrlHandle != nullptr && win::IsWindow(CtrlHandle); }
+bool TacMainWnd::WindowAlive() const {
+  return !Destroyed && !released_ && CtrlHandle != nullptr && win::IsWindow(CtrlHandle);
+}
 
 void TacMainWnd::Subclass() {
   if (hooked_ || !WindowAlive()) return;
@@ -101,8 +125,11 @@ void TacMainWnd::Subclass() {
     control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) {
       const forms::TWndNext* saved = next_;
       next_ = &next;
+      // The adapter may be released while the message runs; it is then deleted last.
+      ++running_;
       Handle(m);
       next_ = saved;
+      if (--running_ == 0 && deleteWhenIdle_) delete this;
     });
     return;
   }
@@ -135,7 +162,7 @@ void TacMainWnd::UnhookWindow() {
 win::LRESULT TacMainWnd::RawProc(win::HWND wnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   if (TacMainWnd* a = AdapterOf(wnd); a != nullptr && a->hooked_) {
     forms::TMessage m{msg, wParam, lParam, 0};
-    a->Handle(m);
+    a->HandleCounted(m);
     return m.Result;
   }
   if (auto old = reinterpret_cast<win::WNDPROC>(win::GetProp(wnd, kOldProcProp)))

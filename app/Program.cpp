@@ -25,6 +25,7 @@
 #include "skin/controls/sMemo.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/windows/acDials.h"
 
 namespace app {
 
@@ -70,6 +71,9 @@ void StartProgram(const std::string& exePath, const std::vector<std::string>& pa
   std::vector<std::u16string> params16;
   for (const std::string& p : params) params16.push_back(base::Utf8ToUtf16(p));
   skin::SkinEngineStartup(params16);
+  // Every form the program activates (its two windows and its message boxes) gets the
+  // skin's frame, title band and background from here on.
+  skin::InitWindowSkinning();
   forms::Application->SetExeName(base::Utf8ToUtf16(exePath));
   forms::Application->SetTitle(ProgramTitle(exePath));
   forms::Application->Initialize();

@@ -73,12 +73,12 @@ int IconOf(TMsgDlgType t) {
 }
 
 // The system icon as a picture: premultiplied 32-bit pixels.
-std::unique_ptr<TBitmap> IconPicture(int id) {
+// The icon drawn at size x size pixels.
+std::unique_ptr<TBitmap> IconPicture(int id, int size) {
   ctl::HICON icon = ctl::LoadIcon(nullptr, id);
   if (!icon) return nullptr;
-  win::SIZE s = win::GetIconSize(icon);
-  auto b = std::make_unique<TBitmap>(s.cx, s.cy);
-  ctl::DrawIcon(&b->Surface(), 0, 0, icon);
+  auto b = std::make_unique<TBitmap>(size, size);
+  win::DrawIconEx(&b->Surface(), 0, 0, icon, size, size);
   b->SetPixelFormat(TPixelFormat::pf32bit);
   b->SetAlphaFormat(TAlphaFormat::afPremultiplied);
   return b;
@@ -87,8 +87,9 @@ std::unique_ptr<TBitmap> IconPicture(int id) {
 }  // namespace
 
 TMessageForm::TMessageForm(TComponent* owner) : TForm(owner, TCreateNew{}) {
+  // The box's font and sizes follow the screen's density (11 pixels at 96 dots per inch).
   Font()->SetName(u"Tahoma");
-  Font()->SetHeight(-11);
+  Font()->SetHeight(MulDiv(-11, Screen->PixelsPerInch(), 96));
 }
 
 void TMessageForm::Dispatch(TMessage& m) {
@@ -141,10 +142,11 @@ TMessageForm* CreateMessageDialog(const std::u16string& msg, TMsgDlgType type, T
     if (!msg.empty()) measure.DrawText(msg, textRect, gfx::DT_EXPANDTABS | gfx::DT_CALCRECT | gfx::DT_WORDBREAK);
     else textRect = {0, 0, 0, 0};
     int iconId = IconOf(type);
+    const int iconSize = MulDiv(32, Screen->PixelsPerInch(), 96);
     int iconTextWidth = textRect.Right, iconTextHeight = textRect.Bottom;
     if (iconId) {
-      iconTextWidth += 32 + hSpacing;
-      iconTextHeight = std::max(iconTextHeight, 32);
+      iconTextWidth += iconSize + hSpacing;
+      iconTextHeight = std::max(iconTextHeight, iconSize);
     }
     int groupWidth = count ? buttonWidth * count + buttonSpacing * (count - 1) : 0;
     f->SetClientWidth(std::max(iconTextWidth, groupWidth) + hMargin * 2);
@@ -155,8 +157,8 @@ TMessageForm* CreateMessageDialog(const std::u16string& msg, TMsgDlgType type, T
       auto* image = New<TImage>(f);
       image->SetName(u"Image");
       image->SetParent(f);
-      if (std::unique_ptr<TBitmap> pic = IconPicture(iconId)) image->Picture()->SetGraphic(pic.get());
-      image->SetBounds(hMargin, vMargin, 32, 32);
+      if (std::unique_ptr<TBitmap> pic = IconPicture(iconId, iconSize)) image->Picture()->SetGraphic(pic.get());
+      image->SetBounds(hMargin, vMargin, iconSize, iconSize);
     }
     auto* label = New<TLabel>(f);
     label->SetName(u"Message");

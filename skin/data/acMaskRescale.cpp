@@ -57,11 +57,19 @@ void ReplaceAll(Bitmap32& p, std::uint32_t from, std::uint32_t to) {
   }
 }
 
-void CopyInto(Bitmap32& dst, const Bitmap32& src, int top) {
-  for (int y = 0; y < src.Height() && y + top < dst.Height(); ++y) {
-    const std::uint32_t* s = src.Row(y);
-    std::uint32_t* d = dst.Row(y + top);
-    std::copy(s, s + std::min(src.Width(), dst.Width()), d);
+// Resamples a strip of `count` state pictures, each a x strip.Height(), to pictures of
+// w x h side by side, one by one: resampling the strip whole would mix each picture's edge
+// with its neighbour's and leave a seam of the next state along every edge.
+void ResizeFrames(const Bitmap32& strip, int count, int a, int w, int h, Bitmap32& out, int top) {
+  for (int i = 0; i < count; ++i) {
+    Bitmap32Ptr frame = CopyArea(strip, i * a, 0, a, strip.Height());
+    Bitmap32 scaled;
+    SmoothResize(frame.get(), &scaled, w, rfMitchell, h);
+    for (int y = 0; y < scaled.Height() && y + top < out.Height(); ++y) {
+      const std::uint32_t* s = scaled.Row(y);
+      std::uint32_t* d = out.Row(y + top) + i * w;
+      std::copy(s, s + std::min(scaled.Width(), out.Width() - i * w), d);
+    }
   }
 }
 
@@ -103,20 +111,17 @@ Bitmap32Ptr RescaleMaskPicture(TsMaskData& md, const Bitmap32& source, bool keyl
   if (md.MaskType != 0) {
     Bitmap32Ptr mask = CopyArea(source, md.R.Left, md.R.Top + h, stripW, h);
     ClearMaskedCorners(*picture, *mask, md, a, h, mainPixel);
-    Bitmap32 p2, m2;
-    SmoothResize(picture.get(), &p2, W, rfMitchell, H / 2);
-    SmoothResize(mask.get(), &m2, W, rfMitchell, H / 2);
-    for (int y = 0; y < p2.Height(); ++y) {
-      std::uint32_t* row = p2.Row(y);
-      for (int x = 0; x < p2.Width(); ++x)
+    ResizeFrames(*picture, count, a, w, H / 2, *out, 0);
+    ResizeFrames(*mask, count, a, w, H / 2, *out, H / 2);
+    for (int y = 0; y < H / 2; ++y) {
+      std::uint32_t* row = out->Row(y);
+      for (int x = 0; x < W; ++x)
         if ((row[x] >> 24) < 100) row[x] = KeyPixel;
     }
-    CopyInto(*out, p2, 0);
-    CopyInto(*out, m2, H / 2);
   } else {
     const bool keyed = !keyless && !ownAlpha;
     if (keyed) ReplaceAll(*picture, KeyPixel, mainPixel);
-    SmoothResize(picture.get(), out.get(), W, rfMitchell, H);
+    ResizeFrames(*picture, count, a, w, H, *out, 0);
     if (keyed) {
       for (int y = 0; y < out->Height(); ++y) {
         std::uint32_t* row = out->Row(y);

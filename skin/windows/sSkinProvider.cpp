@@ -286,6 +286,12 @@ TacTitleLayout TsSkinProvider::Layout() const {
   req.ShowIcon = ShowAppIcon &&
                  (bs == forms::TFormBorderStyle::bsSingle || bs == forms::TFormBorderStyle::bsSizeable) &&
                  f.HasPlatformMenu;
+  // The icon's size steps are for 96 dots per inch: at higher densities the step is taken
+  // on the unscaled caption and the size scaled, so the icon grows with the title band.
+  if (s.Dpi > 96) {
+    const int size = TitleIconSize((skin::CaptionHeight(s) - ts.BITopMargin) * 96 / s.Dpi) * s.Dpi / 96;
+    req.IconWidth = req.IconHeight = size;
+  }
   req.BigButtons = BigButtons != 0;
   req.FrameCXFrame = win::GetSystemMetricsForDpi(win::SM_CXFRAME, static_cast<win::UINT>(s.Dpi));
   auto slot = [&](const TsCaptionButton& b, bool shown) {

@@ -42,7 +42,12 @@ class Program : public ::testing::Test {
       auto step = std::move(steps.front());
       steps.pop_front();
       step();
-      hl::Screen().Push(win::InputEvent{});  // a pointer move wakes the loop
+      // The pointer goes to the screen's far corner, off the program's windows: resting on
+      // a skinned frame or control it keeps the hover check polling, and the loop would
+      // never wait for input again. A thread message wakes the loop.
+      const gfx::TSize screen = hl::Screen().ScreenSize();
+      hl::Screen().Push(win::InputEvent::MouseMove({screen.cx - 1, screen.cy - 1}));
+      win::PostMessage(nullptr, win::WM_NULL, 0, 0);
       return true;
     };
     int code = app::RunProgram(exe, {});

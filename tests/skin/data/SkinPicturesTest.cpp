@@ -3,6 +3,8 @@
 // folder whose pictures are files.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "skin/data/acMaskRescale.h"
 #include "skin/data/acShadowFrame.h"
 #include "skin/data/acSkinErrors.h"
@@ -127,6 +129,31 @@ TEST(MaskRescale, MaskedPictureAndItsMask) {
   EXPECT_GE(out->Pixel(0, 7) & 0xFF, 0xC0u);
   EXPECT_EQ(out->Pixel(3, 10) & 0xFFFFFF, 0u);
   EXPECT_GE(out->Pixel(6, 13) & 0xFF, 0xC0u);
+}
+
+TEST(MaskRescale, EachStatePictureIsResampledOnItsOwn) {
+  // Three state pictures of 10 x 8 side by side, each a plain opaque colour: at 144 dots
+  // per inch every picture keeps its own colour up to its edges, with no seam of the
+  // neighbouring state.
+  const std::uint32_t colours[3] = {0xFF204060u, 0xFFF0F0F0u, 0xFF102030u};
+  Bitmap32 src(30, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 30; ++x) src.SetPixel(x, y, colours[x / 10]);
+  TsMaskData md = Entry(TRect{0, 0, 30, 8}, 3, 0, 3, 144, 96);
+  md.DrawMode = dmOwnAlpha;
+  Bitmap32Ptr out = RescaleMaskPicture(md, src, true, 0);
+  ASSERT_NE(out, nullptr);
+  ASSERT_EQ(out->Width(), 45);
+  for (int i = 0; i < 3; ++i)
+    for (int y = 0; y < 12; ++y)
+      for (int x = i * 15; x < (i + 1) * 15; ++x)
+        for (int shift = 0; shift < 32; shift += 8) {
+          // The resampler rounds each channel to within one step; a neighbour's colour
+          // would be hundreds of steps off.
+          const int got = static_cast<int>((out->Pixel(x, y) >> shift) & 0xFF);
+          const int want = static_cast<int>((colours[i] >> shift) & 0xFF);
+          ASSERT_LE(std::abs(got - want), 2) << "state " << i << " at (" << x << ", " << y << ")";
+        }
 }
 
 TEST(MaskRescale, SmallOrOnePixelBordersStayAsTheyAre) {

@@ -167,6 +167,19 @@ AppRun RunPellomir(const std::string& script, std::vector<std::vector<std::strin
   return r;
 }
 
+AppRun RunPellomirAtDpi(const std::string& script, int dpi) {
+  std::ostringstream out, err;
+  AppRun r;
+  script::RunOptions options;
+  options.screen = {2000, 1600};
+  options.dpi = dpi;
+  r.status = script::RunScriptText(
+      script, options, [] { return app::RunProgram("pellomir", {}); }, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
 AppRun RunPellomirExecutable(const std::string& script, const std::string& locale) {
   TempFolder work;
   const std::string scriptFile = work / "script.txt", outFile = work / "out.txt", errFile = work / "err.txt";

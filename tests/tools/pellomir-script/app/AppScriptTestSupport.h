@@ -64,6 +64,8 @@ struct AppRun {
 // Runs Pellomir in this process. The addresses the shell would open are recorded in
 // `launched` (argument vectors) instead of starting anything.
 AppRun RunPellomir(const std::string& script, std::vector<std::vector<std::string>>* launched = nullptr);
+// Runs Pellomir in this process on a 2000 x 1600 screen of `dpi` dots per inch.
+AppRun RunPellomirAtDpi(const std::string& script, int dpi);
 
 // Runs the pellomir-script executable in a child process whose locale variables are LC_ALL
 // = `locale` (LC_CTYPE and LANG removed); this process's environment is left alone.

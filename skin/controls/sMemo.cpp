@@ -265,6 +265,10 @@ void TsMemo::AfterStandard(TMessage& m) {
       if (win::HIWORD(m.WParam) == ctl::EN_CHANGE && FListSW != nullptr) FListSW->TextChanged();
       return;
     case forms::CM_SHOWINGCHANGED: CreateAdapter(); return;
+    case win::WM_SETREDRAW:
+      // A batch of changes ends: the bars take the text as it is now.
+      if (m.WParam != 0 && FListSW != nullptr) FListSW->TextChanged();
+      return;
     default: return;
   }
 }

@@ -12,6 +12,7 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PaintApi.h"
+#include "platform/win/ScrollApi.h"
 #include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/acEditAdapter.h"
@@ -67,6 +68,28 @@ TEST_F(SkinnedMemo, GetsItsSkinnedBarsWhenItsWindowExistsAndTheyFollowItsText) {
   memo->Lines()->Clear();
   win::RunUntilIdle();
   EXPECT_LT(bars->sBarVert.ScrollInfo.nMax, 5);
+  memo->Free();
+}
+
+// A batch of lines (redrawing switched off, as the program's fetch does) paints no bar
+// while it runs; when it ends the bar shows the whole new text.
+TEST_F(SkinnedMemo, ABatchOfLinesLeavesTheBarAloneUntilItEnds) {
+  TsMemo* memo = MakeMemo();
+  TacScrollWnd* bars = TacScrollWnd::ScrollWndOf(memo->Handle());
+  ASSERT_NE(bars, nullptr);
+  const gfx::PixelBuffer before = win::headless::CaptureWindow(memo->Handle());
+  memo->Lines()->BeginUpdate();
+  for (int i = 0; i < 300; ++i) memo->Lines()->Add(u"https://www.example.com/" + std::u16string(1, u'a' + i % 26));
+  EXPECT_EQ(win::headless::CaptureWindow(memo->Handle()).Row32(100)[300 - 10], before.Row32(100)[300 - 10])
+      << "the bar was painted during the batch";
+  memo->Lines()->EndUpdate();
+  win::RunUntilIdle();
+  win::SCROLLINFO si;
+  si.fMask = win::SIF_ALL;
+  ASSERT_TRUE(win::GetScrollInfo(memo->Handle(), win::SB_VERT, &si));
+  EXPECT_GT(si.nMax, 250);
+  EXPECT_EQ(bars->sBarVert.ScrollInfo.nMax, si.nMax);
+  EXPECT_EQ(bars->sBarVert.ScrollInfo.nPage, si.nPage);
   memo->Free();
 }
 

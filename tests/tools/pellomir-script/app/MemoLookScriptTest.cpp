@@ -58,8 +58,9 @@ TEST(MemoLookScript, TheListsBarIsTheSkinsAndItsThumbDraggedToTheBottomShowsTheL
                          "move " + std::to_string(barX) + " 300\n" + "move " + std::to_string(barX) + " 480\n" +
                          "release " + std::to_string(barX) + " 480\nwait 100\n" + shot + "bottom.png\ndump\n");
   ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_EQ(r.Dumps().size(), 1u);
-  const DumpLine* memo = r.Dumps()[0].Named("sMemo1");
+  const std::vector<Dump> dumps = r.Dumps();
+  ASSERT_EQ(dumps.size(), 1u);
+  const DumpLine* memo = dumps[0].Named("sMemo1");
   ASSERT_NE(memo, nullptr);
   ASSERT_EQ(memo->rect, gfx::TRect(10, 114, 660, 486));
   const gfx::DecodedImage top = Load(dir / "top.png"), bottom = Load(dir / "bottom.png");

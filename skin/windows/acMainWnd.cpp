@@ -74,9 +74,23 @@ void TacMainWnd::LetGo() {
   if (!OwnSkinData) SkinData = nullptr;
 }
 
-void TacMainWnd::HandleCounted(forms::TMessage& m) {
+void TacMainWnd::HandleCounted(forms::TMessage& m, const forms::TWndNext* next) {
+  const forms::TWndNext* saved = next_;
+  next_ = next;
   ++running_;
-  Handle(m);
+  try {
+    Handle(m);
+  } catch (...) {
+    next_ = saved;
+    MessageDone();
+    throw;
+  }
+  next_ = saved;
+  MessageDone();
+}
+
+void TacMainWnd::MessageDone() {
+  // The last message out deletes an adapter released while they ran.
   if (--running_ == 0 && deleteWhenIdle_) delete this;
 }
 
@@ -122,15 +136,7 @@ void TacMainWnd::Subclass() {
     // Opaque, so that the framework does not erase what the skin paints.
     OldCtrlStyle = control->ControlStyle().Bits();
     control->SetControlStyle(control->ControlStyle() + forms::TControlStyle{forms::TControlStyleItem::csOpaque});
-    control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) {
-      const forms::TWndNext* saved = next_;
-      next_ = &next;
-      // The adapter may be released while the message runs; it is then deleted last.
-      ++running_;
-      Handle(m);
-      next_ = saved;
-      if (--running_ == 0 && deleteWhenIdle_) delete this;
-    });
+    control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) { HandleCounted(m, &next); });
     return;
   }
   OldWndProc = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(CtrlHandle, win::GWLP_WNDPROC));
@@ -162,7 +168,7 @@ void TacMainWnd::UnhookWindow() {
 win::LRESULT TacMainWnd::RawProc(win::HWND wnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   if (TacMainWnd* a = AdapterOf(wnd); a != nullptr && a->hooked_) {
     forms::TMessage m{msg, wParam, lParam, 0};
-    a->HandleCounted(m);
+    a->HandleCounted(m, nullptr);
     return m.Result;
   }
   if (auto old = reinterpret_cast<win::WNDPROC>(win::GetProp(wnd, kOldProcProp)))

@@ -97,8 +97,11 @@ class TacMainWnd {
   void Handle(forms::TMessage& m);
   void WMNCDestroy(forms::TMessage& m);
 
-  // Runs one message through the adapter, counting the messages running in it.
-  void HandleCounted(forms::TMessage& m);
+  // Runs one message through the adapter (next: the control's chain below it, or nullptr),
+  // counting the messages running in it; an adapter released meanwhile may be deleted
+  // when it returns, also by an exception.
+  void HandleCounted(forms::TMessage& m, const forms::TWndNext* next);
+  void MessageDone();
 
   bool hooked_ = false;
   bool released_ = false;  // let go of the window; deleted when no message runs in it

@@ -9,7 +9,9 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "skin/controls/acImage.h"
+#include "skin/controls/sEdit.h"
 #include "skin/controls/sLabel.h"
+#include "skin/controls/sMemo.h"
 #include "skin/controls/sPanel.h"
 
 namespace app {

@@ -20,7 +20,9 @@
 #include "skin/controls/ControlClasses.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sButton.h"
+#include "skin/controls/sEdit.h"
 #include "skin/controls/sGroupBox.h"
+#include "skin/controls/sMemo.h"
 #include "skin/data/acSkinMessageBoxes.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acDials.h"
@@ -41,7 +43,8 @@ void RegisterProgramClasses() {
                             &forms::TButton::StaticClass(), &forms::TEdit::StaticClass(), &forms::TMemo::StaticClass(),
                             &forms::TImage::StaticClass(), &forms::TPanel::StaticClass(), &forms::TLabel::StaticClass(),
                             &forms::TSaveDialog::StaticClass(), &skin::TsGroupBox::StaticClass(),
-                            &skin::TsBitBtn::StaticClass(), &skin::TsButton::StaticClass()});
+                            &skin::TsBitBtn::StaticClass(), &skin::TsButton::StaticClass(),
+                            &skin::TsEdit::StaticClass(), &skin::TsMemo::StaticClass()});
     forms::RegisterClass(skin::TsSaveDialog::StaticClass());
     skin::RegisterPanelImageLabelClasses();
     RegisterAppDescriptions();

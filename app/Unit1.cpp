@@ -11,6 +11,8 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLHTTP.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 
 namespace app {
 

@@ -9,8 +9,10 @@
 #include "platform/forms/Forward.h"
 
 namespace skin {
+class TsEdit;
 class TsImage;
-}
+class TsMemo;
+}  // namespace skin
 
 namespace app {
 
@@ -23,9 +25,9 @@ class TForm1 : public forms::TForm {
 
   forms::TGroupBox* sGroupBox1 = nullptr;
   forms::TBitBtn* sBitBtn1 = nullptr;
-  forms::TEdit* sEdit1 = nullptr;
+  skin::TsEdit* sEdit1 = nullptr;
   forms::TGroupBox* sGroupBox2 = nullptr;
-  forms::TMemo* sMemo1 = nullptr;
+  skin::TsMemo* sMemo1 = nullptr;
   forms::TGroupBox* sGroupBox3 = nullptr;
   forms::TButton* sButton1 = nullptr;
   skin::TsImage* sImage1 = nullptr;

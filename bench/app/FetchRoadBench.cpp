@@ -24,6 +24,8 @@
 #include "platform/win/MessageApi.h"
 #include "platform/xml/DOMDocument.h"
 #include "platform/xml/XMLHTTP.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "tests/platform/xml/XmlTestSupport.h"
 #include "tests/support/LoopbackServerTestSupport.h"
 

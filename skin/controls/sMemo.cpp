@@ -112,6 +112,12 @@ void TsMemo::WndProc(TMessage& m) {
     return;
   }
   if (m.Msg == win::WM_CREATE || m.Msg == win::WM_NCCREATE) sd.InitCommonProp();
+  if (m.Msg == win::WM_NCDESTROY) {
+    // The adapter goes with the window (it has already let go of it).
+    forms::TMemo::WndProc(m);
+    FreeAdapter();
+    return;
+  }
   if (Parent() == nullptr || !HandleAllocated() || !sd.Skinned(true)) {
     forms::TMemo::WndProc(m);
     return;
@@ -259,6 +265,10 @@ void TsMemo::AfterStandard(TMessage& m) {
       if (win::HIWORD(m.WParam) == ctl::EN_CHANGE && FListSW != nullptr) FListSW->TextChanged();
       return;
     case forms::CM_SHOWINGCHANGED: CreateAdapter(); return;
+    case win::WM_SETREDRAW:
+      // A batch of changes ends: the bars take the text as it is now.
+      if (m.WParam != 0 && FListSW != nullptr) FListSW->TextChanged();
+      return;
     default: return;
   }
 }

@@ -3,6 +3,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/windows/acCtrlAdapter.h"
 #include "skin/windows/acDials.h"
+#include "skin/windows/acMemoAdapter.h"
 #include "skin/windows/sDialogs.h"
 #include "skin/windows/sSkinProvider.h"
 
@@ -45,6 +46,7 @@ void InitWindowSkinning() {
   forms::RegisterClass(TsSkinProvider::StaticClass());
   forms::RegisterClass(TsSaveDialog::StaticClass());
   SetSkinHookHandler(&WindowSkinningHook);
+  RegisterMemoAdapter();
 }
 
 }  // namespace skin

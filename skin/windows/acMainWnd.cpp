@@ -59,6 +59,42 @@ TacMainWnd::~TacMainWnd() {
   SkinData = nullptr;
 }
 
+void TacMainWnd::Release(TacMainWnd* adapter) {
+  if (adapter == nullptr) return;
+  if (adapter->running_ == 0) {
+    delete adapter;
+    return;
+  }
+  adapter->LetGo();
+  adapter->deleteWhenIdle_ = true;
+}
+
+void TacMainWnd::LetGo() {
+  UnhookWindow();
+  released_ = true;
+  if (!OwnSkinData) SkinData = nullptr;
+}
+
+void TacMainWnd::HandleCounted(forms::TMessage& m, const forms::TWndNext* next) {
+  const forms::TWndNext* saved = next_;
+  next_ = next;
+  ++running_;
+  try {
+    Handle(m);
+  } catch (...) {
+    next_ = saved;
+    MessageDone();
+    throw;
+  }
+  next_ = saved;
+  MessageDone();
+}
+
+void TacMainWnd::MessageDone() {
+  // The last message out deletes an adapter released while they ran.
+  if (--running_ == 0 && deleteWhenIdle_) delete this;
+}
+
 TacMainWnd* TacMainWnd::AdapterOf(win::HWND wnd) {
   return wnd != nullptr ? static_cast<TacMainWnd*>(win::GetProp(wnd, kAdapterProp)) : nullptr;
 }
@@ -85,7 +121,9 @@ win::LRESULT TacMainWnd::ProcessMessage(win::UINT msg, win::WPARAM WPar, win::LP
   return win::SendMessage(CtrlHandle, msg, WPar, LPar);
 }
 
-bool TacMainWnd::WindowAlive() const { return !Destroyed && CtrlHandle != nullptr && win::IsWindow(CtrlHandle); }
+bool TacMainWnd::WindowAlive() const {
+  return !Destroyed && !released_ && CtrlHandle != nullptr && win::IsWindow(CtrlHandle);
+}
 
 void TacMainWnd::Subclass() {
   if (hooked_ || !WindowAlive()) return;
@@ -99,12 +137,7 @@ void TacMainWnd::Subclass() {
     // Opaque, so that the framework does not erase what the skin paints.
     OldCtrlStyle = control->ControlStyle().Bits();
     control->SetControlStyle(control->ControlStyle() + forms::TControlStyle{forms::TControlStyleItem::csOpaque});
-    control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) {
-      const forms::TWndNext* saved = next_;
-      next_ = &next;
-      Handle(m);
-      next_ = saved;
-    });
+    control->JoinWindowProc(this, [this](forms::TMessage& m, const forms::TWndNext& next) { HandleCounted(m, &next); });
     return;
   }
   OldWndProc = reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtr(CtrlHandle, win::GWLP_WNDPROC));
@@ -136,7 +169,7 @@ void TacMainWnd::UnhookWindow() {
 win::LRESULT TacMainWnd::RawProc(win::HWND wnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
   if (TacMainWnd* a = AdapterOf(wnd); a != nullptr && a->hooked_) {
     forms::TMessage m{msg, wParam, lParam, 0};
-    a->Handle(m);
+    a->HandleCounted(m, nullptr);
     return m.Result;
   }
   if (auto old = reinterpret_cast<win::WNDPROC>(win::GetProp(wnd, kOldProcProp)))

@@ -68,6 +68,11 @@ class TacMainWnd {
   virtual void AfterCreation() {}
   // The adapter of a window, or nullptr.
   static TacMainWnd* AdapterOf(win::HWND wnd);
+  // Frees an adapter made with new. While one of its messages runs (the window's owner
+  // frees it in answer to a message that passed through the adapter first, as a skin
+  // removal does), it lets go of the window at once and is deleted when that message has
+  // come back through it.
+  static void Release(TacMainWnd* adapter);
 
  protected:
   // The adapter's message handling; the default passes every message on.
@@ -82,13 +87,26 @@ class TacMainWnd {
   bool WindowAlive() const;
   // The window is being destroyed (WM_NCDESTROY, before it is passed on).
   virtual void WindowGone() {}
+  // Gives the window back: its procedure, and (subclasses) its properties, timers and
+  // frame; a borrowed skin state is no longer used. Run once, by Release or the
+  // destructors; afterwards WindowAlive() is false.
+  virtual void LetGo();
 
  private:
   static win::LRESULT RawProc(win::HWND wnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
   void Handle(forms::TMessage& m);
   void WMNCDestroy(forms::TMessage& m);
 
+  // Runs one message through the adapter (next: the control's chain below it, or nullptr),
+  // counting the messages running in it; an adapter released meanwhile may be deleted
+  // when it returns, also by an exception.
+  void HandleCounted(forms::TMessage& m, const forms::TWndNext* next);
+  void MessageDone();
+
   bool hooked_ = false;
+  bool released_ = false;  // let go of the window; deleted when no message runs in it
+  bool deleteWhenIdle_ = false;
+  int running_ = 0;                        // messages running through the adapter
   const forms::TWndNext* next_ = nullptr;  // the control's chain while one of its messages runs
 };
 

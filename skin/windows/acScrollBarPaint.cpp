@@ -101,6 +101,9 @@ void BlendDisabled(TacScrollWnd& w, Bitmap32& bmp, const gfx::TRect& bar) {
 
 bool TacScrollWnd::CanPaintBars() const {
   if (!WindowAlive() || SkinManager == nullptr || !SkinManager->IsActive()) return false;
+  // Hidden, or its redrawing switched off for a batch of changes (which ends with a frame
+  // repaint).
+  if (!win::IsWindowVisible(CtrlHandle)) return false;
   if (SkinData == nullptr || !SkinData->Skinned() || SkinData->FUpdating) return false;
   if (SkinData->FOwnerControl != nullptr && !SkinData->FOwnerControl->Visible()) return false;
   return true;

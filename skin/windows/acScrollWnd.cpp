@@ -81,7 +81,16 @@ TacScrollWnd::TacScrollWnd(win::HWND wnd, const TacSkinParams& params, TsSkinMan
   win::RedrawWindow(wnd, nullptr, nullptr, win::RDW_FRAME | win::RDW_INVALIDATE);
 }
 
-TacScrollWnd::~TacScrollWnd() {
+TacScrollWnd::~TacScrollWnd() { GiveBarsBack(); }
+
+void TacScrollWnd::LetGo() {
+  GiveBarsBack();
+  TacMainWnd::LetGo();
+}
+
+void TacScrollWnd::GiveBarsBack() {
+  if (barsGivenBack_) return;
+  barsGivenBack_ = true;
   ForgetScrollTracking(CtrlHandle);
   if (!WindowAlive()) return;
   for (win::UINT_PTR id : {acHoverTimer, acFirstRepeatTimer, acRepeatTimer}) win::KillTimer(CtrlHandle, id);

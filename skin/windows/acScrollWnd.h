@@ -66,6 +66,7 @@ class TacScrollWnd : public TacMainWnd {
  protected:
   void acWndProc(forms::TMessage& m) override;
   void WindowGone() override;
+  void LetGo() override;
   // The border widening by a negative ScrollBorderOffset applies to this kind of window.
   virtual bool WidensClientByBorderOffset() const { return true; }
   // Non-client layout is left to the window (single-line edits).
@@ -89,6 +90,10 @@ class TacScrollWnd : public TacMainWnd {
 
  private:
   void InitScrollBar(TacScrollBar& sb, int barType);
+  // Timers, tracking and the property go; the window gets its own bars back. Once.
+  void GiveBarsBack();
+
+  bool barsGivenBack_ = false;
 };
 
 // Messages after which the bars are refreshed (size, font, keys, left button, text

@@ -16,6 +16,7 @@
 #include "platform/win/Keys.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
+#include "skin/controls/sEdit.h"
 
 namespace apptest {
 

@@ -18,6 +18,7 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "platform/win/MessageApi.h"
+#include "skin/controls/sMemo.h"
 
 namespace apptest {
 namespace {

@@ -8,6 +8,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/win/Keys.h"
 #include "platform/ctl/Icons.h"
+#include "skin/controls/sMemo.h"
 #include "tests/support/LoopbackServerTestSupport.h"
 
 namespace apptest {
@@ -56,8 +57,10 @@ TEST_F(Fetching, TheCaptionCountsUpOnceForEveryAddedLine) {
   };
   FetchBody(kNamespaced);
   const std::u16string prefix = kCountPrefix;
-  EXPECT_EQ(captions, (std::vector<std::u16string>{prefix + u"0", prefix + u"1", prefix + u"2", prefix + u"3"}))
-      << "one change for clearing the old list, then one per line";
+  EXPECT_EQ(captions,
+            (std::vector<std::u16string>{prefix + u"0", prefix + u"0", prefix + u"1", prefix + u"2", prefix + u"3"}))
+      << "one change for each of the run's two clearings (the old list, then the empty list again), then one per "
+         "line";
 }
 
 TEST_F(Fetching, SitemapShapesGiveTheSameLinesAsThePlainOne) {

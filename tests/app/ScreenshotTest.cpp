@@ -9,6 +9,8 @@
 #include "platform/win/InputApi.h"
 #include "platform/win/Keys.h"
 #include "skin/controls/acImage.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "tests/support/LoopbackServerTestSupport.h"
 
 namespace apptest {

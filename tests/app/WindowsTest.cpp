@@ -14,7 +14,9 @@
 #include "platform/win/MessageApi.h"
 #include "platform/win/WindowApi.h"
 #include "skin/controls/acImage.h"
+#include "skin/controls/sEdit.h"
 #include "skin/controls/sLabel.h"
+#include "skin/controls/sMemo.h"
 
 namespace apptest {
 namespace {

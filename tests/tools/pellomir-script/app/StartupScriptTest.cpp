@@ -42,9 +42,9 @@ TEST(StartScript, TheMainWindowOpensAtTheTopLeftWithItsControlsAndTheFetchButton
   const std::vector<Expected> expected{
       {"sGroupBox1", "TsGroupBox", "Получить список URL введите адрес нужного вам сайта", gfx::Bounds(0, 0, 654, 65)},
       {"sBitBtn1", "TsBitBtn", "Получить список", gfx::Bounds(520, 22, 113, 28)},
-      {"sEdit1", "TEdit", "", gfx::Bounds(24, 24, 489, 24)},
+      {"sEdit1", "TsEdit", "", gfx::Bounds(24, 24, 489, 24)},
       {"sGroupBox2", "TsGroupBox", kStoredCaption, gfx::Bounds(0, 65, 654, 392)},
-      {"sMemo1", "TMemo", "", gfx::Bounds(2, 65 + 18, 650, 372)},
+      {"sMemo1", "TsMemo", "", gfx::Bounds(2, 65 + 18, 650, 372)},
       {"sGroupBox3", "TsGroupBox", "Сохранить результаты в файл", gfx::Bounds(0, 457, 654, 80)},
       {"sButton1", "TsButton", "Сохранить", gfx::Bounds(272, 457 + 32, 81, 25)},
       {"sImage1", "TsImage", "", gfx::Bounds(544, 457 + 24, 33, 33)},

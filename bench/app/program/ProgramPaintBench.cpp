@@ -24,6 +24,7 @@
 #include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
+#include "skin/controls/sEdit.h"
 #include "skin/data/acFolderPreview.h"
 #include "skin/data/sSkinManager.h"
 #include "tests/skin/support/SkinFolderTestSupport.h"

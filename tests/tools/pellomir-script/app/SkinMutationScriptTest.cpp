@@ -29,6 +29,8 @@
 #include "platform/win/Headless.h"
 #include "platform/win/MessageApi.h"
 #include "platform/win/Messages.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sMemo.h"
 #include "skin/data/sSkinManager.h"
 #include "tests/skin/support/SkinFolderTestSupport.h"
 #include "tools/pellomir-script/driver/SkinCommands.h"

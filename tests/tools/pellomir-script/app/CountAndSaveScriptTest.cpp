@@ -58,6 +58,26 @@ TEST_F(SaveScript, TheCaptionCountsTheListAsFetchedAndAsEdited) {
                                                         "https://a.example/3https://a.example/4"});
 }
 
+TEST_F(SaveScript, LinesSelectedWithShiftDownAreCopiedAndPastedThroughTheClipboard) {
+  AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) +
+                         "click sMemo1\n"
+                         "key Ctrl+Home\n"
+                         "key Shift+Down\n"
+                         "key Shift+Down\n"
+                         "key Ctrl+C\n"
+                         "key Ctrl+End\n"
+                         "key Ctrl+V\n"
+                         "text sMemo1\n"
+                         "text sGroupBox2\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.Texts("sMemo1"),
+            std::vector<std::string>{"https://a.example/1\\r\\nhttps://a.example/2\\r\\nhttps://a.example/3\\r\\n"
+                                     "https://a.example/1\\r\\nhttps://a.example/2\\r\\n"})
+      << "the two selected lines, copied and pasted at the end";
+  ASSERT_FALSE(r.Texts("sGroupBox2").empty());
+  EXPECT_EQ(r.Texts("sGroupBox2").back(), CountCaption(5));
+}
+
 TEST_F(SaveScript, TxtIsAppendedToTheChosenNameAndAnExistingFileIsReplacedWithoutAsking) {
   std::ofstream(dir / "x.txt", std::ios::binary) << "keep me";
   AppRun r = RunPellomir(FetchLines(server.Url("/three.xml")) + SaveLines(dir / "x.txt") + "dump\n" +

@@ -47,8 +47,9 @@ TEST(EditLookScript, TheHintIsLighterThanTheTextAndTypedTextTakesTheEditColour) 
       "screenshot " +
       (dir / "typed.png") + "\n");
   ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_EQ(r.Dumps().size(), 1u);
-  const DumpLine* edit = r.Dumps()[0].Named("sEdit1");
+  const std::vector<Dump> dumps = r.Dumps();  // Named() points into it
+  ASSERT_EQ(dumps.size(), 1u);
+  const DumpLine* edit = dumps[0].Named("sEdit1");
   ASSERT_NE(edit, nullptr);
   ASSERT_FALSE(edit->focused) << "the hint shows while the box is not focused";
 

@@ -48,17 +48,6 @@ const TsMaskData* GlyphEntry(const TacSkinData* d, int glyphType) {
   return ImageEntry(*d, d->TitleGlyphs[static_cast<std::size_t>(glyphType)]);
 }
 
-// The client rectangle in window coordinates.
-gfx::TRect ClientInWindow(win::HWND h) {
-  win::RECT wr, cr;
-  win::GetWindowRect(h, &wr);
-  win::GetClientRect(h, &cr);
-  gfx::TPoint origin{0, 0};
-  win::ClientToScreen(h, &origin);
-  const int x = origin.X - wr.Left, y = origin.Y - wr.Top;
-  return {x, y, x + cr.Width(), y + cr.Height()};
-}
-
 TacBorderStyle GeometryStyle(TacDialogBorderStyle s) {
   switch (s) {
     case TacDialogBorderStyle::acbsNone: return TacBorderStyle::bsNone;
@@ -227,19 +216,7 @@ TacTitleLayout TacDialogWnd::Layout() const {
 int TacDialogWnd::HitTest(gfx::TPoint p) const {
   const TacTitleLayout l = Layout();
   const TacFrameShape s = Shape();
-  TacTitleHitFacts h;
-  h.Menu = MenuFacts();
-  h.Close = l.Close.Rect;
-  h.Max = l.Max.Rect;
-  h.Min = l.Min.Rect;
-  h.Help = l.Help.Rect;
-  h.Icon = l.IconRect;
-  h.Width = s.Width;
-  h.Height = s.Height;
-  h.FrameWidth = l.FrameWidth;
-  h.SystemCaptionHeight = SystemCaptionHeight(s);
-  h.CaptionHeight = l.CaptionHeight;
-  h.SizingBorder = s.SizingBorder;
+  const TacTitleHitFacts h = TitleHitFacts(l, s, MenuFacts());
   return TitleHitTest(h, p);
 }
 

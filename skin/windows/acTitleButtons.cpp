@@ -1,6 +1,7 @@
 #include "skin/windows/acTitleButtons.h"
 
 #include "platform/win/HitCodes.h"
+#include "skin/windows/acFormGeometry.h"
 
 namespace skin {
 
@@ -62,6 +63,23 @@ bool AnsweredByProvider(int hitCode) {
 bool HotTitleCode(int h) {
   return h == win::HTMINBUTTON || h == win::HTMAXBUTTON || h == win::HTCLOSE || h == win::HTHELP ||
          (h >= 101 && h <= 103) || (h >= 1000 && h <= 1100) || (h >= 2000 && h <= 2100);
+}
+
+TacTitleHitFacts TitleHitFacts(const TacTitleLayout& l, const TacFrameShape& s, const TacMenuFacts& menu) {
+  TacTitleHitFacts h;
+  h.Menu = menu;
+  h.Close = l.Close.Rect;
+  h.Max = l.Max.Rect;
+  h.Min = l.Min.Rect;
+  h.Help = l.Help.Rect;
+  h.Icon = l.IconRect;
+  h.Width = s.Width;
+  h.Height = s.Height;
+  h.FrameWidth = l.FrameWidth;
+  h.SystemCaptionHeight = SystemCaptionHeight(s);
+  h.CaptionHeight = l.CaptionHeight;
+  h.SizingBorder = s.SizingBorder;
+  return h;
 }
 
 }  // namespace skin

@@ -10,6 +10,9 @@
 
 namespace skin {
 
+struct TacFrameShape;
+struct TacTitleLayout;
+
 class TacSBAnimation;
 
 // Indexes into the skin's title glyph table.
@@ -62,6 +65,9 @@ struct TacTitleHitFacts {
 // The element under a point in window coordinates (Algorithm of the title hit test):
 // title buttons first, then the sizing borders, then icon, caption, menu line and client.
 int TitleHitTest(const TacTitleHitFacts& f, gfx::TPoint p);
+
+// The facts of a window laid out as l with the frame s and the menu facts given.
+TacTitleHitFacts TitleHitFacts(const TacTitleLayout& l, const TacFrameShape& s, const TacMenuFacts& menu);
 
 // The codes the provider answers itself; the others go to the platform's hit test.
 bool AnsweredByProvider(int hitCode);

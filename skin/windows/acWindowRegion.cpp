@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gfx/Gdi.h"
+#include "platform/win/WindowApi.h"
 #include "skin/data/acSkinData.h"
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintSection.h"
@@ -51,6 +52,16 @@ win::HRGN MakeFrameRegion(int width, int height, const std::vector<gfx::TRect>& 
 
 win::HRGN MakeMaximizedRegion(int width, int height, int frameWidth) {
   return gfx::CreateRectRgn(frameWidth, frameWidth, width - frameWidth, height - frameWidth);
+}
+
+gfx::TRect ClientInWindow(win::HWND h) {
+  win::RECT wr, cr;
+  win::GetWindowRect(h, &wr);
+  win::GetClientRect(h, &cr);
+  gfx::TPoint origin{0, 0};
+  win::ClientToScreen(h, &origin);
+  const int x = origin.X - wr.Left, y = origin.Y - wr.Top;
+  return {x, y, x + cr.Width(), y + cr.Height()};
 }
 
 }  // namespace skin

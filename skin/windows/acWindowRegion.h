@@ -25,4 +25,7 @@ win::HRGN MakeFrameRegion(int width, int height, const std::vector<gfx::TRect>& 
 // the frame width on every side.
 win::HRGN MakeMaximizedRegion(int width, int height, int frameWidth);
 
+// A window's client rectangle in window coordinates.
+gfx::TRect ClientInWindow(win::HWND h);
+
 }  // namespace skin

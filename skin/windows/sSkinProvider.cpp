@@ -416,19 +416,7 @@ int TsSkinProvider::HitTest(gfx::TPoint screen) const {
   win::GetWindowRect(Form->Handle(), &wr);
   const TacTitleLayout l = Layout();
   const TacFrameShape s = Shape();
-  TacTitleHitFacts h;
-  h.Menu = MenuFacts();
-  h.Close = l.Close.Rect;
-  h.Max = l.Max.Rect;
-  h.Min = l.Min.Rect;
-  h.Help = l.Help.Rect;
-  h.Icon = l.IconRect;
-  h.Width = s.Width;
-  h.Height = s.Height;
-  h.FrameWidth = l.FrameWidth;
-  h.SystemCaptionHeight = SystemCaptionHeight(s);
-  h.CaptionHeight = l.CaptionHeight;
-  h.SizingBorder = s.SizingBorder;
+  const TacTitleHitFacts h = TitleHitFacts(l, s, MenuFacts());
   return TitleHitTest(h, {screen.X - wr.Left, screen.Y - wr.Top});
 }
 

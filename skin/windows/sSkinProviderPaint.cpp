@@ -35,17 +35,6 @@ namespace skin {
 
 namespace {
 
-// The client rectangle in window coordinates.
-gfx::TRect ClientInWindow(win::HWND h) {
-  win::RECT wr, cr;
-  win::GetWindowRect(h, &wr);
-  win::GetClientRect(h, &cr);
-  gfx::TPoint origin{0, 0};
-  win::ClientToScreen(h, &origin);
-  const int x = origin.X - wr.Left, y = origin.Y - wr.Top;
-  return {x, y, x + cr.Width(), y + cr.Height()};
-}
-
 // The icon of a window: its own, the application window's, the default one.
 win::HICON WindowIcon(win::HWND h, bool big) {
   const win::WPARAM kind = big ? win::ICON_BIG : win::ICON_SMALL;

@@ -18,12 +18,8 @@ fail_details() {
 }
 source "$(dirname "${BASH_SOURCE[0]}")/../support/desktop_e2e.sh"
 
-# The centre of a component's screen rectangle, from the driver's dump: "X Y".
+# Where components are, from the driver's dump (read by `centre`).
 layout="$(printf 'dump\n' | "$driver" --screen 1280x1024 -)" || fail "the driver could not dump the program"
-centre() {
-  grep -E "^ *[A-Za-z0-9_]+ $1 " <<<"$layout" | grep -oE ' -?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+' | head -n1 |
-    awk -F, '{ printf "%d %d\n", ($1 + $3) / 2, ($2 + $4) / 2 }'
-}
 read -r editX editY < <(centre sEdit1)
 read -r fetchX fetchY < <(centre sBitBtn1)
 read -r saveX saveY < <(centre sButton1)

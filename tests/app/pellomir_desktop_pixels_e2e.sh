@@ -25,10 +25,6 @@ width=670 height=585
 printf 'screenshot %s\n' "$out/headless.png" | "$driver" --screen "$screen" - >/dev/null ||
   fail "the driver could not take the headless screenshot"
 layout="$(printf 'dump\n' | "$driver" --screen "$screen" -)" || fail "the driver could not dump the program"
-centre() {
-  grep -E "^ *[A-Za-z0-9_]+ $1 " <<<"$layout" | grep -oE ' -?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+' | head -n1 |
-    awk -F, '{ printf "%d %d\n", ($1 + $3) / 2, ($2 + $4) / 2 }'
-}
 read -r signX signY < <(centre sImage1)
 [ -n "${signY:-}" ] || fail "no information sign in the dump: $layout"
 

@@ -47,3 +47,10 @@ start_xvfb() {
   wait_for 100 test -s "$dfile" || fail "Xvfb did not start: $(cat "$out/xvfb.err")"
   export DISPLAY=":$(head -n1 "$dfile")"
 }
+
+# The centre of a component's screen rectangle in the script driver's dump the sourcing
+# script holds in `layout`: "X Y".
+centre() {
+  grep -E "^ *[A-Za-z0-9_]+ $1 " <<<"$layout" | grep -oE ' -?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+' | head -n1 |
+    awk -F, '{ printf "%d %d\n", ($1 + $3) / 2, ($2 + $4) / 2 }'
+}

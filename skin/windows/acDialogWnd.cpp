@@ -130,23 +130,7 @@ TacFrameShape TacDialogWnd::Shape() const {
   const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
   const auto exStyle = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_EXSTYLE));
   s.BorderStyle = GeometryStyle(BorderStyleOf(style, exStyle));
-  s.SizingBorder = (style & win::WS_THICKFRAME) != 0;
-  s.BorderBit = (style & win::WS_BORDER) != 0;
-  s.DialogFrame = (style & win::WS_DLGFRAME) != 0;
-  s.Child = (style & win::WS_CHILD) != 0;
-  s.Minimized = win::IsIconic(h) != 0;
-  s.Maximized = win::IsZoomed(h) != 0;
-  win::RECT wr, cr;
-  win::GetWindowRect(h, &wr);
-  win::GetClientRect(h, &cr);
-  s.Width = wr.Width();
-  s.Height = wr.Height();
-  s.ClientWidth = cr.Width();
-  s.ClientHeight = cr.Height();
-  s.Dpi = TsSkinProvider::FrameDpi();
-  win::OSVERSIONINFO v;
-  win::GetVersionEx(&v);
-  s.PlatformMajorVersion = v.dwMajorVersion;
+  ReadWindowFrame(h, TsSkinProvider::FrameDpi(), s);
   return s;
 }
 

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "platform/gfx/Gdi.h"
+#include "platform/win/Metrics.h"
+#include "platform/win/Styles.h"
 #include "platform/win/WindowApi.h"
 #include "skin/data/acSkinData.h"
 #include "skin/render/acImageCorners.h"
 #include "skin/render/acPaintSection.h"
+#include "skin/windows/acFormGeometry.h"
 
 namespace skin {
 
@@ -62,6 +65,27 @@ gfx::TRect ClientInWindow(win::HWND h) {
   win::ClientToScreen(h, &origin);
   const int x = origin.X - wr.Left, y = origin.Y - wr.Top;
   return {x, y, x + cr.Width(), y + cr.Height()};
+}
+
+void ReadWindowFrame(win::HWND h, int dpi, TacFrameShape& s) {
+  const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
+  s.SizingBorder = (style & win::WS_THICKFRAME) != 0;
+  s.BorderBit = (style & win::WS_BORDER) != 0;
+  s.DialogFrame = (style & win::WS_DLGFRAME) != 0;
+  s.Child = (style & win::WS_CHILD) != 0;
+  s.Minimized = win::IsIconic(h) != 0;
+  s.Maximized = win::IsZoomed(h) != 0;
+  win::RECT wr, cr;
+  win::GetWindowRect(h, &wr);
+  win::GetClientRect(h, &cr);
+  s.Width = wr.Width();
+  s.Height = wr.Height();
+  s.ClientWidth = cr.Width();
+  s.ClientHeight = cr.Height();
+  s.Dpi = dpi;
+  win::OSVERSIONINFO v;
+  win::GetVersionEx(&v);
+  s.PlatformMajorVersion = v.dwMajorVersion;
 }
 
 }  // namespace skin

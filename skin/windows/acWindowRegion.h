@@ -12,6 +12,7 @@
 namespace skin {
 
 class TacSkinData;
+struct TacFrameShape;
 
 // The rectangles cut out of a window width x height (empty without border images).
 std::vector<gfx::TRect> FrameRegionRects(const TacSkinData& data, int formSection, int titleSection, int width,
@@ -27,5 +28,9 @@ win::HRGN MakeMaximizedRegion(int width, int height, int frameWidth);
 
 // A window's client rectangle in window coordinates.
 gfx::TRect ClientInWindow(win::HWND h);
+
+// Fills in what the window itself tells of its frame: the style bits, minimized and
+// maximized, window and client sizes, the platform version, and the density given.
+void ReadWindowFrame(win::HWND h, int dpi, TacFrameShape& s);
 
 }  // namespace skin

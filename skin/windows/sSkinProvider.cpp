@@ -23,6 +23,7 @@
 #include "skin/windows/acDials.h"
 #include "skin/windows/acSystemMenu.h"
 #include "skin/windows/acTitleButtonsAnimation.h"
+#include "skin/windows/acWindowRegion.h"
 
 namespace skin {
 
@@ -212,24 +213,7 @@ TacFrameShape TsSkinProvider::Shape() const {
   s.BorderWidth = Form->BorderWidth();
   if (!Form->HandleAllocated()) return s;
   const win::HWND h = Form->Handle();
-  const auto style = static_cast<win::DWORD>(win::GetWindowLongPtr(h, win::GWL_STYLE));
-  s.SizingBorder = (style & win::WS_THICKFRAME) != 0;
-  s.BorderBit = (style & win::WS_BORDER) != 0;
-  s.DialogFrame = (style & win::WS_DLGFRAME) != 0;
-  s.Child = (style & win::WS_CHILD) != 0;
-  s.Minimized = win::IsIconic(h) != 0;
-  s.Maximized = win::IsZoomed(h) != 0;
-  win::RECT wr, cr;
-  win::GetWindowRect(h, &wr);
-  win::GetClientRect(h, &cr);
-  s.Width = wr.Width();
-  s.Height = wr.Height();
-  s.ClientWidth = cr.Width();
-  s.ClientHeight = cr.Height();
-  s.Dpi = FrameDpi();
-  win::OSVERSIONINFO v;
-  win::GetVersionEx(&v);
-  s.PlatformMajorVersion = v.dwMajorVersion;
+  ReadWindowFrame(h, FrameDpi(), s);
   return s;
 }
 

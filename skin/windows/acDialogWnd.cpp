@@ -43,11 +43,6 @@ TacSkinParams DialogParams() {
   return p;
 }
 
-const TsMaskData* GlyphEntry(const TacSkinData* d, int glyphType) {
-  if (d == nullptr || glyphType < 0 || glyphType >= static_cast<int>(d->TitleGlyphs.size())) return nullptr;
-  return ImageEntry(*d, d->TitleGlyphs[static_cast<std::size_t>(glyphType)]);
-}
-
 TacBorderStyle GeometryStyle(TacDialogBorderStyle s) {
   switch (s) {
     case TacDialogBorderStyle::acbsNone: return TacBorderStyle::bsNone;
@@ -167,17 +162,8 @@ TacTitleLayout TacDialogWnd::Layout() const {
   const TacSkinData* d = SkinData->GetCommonSkinData();
   const bool big = s.BorderStyle != TacBorderStyle::bsToolWindow && s.BorderStyle != TacBorderStyle::bsSizeToolWin;
   const TacButtonGlyphs g = ButtonGlyphTypes(big, f, false);
-  TacTitleSkin ts;
+  TacTitleSkin ts = TitleSkinOf(d, SkinData->GetSkinManager());
   TacTitleRequest req;
-  if (d != nullptr) {
-    ts.BITopMargin = d->BITopMargin;
-    ts.BILeftMargin = d->BILeftMargin;
-    ts.BIRightMargin = d->BIRightMargin;
-    ts.BISpacing = d->BISpacing;
-    ts.Spacing = d->Spacing;
-    if (const TsMaskData* close = GlyphEntry(d, tgClose)) ts.ButtonHeight = close->Height;
-  }
-  if (const TsSkinManager* m = SkinData->GetSkinManager()) ts.BIVAlign = m->SkinCommonInfo.BIVAlign;
   ts.HasCaptionSection = FCaptionSkinIndex >= 0;
   req.ShowIcon = false;  // a dialog's title shows no icon
   req.BigButtons = big;
@@ -185,7 +171,7 @@ TacTitleLayout TacDialogWnd::Layout() const {
   auto slot = [&](int glyph, bool shown) {
     TacTitleButtonSlot sl;
     sl.Shown = shown;
-    const TsMaskData* e = GlyphEntry(d, glyph);
+    const TsMaskData* e = TitleGlyphEntry(d, glyph);
     sl.Width = e != nullptr ? e->Width : 21;
     sl.HaveAlignment = g.HaveAlignment;
     return sl;

@@ -1,6 +1,9 @@
 #include "skin/windows/acTitleButtons.h"
 
 #include "platform/win/HitCodes.h"
+#include "skin/data/acSkinData.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/render/acPaintSection.h"
 #include "skin/windows/acFormGeometry.h"
 
 namespace skin {
@@ -80,6 +83,25 @@ TacTitleHitFacts TitleHitFacts(const TacTitleLayout& l, const TacFrameShape& s, 
   h.CaptionHeight = l.CaptionHeight;
   h.SizingBorder = s.SizingBorder;
   return h;
+}
+
+const TsMaskData* TitleGlyphEntry(const TacSkinData* d, int glyphType) {
+  if (d == nullptr || glyphType < 0 || glyphType >= static_cast<int>(d->TitleGlyphs.size())) return nullptr;
+  return ImageEntry(*d, d->TitleGlyphs[static_cast<std::size_t>(glyphType)]);
+}
+
+TacTitleSkin TitleSkinOf(const TacSkinData* d, const TsSkinManager* m) {
+  TacTitleSkin ts;
+  if (d != nullptr) {
+    ts.BITopMargin = d->BITopMargin;
+    ts.BILeftMargin = d->BILeftMargin;
+    ts.BIRightMargin = d->BIRightMargin;
+    ts.BISpacing = d->BISpacing;
+    ts.Spacing = d->Spacing;
+    if (const TsMaskData* close = TitleGlyphEntry(d, tgClose)) ts.ButtonHeight = close->Height;
+  }
+  if (m != nullptr) ts.BIVAlign = m->SkinCommonInfo.BIVAlign;
+  return ts;
 }
 
 }  // namespace skin

@@ -12,6 +12,10 @@ namespace skin {
 
 struct TacFrameShape;
 struct TacTitleLayout;
+struct TacTitleSkin;
+struct TsMaskData;
+class TacSkinData;
+class TsSkinManager;
 
 class TacSBAnimation;
 
@@ -65,6 +69,13 @@ struct TacTitleHitFacts {
 // The element under a point in window coordinates (Algorithm of the title hit test):
 // title buttons first, then the sizing borders, then icon, caption, menu line and client.
 int TitleHitTest(const TacTitleHitFacts& f, gfx::TPoint p);
+
+// The image entry of a title glyph (TacTitleGlyph) in the skin data, or nullptr.
+const TsMaskData* TitleGlyphEntry(const TacSkinData* d, int glyphType);
+
+// The title band's numbers a skin gives (margins, spacing, the close image's height,
+// the manager's vertical alignment of big buttons); defaults without skin data.
+TacTitleSkin TitleSkinOf(const TacSkinData* d, const TsSkinManager* m);
 
 // The facts of a window laid out as l with the frame s and the menu facts given.
 TacTitleHitFacts TitleHitFacts(const TacTitleLayout& l, const TacFrameShape& s, const TacMenuFacts& menu);

@@ -39,12 +39,6 @@ void Warn(const std::u16string& text) {
 
 TacBorderStyle StyleOf(const forms::TCustomForm* f) { return static_cast<TacBorderStyle>(f->BorderStyle()); }
 
-// The image entry of a title glyph, or nullptr.
-const TsMaskData* GlyphEntry(const TacSkinData* d, int glyphType) {
-  if (d == nullptr || glyphType < 0 || glyphType >= static_cast<int>(d->TitleGlyphs.size())) return nullptr;
-  return ImageEntry(*d, d->TitleGlyphs[static_cast<std::size_t>(glyphType)]);
-}
-
 }  // namespace
 
 // ---- Construction ----
@@ -350,17 +344,8 @@ TacTitleLayout TsSkinProvider::Layout() const {
   const TacFrameShape s = Shape();
   const TacMenuFacts f = MenuFacts();
   const TacSkinData* d = SkinData();
-  TacTitleSkin ts;
+  TacTitleSkin ts = TitleSkinOf(d, Manager());
   TacTitleRequest req;
-  if (d != nullptr) {
-    ts.BITopMargin = d->BITopMargin;
-    ts.BILeftMargin = d->BILeftMargin;
-    ts.BIRightMargin = d->BIRightMargin;
-    ts.BISpacing = d->BISpacing;
-    ts.Spacing = d->Spacing;
-    if (const TsMaskData* close = GlyphEntry(d, tgClose)) ts.ButtonHeight = close->Height;
-  }
-  if (TsSkinManager* m = Manager()) ts.BIVAlign = m->SkinCommonInfo.BIVAlign;
   ts.HasCaptionSection = FCaptionSkinIndex >= 0;
   const forms::TFormBorderStyle bs = Form->BorderStyle();
   req.ShowIcon = ShowAppIcon &&
@@ -377,7 +362,7 @@ TacTitleLayout TsSkinProvider::Layout() const {
   auto slot = [&](const TsCaptionButton& b, bool shown) {
     TacTitleButtonSlot sl;
     sl.Shown = shown;
-    const TsMaskData* g = GlyphEntry(d, b.cpGlyphType);
+    const TsMaskData* g = TitleGlyphEntry(d, b.cpGlyphType);
     sl.Width = g != nullptr ? g->Width : 21;
     sl.HaveAlignment = b.cpHaveAlignment;
     return sl;
